@@ -1,0 +1,2 @@
+# One warning policy for every target of the project.
+add_compile_options(-Wall -Wextra -Wpedantic)

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for a bounded time (seconds, default 60).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+scripts/setup.sh
+scripts/build.sh fuzz
+shopt -s nullglob
+ran=0
+for f in build/fuzz/fuzz/fuzz_*; do
+  [ -x "$f" ] || continue
+  name=$(basename "$f")
+  corpus="build/fuzz/corpus/$name"
+  mkdir -p "$corpus"
+  echo "fuzz: $name for ${seconds}s"
+  "$f" -max_total_time="$seconds" -print_final_stats=1 "$corpus" fuzz/seeds/"$name" 2>&1 | tail -n 12
+  ran=$((ran + 1))
+done
+echo "fuzz: $ran fuzzers ran clean"

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test (unit, widget and end-to-end under Xvfb).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh default
+ctest --preset default -j2 "$@"
