@@ -1,0 +1,204 @@
+#include "platform/Canvas.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+namespace hn {
+
+Canvas::Canvas(QImage& target) : m_image(target)
+{
+    if (m_image.format() != QImage::Format_RGB32 && m_image.format() != QImage::Format_ARGB32)
+        m_image = m_image.convertToFormat(QImage::Format_RGB32);
+}
+
+void Canvas::SetOrigin(int x, int y)
+{
+    m_origin = QPoint(x, y);
+}
+
+ColorRef Canvas::SelectPen(ColorRef colour)
+{
+    return std::exchange(m_pen, colour);
+}
+
+ColorRef Canvas::SelectBrush(ColorRef colour)
+{
+    return std::exchange(m_brush, colour);
+}
+
+void Canvas::Plot(int x, int y, ColorRef c)
+{
+    if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
+        return;
+    m_image.setPixel(x, y, qRgb(c.Red(), c.Green(), c.Blue()));
+}
+
+void Canvas::MoveTo(int x, int y)
+{
+    m_position = QPoint(x, y);
+}
+
+void Canvas::LineTo(int x, int y)
+{
+    // Bresenham from the current position; the end point itself is left out.
+    int x0 = m_position.x(), y0 = m_position.y();
+    const int dx = std::abs(x - x0), dy = -std::abs(y - y0);
+    const int sx = x0 < x ? 1 : -1, sy = y0 < y ? 1 : -1;
+    int err = dx + dy;
+    while (x0 != x || y0 != y) {
+        Plot(x0 + m_origin.x(), y0 + m_origin.y(), m_pen);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
+    m_position = QPoint(x, y);
+}
+
+void Canvas::Polyline(std::initializer_list<QPoint> points)
+{
+    bool first = true;
+    for (const QPoint& p : points) {
+        if (first)
+            MoveTo(p.x(), p.y());
+        else
+            LineTo(p.x(), p.y());
+        first = false;
+    }
+}
+
+void Canvas::SetPixel(int x, int y, ColorRef colour)
+{
+    Plot(x + m_origin.x(), y + m_origin.y(), colour);
+}
+
+ColorRef Canvas::GetPixel(int x, int y) const
+{
+    const int px = x + m_origin.x(), py = y + m_origin.y();
+    if (px < 0 || py < 0 || px >= m_image.width() || py >= m_image.height())
+        return ColorRef();
+    const QRgb v = m_image.pixel(px, py);
+    return ColorRef::Rgb(qRed(v), qGreen(v), qBlue(v));
+}
+
+void Canvas::FillRect(int left, int top, int right, int bottom, ColorRef colour)
+{
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            SetPixel(x, y, colour);
+}
+
+void Canvas::Rectangle(int left, int top, int right, int bottom)
+{
+    if (right <= left || bottom <= top)
+        return;
+    FillRect(left, top, right, bottom, m_brush);
+    for (int x = left; x < right; ++x) {
+        SetPixel(x, top, m_pen);
+        SetPixel(x, bottom - 1, m_pen);
+    }
+    for (int y = top; y < bottom; ++y) {
+        SetPixel(left, y, m_pen);
+        SetPixel(right - 1, y, m_pen);
+    }
+}
+
+void Canvas::RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight)
+{
+    const int w = right - left, h = bottom - top;
+    if (w <= 0 || h <= 0)
+        return;
+    const double rx = std::min(ellipseWidth, w) / 2.0, ry = std::min(ellipseHeight, h) / 2.0;
+
+    // A pixel belongs to the shape when its centre lies inside the corner ellipses'
+    // quarter (or anywhere away from the corners).
+    auto inside = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= w || y >= h)
+            return false;
+        const double px = x + 0.5, py = y + 0.5;
+        double cx = px, cy = py;
+        if (px < rx)
+            cx = rx;
+        else if (px > w - rx)
+            cx = w - rx;
+        if (py < ry)
+            cy = ry;
+        else if (py > h - ry)
+            cy = h - ry;
+        if (rx <= 0 || ry <= 0)
+            return true;
+        const double nx = (px - cx) / rx, ny = (py - cy) / ry;
+        return nx * nx + ny * ny <= 1.0 + 1e-9;
+    };
+
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (!inside(x, y))
+                continue;
+            const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+            SetPixel(left + x, top + y, edge ? m_pen : m_brush);
+        }
+    }
+}
+
+void Canvas::DrawFocusRect(int left, int top, int right, int bottom)
+{
+    if (right <= left || bottom <= top)
+        return;
+    auto invert = [&](int x, int y) {
+        if ((x + y) % 2 != 0)
+            return;
+        const ColorRef c = GetPixel(x, y);
+        SetPixel(x, y, ColorRef(~c.Packed()));
+    };
+    for (int x = left; x < right; ++x) {
+        invert(x, top);
+        if (bottom - 1 != top)
+            invert(x, bottom - 1);
+    }
+    for (int y = top + 1; y < bottom - 1; ++y) {
+        invert(left, y);
+        if (right - 1 != left)
+            invert(right - 1, y);
+    }
+}
+
+void Canvas::DrawIcon(int x, int y, const QImage& icon, bool disabled, ColorRef highlight, ColorRef shadow)
+{
+    if (icon.isNull())
+        return;
+    const QImage src = icon.convertToFormat(QImage::Format_ARGB32);
+    if (!disabled) {
+        for (int iy = 0; iy < src.height(); ++iy)
+            for (int ix = 0; ix < src.width(); ++ix) {
+                const QRgb v = src.pixel(ix, iy);
+                if (qAlpha(v) >= 128)
+                    SetPixel(x + ix, y + iy, ColorRef::Rgb(qRed(v), qGreen(v), qBlue(v)));
+            }
+        return;
+    }
+    // The embossed look keeps only the icon's darker shapes: light pixels drop out.
+    std::vector<bool> ink(static_cast<size_t>(src.width() * src.height()));
+    for (int iy = 0; iy < src.height(); ++iy)
+        for (int ix = 0; ix < src.width(); ++ix) {
+            const QRgb v = src.pixel(ix, iy);
+            ink[static_cast<size_t>(iy * src.width() + ix)] = qAlpha(v) >= 128 && qGray(v) < 192;
+        }
+    for (int pass = 0; pass < 2; ++pass) {
+        const int off = pass == 0 ? 1 : 0;
+        const ColorRef c = pass == 0 ? highlight : shadow;
+        for (int iy = 0; iy < src.height(); ++iy)
+            for (int ix = 0; ix < src.width(); ++ix)
+                if (ink[static_cast<size_t>(iy * src.width() + ix)])
+                    SetPixel(x + ix + off, y + iy + off, c);
+    }
+}
+
+} // namespace hn
