@@ -1,0 +1,173 @@
+#include "platform/Canvas.h"
+#include "platform/OffscreenPaint.h"
+
+#include <gtest/gtest.h>
+
+namespace hn {
+namespace {
+
+const ColorRef kWhite(0xFFFFFFu);
+const ColorRef kRed = ColorRef::Rgb(255, 0, 0);
+const ColorRef kBlue = ColorRef::Rgb(0, 0, 255);
+
+QImage Blank(int w = 16, int h = 16)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+int CountPixels(Canvas& c, int w, int h, ColorRef colour)
+{
+    int n = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            n += c.GetPixel(x, y) == colour;
+    return n;
+}
+
+TEST(Canvas, LinesLeaveOutTheirEndPoint)
+{
+    QImage image = Blank();
+    Canvas c(image);
+    c.SelectPen(kRed);
+    c.MoveTo(2, 3);
+    c.LineTo(6, 3); // horizontal: 2..5
+    EXPECT_EQ(c.GetPixel(2, 3), kRed);
+    EXPECT_EQ(c.GetPixel(5, 3), kRed);
+    EXPECT_EQ(c.GetPixel(6, 3), kWhite);
+    c.LineTo(6, 7); // vertical from the old end point, which it now draws
+    EXPECT_EQ(c.GetPixel(6, 3), kRed);
+    EXPECT_EQ(c.GetPixel(6, 6), kRed);
+    EXPECT_EQ(c.GetPixel(6, 7), kWhite);
+    EXPECT_EQ(c.CurrentPosition(), QPoint(6, 7));
+}
+
+TEST(Canvas, DiagonalLinesStepOnePixelPerRow)
+{
+    QImage image = Blank();
+    Canvas c(image);
+    c.SelectPen(kBlue);
+    c.MoveTo(0, 4);
+    c.LineTo(5, -1); // the corner-cut shape of the option bullet
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(c.GetPixel(k, 4 - k), kBlue) << k;
+    EXPECT_EQ(CountPixels(c, 16, 16, kBlue), 5);
+}
+
+TEST(Canvas, ZeroLengthLineDrawsNothing)
+{
+    QImage image = Blank();
+    Canvas c(image);
+    c.SelectPen(kRed);
+    c.MoveTo(3, 3);
+    c.LineTo(3, 3);
+    EXPECT_EQ(CountPixels(c, 16, 16, kRed), 0);
+}
+
+TEST(Canvas, OriginOffsetsEveryDrawingCall)
+{
+    QImage image = Blank();
+    Canvas c(image);
+    c.SetOrigin(4, 5);
+    c.SetPixel(0, 0, kRed);
+    c.FillRect(1, 1, 3, 2, kBlue);
+    EXPECT_EQ(QColor(image.pixel(4, 5)), QColor(Qt::red));
+    EXPECT_EQ(QColor(image.pixel(5, 6)), QColor(Qt::blue));
+    EXPECT_EQ(QColor(image.pixel(6, 6)), QColor(Qt::blue));
+    EXPECT_EQ(QColor(image.pixel(7, 6)), QColor(Qt::white));
+}
+
+TEST(Canvas, DrawingOutsideTheImageIsClipped)
+{
+    QImage image = Blank(4, 4);
+    Canvas c(image);
+    c.SelectPen(kRed);
+    c.MoveTo(-10, -10);
+    c.LineTo(20, 20);
+    c.FillRect(-5, -5, 100, 1, kBlue);
+    c.SetPixel(1000, 1000, kRed);
+    EXPECT_EQ(c.GetPixel(0, 0), kBlue);
+    EXPECT_EQ(c.GetPixel(3, 3), kRed);
+}
+
+TEST(Canvas, RectangleOutlinesInPenAndFillsInBrush)
+{
+    QImage image = Blank();
+    Canvas c(image);
+    c.SelectPen(kRed);
+    c.SelectBrush(kBlue);
+    c.Rectangle(2, 2, 7, 6);
+    EXPECT_EQ(c.GetPixel(2, 2), kRed);
+    EXPECT_EQ(c.GetPixel(6, 5), kRed);
+    EXPECT_EQ(c.GetPixel(7, 5), kWhite);
+    EXPECT_EQ(c.GetPixel(6, 6), kWhite);
+    EXPECT_EQ(c.GetPixel(3, 3), kBlue);
+    EXPECT_EQ(c.GetPixel(5, 4), kBlue);
+}
+
+TEST(Canvas, RoundRectCutsItsCornersAndKeepsItsEdges)
+{
+    QImage image = Blank();
+    Canvas c(image);
+    c.SelectPen(kRed);
+    c.SelectBrush(kBlue);
+    c.RoundRect(0, 0, 12, 12, 10, 10);
+    EXPECT_EQ(c.GetPixel(0, 0), kWhite);
+    EXPECT_EQ(c.GetPixel(11, 11), kWhite);
+    EXPECT_EQ(c.GetPixel(6, 0), kRed);
+    EXPECT_EQ(c.GetPixel(0, 6), kRed);
+    EXPECT_EQ(c.GetPixel(11, 6), kRed);
+    EXPECT_EQ(c.GetPixel(6, 11), kRed);
+    EXPECT_EQ(c.GetPixel(6, 6), kBlue);
+    EXPECT_EQ(c.GetPixel(12, 6), kWhite);
+    // Symmetric under the point reflection the option ball relies on.
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x)
+            EXPECT_EQ(c.GetPixel(x, y), c.GetPixel(11 - x, 11 - y)) << x << "," << y;
+}
+
+TEST(Canvas, FocusRectangleIsDottedAndUndoesItself)
+{
+    QImage image = Blank();
+    Canvas c(image);
+    c.DrawFocusRect(1, 1, 9, 6);
+    EXPECT_EQ(c.GetPixel(1, 1), ColorRef(0)); // (x + y) even: inverted
+    EXPECT_EQ(c.GetPixel(2, 1), kWhite);
+    EXPECT_EQ(c.GetPixel(3, 1), ColorRef(0));
+    EXPECT_EQ(c.GetPixel(4, 4), kWhite); // inside untouched
+    c.DrawFocusRect(1, 1, 9, 6);
+    EXPECT_EQ(CountPixels(c, 16, 16, kWhite), 16 * 16);
+}
+
+TEST(Canvas, IconsKeepTransparencyAndEmbossWhenDisabled)
+{
+    QImage icon(3, 3, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    icon.setPixel(1, 1, qRgba(0, 0, 0, 255));     // dark ink
+    icon.setPixel(0, 0, qRgba(255, 255, 255, 255)); // light: drops out when embossed
+
+    QImage image = Blank(8, 8);
+    Canvas c(image);
+    c.DrawIcon(2, 2, icon, false, kRed, kBlue);
+    EXPECT_EQ(c.GetPixel(3, 3), ColorRef(0));
+    EXPECT_EQ(c.GetPixel(2, 2), kWhite);
+    EXPECT_EQ(c.GetPixel(4, 4), kWhite);
+
+    QImage image2 = Blank(8, 8);
+    Canvas d(image2);
+    d.DrawIcon(2, 2, icon, true, kRed, kBlue);
+    EXPECT_EQ(d.GetPixel(3, 3), kBlue); // shadow on top
+    EXPECT_EQ(d.GetPixel(4, 4), kRed);  // highlight one pixel down-right
+    EXPECT_EQ(d.GetPixel(2, 2), kWhite);
+}
+
+TEST(OffscreenPaint, RendersAtTheRequestedSize)
+{
+    const QImage image = RenderOffscreen(QSize(5, 3), [](Canvas& c) { c.FillRect(0, 0, 5, 3, kRed); });
+    ASSERT_EQ(image.size(), QSize(5, 3));
+    EXPECT_EQ(QColor(image.pixel(4, 2)), QColor(Qt::red));
+}
+
+} // namespace
+} // namespace hn
