@@ -1,0 +1,28 @@
+// Dialog 100: the about box.
+#include "res/DialogTemplates.h"
+
+namespace hn {
+
+namespace {
+
+using K = ControlKind;
+
+constexpr DialogItem kAboutItems[] = {
+    {-1, K::IconStatic, "128", 6, 5, 20, 20, 0},
+    {-1, K::Text, "Hensai Navi  version 2.3.8", 34, 8, 85, 8, kNoPrefix},
+    {-1, K::Text, "© 2026 Hensai Navi", 45, 20, 73, 8, 0},
+    {-1, K::Text, "2026年12月版", 20, 37, 59, 8, 0},
+    {1063, K::Text, "製作: 返済ナビ", 80, 37, 57, 8, 0},
+    {1, K::DefPushButton, "OK", 123, 4, 26, 15, kTabStop | kGroupStart},
+};
+
+constexpr DialogTemplate kAbout{100, "ﾊﾞｰｼﾞｮﾝ情報", 154, 46, kAboutItems};
+
+} // namespace
+
+const DialogTemplate& AboutDialogTemplate()
+{
+    return kAbout;
+}
+
+} // namespace hn

@@ -1,0 +1,64 @@
+#pragma once
+// What the summary window needs of the main window: the figures and texts of its last
+// calculation, and the few operations that a slot recall performs on it. CLoanDlg
+// implements it; tests can give the summary window a stand-in.
+#include "calc/RepaymentMethod.h"
+
+#include <cstdint>
+#include <string>
+
+class QWidget;
+
+namespace hn {
+
+// Figures kept from the main window's last successful calculation.
+struct KeptFigures {
+    std::int32_t method = CorporationBasic; // m_nMethod
+    std::int32_t firstMonthly = 0;          // m_nFirstMonthly, yen
+    std::int32_t firstBonus = 0;            // m_nFirstBonus, yen
+    std::int32_t income = 0;                // m_nIncome, yen
+    std::int32_t loanMan = 0;               // m_nLoanMan, 万円
+    std::int32_t total = 0;                 // m_nTotal, yen
+};
+
+// The main window's texts that a slot keeps (snapshot elements 2 to 15), UTF-8.
+struct HostTexts {
+    std::string loan;          // m_strLoan
+    std::string bonusPart;     // m_strBonusPart
+    std::string rate1;         // m_strRate1
+    std::string rate2;         // m_strRate2
+    std::string periodEdit;    // the period box's edit text, read from the control
+    std::string monthly[3];    // m_strMonthly1..3
+    std::string bonus[3];      // m_strBonus1..3
+    std::string annual;        // m_strAnnual
+    std::string requiredIncome;// m_strRequiredIncome
+    std::string total;         // m_strTotal
+};
+
+class CSummaryHost {
+public:
+    virtual KeptFigures GetKeptFigures() const = 0;
+    // The bound texts as they stand now (not refreshed from the controls), and the
+    // period box's edit text as the control shows it.
+    virtual HostTexts GetHostTexts() const = 0;
+
+    // Recall: check the option of `method` and uncheck the five others; no method
+    // handler runs and the kept figures stay as they are.
+    virtual void SetMethodChecks(RepaymentMethod method) = 0;
+    virtual void ApplyCaptionSet(const CaptionSet& captions) = 0;
+    virtual void ShowSecondRate() = 0;
+    virtual void HideSecondRate() = 0;
+    // Recall: bound texts of the loan, bonus part and rates and the nine results from
+    // `texts`, the period box's edit text set directly, then every bound text shown.
+    virtual void RecallTexts(const HostTexts& texts) = 0;
+
+    // The summary window was closed by the user (close button, close box, Escape).
+    virtual void OnSummaryClosed() = 0;
+    // The main window: the summary window's owner and the window it stands beside.
+    virtual QWidget* HostWindow() = 0;
+
+protected:
+    ~CSummaryHost() = default;
+};
+
+} // namespace hn
