@@ -30,19 +30,8 @@ Qt::Alignment HorizontalAlignment(std::uint32_t style)
 
 QWidget* MakeStandardControl(const DialogItem& item, QWidget* parent)
 {
-    const QString text = QString::fromUtf8(item.text ? item.text : "");
     switch (item.kind) {
-    case ControlKind::Text: {
-        auto* label = new QLabel(text, parent);
-        label->setTextFormat(Qt::PlainText);
-        if (item.style & kSunken) {
-            label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-            label->setAlignment(HorizontalAlignment(item.style) | Qt::AlignVCenter);
-        } else {
-            label->setAlignment(HorizontalAlignment(item.style) | Qt::AlignTop);
-        }
-        return label;
-    }
+    case ControlKind::Text:
     case ControlKind::IconStatic:
         return new QLabel(parent);
     case ControlKind::EtchedLine: {
@@ -50,30 +39,51 @@ QWidget* MakeStandardControl(const DialogItem& item, QWidget* parent)
         line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
         return line;
     }
-    case ControlKind::Edit: {
-        auto* edit = new QLineEdit(text, parent);
-        edit->setAlignment(HorizontalAlignment(item.style) | Qt::AlignVCenter);
-        edit->setReadOnly(item.style & kReadOnly);
-        return edit;
-    }
+    case ControlKind::Edit:
+        return new QLineEdit(parent);
     case ControlKind::DropDownCombo: {
         auto* combo = new QComboBox(parent);
         combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
         return combo;
     }
     case ControlKind::PushButton:
-    case ControlKind::DefPushButton: {
-        auto* button = new QPushButton(text, parent);
-        button->setAutoDefault(false);
-        button->setDefault(item.kind == ControlKind::DefPushButton);
-        return button;
-    }
+    case ControlKind::DefPushButton:
+        return new QPushButton(parent);
     case ControlKind::Option:
-        return new QRadioButton(text, parent);
+        return new QRadioButton(parent);
     case ControlKind::Progress:
         return new QProgressBar(parent);
     }
     return new QWidget(parent);
+}
+
+// Text, frame and alignment of a row, applied to standard and custom controls alike.
+void ApplyRowLook(QWidget* control, const DialogItem& item)
+{
+    const QString text = QString::fromUtf8(item.text ? item.text : "");
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        if (item.kind == ControlKind::IconStatic)
+            return;
+        label->setTextFormat(Qt::PlainText);
+        label->setText(text);
+        if (item.style & kSunken) {
+            label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+            label->setAlignment(HorizontalAlignment(item.style) | Qt::AlignVCenter);
+        } else {
+            label->setAlignment(HorizontalAlignment(item.style) | Qt::AlignTop);
+        }
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->setText(text);
+        edit->setAlignment(HorizontalAlignment(item.style) | Qt::AlignVCenter);
+        edit->setReadOnly(item.style & kReadOnly);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(text);
+        if (auto* push = qobject_cast<QPushButton*>(control)) {
+            push->setAutoDefault(false);
+            push->setDefault(item.kind == ControlKind::DefPushButton);
+        }
+    }
 }
 
 } // namespace
@@ -96,6 +106,7 @@ void DialogLayout::Build(QWidget* client, const DialogTemplate& dialog, std::spa
                 control = c.make(item, client);
         if (!control)
             control = MakeStandardControl(item, client);
+        ApplyRowLook(control, item);
 
         control->setObjectName(QString::number(item.id));
         int h = item.h;
