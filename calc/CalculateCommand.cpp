@@ -1,0 +1,149 @@
+#include "calc/CalculateCommand.h"
+
+#include "calc/AmountText.h"
+#include "calc/CheckMessages.h"
+#include "calc/CheckedInt.h"
+#include "calc/DecimalText.h"
+
+#include <cmath>
+
+namespace hn {
+
+namespace {
+
+constexpr double kMaxIncomeYen = 99990000.0; // 9,999 万円
+constexpr double kMaxBonusYen = 49990000.0;  // 4,999 万円
+
+CalcOutcome Fail(std::string_view message, CalcField focus, bool selectAll)
+{
+    CalcOutcome out;
+    out.failure.message = message;
+    out.failure.focus = focus;
+    out.failure.selectAll = selectAll;
+    return out;
+}
+
+CalcOutcome FailReducedPeriod(std::string_view message)
+{
+    CalcOutcome out = Fail(message, CalcField::Loan, false);
+    out.failure.periodTo25 = true;
+    out.failure.showSecondRate = true;
+    return out;
+}
+
+// A negative amount or NaN: a sign the field should not have let through, or
+// a value no loan can have.
+bool IsNegativeOrNaN(double v) noexcept
+{
+    return std::isnan(v) || v < 0.0;
+}
+
+// A whole number of years from 1 to 99 (the period box holds two characters).
+bool IsValidPeriod(double years) noexcept
+{
+    return std::isfinite(years) && std::trunc(years) == years
+        && years >= kMinPeriodYears && years <= kMaxPeriodYears;
+}
+
+} // namespace
+
+double ReadPeriodYears(std::string_view periodText) noexcept
+{
+    return ReadDecimalPrefix(periodText);
+}
+
+ResultTexts MakeResultTexts(const LoanInput& input, const LoanResult& result)
+{
+    ResultTexts t;
+    const bool hasBonus = input.bonusYen != 0.0;
+    for (int b = 0; b < 3; ++b) {
+        if (!result.bandUsed[b])
+            continue;
+        t.monthly[b] = FormatAmount(result.monthly[b]);
+        if (hasBonus)
+            t.bonus[b] = FormatAmount(result.bonus[b]);
+    }
+    t.annual = FormatAmount(result.annualYen);
+    t.requiredIncome = FormatAmount(result.requiredIncomeMan);
+    t.total = FormatAmount(result.totalYen);
+    return t;
+}
+
+CalcOutcome RunCalculateCommand(const CalcRequest& request)
+{
+    const RepaymentMethod method = request.method;
+    const double loanYen = request.loanMan * 10000.0;
+    const double bonusYen = request.bonusMan * 10000.0;
+    const double normalYen = loanYen - bonusYen;
+    const double rate1 = request.rate1Percent * 0.01;
+    double rate2 = request.rate2Percent * 0.01;
+    const double incomeYen = request.incomeMan * 10000.0;
+
+    const double periodYears = ReadPeriodYears(request.periodText);
+    if (request.periodText.empty() || periodYears == 0.0 || !IsValidPeriod(periodYears))
+        return Fail(kMsgPeriodInvalid, CalcField::Period, false);
+
+    // The second rate plays no part up to ten years (its field is hidden then).
+    if (periodYears <= 10)
+        rate2 = rate1;
+
+    if (loanYen == 0.0 || rate1 == 0.0 || (rate2 == 0.0 && method != BankOther))
+        return Fail(kMsgInputMissing, CalcField::Loan, false);
+
+    if (IsNegativeOrNaN(loanYen))
+        return Fail(kMsgLoanInvalid, CalcField::Loan, true);
+    if (IsNegativeOrNaN(bonusYen))
+        return Fail(kMsgBonusInvalid, CalcField::BonusPart, true);
+    if (IsNegativeOrNaN(incomeYen))
+        return Fail(kMsgIncomeInvalid, CalcField::Income, true);
+    if (!(rate1 >= kMinRate))
+        return Fail(kMsgRate1Invalid, CalcField::Rate1, true);
+    if (method != BankOther && !(rate2 >= kMinRate))
+        return Fail(kMsgRate2Invalid, CalcField::Rate2, true);
+
+    if (incomeYen > kMaxIncomeYen)
+        return Fail(kMsgIncomeTooLarge, CalcField::Income, true);
+    if (bonusYen / loanYen > 0.5 || bonusYen > kMaxBonusYen)
+        return Fail(kMsgBonusTooLarge, CalcField::BonusPart, true);
+    if (method == CorporationYutori && periodYears < kMinReducedPeriodYears)
+        return FailReducedPeriod(kMsgYutoriPeriod);
+    if (method == PensionStep && periodYears < kMinReducedPeriodYears)
+        return FailReducedPeriod(kMsgStepPeriod);
+    if (rate1 > kMaxRate)
+        return Fail(kMsgRate1TooLarge, CalcField::Rate1, true);
+    if (rate2 > kMaxRate)
+        return Fail(kMsgRate2TooLarge, CalcField::Rate2, true);
+
+    if (std::isinf(loanYen))
+        return Fail(kMsgLoanTooLarge, CalcField::Loan, true);
+
+    LoanInput input;
+    // With no option on the computation runs as for 公庫基本型.
+    input.method = IsValidMethod(method) ? method : CorporationBasic;
+    input.loanYen = loanYen;
+    input.bonusYen = bonusYen;
+    input.normalYen = normalYen;
+    input.rate1 = rate1;
+    input.rate2 = rate2;
+    input.periodYears = periodYears;
+    input.incomeYen = incomeYen;
+
+    const RepaymentOutcome computed = ComputeRepayment(input);
+    if (computed.status == RepaymentStatus::InvalidInput)
+        return Fail(kMsgLoanInvalid, CalcField::Loan, true); // not reachable past the checks
+    const auto loanMan = TruncateToInt32(request.loanMan);
+    const auto incomeYenInt = TruncateToInt32(incomeYen);
+    if (!computed.ok() || !loanMan || !incomeYenInt)
+        return Fail(kMsgLoanTooLarge, CalcField::Loan, true);
+
+    CalcOutcome out;
+    out.ok = true;
+    out.success.input = input;
+    out.success.result = computed.result;
+    out.success.texts = MakeResultTexts(input, computed.result);
+    out.success.incomeYen = *incomeYenInt;
+    out.success.loanMan = *loanMan;
+    return out;
+}
+
+} // namespace hn

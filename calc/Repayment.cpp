@@ -1,0 +1,321 @@
+#include "calc/Repayment.h"
+
+#include "calc/CheckedInt.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace hn {
+
+namespace {
+
+bool IsWhole(double v) noexcept
+{
+    return std::isfinite(v) && std::trunc(v) == v;
+}
+
+bool RateInDomain(double rate) noexcept
+{
+    return rate >= kMinRate && rate <= kMaxRate; // false for NaN
+}
+
+// The figures of one computation while they are still doubles (instalments
+// floored, unused bands 0) and the parts that are summed differently per family.
+struct Draft {
+    double monthly[3] = {0.0, 0.0, 0.0};
+    double bonus[3] = {0.0, 0.0, 0.0};
+    bool bandUsed[3] = {true, false, false};
+    double firstYearMonthly = 0.0; // equal principal: months 1 to 12 summed
+    double incomeBasis = 0.0;      // yen, before the int conversion
+    double total = 0.0;            // equal principal: running sum plus left-overs
+};
+
+struct Rates {
+    double i1, i2, j1, j2, n, h;
+};
+
+Rates PeriodRates(const LoanInput& in) noexcept
+{
+    return {in.rate1 * kMonthlyRateFactor, in.rate2 * kMonthlyRateFactor,
+            in.rate1 * 0.5, in.rate2 * 0.5,
+            in.periodYears * 12.0, in.periodYears * 2.0};
+}
+
+// Basis of the required income for the level and reduced families: sixty
+// level instalments of the whole loan at the first rate.
+double LevelIncomeBasis(const LoanInput& in, const Rates& r) noexcept
+{
+    const double f1 = AnnuityFactor(r.i1, r.n);
+    return std::floor(in.loanYen * f1) * 60;
+}
+
+void ComputeLevel(const LoanInput& in, const Rates& r, Draft& d) noexcept
+{
+    const bool bank = in.method == BankOther;
+    const double yearsAfter10 = std::trunc(in.periodYears - 10);
+
+    const double f1 = AnnuityFactor(r.i1, r.n);
+    const double p1 = std::floor(in.normalYen * f1);
+    d.monthly[0] = p1;
+    if (d.bandUsed[1])
+        d.monthly[1] = p1;
+    if (d.bandUsed[2]) {
+        if (bank) {
+            d.monthly[2] = p1;
+        } else {
+            const double b = RollBalance(in.normalYen, r.i1, p1, 120);
+            d.monthly[2] = AnnuityPayment(b, r.i2, 12 * yearsAfter10);
+        }
+    }
+
+    if (in.bonusYen != 0.0) {
+        const double pb1 = AnnuityPayment(in.bonusYen, r.j1, r.h);
+        d.bonus[0] = pb1;
+        if (d.bandUsed[1])
+            d.bonus[1] = pb1;
+        if (d.bandUsed[2]) {
+            if (bank) {
+                d.bonus[2] = pb1;
+            } else {
+                const double b = RollBalance(in.bonusYen, r.j1, pb1, 20);
+                d.bonus[2] = AnnuityPayment(b, r.j2, 2 * yearsAfter10);
+            }
+        }
+    }
+    d.incomeBasis = LevelIncomeBasis(in, r);
+}
+
+void ComputeReduced(const LoanInput& in, const Rates& r, Draft& d) noexcept
+{
+    const double yearsAfter5 = std::trunc(in.periodYears - 5);
+    const double yearsAfter10 = std::trunc(in.periodYears - 10);
+
+    // Years 1 to 5 pay the instalment of a 50-year annuity, whatever the term.
+    const double pr = AnnuityPayment(in.normalYen, r.i1, 600);
+    double b = RollBalance(in.normalYen, r.i1, pr, 60);
+    const double p2 = AnnuityPayment(b, r.i1, 12 * yearsAfter5);
+    b = RollBalance(b, r.i1, p2, 60);
+    const double p3 = AnnuityPayment(b, r.i2, 12 * yearsAfter10);
+    d.monthly[0] = pr;
+    d.monthly[1] = p2;
+    d.monthly[2] = p3;
+
+    if (in.bonusYen != 0.0) {
+        const double pbr = AnnuityPayment(in.bonusYen, r.j1, 100);
+        double bb = RollBalance(in.bonusYen, r.j1, pbr, 10);
+        const double pb2 = AnnuityPayment(bb, r.j1, 2 * yearsAfter5);
+        bb = RollBalance(bb, r.j1, pb2, 10);
+        const double pb3 = AnnuityPayment(bb, r.j2, 2 * yearsAfter10);
+        d.bonus[0] = pbr;
+        d.bonus[1] = pb2;
+        d.bonus[2] = pb3;
+    }
+    d.incomeBasis = LevelIncomeBasis(in, r);
+}
+
+void ComputeEqualPrincipal(const LoanInput& in, const Rates& r, Draft& d) noexcept
+{
+    // n is a whole number from 12 to 1188 here (IsComputable).
+    const int months = TruncateToInt32(r.n).value_or(0);
+    const double share = std::floor(in.normalYen / months);
+    double balance = in.normalYen;
+    double total = 0.0;
+    for (int m = 1; m <= months; ++m) {
+        const double i = m <= 120 ? r.i1 : r.i2;
+        const double instalment = share + std::floor(balance * i);
+        total += instalment;
+        if (m <= 12)
+            d.firstYearMonthly += instalment;
+        if (m == 1)
+            d.monthly[0] = instalment;
+        else if (m == 61)
+            d.monthly[1] = instalment;
+        else if (m == 121)
+            d.monthly[2] = instalment;
+        balance -= share;
+    }
+    // What the floored shares leave over is repaid once, so that the principal
+    // repaid equals the loan exactly.
+    double leftOver = in.normalYen - months * share;
+
+    if (in.bonusYen != 0.0) {
+        const int count = TruncateToInt32(r.h).value_or(0);
+        const double bonusShare = std::floor(in.bonusYen / count);
+        double bonusBalance = in.bonusYen;
+        for (int k = 1; k <= count; ++k) {
+            const double j = k <= 20 ? r.j1 : r.j2;
+            const double instalment = bonusShare + std::floor(bonusBalance * j);
+            total += instalment;
+            if (k == 1)
+                d.bonus[0] = instalment;
+            else if (k == 11)
+                d.bonus[1] = instalment;
+            else if (k == 21)
+                d.bonus[2] = instalment;
+            bonusBalance -= bonusShare;
+        }
+        leftOver += in.bonusYen - count * bonusShare;
+    }
+    d.total = total + leftOver;
+
+    // First instalment of the whole loan as an equal-principal loan, divided by
+    // 200 and floored, times 12,000.
+    const double first = std::floor(in.loanYen / months) + std::floor(in.loanYen * r.i1);
+    d.incomeBasis = std::floor((first * 5.0) * 0.001) * 12000;
+}
+
+// Total of the level and reduced families: each band's instalment times its
+// number of instalments, each product truncated to int and summed in int.
+// Kept in 64 bits until the final range check.
+bool BandTotal(const LoanInput& in, const Draft& d, const Rates& r, std::int64_t& total) noexcept
+{
+    double products[6] = {};
+    int count = 0;
+    products[count++] = d.monthly[0] * std::min(r.n, 60.0);
+    products[count++] = d.bonus[0] * std::min(r.h, 10.0);
+    if (d.bandUsed[1]) {
+        products[count++] = d.monthly[1] * (std::min(r.n, 120.0) - 60);
+        products[count++] = d.bonus[1] * (std::min(r.h, 20.0) - 10);
+    }
+    if (d.bandUsed[2]) {
+        products[count++] = (in.periodYears - 10) * d.monthly[2] * 12;
+        products[count++] = (in.periodYears - 10) * d.bonus[2] * 2;
+    }
+    total = 0;
+    for (int k = 0; k < count; ++k) {
+        const auto v = TruncateToInt32(products[k]);
+        if (!v)
+            return false;
+        total += *v;
+    }
+    return true;
+}
+
+} // namespace
+
+bool UsesSecondRate(const LoanInput& in) noexcept
+{
+    return in.method != BankOther && in.periodYears > 10.0;
+}
+
+bool IsComputable(const LoanInput& in) noexcept
+{
+    if (!IsValidMethod(in.method))
+        return false;
+    if (!(std::isfinite(in.loanYen) && in.loanYen > 0.0))
+        return false;
+    if (!(std::isfinite(in.bonusYen) && in.bonusYen >= 0.0) || in.bonusYen / in.loanYen > 0.5)
+        return false;
+    if (!(std::isfinite(in.normalYen) && in.normalYen >= 0.0))
+        return false;
+    if (!IsWhole(in.periodYears) || in.periodYears < kMinPeriodYears || in.periodYears > kMaxPeriodYears)
+        return false;
+    if (!RateInDomain(in.rate1))
+        return false;
+    if (UsesSecondRate(in) && !RateInDomain(in.rate2))
+        return false;
+    if (FamilyOf(in.method) == RepaymentFamily::ReducedEarly && in.periodYears < kMinReducedPeriodYears)
+        return false;
+    return true;
+}
+
+double AnnuityFactor(double i, double m) noexcept
+{
+    const double g = std::pow(1 + i, m);
+    return (g * i) / (g - 1);
+}
+
+double AnnuityPayment(double amount, double i, double m) noexcept
+{
+    return std::floor(amount * AnnuityFactor(i, m));
+}
+
+double RollBalance(double balance, double i, double payment, int k) noexcept
+{
+    for (int p = 0; p < k; ++p) {
+        const double interest = std::floor(balance * i);
+        balance = balance - (payment - interest);
+    }
+    return balance;
+}
+
+std::int32_t RequiredIncomeMan(std::int32_t basisYen) noexcept
+{
+    // 64-bit so that a basis near INT32_MAX cannot overflow on the + 5000.
+    return static_cast<std::int32_t>((static_cast<std::int64_t>(basisYen) + 5000) / 10000);
+}
+
+RepaymentOutcome ComputeRepayment(const LoanInput& in) noexcept
+{
+    RepaymentOutcome out;
+    if (!IsComputable(in)) {
+        out.status = RepaymentStatus::InvalidInput;
+        return out;
+    }
+
+    const Rates r = PeriodRates(in);
+    Draft d;
+    d.bandUsed[1] = in.periodYears > 5;
+    d.bandUsed[2] = in.periodYears > 10;
+
+    const RepaymentFamily family = FamilyOf(in.method);
+    switch (family) {
+    case RepaymentFamily::LevelPayment:
+        ComputeLevel(in, r, d);
+        break;
+    case RepaymentFamily::ReducedEarly:
+        ComputeReduced(in, r, d);
+        break;
+    case RepaymentFamily::EqualPrincipal:
+        ComputeEqualPrincipal(in, r, d);
+        break;
+    }
+
+    out.status = RepaymentStatus::OutOfRange;
+    LoanResult& res = out.result;
+    for (int b = 0; b < 3; ++b) {
+        const auto m = TruncateToInt32(d.monthly[b]);
+        const auto bo = TruncateToInt32(d.bonus[b]);
+        if (!m || !bo) {
+            out.result = {};
+            return out;
+        }
+        res.monthly[b] = *m;
+        res.bonus[b] = *bo;
+        res.bandUsed[b] = d.bandUsed[b];
+    }
+
+    std::int64_t annual = 0;
+    std::int64_t total = 0;
+    if (family == RepaymentFamily::EqualPrincipal) {
+        const auto firstYear = TruncateToInt32(d.firstYearMonthly);
+        const auto t = TruncateToInt32(d.total);
+        if (!firstYear || !t) {
+            out.result = {};
+            return out;
+        }
+        annual = static_cast<std::int64_t>(*firstYear) + 2 * static_cast<std::int64_t>(res.bonus[0]);
+        total = *t;
+    } else {
+        annual = 12 * static_cast<std::int64_t>(res.monthly[0]) + 2 * static_cast<std::int64_t>(res.bonus[0]);
+        if (!BandTotal(in, d, r, total)) {
+            out.result = {};
+            return out;
+        }
+    }
+
+    const auto annualYen = NarrowToInt32(annual);
+    const auto totalYen = NarrowToInt32(total);
+    const auto basis = TruncateToInt32(d.incomeBasis);
+    if (!annualYen || !totalYen || !basis) {
+        out.result = {};
+        return out;
+    }
+    res.annualYen = *annualYen;
+    res.totalYen = *totalYen;
+    res.requiredIncomeMan = RequiredIncomeMan(*basis);
+    out.status = RepaymentStatus::Ok;
+    return out;
+}
+
+} // namespace hn

@@ -1,0 +1,89 @@
+#pragma once
+// The repayment engine: one LoanInput in, one LoanResult out, no state, no
+// allocation. Money is computed in doubles in a fixed order; every instalment
+// and every period's interest is floored to whole yen when it is computed, and
+// figures go into 32-bit ints by truncation (through TruncateToInt32).
+#include "calc/RepaymentMethod.h"
+
+#include <array>
+#include <cstdint>
+
+namespace hn {
+
+struct LoanInput {
+    RepaymentMethod method = CorporationBasic;
+    double loanYen = 0.0;     // whole loan
+    double bonusYen = 0.0;    // part repaid by the twice-yearly bonus instalments
+    double normalYen = 0.0;   // loanYen - bonusYen, repaid monthly
+    double rate1 = 0.0;       // fraction per year, years 1 to 10 (all years for BankOther)
+    double rate2 = 0.0;       // fraction per year, year 11 on
+    double periodYears = 0.0; // whole years, 1 to 99
+    double incomeYen = 0.0;   // not used here; carried for the summary window
+};
+
+// Band 1 = years 1-5 (months 1-60, bonus 1-10), band 2 = years 6-10,
+// band 3 = year 11 to the end. An unused band holds 0.
+struct LoanResult {
+    std::array<std::int32_t, 3> monthly{}; // first ordinary instalment of each band
+    std::array<std::int32_t, 3> bonus{};   // first bonus instalment of each band
+    std::array<bool, 3> bandUsed{};
+    std::int32_t annualYen = 0;         // repayment of the first year
+    std::int32_t requiredIncomeMan = 0; // income (万円) for a 20 % burden
+    std::int32_t totalYen = 0;          // repaid over the whole term
+
+    friend bool operator==(const LoanResult&, const LoanResult&) = default;
+};
+
+enum class RepaymentStatus {
+    Ok,
+    InvalidInput, // input outside the domain below; nothing computed
+    OutOfRange,   // some figure does not fit a 32-bit int; nothing usable
+};
+
+struct RepaymentOutcome {
+    RepaymentStatus status = RepaymentStatus::InvalidInput;
+    LoanResult result; // all zero unless status is Ok
+
+    bool ok() const noexcept { return status == RepaymentStatus::Ok; }
+};
+
+// Limits of the input domain. The smallest rate is the smallest one the
+// five-character rate field can state without an exponent (0.001 %); far below
+// it the annuity factor loses its precision and then its meaning.
+inline constexpr double kMinRate = 0.00001;
+inline constexpr double kMaxRate = 0.99;
+inline constexpr int kMinPeriodYears = 1;
+inline constexpr int kMaxPeriodYears = 99;
+inline constexpr int kMinReducedPeriodYears = 25;
+
+// True when the second rate takes part in the computation (band 3 of every
+// method but BankOther).
+bool UsesSecondRate(const LoanInput& in) noexcept;
+
+// The domain ComputeRepayment computes on: a valid method; finite loanYen > 0;
+// finite bonusYen >= 0 with bonusYen / loanYen <= 0.5; finite normalYen >= 0;
+// rate1 (and rate2 where it is used) from kMinRate to kMaxRate; periodYears a
+// whole number from 1 to 99, at least 25 for the reduced family.
+bool IsComputable(const LoanInput& in) noexcept;
+
+// Never fails with undefined behaviour, whatever the input: input outside the
+// domain answers InvalidInput, a figure beyond the int32 range OutOfRange.
+RepaymentOutcome ComputeRepayment(const LoanInput& in) noexcept;
+
+// The double nearest 1/12: monthly rates are the yearly rate times this.
+inline constexpr double kMonthlyRateFactor = 0.08333333333333333;
+
+// (g * i) / (g - 1) with g = (1 + i)^m: the level instalment per yen.
+double AnnuityFactor(double i, double m) noexcept;
+
+// floor(amount * AnnuityFactor(i, m)): the level instalment in whole yen.
+double AnnuityPayment(double amount, double i, double m) noexcept;
+
+// The balance left after k instalments of `payment`; each period's interest is
+// floored to whole yen and only the principal share reduces the balance.
+double RollBalance(double balance, double i, double payment, int k) noexcept;
+
+// (basis + 5000) / 10000 in whole numbers: the required income in 万円, half up.
+std::int32_t RequiredIncomeMan(std::int32_t basisYen) noexcept;
+
+} // namespace hn

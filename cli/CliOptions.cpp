@@ -1,0 +1,151 @@
+#include "cli/CliOptions.h"
+
+#include "calc/DecimalText.h"
+
+#include <optional>
+#include <string_view>
+
+namespace hn {
+
+namespace {
+
+std::optional<RepaymentMethod> ReadMethod(std::string_view text)
+{
+    if (text.size() == 1 && text[0] >= '1' && text[0] <= '6')
+        return text[0] - '0';
+    if (auto m = MethodFromCaption(text))
+        return m;
+    for (RepaymentMethod m = kFirstMethod; m <= kLastMethod; ++m)
+        if (MethodName(m) == text)
+            return m;
+    return std::nullopt;
+}
+
+// An amount or rate: the whole value must be a decimal number; an empty value
+// is an empty field and reads 0.
+bool ReadNumber(std::string_view text, double& value)
+{
+    if (text.empty()) {
+        value = 0.0;
+        return true;
+    }
+    const auto v = ParseDecimal(text);
+    if (!v)
+        return false;
+    value = *v;
+    return true;
+}
+
+} // namespace
+
+CliParse ParseCliOptions(const std::vector<std::string>& args)
+{
+    CliParse result;
+    CliOptions& o = result.options;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        std::string_view arg = args[k];
+        if (arg == "--help" || arg == "-h") {
+            o.help = true;
+            continue;
+        }
+        if (arg == "--json") {
+            o.json = true;
+            continue;
+        }
+        std::string_view name = arg;
+        std::string_view value;
+        bool hasValue = false;
+        if (const auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string_view::npos) {
+            name = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+            hasValue = true;
+        }
+
+        double* number = nullptr;
+        if (name == "--loan")
+            number = &o.loanMan;
+        else if (name == "--bonus")
+            number = &o.bonusMan;
+        else if (name == "--rate1")
+            number = &o.rate1Percent;
+        else if (name == "--rate2")
+            number = &o.rate2Percent;
+        else if (name == "--income")
+            number = &o.incomeMan;
+        else if (name != "--method" && name != "--years") {
+            result.error = "unknown option '" + std::string(arg) + "'";
+            return result;
+        }
+
+        if (!hasValue) {
+            if (k + 1 >= args.size()) {
+                result.error = "option '" + std::string(name) + "' needs a value";
+                return result;
+            }
+            value = args[++k];
+        }
+
+        if (number) {
+            if (!ReadNumber(value, *number)) {
+                result.error = "option '" + std::string(name) + "' needs a number, not '" + std::string(value) + "'";
+                return result;
+            }
+        } else if (name == "--method") {
+            const auto m = ReadMethod(value);
+            if (!m) {
+                result.error = "option '--method' needs 1 to 6 or a method caption, not '" + std::string(value) + "'";
+                return result;
+            }
+            o.method = *m;
+        } else {
+            // The period is a text, read as the window reads its period box.
+            o.periodText = std::string(value);
+        }
+    }
+    result.ok = true;
+    return result;
+}
+
+const char* CliHelpText()
+{
+    return
+        "使い方: hensai-calc [オプション]\n"
+        "住宅ローンの返済額を計算します。チェックと計算は返済ナビの画面と同じです。\n"
+        "\n"
+        "  --method 値   返済方法: 1 公庫基本型, 2 公庫（ゆとり)型, 3 年金基本型,\n"
+        "                4 年金(ｽﾃｯﾌﾟ)型, 5 元金均等型, 6 銀行型・他\n"
+        "                (番号、表示名、または CorporationBasic などの名前。既定 1)\n"
+        "  --loan 数値   借入額 (万円)\n"
+        "  --bonus 数値  内ﾎﾞｰﾅｽ: 借入額のうちﾎﾞｰﾅｽ払いの分 (万円、既定 0)\n"
+        "  --rate1 数値  金利 当初10年間 (年 %)\n"
+        "  --rate2 数値  金利 11年目以降 (年 %; 銀行型・他と10年以下では不要)\n"
+        "  --years 文字  返済期間 (年、1～99の整数。既定 25)\n"
+        "  --income 数値 年収 (万円、既定 0)\n"
+        "  --json        結果を JSON で出力\n"
+        "  --help, -h    この説明を表示\n"
+        "数値は小数点に \".\" を使います (ロケールに関係なく)。空の値は 0 です。\n"
+        "終了コード: 0 計算成功, 2 入力チェックの失敗 (標準エラーにメッセージ) または使い方の誤り。\n"
+        "\n"
+        "Usage: hensai-calc [options]\n"
+        "Computes the repayments of a Japanese housing loan with the same input checks\n"
+        "and arithmetic as the Hensai Navi window.\n"
+        "\n"
+        "  --method V    repayment method: 1 to 6 as listed above, its Japanese\n"
+        "                caption, or CorporationBasic, CorporationYutori, PensionBasic,\n"
+        "                PensionStep, EqualPrincipal, BankOther (default 1)\n"
+        "  --loan N      loan amount in units of 10,000 yen (万円)\n"
+        "  --bonus N     part of the loan repaid by bonus instalments, 万円 (default 0)\n"
+        "  --rate1 N     interest rate for years 1 to 10, percent per year\n"
+        "  --rate2 N     interest rate from year 11 on, percent per year (not needed\n"
+        "                for BankOther or for periods of 10 years or less)\n"
+        "  --years T     repayment period in whole years, 1 to 99 (default 25); read as\n"
+        "                the window reads its period box, so \"7a\" is 7 years\n"
+        "  --income N    annual income, 万円 (default 0)\n"
+        "  --json        print the result as one JSON object\n"
+        "  --help, -h    show this help\n"
+        "Numbers use \".\" as the decimal point whatever the locale; an empty value is 0.\n"
+        "Exit status: 0 computed, 2 an input check failed (its message goes to\n"
+        "standard error) or the options were wrong.\n";
+}
+
+} // namespace hn

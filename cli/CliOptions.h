@@ -1,0 +1,36 @@
+#pragma once
+// Command-line options of hensai-calc, read into the values a window's fields
+// would give.
+#include "calc/RepaymentMethod.h"
+
+#include <string>
+#include <vector>
+
+namespace hn {
+
+struct CliOptions {
+    RepaymentMethod method = CorporationBasic; // the window starts on 公庫基本型
+    double loanMan = 0.0;
+    double bonusMan = 0.0;
+    double rate1Percent = 0.0;
+    double rate2Percent = 0.0;
+    std::string periodText = "25"; // the window starts on 25 years
+    double incomeMan = 0.0;
+    bool json = false;
+    bool help = false;
+};
+
+struct CliParse {
+    bool ok = false;
+    CliOptions options;
+    std::string error; // when !ok: what was wrong, one line
+};
+
+// Reads the arguments after the program name. "--name value" and
+// "--name=value" both work; a later option overrides an earlier one.
+CliParse ParseCliOptions(const std::vector<std::string>& args);
+
+// The --help text, Japanese and English.
+const char* CliHelpText();
+
+} // namespace hn
