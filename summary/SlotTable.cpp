@@ -1,0 +1,145 @@
+#include "summary/SlotTable.h"
+
+#include "calc/DecimalText.h"
+#include "summary/RatioText.h"
+
+#include <cmath>
+#include <numeric>
+
+namespace hn {
+
+namespace {
+
+std::int64_t SumOfSlots(const SlotTable::Figures& figures)
+{
+    return std::accumulate(figures.begin(), figures.begin() + kSlotCount, std::int64_t{0});
+}
+
+// The slot number a slot text stands for, read as a decimal number and truncated;
+// empty unless it is 1..8.
+std::optional<int> SlotFromText(const std::string& slotText)
+{
+    const double value = std::trunc(ReadDecimalPrefix(slotText));
+    if (!(value >= 1 && value <= kSlotCount))
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+} // namespace
+
+SlotTable::SlotTable()
+{
+    m_texts.ratio = kNoRatioText;
+}
+
+std::optional<int> SlotTable::AddResult(const KeptFigures& kept, const HostTexts& texts)
+{
+    const std::optional<int> first = FamilyFirstSlot(kept.method);
+    if (!first)
+        return std::nullopt;
+    const int target = IsOccupied(*first) ? *first + 1 : *first;
+    const auto i = static_cast<std::size_t>(target - 1);
+    m_texts.monthly[i] = texts.monthly[0];
+    m_texts.bonus[i] = texts.bonus[0];
+    m_nSlotMonthly[i] = kept.firstMonthly;
+    m_nSlotBonus[i] = kept.firstBonus;
+    m_nSlotTotal[i] = kept.total;
+    m_nSlotLoan[i] = kept.loanMan;
+    StoreSnapshot(kept.method, std::to_string(target), texts);
+    return target;
+}
+
+void SlotTable::StoreSnapshot(RepaymentMethod method, const std::string& slotText, const HostTexts& texts)
+{
+    const std::optional<int> slot = SlotFromText(slotText);
+    if (!slot)
+        return;
+    SnapshotRow& row = m_strSnapshot[static_cast<std::size_t>(*slot)];
+    row[kSnapSlot] = slotText;
+    row[kSnapMethod] = std::to_string(method);
+    row[kSnapLoan] = texts.loan;
+    row[kSnapBonusPart] = texts.bonusPart;
+    row[kSnapRate1] = texts.rate1;
+    row[kSnapRate2] = texts.rate2;
+    row[kSnapPeriod] = texts.periodEdit;
+    for (int band = 0; band < 3; ++band) {
+        row[static_cast<std::size_t>(kSnapMonthly1 + band)] = texts.monthly[band];
+        row[static_cast<std::size_t>(kSnapBonus1 + band)] = texts.bonus[band];
+    }
+    row[kSnapAnnual] = texts.annual;
+    row[kSnapRequiredIncome] = texts.requiredIncome;
+    row[kSnapTotal] = texts.total;
+}
+
+void SlotTable::ClearSnapshot(int slot)
+{
+    if (!IsValidSlot(slot))
+        return;
+    for (std::string& text : m_strSnapshot[static_cast<std::size_t>(slot)])
+        text.clear();
+}
+
+void SlotTable::ClearSlot(int slot)
+{
+    if (!IsValidSlot(slot))
+        return;
+    const auto i = static_cast<std::size_t>(slot - 1);
+    m_texts.monthly[i].clear();
+    m_texts.bonus[i].clear();
+    m_nSlotMonthly[i] = 0;
+    m_nSlotBonus[i] = 0;
+    m_nSlotTotal[i] = 0;
+    m_nSlotLoan[i] = 0;
+    ClearSnapshot(slot);
+}
+
+GaugeState SlotTable::RecalcTotals(std::int32_t incomeYen)
+{
+    for (Figures* figures : {&m_nSlotMonthly, &m_nSlotBonus, &m_nSlotTotal, &m_nSlotLoan})
+        (*figures)[kSumIndex] = SumOfSlots(*figures);
+
+    // Only the monthly sum decides whether the four sums show.
+    if (m_nSlotMonthly[kSumIndex] != 0) {
+        m_texts.sumMonthly = FormatWideAmount(m_nSlotMonthly[kSumIndex]);
+        m_texts.sumBonus = FormatWideAmount(m_nSlotBonus[kSumIndex]);
+        m_texts.grandTotal = FormatWideAmount(m_nSlotTotal[kSumIndex]);
+        m_texts.loan = FormatWideAmount(m_nSlotLoan[kSumIndex]);
+    } else {
+        m_texts.sumMonthly.clear();
+        m_texts.sumBonus.clear();
+        m_texts.grandTotal.clear();
+        m_texts.loan.clear();
+    }
+
+    const std::int64_t annual = AnnualRepayment(m_nSlotMonthly[kSumIndex], m_nSlotBonus[kSumIndex]);
+    m_texts.annual = annual != 0 ? FormatWideAmount(annual) : std::string();
+
+    const auto annualYen = static_cast<double>(annual);
+    const double required = RequiredIncomeMan(annualYen);
+    // |annual| < 2^40, so the required income is far inside the 64-bit range.
+    m_texts.requiredIncome = required != 0 ? FormatWideAmount(static_cast<std::int64_t>(required)) : std::string();
+
+    GaugeState gauge;
+    if (const std::optional<double> ratio = BurdenRatio(annualYen, static_cast<double>(incomeYen))) {
+        gauge.animate = false;
+        gauge.color = RatioBarColor(*ratio);
+        gauge.position = RatioGaugePosition(*ratio);
+        m_texts.ratio = FormatRatioText(*ratio);
+    } else {
+        m_texts.ratio = kNoRatioText;
+    }
+    return gauge;
+}
+
+bool SlotTable::IsOccupied(int slot) const
+{
+    return IsValidSlot(slot) && !m_texts.monthly[static_cast<std::size_t>(slot - 1)].empty();
+}
+
+const SnapshotRow& SlotTable::Snapshot(int slot) const
+{
+    static const SnapshotRow kEmpty{};
+    return IsValidSlot(slot) ? m_strSnapshot[static_cast<std::size_t>(slot)] : kEmpty;
+}
+
+} // namespace hn

@@ -1,0 +1,145 @@
+// Where the summary window opens and follows, and what selecting a slot plans.
+#include "summary/SlotRecall.h"
+#include "summary/SummaryPlacement.h"
+
+#include <gtest/gtest.h>
+
+namespace hn {
+namespace {
+
+constexpr int kScreen = 1920;
+
+TEST(SummaryPlacement, OpensRightOfTheMainWindow)
+{
+    const SummaryPlacement p = PlaceOnOpening({100, 50, 320, 480}, 0, kScreen);
+    EXPECT_EQ(p.mainX, 100);
+    EXPECT_EQ(p.summary, (FrameRect{420, 50, 304, 480}));
+}
+
+TEST(SummaryPlacement, LeftEdgeOffScreenMovesBothToTheLeftEdge)
+{
+    const SummaryPlacement p = PlaceOnOpening({-200, 50, 320, 480}, 0, kScreen);
+    EXPECT_EQ(p.mainX, 0);
+    EXPECT_EQ(p.summary, (FrameRect{320, 50, 304, 480}));
+}
+
+TEST(SummaryPlacement, RightScreenEdgeMovesThePairLeft)
+{
+    // 1300 + 320 = 1620; 1620 + 304 = 1924 > 1920.
+    const SummaryPlacement p = PlaceOnOpening({1300, 50, 320, 480}, 0, kScreen);
+    EXPECT_EQ(p.mainX, kScreen - 2 * 320 + 16);
+    EXPECT_EQ(p.summary, (FrameRect{kScreen - 320 + 16, 50, 304, 480}));
+    EXPECT_EQ(p.summary.Right(), kScreen);
+    EXPECT_EQ(p.mainX + 320, p.summary.x); // side by side
+
+    // Exactly at the edge nothing moves.
+    const SummaryPlacement fits = PlaceOnOpening({1296, 50, 320, 480}, 0, kScreen);
+    EXPECT_EQ(fits.mainX, 1296);
+    EXPECT_EQ(fits.summary.Right(), kScreen);
+}
+
+TEST(SummaryPlacement, ScreenNotStartingAtZero)
+{
+    const SummaryPlacement p = PlaceOnOpening({-1950, 0, 320, 480}, -1920, 0);
+    EXPECT_EQ(p.mainX, -1920);
+    EXPECT_EQ(p.summary.x, -1600);
+}
+
+TEST(SummaryPlacement, FollowingHasNoScreenEdgeRule)
+{
+    EXPECT_EQ(PlaceBesideMain({1800, 10, 320, 480}), (FrameRect{2120, 10, 304, 480}));
+    EXPECT_EQ(PlaceBesideMain({-100, 10, 320, 480}), (FrameRect{220, 10, 304, 480}));
+}
+
+SnapshotRow RowWithPeriod(const char* period, const char* method = "2")
+{
+    SnapshotRow row;
+    row[kSnapSlot] = "1";
+    row[kSnapMethod] = method;
+    row[kSnapPeriod] = period;
+    return row;
+}
+
+TEST(SlotSelection, CaptionSetsBySlot)
+{
+    const SnapshotRow row = RowWithPeriod("35");
+    for (int slot : {1, 2, 3, 4})
+        EXPECT_EQ(PlanSlotSelection(slot, row).captions, &kStandardCaptions) << slot;
+    for (int slot : {5, 6})
+        EXPECT_EQ(PlanSlotSelection(slot, row).captions, &kEqualPrincipalCaptions) << slot;
+    for (int slot : {7, 8})
+        EXPECT_EQ(PlanSlotSelection(slot, row).captions, &kBankCaptions) << slot;
+}
+
+TEST(SlotSelection, SecondRateRowByStoredPeriod)
+{
+    struct Case {
+        const char* period;
+        SecondRateRow row;
+    };
+    const Case cases[] = {
+        {"10", SecondRateRow::Hide}, {"15", SecondRateRow::Show}, {"10.9", SecondRateRow::Hide},
+        {"11", SecondRateRow::Show}, {"5", SecondRateRow::Hide},  {"7a", SecondRateRow::Hide},
+        {"x", SecondRateRow::Hide},  {"1e300", SecondRateRow::Show},
+    };
+    for (const Case& c : cases) {
+        for (int slot : {1, 5}) {
+            const SlotSelectionPlan plan = PlanSlotSelection(slot, RowWithPeriod(c.period));
+            EXPECT_EQ(plan.secondRate, c.row) << c.period;
+            EXPECT_TRUE(plan.recall);
+        }
+    }
+}
+
+TEST(SlotSelection, EmptyPeriodShowsTheRowAndRecallsNothing)
+{
+    for (int slot = 1; slot <= 6; ++slot) {
+        const SlotSelectionPlan plan = PlanSlotSelection(slot, SnapshotRow{});
+        EXPECT_EQ(plan.secondRate, SecondRateRow::Show);
+        EXPECT_FALSE(plan.recall);
+    }
+}
+
+TEST(SlotSelection, BankSlotsHideTheRowAndAlwaysRecall)
+{
+    for (int slot : {7, 8}) {
+        for (const SnapshotRow& row : {SnapshotRow{}, RowWithPeriod("35", "6")}) {
+            const SlotSelectionPlan plan = PlanSlotSelection(slot, row);
+            EXPECT_EQ(plan.secondRate, SecondRateRow::Hide);
+            EXPECT_TRUE(plan.recall);
+        }
+    }
+}
+
+TEST(SlotRecallRow, MethodOnlyFromOneToSix)
+{
+    EXPECT_EQ(RecalledMethod(RowWithPeriod("35", "1")), 1);
+    EXPECT_EQ(RecalledMethod(RowWithPeriod("35", "6")), 6);
+    for (const char* bad : {"", "0", "7", "16", " 2", "2 "})
+        EXPECT_FALSE(RecalledMethod(RowWithPeriod("35", bad)).has_value()) << bad;
+}
+
+TEST(SlotRecallRow, TextsComeBackInTheirPlaces)
+{
+    SnapshotRow row;
+    for (int i = 0; i < kSnapshotSize; ++i)
+        row[static_cast<std::size_t>(i)] = "e" + std::to_string(i);
+    const HostTexts t = RecalledTexts(row);
+    EXPECT_EQ(t.loan, "e2");
+    EXPECT_EQ(t.bonusPart, "e3");
+    EXPECT_EQ(t.rate1, "e4");
+    EXPECT_EQ(t.rate2, "e5");
+    EXPECT_EQ(t.periodEdit, "e6");
+    EXPECT_EQ(t.monthly[0], "e7");
+    EXPECT_EQ(t.monthly[2], "e9");
+    EXPECT_EQ(t.bonus[0], "e10");
+    EXPECT_EQ(t.bonus[2], "e12");
+    EXPECT_EQ(t.annual, "e13");
+    EXPECT_EQ(t.requiredIncome, "e14");
+    EXPECT_EQ(t.total, "e15");
+    EXPECT_TRUE(RowHoldsResult(row));
+    EXPECT_FALSE(RowHoldsResult(SnapshotRow{}));
+}
+
+} // namespace
+} // namespace hn

@@ -1,0 +1,40 @@
+#pragma once
+// The two results of the summary window's worked example (loan 3,000 of which 600 by
+// bonus, 2.0 % and 3.0 %, 35 years, income 600), as the main window keeps them.
+#include "calc/AmountText.h"
+#include "summary/SummaryHost.h"
+
+namespace hn::test {
+
+inline KeptFigures YutoriKept()
+{
+    return {CorporationYutori, 63309, 95194, 6000000, 3000, 45965590};
+}
+
+inline KeptFigures EqualPrincipalKept()
+{
+    return {EqualPrincipal, 97142, 145714, 6000000, 3000, 43246377};
+}
+
+// Main-window texts that go with a kept result (bands 2 and 3 hold markers).
+inline HostTexts TextsFor(const KeptFigures& kept, const char* period = "35")
+{
+    HostTexts t;
+    t.loan = "3,000";
+    t.bonusPart = "600";
+    t.rate1 = "2.0";
+    t.rate2 = "3.0";
+    t.periodEdit = period;
+    t.monthly[0] = FormatAmount(kept.firstMonthly);
+    t.monthly[1] = "m2";
+    t.monthly[2] = "m3";
+    t.bonus[0] = kept.firstBonus ? FormatAmount(kept.firstBonus) : "";
+    t.bonus[1] = "b2";
+    t.bonus[2] = "b3";
+    t.annual = "annual";
+    t.requiredIncome = "required";
+    t.total = FormatAmount(kept.total);
+    return t;
+}
+
+} // namespace hn::test
