@@ -1,0 +1,70 @@
+#include "controls/CColorLabel.h"
+
+#include "platform/DialogFont.h"
+#include "platform/SysColors.h"
+
+#include <QPainter>
+#include <QPalette>
+
+namespace hn {
+
+CColorLabel::CColorLabel(QWidget* parent)
+    : QLabel(parent), m_crText(GetSysColor(SysColor::WindowText)), m_crBk(GetSysColor(SysColor::BtnFace))
+{
+    setTextFormat(Qt::PlainText);
+    setFont(DialogFont());
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, ToQColor(m_crText));
+    setPalette(p);
+}
+
+CColorLabel::CColorLabel(const DialogItem& item, QWidget* parent) : CColorLabel(parent)
+{
+    setText(QString::fromUtf8(item.text ? item.text : ""));
+    Qt::Alignment horizontal = Qt::AlignLeft;
+    if (item.style & kAlignRight)
+        horizontal = Qt::AlignRight;
+    else if (item.style & kAlignCenter)
+        horizontal = Qt::AlignHCenter;
+    if (item.style & kSunken) {
+        setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        setAlignment(horizontal | Qt::AlignVCenter);
+    } else {
+        setAlignment(horizontal | Qt::AlignTop);
+    }
+}
+
+CColorLabel::~CColorLabel() = default;
+
+void CColorLabel::SetTextColor(ColorRef colour)
+{
+    m_crText = colour;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, ToQColor(colour));
+    setPalette(p);
+    repaint();
+}
+
+void CColorLabel::SetBkColor(ColorRef colour)
+{
+    m_crBk = colour;
+}
+
+void CColorLabel::SetFontSize(int pixelHeight)
+{
+    setFont(DialogFont(pixelHeight));
+    repaint();
+}
+
+void CColorLabel::paintEvent(QPaintEvent* event)
+{
+    {
+        QPainter painter(this);
+        painter.fillRect(contentsRect(), ToQColor(m_crBk));
+    }
+    // The frame and the text as any label draws them; text wider than the label is
+    // clipped, the font stays.
+    QLabel::paintEvent(event);
+}
+
+} // namespace hn

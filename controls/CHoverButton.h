@@ -1,0 +1,70 @@
+#pragma once
+// The program's flat picture button: a small icon on a background a little darker than
+// the dialog face and no frame at rest; lighter with a thin raised frame while the
+// pointer is over it (and the program is the active one); sunken with the icon one
+// pixel down and right while held. Clicks arrive as QAbstractButton::clicked.
+#include "controls/HoverTracker.h"
+#include "platform/ColorRef.h"
+#include "platform/DialogTemplate.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QPushButton>
+#include <optional>
+
+namespace hn {
+
+class CHoverButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CHoverButton(QWidget* parent = nullptr);
+    // For a template row: a default push button row stays the dialog's default button.
+    CHoverButton(const DialogItem& item, QWidget* parent);
+    ~CHoverButton() override;
+
+    // The icon shown while lit or pressed, and the one at rest (empty: the same icon).
+    // Both keep their own size. Redraws at once.
+    void SetIcon(const QImage& hoverAndPress, const QImage& rest = {});
+    // The cursor over the button; nullopt leaves the default arrow. Returns true when
+    // a cursor is now set.
+    bool SetBtnCursor(const std::optional<QCursor>& cursor);
+    // 0: icon left of the caption, 1: above it. The buttons have no caption, so both
+    // centre the icon.
+    void SetIconAlign(int align);
+    int GetIconAlign() const { return m_nIconAlign; }
+
+    // Backgrounds at rest and while lit or pressed; repaint 1 invalidates the button,
+    // any other value only stores the colour.
+    void SetNormalBkColor(ColorRef colour, int repaint);
+    void SetActiveBkColor(ColorRef colour, int repaint);
+    ColorRef GetNormalBkColor() const { return m_crNormalBk; }
+    ColorRef GetActiveBkColor() const { return m_crActiveBk; }
+
+    // The name a screen reader announces. Until one is given the tool-tip text is used.
+    void SetAccessibleName(const QString& name);
+
+    bool IsHover() const { return m_hover.IsLit(); }
+    bool HasBtnCursor() const { return m_cursor.has_value(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void PointerAt(QPointF pos, Qt::MouseButtons buttons);
+
+    int m_nIconAlign = 0;
+    HoverTracker m_hover;
+    std::optional<QCursor> m_cursor;
+    QImage m_iconHover;
+    QImage m_iconRest;
+    ColorRef m_crNormalBk;
+    ColorRef m_crActiveBk;
+    bool m_bNamedExplicitly = false;
+};
+
+} // namespace hn

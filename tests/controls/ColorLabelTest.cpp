@@ -1,0 +1,170 @@
+// The colour label: its colours inside the dialog's frame, when changes show, its font.
+#include "controls/CColorLabel.h"
+#include "platform/DialogFont.h"
+#include "tests/controls/HoverGaugeLabelPalette.h"
+
+#include <QFontInfo>
+#include <QTest>
+
+namespace hn {
+namespace {
+
+using namespace hn::test;
+
+constexpr ColorRef kMint = ColorRef::Rgb(180, 254, 173);
+constexpr ColorRef kPink = ColorRef::Rgb(248, 213, 251);
+constexpr ColorRef kRed = ColorRef::Rgb(255, 0, 0);
+
+class CountingColorLabel : public CColorLabel {
+public:
+    using CColorLabel::CColorLabel;
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        ++paints;
+        CColorLabel::paintEvent(e);
+    }
+};
+
+// A result figure of the main window: right-aligned with a sunken edge, 37 × 12 units.
+constexpr DialogItem kFigure{1024, ControlKind::Text, "999,999", 30, 170, 37, 12, kAlignRight | kSunken};
+
+class ColorLabelTest : public FixedPaletteTest {
+protected:
+    void SetUp() override
+    {
+        FixedPaletteTest::SetUp();
+        host = std::make_unique<QWidget>();
+        host->resize(120, 40);
+        label = new CountingColorLabel(kFigure, host.get());
+        label->setGeometry(10, 10, 55, 18);
+    }
+    void TearDown() override
+    {
+        host.reset();
+        FixedPaletteTest::TearDown();
+    }
+    void ShowAndSettle()
+    {
+        host->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(host.get()));
+        QApplication::processEvents();
+    }
+
+    std::unique_ptr<QWidget> host;
+    CountingColorLabel* label = nullptr;
+};
+
+bool IsInk(ColorRef c)
+{
+    return c.Red() > 150 && c.Green() < 150 && c.Blue() < 150;
+}
+
+int InkIn(const QImage& img, int fromX, int toX)
+{
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = fromX; x < toX; ++x)
+            n += IsInk(PixelAt(img, x, y));
+    return n;
+}
+
+TEST_F(ColorLabelTest, StartsWithTheSystemTextAndFaceColoursAndTheTemplateLook)
+{
+    CColorLabel plain;
+    EXPECT_EQ(plain.GetTextColor(), kWindowText);
+    EXPECT_EQ(plain.GetBkColor(), kFace);
+    EXPECT_EQ(label->text(), QStringLiteral("999,999"));
+    EXPECT_EQ(label->frameStyle(), QFrame::WinPanel | QFrame::Sunken);
+    EXPECT_TRUE(label->alignment() & Qt::AlignRight);
+    EXPECT_TRUE(label->accessibleName().isEmpty()) << "the text itself must reach screen readers";
+}
+
+TEST_F(ColorLabelTest, BackgroundFillsInsideTheFrameAndTextTakesItsColour)
+{
+    label->SetFontSize(15);
+    label->SetBkColor(kMint);
+    label->SetTextColor(kRed);
+    label->setText(QStringLiteral("1,204"));
+    const QImage img = Snapshot(*label);
+    const QRect inside = label->contentsRect();
+    ASSERT_EQ(inside, QRect(2, 2, 51, 14));
+    EXPECT_EQ(PixelAt(img, inside.left(), inside.top()), kMint);
+    EXPECT_EQ(PixelAt(img, inside.left(), inside.bottom()), kMint);
+    EXPECT_NE(PixelAt(img, 0, 0), kMint) << "the sunken frame stays";
+    EXPECT_NE(PixelAt(img, 54, 17), kMint);
+    EXPECT_GT(InkIn(img, 0, img.width()), 0);
+    // Right-aligned: the figure keeps closer to the right edge than to the left one.
+    int first = img.width(), last = -1;
+    for (int x = 0; x < img.width(); ++x)
+        if (InkIn(img, x, x + 1) > 0) {
+            first = std::min(first, x);
+            last = std::max(last, x);
+        }
+    ASSERT_GE(last, first);
+    EXPECT_LT(inside.right() - last, first - inside.left());
+}
+
+TEST_F(ColorLabelTest, BackgroundChangeWaitsForTheNextPaintWhileTextColourAndFontShowAtOnce)
+{
+    label->SetBkColor(kMint);
+    ShowAndSettle();
+    const int settled = label->paints;
+    label->SetBkColor(kPink);
+    QApplication::processEvents();
+    EXPECT_EQ(label->paints, settled) << "no repaint asked for";
+    EXPECT_EQ(PixelAt(Snapshot(*label), 3, 3), kPink) << "shows when the label next paints";
+
+    const int before = label->paints;
+    label->SetTextColor(kRed);
+    EXPECT_EQ(label->paints, before + 1);
+    label->SetFontSize(10);
+    EXPECT_EQ(label->paints, before + 2);
+    EXPECT_EQ(label->font().pixelSize(), 10);
+}
+
+TEST_F(ColorLabelTest, NewTextKeepsColoursAndFont)
+{
+    label->SetFontSize(15);
+    label->SetBkColor(kMint);
+    label->SetTextColor(kRed);
+    label->setText(QStringLiteral("95,194"));
+    label->setText(QStringLiteral("1,204"));
+    EXPECT_EQ(label->GetTextColor(), kRed);
+    EXPECT_EQ(label->GetBkColor(), kMint);
+    EXPECT_EQ(label->font().pixelSize(), 15);
+    const QImage img = Snapshot(*label);
+    EXPECT_EQ(PixelAt(img, 3, 3), kMint);
+    EXPECT_GT(InkIn(img, 0, img.width()), 0);
+}
+
+TEST_F(ColorLabelTest, TextWiderThanTheLabelIsClippedNotShrunk)
+{
+    ShowAndSettle();
+    label->SetFontSize(15);
+    label->SetBkColor(kMint);
+    label->SetTextColor(kRed);
+    label->setText(QStringLiteral("8,888,888,888,888"));
+    QApplication::processEvents();
+    EXPECT_EQ(label->size(), QSize(55, 18));
+    EXPECT_EQ(label->font().pixelSize(), 15);
+    const QImage img = Snapshot(*label);
+    // Digits run up to both inner edges; nothing is drawn over the frame.
+    EXPECT_GT(InkIn(img, 2, 6), 0);
+    EXPECT_GT(InkIn(img, 47, 53), 0);
+    EXPECT_EQ(InkIn(img, 0, 2), 0);
+}
+
+TEST_F(ColorLabelTest, JapaneseTextGetsAJapaneseGothicFace)
+{
+    ASSERT_TRUE(HasJapaneseFont()) << "without a Japanese font every label draws empty boxes";
+    label->SetFontSize(10);
+    label->setText(QString::fromUtf8("返済額の表示"));
+    const QString family = QFontInfo(label->font()).family();
+    EXPECT_TRUE(DialogFontFamilies().contains(family)) << family.toStdString();
+}
+
+} // namespace
+} // namespace hn
