@@ -12,6 +12,9 @@ CColorLabel::CColorLabel(QWidget* parent)
     : QLabel(parent), m_crText(GetSysColor(SysColor::WindowText)), m_crBk(GetSysColor(SysColor::BtnFace))
 {
     setTextFormat(Qt::PlainText);
+    // A framed QLabel would indent its text by half an "x" from the aligned edge; the
+    // figures need every pixel of their narrow fields, so the text meets the frame.
+    setIndent(0);
     setFont(DialogFont());
     QPalette p = palette();
     p.setColor(QPalette::WindowText, ToQColor(m_crText));

@@ -105,6 +105,7 @@ TEST_F(ColorLabelTest, BackgroundFillsInsideTheFrameAndTextTakesItsColour)
         }
     ASSERT_GE(last, first);
     EXPECT_LT(inside.right() - last, first - inside.left());
+    EXPECT_LE(inside.right() - last, 2) << "no indent: the figure meets the frame";
 }
 
 TEST_F(ColorLabelTest, BackgroundChangeWaitsForTheNextPaintWhileTextColourAndFontShowAtOnce)
