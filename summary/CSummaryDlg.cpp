@@ -1,0 +1,420 @@
+#include "summary/CSummaryDlg.h"
+
+#include "controls/CColorLabel.h"
+#include "controls/CDrawnOptionButton.h"
+#include "controls/CGaugeBar.h"
+#include "controls/CHoverButton.h"
+#include "platform/DataExchange.h"
+#include "res/DialogTemplates.h"
+#include "res/ImageResources.h"
+#include "res/StringTable.h"
+#include "res/SummaryDialogIds.h"
+#include "summary/SlotRecall.h"
+#include "summary/SummaryPlacement.h"
+
+#include <QKeyEvent>
+#include <QScreen>
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace hn {
+
+namespace {
+
+// The two button colours are the face colour moved by this much as one packed value.
+constexpr std::uint32_t kButtonShadeOffset = 0x141414;
+constexpr int kValueFontHeight = 15;
+constexpr int kCaptionFontHeight = 10;
+
+// How a colour label looks; an empty colour keeps the label's default.
+struct LabelLook {
+    int id;
+    int fontHeight;
+    std::optional<ColorRef> background;
+    std::optional<ColorRef> text;
+};
+
+std::vector<LabelLook> LabelLooks()
+{
+    std::vector<LabelLook> looks;
+    const ColorRef slotBk = ColorRef::Rgb(172, 255, 235);
+    for (const SlotControlIds& slot : kSlotControls)
+        looks.push_back({slot.monthly, kValueFontHeight, slotBk, {}});
+    for (const SlotControlIds& slot : kSlotControls)
+        looks.push_back({slot.bonus, kValueFontHeight, slotBk, {}});
+    const ColorRef sumBk = ColorRef::Rgb(255, 255, 235);
+    const ColorRef annualBk = ColorRef::Rgb(255, 206, 219);
+    const ColorRef headingBk = ColorRef::Rgb(253, 236, 119);
+    const LabelLook rest[] = {
+        {IDC_SUM_MONTHLY, kValueFontHeight, sumBk, {}},
+        {IDC_SUM_BONUS, kValueFontHeight, sumBk, {}},
+        {IDC_SUM_ANNUAL, kValueFontHeight, annualBk, {}},
+        {IDC_SUM_REQUIRED_INCOME, kValueFontHeight, annualBk, {}},
+        {IDC_SUM_GRAND_TOTAL, kValueFontHeight, ColorRef::Rgb(240, 200, 250), {}},
+        {IDC_SUM_LOAN, kValueFontHeight, ColorRef::Rgb(172, 200, 235), {}},
+        {IDC_SUMMARY_HEADING_RESULTS, kCaptionFontHeight, headingBk, {}},
+        {IDC_SUMMARY_HEADING_ANNUAL, kCaptionFontHeight, headingBk, {}},
+        {IDC_SUMMARY_HEADING_TOTAL, kCaptionFontHeight, headingBk, {}},
+        {IDC_SUMMARY_HEADING_RATIO, kCaptionFontHeight, headingBk, {}},
+        {1052, kCaptionFontHeight, {}, {}}, // "以上"
+        {1023, kCaptionFontHeight, {}, {}}, // "通　常"
+        {1022, kCaptionFontHeight, {}, {}}, // "ﾎﾞｰﾅｽ"
+        {1055, kCaptionFontHeight, {}, {}}, // "年間返済額"
+        {1057, kCaptionFontHeight, {}, {}}, // "必要年収"
+        {1059, kCaptionFontHeight, {}, {}}, // "合計総借入返済額"
+        {1061, kCaptionFontHeight, {}, {}}, // "合計借入額"
+        {IDC_SUMMARY_NOTE, kCaptionFontHeight, {}, ColorRef::Rgb(0, 0, 100)},
+        {IDC_RATIO_TEXT, kCaptionFontHeight, ColorRef::Rgb(255, 113, 255), {}},
+    };
+    looks.insert(looks.end(), std::begin(rest), std::end(rest));
+    return looks;
+}
+
+// Screen readers hear a value label's figure as its text; the description says what
+// the figure is, from the captions beside it.
+struct LabelDescription {
+    int id;
+    int captions[2]; // control ids whose texts name the figure; 0 = none
+};
+
+std::vector<LabelDescription> LabelDescriptions()
+{
+    std::vector<LabelDescription> d;
+    for (const SlotControlIds& slot : kSlotControls) {
+        d.push_back({slot.monthly, {slot.option, 1023}});
+        d.push_back({slot.bonus, {slot.option, 1022}});
+    }
+    const LabelDescription rest[] = {
+        {IDC_SUM_MONTHLY, {IDC_SUMMARY_HEADING_RESULTS, 1023}},
+        {IDC_SUM_BONUS, {IDC_SUMMARY_HEADING_RESULTS, 1022}},
+        {IDC_SUM_ANNUAL, {1055, 0}},
+        {IDC_SUM_REQUIRED_INCOME, {1057, 0}},
+        {IDC_SUM_GRAND_TOTAL, {1059, 0}},
+        {IDC_SUM_LOAN, {1061, 0}},
+        {IDC_RATIO_TEXT, {IDC_SUMMARY_HEADING_RATIO, 0}},
+    };
+    d.insert(d.end(), std::begin(rest), std::end(rest));
+    return d;
+}
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+CSummaryDlg::CSummaryDlg(CSummaryHost& host)
+    : QDialog(host.HostWindow(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_host(host)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+}
+
+CSummaryDlg::~CSummaryDlg() = default;
+
+bool CSummaryDlg::Create()
+{
+    if (m_bCreated)
+        return false;
+    m_bCreated = true;
+    OnInitDialog();
+    ConnectCommands();
+    show();
+    // The window manager may only now have given it a frame; stand beside the host with
+    // the real frame.
+    FollowHost();
+    return true;
+}
+
+void CSummaryDlg::OnInitDialog()
+{
+    const DialogTemplate& dialog = SummaryDialogTemplate();
+    setWindowTitle(QString::fromUtf8(dialog.caption));
+
+    std::vector<CustomControl> custom;
+    const auto hover = [](const DialogItem& item, QWidget* parent) -> QWidget* {
+        return new CHoverButton(item, parent);
+    };
+    const auto label = [](const DialogItem& item, QWidget* parent) -> QWidget* {
+        return new CColorLabel(item, parent);
+    };
+    const auto option = [](const DialogItem& item, QWidget* parent) -> QWidget* {
+        return new CDrawnOptionButton(item, parent);
+    };
+    custom.push_back({IDC_ADD_RESULT, hover});
+    custom.push_back({IDC_SUMMARY_CLOSE, hover});
+    for (const SlotControlIds& slot : kSlotControls) {
+        custom.push_back({slot.clear, hover});
+        custom.push_back({slot.option, option});
+    }
+    for (const LabelLook& look : LabelLooks())
+        custom.push_back({look.id, label});
+    custom.push_back({IDC_RATIO_GAUGE, [](const DialogItem& item, QWidget* parent) -> QWidget* {
+                          return new CGaugeBar(item, parent);
+                      }});
+    m_layout.Build(this, dialog, custom);
+
+    m_btnAdd = m_layout.Item<CHoverButton>(IDC_ADD_RESULT);
+    m_btnClose = m_layout.Item<CHoverButton>(IDC_SUMMARY_CLOSE);
+    for (int i = 0; i < kSlotCount; ++i) {
+        m_btnClear[static_cast<std::size_t>(i)] = m_layout.Item<CHoverButton>(kSlotControls[static_cast<std::size_t>(i)].clear);
+        m_optSlot[static_cast<std::size_t>(i)] =
+            m_layout.Item<CDrawnOptionButton>(kSlotControls[static_cast<std::size_t>(i)].option);
+    }
+    m_gauge = m_layout.Item<CGaugeBar>(IDC_RATIO_GAUGE);
+
+    PlaceOnOpening();
+    SetUpButtons();
+    SetUpLabels();
+    SetUpGauge();
+    AttachOptions();
+    UpdateLabels();
+}
+
+// ---------------------------------------------------------------- placement
+
+void CSummaryDlg::PlaceOnOpening()
+{
+    QWidget* main = m_host.HostWindow();
+    if (!main)
+        return;
+    const QRect frame = main->frameGeometry();
+    const QScreen* screen = main->screen();
+    const QRect screenRect = screen ? screen->geometry() : frame;
+    const SummaryPlacement placed = hn::PlaceOnOpening({frame.x(), frame.y(), frame.width(), frame.height()},
+                                                       screenRect.left(), screenRect.left() + screenRect.width());
+    if (placed.mainX != frame.x())
+        main->move(placed.mainX, frame.y());
+    SetOuterGeometry(placed.summary.x, placed.summary.y, placed.summary.width, placed.summary.height);
+}
+
+void CSummaryDlg::FollowHost()
+{
+    QWidget* main = m_host.HostWindow();
+    if (!main || !m_bCreated)
+        return;
+    const QRect frame = main->frameGeometry();
+    const FrameRect placed = PlaceBesideMain({frame.x(), frame.y(), frame.width(), frame.height()});
+    SetOuterGeometry(placed.x, placed.y, placed.width, placed.height);
+}
+
+void CSummaryDlg::SetOuterGeometry(int x, int y, int width, int height)
+{
+    // Outer size minus the frame gives the client size. Until this window has a frame
+    // of its own, the main window's (same decorations) stands in for it; without a
+    // window manager both are zero.
+    QMargins frame;
+    const QRect ownOuter = frameGeometry();
+    const QRect ownInner = geometry();
+    if (isVisible() && ownOuter != ownInner) {
+        frame = {ownInner.left() - ownOuter.left(), ownInner.top() - ownOuter.top(),
+                 ownOuter.right() - ownInner.right(), ownOuter.bottom() - ownInner.bottom()};
+    } else if (QWidget* main = m_host.HostWindow(); main && main->isVisible()) {
+        const QRect outer = main->frameGeometry();
+        const QRect inner = main->geometry();
+        frame = {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                 outer.bottom() - inner.bottom()};
+    }
+    const int clientWidth = std::max(1, width - frame.left() - frame.right());
+    const int clientHeight = std::max(1, height - frame.top() - frame.bottom());
+    setFixedSize(clientWidth, clientHeight);
+    move(x, y); // a window's position is that of its frame
+}
+
+// ---------------------------------------------------------------- set-up
+
+void CSummaryDlg::SetUpButtons()
+{
+    // Both shades come from the face colour the close button starts with.
+    const ColorRef base = m_btnClose->GetNormalBkColor();
+    struct ButtonSetUp {
+        CHoverButton* button;
+        int icon;
+        int tip;
+    };
+    std::vector<ButtonSetUp> buttons{{m_btnClose, IDI_CLOSE, IDS_TIP_CLOSE}};
+    for (CHoverButton* clear : m_btnClear)
+        buttons.push_back({clear, IDI_CLEAR, IDS_TIP_CLEAR_SLOT});
+    buttons.push_back({m_btnAdd, IDI_ADD, IDS_TIP_ADD_RESULT});
+
+    const std::optional<QCursor> hand = LoadCursorResource(IDC_HANDCURSOR);
+    for (const ButtonSetUp& b : buttons) {
+        b.button->SetIconAlign(1);
+        b.button->SetNormalBkColor(base.PackedMinus(kButtonShadeOffset), 0);
+        b.button->SetActiveBkColor(base.PackedPlus(kButtonShadeOffset), 0);
+        b.button->SetIcon(LoadIconImage(b.icon));
+        b.button->SetBtnCursor(hand);
+        // Qt's tool tips follow the pointer themselves; the text is all they need.
+        const QString tip = QString::fromUtf8(LoadStringUtf8(b.tip));
+        b.button->setToolTip(tip);
+        b.button->SetAccessibleName(tip);
+    }
+}
+
+void CSummaryDlg::SetUpLabels()
+{
+    for (const LabelLook& look : LabelLooks()) {
+        auto* label = m_layout.Item<CColorLabel>(look.id);
+        if (!label)
+            continue;
+        label->SetFontSize(look.fontHeight);
+        if (look.background)
+            label->SetBkColor(*look.background);
+        if (look.text)
+            label->SetTextColor(*look.text);
+    }
+    for (const LabelDescription& d : LabelDescriptions()) {
+        QStringList parts;
+        for (int id : d.captions)
+            if (const QWidget* caption = id ? m_layout.GetDlgItem(id) : nullptr)
+                parts << ControlText(caption).simplified();
+        if (QWidget* value = m_layout.GetDlgItem(d.id))
+            value->setAccessibleDescription(parts.join(QLatin1Char(' ')));
+    }
+}
+
+void CSummaryDlg::SetUpGauge()
+{
+    m_gauge->SetPos(0);
+    m_gauge->SetRange(kGaugeLower, kGaugeUpper);
+    m_gauge->SetAnimate(true);
+    m_gauge->SetBarColor(kNoRatioColor);
+}
+
+void CSummaryDlg::AttachOptions()
+{
+    for (CDrawnOptionButton* option : m_optSlot)
+        option->Attach();
+}
+
+void CSummaryDlg::ConnectCommands()
+{
+    connect(m_btnAdd, &QAbstractButton::clicked, this, &CSummaryDlg::OnAddResult);
+    connect(m_btnClose, &QAbstractButton::clicked, this, &CSummaryDlg::reject);
+    for (int i = 0; i < kSlotCount; ++i) {
+        const int slot = i + 1;
+        connect(m_btnClear[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this,
+                [this, slot] { OnClearSlot(slot); });
+        connect(m_optSlot[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this,
+                [this, slot] { OnSelectSlot(slot); });
+    }
+}
+
+// ---------------------------------------------------------------- commands
+
+void CSummaryDlg::EnableAddButton()
+{
+    if (m_btnAdd)
+        m_btnAdd->setEnabled(true);
+}
+
+void CSummaryDlg::Activate()
+{
+    raise();
+    activateWindow();
+}
+
+void CSummaryDlg::DestroyWindow()
+{
+    m_bClosingForHost = true;
+    close();
+}
+
+void CSummaryDlg::reject()
+{
+    if (!m_bClosingForHost) {
+        m_bClosingForHost = true; // once: a close box after Escape must not call twice
+        m_host.OnSummaryClosed();
+    }
+    QDialog::reject();
+}
+
+void CSummaryDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Enter has no command here: it neither closes the window nor presses a button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CSummaryDlg::OnAddResult()
+{
+    m_slots.AddResult(m_host.GetKeptFigures(), m_host.GetHostTexts());
+    RecalcTotals();
+}
+
+void CSummaryDlg::OnClearSlot(int slot)
+{
+    if (!IsValidSlot(slot))
+        return;
+    m_slots.ClearSlot(slot);
+    RecalcTotals();
+}
+
+void CSummaryDlg::RecalcTotals()
+{
+    ApplyGauge(m_slots.RecalcTotals(m_host.GetKeptFigures().income));
+    UpdateLabels();
+}
+
+void CSummaryDlg::ApplyGauge(const GaugeState& gauge)
+{
+    m_gauge->SetAnimate(false);
+    m_gauge->SetBarColor(gauge.color);
+    if (gauge.position)
+        m_gauge->SetPos(*gauge.position);
+    if (gauge.animate)
+        m_gauge->SetAnimate(true);
+}
+
+void CSummaryDlg::UpdateLabels()
+{
+    const SummaryTexts& t = m_slots.Texts();
+    for (int i = 0; i < kSlotCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        SetControlTextIfDifferent(m_layout.GetDlgItem(kSlotControls[k].monthly), FromUtf8(t.monthly[k]));
+        SetControlTextIfDifferent(m_layout.GetDlgItem(kSlotControls[k].bonus), FromUtf8(t.bonus[k]));
+    }
+    const std::pair<int, const std::string*> totals[] = {
+        {IDC_SUM_MONTHLY, &t.sumMonthly},   {IDC_SUM_BONUS, &t.sumBonus},
+        {IDC_SUM_ANNUAL, &t.annual},        {IDC_SUM_REQUIRED_INCOME, &t.requiredIncome},
+        {IDC_SUM_GRAND_TOTAL, &t.grandTotal}, {IDC_SUM_LOAN, &t.loan},
+        {IDC_RATIO_TEXT, &t.ratio},
+    };
+    for (const auto& [id, text] : totals)
+        SetControlTextIfDifferent(m_layout.GetDlgItem(id), FromUtf8(*text));
+}
+
+// ---------------------------------------------------------------- recall
+
+void CSummaryDlg::OnSelectSlot(int slot)
+{
+    if (!IsValidSlot(slot))
+        return;
+    const SlotSelectionPlan plan = PlanSlotSelection(slot, m_slots.Snapshot(slot));
+    m_host.ApplyCaptionSet(*plan.captions);
+    if (plan.secondRate == SecondRateRow::Show)
+        m_host.ShowSecondRate();
+    else
+        m_host.HideSecondRate();
+    if (plan.recall)
+        RecallSlot(slot);
+}
+
+void CSummaryDlg::RecallSlot(int slot)
+{
+    const SnapshotRow& row = m_slots.Snapshot(slot);
+    if (!RowHoldsResult(row))
+        return;
+    if (const std::optional<RepaymentMethod> method = RecalledMethod(row))
+        m_host.SetMethodChecks(*method);
+    m_host.RecallTexts(RecalledTexts(row));
+}
+
+} // namespace hn

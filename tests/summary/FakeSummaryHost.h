@@ -1,0 +1,67 @@
+#pragma once
+// A stand-in main window for the summary window's tests: it serves figures and texts
+// and records what the summary window asks of it.
+#include "summary/SummaryHost.h"
+
+#include <QWidget>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hn::test {
+
+class FakeSummaryHost : public CSummaryHost {
+public:
+    FakeSummaryHost()
+    {
+        window.setWindowTitle(QStringLiteral("fake main window"));
+        window.setFixedSize(303, 420);
+        window.move(100, 50);
+        window.show();
+    }
+
+    KeptFigures GetKeptFigures() const override { return kept; }
+    HostTexts GetHostTexts() const override { return texts; }
+
+    void SetMethodChecks(RepaymentMethod method) override
+    {
+        checkedMethod = method;
+        calls.push_back("checks");
+    }
+    void ApplyCaptionSet(const CaptionSet& set) override
+    {
+        captions = &set;
+        calls.push_back("captions");
+    }
+    void ShowSecondRate() override
+    {
+        secondRateShown = true;
+        calls.push_back("show");
+    }
+    void HideSecondRate() override
+    {
+        secondRateShown = false;
+        calls.push_back("hide");
+    }
+    void RecallTexts(const HostTexts& t) override
+    {
+        recalled = t;
+        calls.push_back("texts");
+    }
+    void OnSummaryClosed() override { ++closedCalls; }
+    QWidget* HostWindow() override { return owner; }
+
+    QWidget window;
+    QWidget* owner = &window; // the summary window's owner; a test may give another
+    KeptFigures kept;
+    HostTexts texts;
+
+    std::vector<std::string> calls;
+    std::optional<RepaymentMethod> checkedMethod;
+    const CaptionSet* captions = nullptr;
+    std::optional<bool> secondRateShown;
+    std::optional<HostTexts> recalled;
+    int closedCalls = 0;
+};
+
+} // namespace hn::test
