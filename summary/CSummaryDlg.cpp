@@ -5,6 +5,7 @@
 #include "controls/CGaugeBar.h"
 #include "controls/CHoverButton.h"
 #include "platform/DataExchange.h"
+#include "platform/DialogFont.h"
 #include "res/DialogTemplates.h"
 #include "res/ImageResources.h"
 #include "res/StringTable.h"
@@ -12,6 +13,7 @@
 #include "summary/SlotRecall.h"
 #include "summary/SummaryPlacement.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
@@ -26,6 +28,8 @@ namespace {
 constexpr std::uint32_t kButtonShadeOffset = 0x141414;
 constexpr int kValueFontHeight = 15;
 constexpr int kCaptionFontHeight = 10;
+// Smallest height a figure is drawn at to keep all its digits.
+constexpr int kMinFigureFontHeight = 7;
 
 // How a colour label looks; an empty colour keeps the label's default.
 struct LabelLook {
@@ -96,6 +100,20 @@ std::vector<LabelDescription> LabelDescriptions()
     };
     d.insert(d.end(), std::begin(rest), std::end(rest));
     return d;
+}
+
+// The Gothic faces found on Linux set digits wider than the face the layout was drawn
+// for, so at the window's height a figure like 145,714 would lose its leading digit to
+// the label's edge and show as a different number. Such a figure is drawn smaller.
+void FitFigure(CColorLabel* label, int fontHeight)
+{
+    const int room = label->contentsRect().width();
+    int height = fontHeight;
+    while (height > kMinFigureFontHeight &&
+           QFontMetrics(DialogFont(height)).horizontalAdvance(label->text()) > room)
+        --height;
+    if (label->font().pixelSize() != height)
+        label->SetFontSize(height);
 }
 
 QString FromUtf8(const std::string& text)
@@ -376,19 +394,30 @@ void CSummaryDlg::ApplyGauge(const GaugeState& gauge)
 void CSummaryDlg::UpdateLabels()
 {
     const SummaryTexts& t = m_slots.Texts();
-    for (int i = 0; i < kSlotCount; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        SetControlTextIfDifferent(m_layout.GetDlgItem(kSlotControls[k].monthly), FromUtf8(t.monthly[k]));
-        SetControlTextIfDifferent(m_layout.GetDlgItem(kSlotControls[k].bonus), FromUtf8(t.bonus[k]));
+    std::vector<std::pair<int, const std::string*>> texts;
+    for (std::size_t k = 0; k < kSlotControls.size(); ++k) {
+        texts.emplace_back(kSlotControls[k].monthly, &t.monthly[k]);
+        texts.emplace_back(kSlotControls[k].bonus, &t.bonus[k]);
     }
-    const std::pair<int, const std::string*> totals[] = {
-        {IDC_SUM_MONTHLY, &t.sumMonthly},   {IDC_SUM_BONUS, &t.sumBonus},
-        {IDC_SUM_ANNUAL, &t.annual},        {IDC_SUM_REQUIRED_INCOME, &t.requiredIncome},
-        {IDC_SUM_GRAND_TOTAL, &t.grandTotal}, {IDC_SUM_LOAN, &t.loan},
-        {IDC_RATIO_TEXT, &t.ratio},
-    };
-    for (const auto& [id, text] : totals)
-        SetControlTextIfDifferent(m_layout.GetDlgItem(id), FromUtf8(*text));
+    texts.insert(texts.end(), {
+                                  {IDC_SUM_MONTHLY, &t.sumMonthly},
+                                  {IDC_SUM_BONUS, &t.sumBonus},
+                                  {IDC_SUM_ANNUAL, &t.annual},
+                                  {IDC_SUM_REQUIRED_INCOME, &t.requiredIncome},
+                                  {IDC_SUM_GRAND_TOTAL, &t.grandTotal},
+                                  {IDC_SUM_LOAN, &t.loan},
+                                  {IDC_RATIO_TEXT, &t.ratio},
+                              });
+    const std::vector<LabelLook> looks = LabelLooks();
+    for (const auto& [id, text] : texts) {
+        auto* label = m_layout.Item<CColorLabel>(id);
+        if (!label)
+            continue;
+        SetControlTextIfDifferent(label, FromUtf8(*text));
+        const auto look = std::find_if(looks.begin(), looks.end(), [id = id](const LabelLook& l) { return l.id == id; });
+        if (look != looks.end())
+            FitFigure(label, look->fontHeight);
+    }
 }
 
 // ---------------------------------------------------------------- recall

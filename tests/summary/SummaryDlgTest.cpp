@@ -12,6 +12,7 @@
 #include "tests/summary/WorkedExample.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
@@ -183,6 +184,24 @@ TEST_F(SummaryDlgTest, WorkedExampleThroughTheAddButton)
     EXPECT_EQ(Text(IDC_RATIO_TEXT), "40.12%");
     EXPECT_EQ(dlg->Gauge()->GetBarColor(), ColorRef::Rgb(254, 71, 99));
     EXPECT_EQ(dlg->Gauge()->GetPos(), 40);
+}
+
+TEST_F(SummaryDlgTest, FiguresKeepEveryDigitInsideTheirLabels)
+{
+    Calculate(test::YutoriKept());
+    ClickAdd();
+    Calculate(test::EqualPrincipalKept());
+    ClickAdd();
+    for (int id : {1072, 1074, 1038, 1078, 1046, 1080, 1083, 1089, 1099, 1101, 1103}) {
+        CColorLabel* label = Label(id);
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
+            << id << " " << label->text().toStdString();
+        EXPECT_LE(label->font().pixelSize(), id == 1103 ? 10 : 15);
+    }
+    // A figure that fits keeps the window's height, and a cleared one gets it back.
+    EXPECT_EQ(Label(IDC_SUM_LOAN)->font().pixelSize(), 15);
+    ClickClear(5);
+    EXPECT_EQ(Label(1078)->font().pixelSize(), 15);
 }
 
 TEST_F(SummaryDlgTest, DisabledAddButtonAddsNothing)

@@ -1,0 +1,76 @@
+// The summary window: empty, after the worked example's two results, and with a result
+// but no income (amber stripes).
+#include "calc/AmountText.h"
+#include "summary/CSummaryDlg.h"
+#include "tools/gallery/Gallery.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace hn::gallery {
+
+namespace {
+
+// Just enough of a main window to feed the summary window.
+class ShotHost : public CSummaryHost {
+public:
+    ShotHost()
+    {
+        window.setFixedSize(303, 420);
+        window.move(0, 0);
+    }
+    KeptFigures GetKeptFigures() const override { return kept; }
+    HostTexts GetHostTexts() const override
+    {
+        HostTexts t;
+        t.monthly[0] = FormatAmount(kept.firstMonthly);
+        t.bonus[0] = FormatAmount(kept.firstBonus);
+        t.periodEdit = "35";
+        return t;
+    }
+    void SetMethodChecks(RepaymentMethod) override {}
+    void ApplyCaptionSet(const CaptionSet&) override {}
+    void ShowSecondRate() override {}
+    void HideSecondRate() override {}
+    void RecallTexts(const HostTexts&) override {}
+    void OnSummaryClosed() override {}
+    QWidget* HostWindow() override { return &window; }
+
+    QWidget window;
+    KeptFigures kept;
+};
+
+QImage Shoot(const std::vector<KeptFigures>& adds)
+{
+    ShotHost host;
+    auto* dlg = new CSummaryDlg(host);
+    dlg->Create();
+    for (const KeptFigures& kept : adds) {
+        host.kept = kept;
+        dlg->EnableAddButton();
+        dlg->OnAddResult();
+    }
+    QImage image = dlg->grab().toImage();
+    delete dlg;
+    return image;
+}
+
+std::vector<Shot> SummaryShots()
+{
+    const KeptFigures yutori{CorporationYutori, 63309, 95194, 6000000, 3000, 45965590};
+    const KeptFigures equal{EqualPrincipal, 97142, 145714, 6000000, 3000, 43246377};
+    KeptFigures noIncome = yutori;
+    noIncome.income = 0;
+    return {
+        {QStringLiteral("empty"), Shoot({})},
+        {QStringLiteral("one-result"), Shoot({yutori})},
+        {QStringLiteral("worked-example"), Shoot({yutori, equal})},
+        {QStringLiteral("no-income"), Shoot({noIncome})},
+    };
+}
+
+} // namespace
+
+HN_GALLERY_FAMILY(summary_window, SummaryShots);
+
+} // namespace hn::gallery
