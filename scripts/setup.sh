@@ -15,6 +15,8 @@ packages=(
   # seeing the program as a user does: virtual display, typing, screenshots
   locales-all
   xvfb xauth xdotool x11-utils imagemagick hyperfine time
+  # reading the running program as a screen reader does
+  dbus at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 
 missing=()

@@ -1,0 +1,62 @@
+#include "app/CHensaiApp.h"
+
+#include "app/CLoanDlg.h"
+#include "platform/DialogFont.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace hn {
+
+namespace {
+
+bool HasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+CHensaiApp::CHensaiApp() : m_runningGuard(kRunningGuard) {}
+
+int CHensaiApp::Run(int& argc, char** argv)
+{
+    const bool ran = InitInstance(argc, argv);
+    const int status = ExitInstance();
+    return ran ? status : (HasDisplay() ? 0 : 1);
+}
+
+bool CHensaiApp::InitInstance(int& argc, char** argv)
+{
+    // A second copy ends at once and silently; the running one is left as it is.
+    if (m_runningGuard.TryAcquire() == SingleInstance::Result::HeldElsewhere)
+        return false;
+
+    if (!HasDisplay()) {
+        std::fprintf(stderr, "hensai-navi: no display to show the window on; "
+                             "run it under a virtual display: xvfb-run -a hensai-navi\n");
+        return false;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("hensai-navi"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Hensai Navi"));
+    QApplication::setFont(DialogFont());
+    if (!HasJapaneseFont())
+        std::fprintf(stderr, "hensai-navi: no Japanese font found; texts will show as empty boxes "
+                             "(install fonts-ipafont-gothic)\n");
+
+    CLoanDlg dlg;
+    dlg.exec();
+    return true;
+}
+
+int CHensaiApp::ExitInstance()
+{
+    m_runningGuard.Release();
+    return 0;
+}
+
+} // namespace hn

@@ -1,0 +1,741 @@
+#include "app/CLoanDlg.h"
+
+#include "app/CAboutDlg.h"
+#include "app/Contact.h"
+#include "calc/CalculateCommand.h"
+#include "calc/CheckMessages.h"
+#include "calc/DecimalText.h"
+#include "calc/ratefield/CRateEdit.h"
+#include "controls/CColorLabel.h"
+#include "controls/CDrawnOptionButton.h"
+#include "controls/CDrawnToggleButton.h"
+#include "controls/CHoverButton.h"
+#include "controls/CNumEdit.h"
+#include "platform/DataExchange.h"
+#include "platform/DesktopLaunch.h"
+#include "platform/SysColors.h"
+#include "res/DialogTemplates.h"
+#include "res/ImageResources.h"
+#include "res/MainDialogIds.h"
+#include "res/StringTable.h"
+#include "summary/CSummaryDlg.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace hn {
+
+namespace {
+
+// The fourteen bound texts in exchange order.
+struct BoundText {
+    int id;
+    QString CLoanDlg::*member;
+};
+const BoundText kBoundTexts[] = {
+    {IDC_MONTHLY1, &CLoanDlg::m_strMonthly1},   {IDC_MONTHLY2, &CLoanDlg::m_strMonthly2},
+    {IDC_MONTHLY3, &CLoanDlg::m_strMonthly3},   {IDC_BONUS1, &CLoanDlg::m_strBonus1},
+    {IDC_BONUS2, &CLoanDlg::m_strBonus2},       {IDC_BONUS3, &CLoanDlg::m_strBonus3},
+    {IDC_REQUIRED_INCOME, &CLoanDlg::m_strRequiredIncome}, {IDC_ANNUAL, &CLoanDlg::m_strAnnual},
+    {IDC_LOAN, &CLoanDlg::m_strLoan},           {IDC_BONUS_PART, &CLoanDlg::m_strBonusPart},
+    {IDC_RATE1, &CLoanDlg::m_strRate1},         {IDC_RATE2, &CLoanDlg::m_strRate2},
+    {IDC_TOTAL, &CLoanDlg::m_strTotal},         {IDC_INCOME, &CLoanDlg::m_strIncome},
+};
+
+bool IsResultText(int id)
+{
+    for (int result : {IDC_MONTHLY1, IDC_MONTHLY2, IDC_MONTHLY3, IDC_BONUS1, IDC_BONUS2, IDC_BONUS3, IDC_ANNUAL,
+                       IDC_REQUIRED_INCOME, IDC_TOTAL})
+        if (id == result)
+            return true;
+    return false;
+}
+
+const char* const kPeriodItems[] = {"5", "10", "15", "20", "25", "30", "35"};
+constexpr int kPeriod25Index = 4;
+constexpr int kRateMaxLength = 5;
+constexpr int kPeriodMaxLength = 2;
+// Picture buttons sit 20 per channel darker than the face at rest, 20 lighter when lit.
+constexpr int kPictureButtonShade = 20;
+const ColorRef kToggleFace = ColorRef::Rgb(255, 64, 64);
+
+struct LabelLook {
+    int id;
+    int fontHeight;
+    std::optional<ColorRef> background;
+};
+const LabelLook kLabelLooks[] = {
+    {IDC_MONTHLY1, 15, ColorRef::Rgb(180, 254, 173)}, {IDC_BONUS1, 15, ColorRef::Rgb(180, 254, 173)},
+    {IDC_MONTHLY2, 15, ColorRef::Rgb(180, 254, 173)}, {IDC_BONUS2, 15, ColorRef::Rgb(180, 254, 173)},
+    {IDC_MONTHLY3, 15, ColorRef::Rgb(180, 254, 173)}, {IDC_BONUS3, 15, ColorRef::Rgb(180, 254, 173)},
+    {IDC_ANNUAL, 15, ColorRef::Rgb(248, 213, 251)},   {IDC_REQUIRED_INCOME, 15, ColorRef::Rgb(248, 213, 251)},
+    {IDC_TOTAL, 15, ColorRef::Rgb(160, 250, 255)},
+    {IDC_HEADING_METHOD, 10, ColorRef::Rgb(253, 236, 119)},
+    {IDC_HEADING_CONDITIONS, 10, ColorRef::Rgb(253, 236, 119)},
+    {IDC_HEADING_INSTALMENTS, 10, ColorRef::Rgb(253, 236, 119)},
+    {IDC_HEADING_ANNUAL, 10, ColorRef::Rgb(253, 236, 119)},
+    {IDC_HEADING_TOTAL, 10, ColorRef::Rgb(253, 236, 119)},
+    {IDC_REQUIRED_INCOME_SUFFIX, 10, std::nullopt},
+};
+
+// Screen readers name each result field by its row and column.
+struct ResultName {
+    int id;
+    const char* description;
+};
+const ResultName kResultNames[] = {
+    {IDC_MONTHLY1, "通常 第1期"}, {IDC_MONTHLY2, "通常 第2期"}, {IDC_MONTHLY3, "通常 第3期"},
+    {IDC_BONUS1, "ﾎﾞｰﾅｽ 第1期"}, {IDC_BONUS2, "ﾎﾞｰﾅｽ 第2期"}, {IDC_BONUS3, "ﾎﾞｰﾅｽ 第3期"},
+    {IDC_ANNUAL, "年間返済額"},   {IDC_REQUIRED_INCOME, "必要年収"}, {IDC_TOTAL, "借入総返済額"},
+};
+
+template <class T>
+ControlFactory Make()
+{
+    return [](const DialogItem&, QWidget* parent) -> QWidget* { return new T(parent); };
+}
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToUtf8(const QString& text)
+{
+    return text.toUtf8().toStdString();
+}
+
+} // namespace
+
+CLoanDlg::CLoanDlg(QWidget* parent) : QDialog(parent)
+{
+    const DialogTemplate& t = MainDialogTemplate();
+    setWindowTitle(QString::fromUtf8(t.caption));
+    // A main window: in the task bar, minimisable, fixed size, no maximise box.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(LoadAppIcon());
+
+    m_client = new QWidget(this);
+    std::vector<CustomControl> custom = {
+        {IDC_LOAN, Make<CNumEdit>()},           {IDC_BONUS_PART, Make<CNumEdit>()},
+        {IDC_INCOME, Make<CNumEdit>()},         {IDC_RATE1, Make<CRateEdit>()},
+        {IDC_RATE2, Make<CRateEdit>()},         {IDC_CALCULATE, Make<CHoverButton>()},
+        {IDC_DESK_CALCULATOR, Make<CHoverButton>()}, {IDC_SHOW_SUMMARY, Make<CHoverButton>()},
+        {IDC_INCOME_TOGGLE, Make<CDrawnToggleButton>()},
+    };
+    for (int id = IDC_METHOD_CORPORATION_BASIC; id <= IDC_METHOD_BANK; ++id)
+        custom.push_back({id, Make<CDrawnOptionButton>()});
+    for (const LabelLook& look : kLabelLooks)
+        custom.push_back({look.id, Make<CColorLabel>()});
+    m_layout.Build(m_client, t, custom);
+
+    m_menuBar = new QMenuBar(this);
+    BuildMenu();
+
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    box->setMenuBar(m_menuBar);
+    box->addWidget(m_client);
+    box->setSizeConstraint(QLayout::SetFixedSize);
+
+    OnInitDialog();
+    ConnectCommands();
+}
+
+CLoanDlg::~CLoanDlg()
+{
+    // Hiding moves the focus and makes the period box report an edit as a choice: let
+    // that happen while this object is still whole, then stop listening.
+    hide();
+    for (QObject* sender : {static_cast<QObject*>(m_comboPeriod), static_cast<QObject*>(m_comboPeriod->lineEdit())})
+        sender->disconnect(this);
+    // The summary window is ours and goes first, while everything it might look at
+    // still stands.
+    delete m_pSummaryDlg.data();
+}
+
+void CLoanDlg::BuildMenu()
+{
+    QMenu* current = nullptr;
+    QString currentTitle;
+    for (const MenuItemRow& row : MainMenuTable()) {
+        const QString title = QString::fromUtf8(row.menu);
+        if (!current || title != currentTitle) {
+            current = m_menuBar->addMenu(title);
+            currentTitle = title;
+        }
+        QAction* action = current->addAction(QString::fromUtf8(row.text));
+        action->setObjectName(QString::number(row.id));
+        action->setData(row.id);
+        action->setCheckable(row.checkable);
+        action->setChecked(row.checked);
+    }
+}
+
+QAction* CLoanDlg::MenuAction(int id) const
+{
+    for (QAction* menu : m_menuBar->actions())
+        for (QAction* action : menu->menu()->actions())
+            if (action->data().toInt() == id)
+                return action;
+    return nullptr;
+}
+
+void CLoanDlg::OnInitDialog()
+{
+    m_staticIncome = m_layout.Item<QLabel>(IDC_INCOME_CAPTION);
+    m_staticIncomeUnit = m_layout.Item<QLabel>(IDC_INCOME_UNIT);
+    m_btnCalculate = m_layout.Item<CHoverButton>(IDC_CALCULATE);
+    m_btnCalculator = m_layout.Item<CHoverButton>(IDC_DESK_CALCULATOR);
+    m_btnSummary = m_layout.Item<CHoverButton>(IDC_SHOW_SUMMARY);
+    m_editLoan = m_layout.Item<CNumEdit>(IDC_LOAN);
+    m_editBonusPart = m_layout.Item<CNumEdit>(IDC_BONUS_PART);
+    m_editIncome = m_layout.Item<CNumEdit>(IDC_INCOME);
+    m_editRate1 = m_layout.Item<CRateEdit>(IDC_RATE1);
+    m_editRate2 = m_layout.Item<CRateEdit>(IDC_RATE2);
+    m_comboPeriod = m_layout.Item<QComboBox>(IDC_PERIOD);
+    m_btnIncomeToggle = m_layout.Item<CDrawnToggleButton>(IDC_INCOME_TOGGLE);
+    for (int i = 0; i < 6; ++i)
+        m_optMethod[static_cast<std::size_t>(i)] = m_layout.Item<CDrawnOptionButton>(IDC_METHOD_FIRST + i);
+
+    // 1. The period list, then every bound text written once: fields and results start empty.
+    for (const char* item : kPeriodItems)
+        m_comboPeriod->addItem(QString::fromLatin1(item));
+    UpdateData(false);
+
+    // 3, 4
+    setWindowIcon(LoadAppIcon());
+    m_nMethod = CorporationBasic;
+
+    // 5. Picture buttons.
+    SetUpPictureButtons();
+
+    // 6. The first method is selected.
+    m_optMethod[0]->SetCheck(1);
+
+    // 7. Whole numbers in the amount fields.
+    for (CNumEdit* edit : {m_editLoan, m_editBonusPart, m_editIncome})
+        edit->SetDecimals(0);
+
+    // 8. Coloured labels.
+    SetUpColorLabels();
+
+    // 9. Rates: five characters.
+    m_editRate1->setMaxLength(kRateMaxLength);
+    m_editRate2->setMaxLength(kRateMaxLength);
+
+    // 10. The period box: two characters, chosen from the list while the period is fixed.
+    m_comboPeriod->lineEdit()->setMaxLength(kPeriodMaxLength);
+    m_comboPeriod->setEnabled(true);
+    m_comboPeriod->lineEdit()->setReadOnly(true);
+    m_comboPeriod->setCurrentIndex(kPeriod25Index);
+
+    // 11. The window opens with the focus in the loan field.
+    m_editLoan->setFocus();
+
+    // 12. The red disclosure triangle of the income row.
+    m_btnIncomeToggle->Attach();
+    m_btnIncomeToggle->SetFaceColor(kToggleFace);
+
+    // 14.
+    SetUpToolTips();
+}
+
+void CLoanDlg::SetUpPictureButtons()
+{
+    const ColorRef face = m_btnCalculate->GetNormalBkColor();
+    const struct {
+        CHoverButton* button;
+        int icon;
+    } buttons[] = {{m_btnCalculate, IDI_CALCULATE}, {m_btnCalculator, IDI_DESKCALC}, {m_btnSummary, IDI_SUMMARY}};
+    for (const auto& b : buttons) {
+        b.button->SetIconAlign(1);
+        b.button->SetNormalBkColor(face.Shifted(-kPictureButtonShade), false);
+        b.button->SetActiveBkColor(face.Shifted(kPictureButtonShade), false);
+        b.button->SetIcon(LoadIconImage(b.icon));
+        b.button->SetBtnCursor(LoadHandCursor());
+    }
+}
+
+void CLoanDlg::SetUpColorLabels()
+{
+    for (const LabelLook& look : kLabelLooks) {
+        auto* label = m_layout.Item<CColorLabel>(look.id);
+        label->SetFontSize(look.fontHeight);
+        if (look.background)
+            label->SetBkColor(*look.background);
+    }
+    for (const ResultName& name : kResultNames)
+        m_layout.GetDlgItem(name.id)->setAccessibleDescription(QString::fromUtf8(name.description));
+}
+
+void CLoanDlg::SetUpToolTips()
+{
+    const struct {
+        CHoverButton* button;
+        int text;
+    } tips[] = {{m_btnCalculate, IDS_TIP_CALCULATE},
+                {m_btnCalculator, IDS_TIP_DESK_CALCULATOR},
+                {m_btnSummary, IDS_TIP_SHOW_SUMMARY}};
+    for (const auto& tip : tips) {
+        const QString text = QString::fromUtf8(LoadStringUtf8(tip.text));
+        tip.button->setToolTip(text);
+        tip.button->setAccessibleName(text);
+    }
+}
+
+void CLoanDlg::ConnectCommands()
+{
+    connect(m_btnCalculate, &QAbstractButton::clicked, this, &CLoanDlg::OnCalculate);
+    connect(m_btnCalculator, &QAbstractButton::clicked, this, &CLoanDlg::OnCalculator);
+    connect(m_btnSummary, &QAbstractButton::clicked, this, &CLoanDlg::OnShowSummary);
+    connect(m_btnIncomeToggle, &QAbstractButton::clicked, this, &CLoanDlg::OnIncomeToggle);
+
+    const std::array<void (CLoanDlg::*)(), 6> methodHandlers = {
+        &CLoanDlg::OnMethodBasic, &CLoanDlg::OnMethodStep, &CLoanDlg::OnMethodBasic,
+        &CLoanDlg::OnMethodStep,  &CLoanDlg::OnMethodEqualPrincipal, &CLoanDlg::OnMethodBank};
+    for (std::size_t i = 0; i < m_optMethod.size(); ++i)
+        connect(m_optMethod[i], &QAbstractButton::clicked, this, methodHandlers[i]);
+
+    connect(m_comboPeriod, &QComboBox::activated, this, &CLoanDlg::OnPeriodSelChange);
+    connect(m_comboPeriod->lineEdit(), &QLineEdit::textEdited, this, &CLoanDlg::OnPeriodEditChange);
+
+    const struct {
+        int id;
+        void (CLoanDlg::*handler)();
+    } commands[] = {
+        {ID_ALWAYS_ON_TOP, &CLoanDlg::OnAlwaysOnTop}, {ID_APP_EXIT, &CLoanDlg::reject},
+        {ID_FIX_PERIOD, &CLoanDlg::OnFixPeriod},       {ID_TOGGLE_SUMMARY, &CLoanDlg::OnToggleSummary},
+        {ID_HOME_PAGE, &CLoanDlg::OnHomePage},         {ID_SEND_MAIL, &CLoanDlg::OnSendMail},
+        {ID_APP_ABOUT, &CLoanDlg::OnAppAbout},
+    };
+    for (const auto& c : commands)
+        connect(MenuAction(c.id), &QAction::triggered, this, c.handler);
+}
+
+// ---------------------------------------------------------------- data exchange
+
+void CLoanDlg::UpdateData(bool save)
+{
+    for (const BoundText& bound : kBoundTexts) {
+        QWidget* control = m_layout.GetDlgItem(bound.id);
+        if (save)
+            this->*bound.member = ControlText(control);
+        else
+            SetControlTextIfDifferent(control, this->*bound.member);
+    }
+}
+
+// ---------------------------------------------------------------- rows and captions
+
+void CLoanDlg::SetSecondRateRowVisible(bool visible)
+{
+    for (int id : {IDC_RATE2, IDC_RATE2_CAPTION, IDC_RATE2_UNIT})
+        m_layout.GetDlgItem(id)->setVisible(visible);
+}
+
+void CLoanDlg::ShowSecondRate()
+{
+    SetSecondRateRowVisible(true);
+}
+
+void CLoanDlg::HideSecondRate()
+{
+    SetSecondRateRowVisible(false);
+}
+
+void CLoanDlg::SetCaptions(const CaptionSet& captions)
+{
+    const int bandIds[3] = {IDC_BAND1_CAPTION, IDC_BAND2_CAPTION, IDC_BAND3_CAPTION};
+    for (int i = 0; i < 3; ++i)
+        SetControlTextIfDifferent(m_layout.GetDlgItem(bandIds[i]), FromUtf8(captions.band[i]));
+    SetControlTextIfDifferent(m_layout.GetDlgItem(IDC_RATE1_CAPTION), FromUtf8(captions.rate1));
+    SetControlTextIfDifferent(m_layout.GetDlgItem(IDC_ANNUAL_YEAR_CAPTION), FromUtf8(captions.annual));
+}
+
+void CLoanDlg::ResetBandLabels()
+{
+    SetCaptions(kStandardCaptions);
+}
+
+void CLoanDlg::ClearResults()
+{
+    // Only the nine result displays: the inputs keep what they show even when their
+    // bound texts have not been read since the user typed.
+    for (const BoundText& bound : kBoundTexts) {
+        if (!IsResultText(bound.id))
+            continue;
+        (this->*bound.member).clear();
+        SetControlTextIfDifferent(m_layout.GetDlgItem(bound.id), QString());
+    }
+}
+
+// ---------------------------------------------------------------- period
+
+bool CLoanDlg::PeriodFixed() const
+{
+    return MenuAction(ID_FIX_PERIOD)->isChecked();
+}
+
+QString CLoanDlg::PeriodEditText() const
+{
+    return m_comboPeriod->lineEdit()->text();
+}
+
+int CLoanDlg::PeriodNumber(const QString& text) const
+{
+    const double years = ReadDecimalPrefix(ToUtf8(text));
+    // Two characters at most: any number read here fits an int; NaN cannot be typed.
+    return std::isfinite(years) ? static_cast<int>(std::trunc(std::clamp(years, -1e6, 1e6))) : 0;
+}
+
+void CLoanDlg::OnPeriodSelChange()
+{
+    const QString text = PeriodFixed() ? m_comboPeriod->itemText(m_comboPeriod->currentIndex()) : PeriodEditText();
+    if (PeriodNumber(text) < 11)
+        HideSecondRate();
+    else if (!m_optMethod[BankOther - 1]->GetCheck())
+        ShowSecondRate();
+    UpdateData(true);
+}
+
+void CLoanDlg::OnPeriodEditChange()
+{
+    if (m_optMethod[BankOther - 1]->GetCheck())
+        return;
+    if (PeriodNumber(PeriodEditText()) > 10)
+        ShowSecondRate();
+    else
+        HideSecondRate();
+}
+
+void CLoanDlg::OnFixPeriod()
+{
+    // The action has already flipped its tick.
+    m_comboPeriod->setEnabled(true);
+    m_comboPeriod->lineEdit()->setReadOnly(PeriodFixed());
+}
+
+// ---------------------------------------------------------------- methods
+
+void CLoanDlg::OnMethodBasic()
+{
+    ResetBandLabels();
+    SetSecondRateRowVisible(PeriodNumber(PeriodEditText()) > 10);
+    ClearResults();
+    m_editLoan->setFocus();
+}
+
+void CLoanDlg::OnMethodStep()
+{
+    ResetBandLabels();
+    ShowSecondRate();
+    ClearResults();
+    m_editLoan->setFocus();
+}
+
+void CLoanDlg::OnMethodEqualPrincipal()
+{
+    SetCaptions(kEqualPrincipalCaptions);
+    SetSecondRateRowVisible(PeriodNumber(PeriodEditText()) > 10);
+    ClearResults();
+    m_editLoan->setFocus();
+}
+
+void CLoanDlg::OnMethodBank()
+{
+    SetCaptions(kBankCaptions);
+    HideSecondRate();
+    ClearResults();
+    m_editLoan->setFocus();
+}
+
+int CLoanDlg::SelectedMethod() const
+{
+    for (std::size_t i = 0; i < m_optMethod.size(); ++i)
+        if (m_optMethod[i]->GetCheck())
+            return static_cast<int>(i) + kFirstMethod;
+    return 0;
+}
+
+// ---------------------------------------------------------------- calculate
+
+QWidget* CLoanDlg::FieldWidget(int focusField) const
+{
+    switch (static_cast<CalcField>(focusField)) {
+    case CalcField::Period: return m_comboPeriod;
+    case CalcField::Loan: return m_editLoan;
+    case CalcField::BonusPart: return m_editBonusPart;
+    case CalcField::Rate1: return m_editRate1;
+    case CalcField::Rate2: return m_editRate2;
+    case CalcField::Income: return m_editIncome;
+    }
+    return m_editLoan;
+}
+
+void CLoanDlg::ShowCheckMessage(const QString& text)
+{
+    QMessageBox box(this);
+    box.setWindowTitle(FromUtf8(kCheckCaption));
+    box.setText(text);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+void CLoanDlg::OnCalculate()
+{
+    const std::string periodText = ToUtf8(PeriodEditText());
+    CalcRequest request;
+    request.loanMan = m_editLoan->GetValue();
+    request.bonusMan = m_editBonusPart->GetValue();
+    request.rate1Percent = m_editRate1->GetValue();
+    request.rate2Percent = m_editRate2->GetValue();
+    request.incomeMan = m_editIncome->GetValue();
+    request.periodText = periodText;
+    UpdateData(true);
+    request.method = SelectedMethod();
+
+    const CalcOutcome outcome = RunCalculateCommand(request);
+    if (!outcome.ok) {
+        const CalcFailure& failure = outcome.failure;
+        ShowCheckMessage(FromUtf8(failure.message));
+        if (failure.showSecondRate)
+            ShowSecondRate();
+        if (failure.periodTo25)
+            m_comboPeriod->setCurrentIndex(kPeriod25Index);
+        QWidget* field = FieldWidget(static_cast<int>(failure.focus));
+        if (failure.selectAll)
+            if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+                edit->selectAll();
+                edit->end(true);
+            }
+        field->setFocus();
+        UpdateData(false);
+        return;
+    }
+
+    UpdateData(true);
+    const CalcSuccess& success = outcome.success;
+    const ResultTexts& texts = success.texts;
+    m_strMonthly1 = FromUtf8(texts.monthly[0]);
+    m_strMonthly2 = FromUtf8(texts.monthly[1]);
+    m_strMonthly3 = FromUtf8(texts.monthly[2]);
+    m_strBonus1 = FromUtf8(texts.bonus[0]);
+    m_strBonus2 = FromUtf8(texts.bonus[1]);
+    m_strBonus3 = FromUtf8(texts.bonus[2]);
+    m_strAnnual = FromUtf8(texts.annual);
+    m_strRequiredIncome = FromUtf8(texts.requiredIncome);
+    m_strTotal = FromUtf8(texts.total);
+
+    if (IsValidMethod(request.method))
+        m_nMethod = request.method;
+    m_nFirstMonthly = success.result.monthly[0];
+    m_nFirstBonus = success.result.bonus[0];
+    m_nIncome = success.incomeYen;
+    m_nLoanMan = success.loanMan;
+    m_nTotal = success.result.totalYen;
+
+    if (m_pSummaryDlg)
+        m_pSummaryDlg->EnableAddButton();
+    UpdateData(false);
+}
+
+// ---------------------------------------------------------------- income row
+
+void CLoanDlg::OnIncomeToggle()
+{
+    // The toggle reports its click before it flips: closed (0) means this click hides.
+    const bool hide = m_btnIncomeToggle->GetToggleState() == 0;
+    for (QWidget* w : {static_cast<QWidget*>(m_editIncome), static_cast<QWidget*>(m_staticIncome),
+                       static_cast<QWidget*>(m_staticIncomeUnit)})
+        w->setVisible(!hide);
+    if (hide)
+        m_editLoan->setFocus();
+    else
+        m_editIncome->setFocus();
+}
+
+// ---------------------------------------------------------------- window commands
+
+void CLoanDlg::OnAlwaysOnTop()
+{
+    // Changing the flag re-creates the native window: keep where and how big it was.
+    const QPoint position = pos();
+    setWindowFlag(Qt::WindowStaysOnTopHint, MenuAction(ID_ALWAYS_ON_TOP)->isChecked());
+    move(position);
+    show();
+}
+
+void CLoanDlg::ReapplyTopmost()
+{
+    if (!MenuAction(ID_ALWAYS_ON_TOP)->isChecked())
+        return;
+    const QPoint position = pos();
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    move(position);
+    show();
+}
+
+void CLoanDlg::OnCalculator()
+{
+    StartDeskCalculator();
+}
+
+void CLoanDlg::OnHomePage()
+{
+    OpenAddress(QString::fromLatin1(kHomePageAddress));
+}
+
+void CLoanDlg::OnSendMail()
+{
+    OpenAddress(QString::fromLatin1(kSupportMailAddress));
+}
+
+void CLoanDlg::OnAppAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CLoanDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the default button, calculate, wherever the focus is.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & ~Qt::KeypadModifier)) {
+        if (m_btnCalculate->isEnabled())
+            m_btnCalculate->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// ---------------------------------------------------------------- summary window
+
+CSummaryDlg* CLoanDlg::SummaryDlg() const
+{
+    return m_pSummaryDlg;
+}
+
+void CLoanDlg::OpenSummary()
+{
+    auto* summary = new CSummaryDlg(*this);
+    m_pSummaryDlg = summary;
+    if (summary->Create()) {
+        m_btnSummary->setEnabled(false);
+        MenuAction(ID_TOGGLE_SUMMARY)->setChecked(true);
+    } else {
+        // Nothing to show: keep the pointer, the button and the tick telling the truth.
+        delete summary;
+        m_pSummaryDlg = nullptr;
+        MenuAction(ID_TOGGLE_SUMMARY)->setChecked(false);
+    }
+}
+
+void CLoanDlg::OnShowSummary()
+{
+    if (m_pSummaryDlg) {
+        m_pSummaryDlg->Activate();
+    } else {
+        OpenSummary();
+        if (m_editIncome->isVisible())
+            m_editIncome->setFocus();
+        else
+            m_editLoan->setFocus();
+    }
+    ReapplyTopmost();
+}
+
+void CLoanDlg::OnToggleSummary()
+{
+    if (m_pSummaryDlg) {
+        m_pSummaryDlg->DestroyWindow();
+        m_pSummaryDlg = nullptr;
+        OnSummaryClosed();
+    } else {
+        OpenSummary();
+    }
+    ReapplyTopmost();
+}
+
+void CLoanDlg::OnSummaryClosed()
+{
+    m_pSummaryDlg = nullptr;
+    m_btnSummary->setEnabled(true);
+    MenuAction(ID_TOGGLE_SUMMARY)->setChecked(false);
+}
+
+void CLoanDlg::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    if (m_pSummaryDlg)
+        m_pSummaryDlg->FollowHost();
+}
+
+// ---------------------------------------------------------------- summary host
+
+KeptFigures CLoanDlg::GetKeptFigures() const
+{
+    return {m_nMethod, m_nFirstMonthly, m_nFirstBonus, m_nIncome, m_nLoanMan, m_nTotal};
+}
+
+HostTexts CLoanDlg::GetHostTexts() const
+{
+    HostTexts t;
+    t.loan = ToUtf8(m_strLoan);
+    t.bonusPart = ToUtf8(m_strBonusPart);
+    t.rate1 = ToUtf8(m_strRate1);
+    t.rate2 = ToUtf8(m_strRate2);
+    t.periodEdit = ToUtf8(PeriodEditText());
+    t.monthly[0] = ToUtf8(m_strMonthly1);
+    t.monthly[1] = ToUtf8(m_strMonthly2);
+    t.monthly[2] = ToUtf8(m_strMonthly3);
+    t.bonus[0] = ToUtf8(m_strBonus1);
+    t.bonus[1] = ToUtf8(m_strBonus2);
+    t.bonus[2] = ToUtf8(m_strBonus3);
+    t.annual = ToUtf8(m_strAnnual);
+    t.requiredIncome = ToUtf8(m_strRequiredIncome);
+    t.total = ToUtf8(m_strTotal);
+    return t;
+}
+
+void CLoanDlg::SetMethodChecks(RepaymentMethod method)
+{
+    for (std::size_t i = 0; i < m_optMethod.size(); ++i)
+        m_optMethod[i]->SetCheck(static_cast<int>(i) + kFirstMethod == method ? 1 : 0);
+}
+
+void CLoanDlg::ApplyCaptionSet(const CaptionSet& captions)
+{
+    SetCaptions(captions);
+}
+
+void CLoanDlg::RecallTexts(const HostTexts& t)
+{
+    m_strLoan = FromUtf8(t.loan);
+    m_strBonusPart = FromUtf8(t.bonusPart);
+    m_strRate1 = FromUtf8(t.rate1);
+    m_strRate2 = FromUtf8(t.rate2);
+    m_comboPeriod->setEditText(FromUtf8(t.periodEdit));
+    m_strMonthly1 = FromUtf8(t.monthly[0]);
+    m_strMonthly2 = FromUtf8(t.monthly[1]);
+    m_strMonthly3 = FromUtf8(t.monthly[2]);
+    m_strBonus1 = FromUtf8(t.bonus[0]);
+    m_strBonus2 = FromUtf8(t.bonus[1]);
+    m_strBonus3 = FromUtf8(t.bonus[2]);
+    m_strAnnual = FromUtf8(t.annual);
+    m_strRequiredIncome = FromUtf8(t.requiredIncome);
+    m_strTotal = FromUtf8(t.total);
+    UpdateData(false);
+}
+
+} // namespace hn

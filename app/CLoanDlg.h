@@ -1,0 +1,133 @@
+#pragma once
+// The calculator window (dialog 102 with menu 150): inputs, the six method options,
+// the result table and the picture buttons. Its life is the program's life.
+#include "platform/DialogBuilder.h"
+#include "summary/SummaryHost.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenuBar;
+
+namespace hn {
+
+class CColorLabel;
+class CDrawnOptionButton;
+class CDrawnToggleButton;
+class CHoverButton;
+class CNumEdit;
+class CRateEdit;
+class CSummaryDlg;
+
+class CLoanDlg : public QDialog, public CSummaryHost {
+    Q_OBJECT
+public:
+    explicit CLoanDlg(QWidget* parent = nullptr);
+    ~CLoanDlg() override;
+
+    // Figures of the last successful calculation, read by the summary window.
+    std::int32_t m_nMethod = 0;
+    std::int32_t m_nFirstMonthly = 0;
+    std::int32_t m_nFirstBonus = 0;
+    std::int32_t m_nIncome = 0;
+    std::int32_t m_nLoanMan = 0;
+    std::int32_t m_nTotal = 0;
+
+    // The fourteen bound texts.
+    QString m_strMonthly1, m_strMonthly2, m_strMonthly3;
+    QString m_strBonus1, m_strBonus2, m_strBonus3;
+    QString m_strRequiredIncome, m_strAnnual;
+    QString m_strLoan, m_strBonusPart, m_strRate1, m_strRate2;
+    QString m_strTotal, m_strIncome;
+
+    // Data exchange: save = true reads the controls into the bound texts, false shows
+    // the bound texts in the controls (changing only those that differ).
+    void UpdateData(bool save);
+
+    void ShowSecondRate() override;
+    void HideSecondRate() override;
+    void ResetBandLabels();
+    void ClearResults();
+
+    QWidget* GetDlgItem(int id) const { return m_layout.GetDlgItem(id); }
+    QAction* MenuAction(int id) const;
+    CSummaryDlg* SummaryDlg() const;
+    QWidget* ClientArea() const { return m_client; }
+
+    // CSummaryHost
+    KeptFigures GetKeptFigures() const override;
+    HostTexts GetHostTexts() const override;
+    void SetMethodChecks(RepaymentMethod method) override;
+    void ApplyCaptionSet(const CaptionSet& captions) override;
+    void RecallTexts(const HostTexts& texts) override;
+    void OnSummaryClosed() override;
+    QWidget* HostWindow() override { return this; }
+
+public slots:
+    void OnCalculate();
+    void OnMethodBasic();
+    void OnMethodStep();
+    void OnMethodEqualPrincipal();
+    void OnMethodBank();
+    void OnPeriodSelChange();
+    void OnPeriodEditChange();
+    void OnIncomeToggle();
+    void OnCalculator();
+    void OnShowSummary();
+    void OnToggleSummary();
+    void OnAlwaysOnTop();
+    void OnFixPeriod();
+    void OnHomePage();
+    void OnSendMail();
+    void OnAppAbout();
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void BuildMenu();
+    void ConnectCommands();
+    void SetUpPictureButtons();
+    void SetUpColorLabels();
+    void SetUpToolTips();
+
+    void ShowCheckMessage(const QString& text);
+    QWidget* FieldWidget(int focusField) const;
+    int SelectedMethod() const;
+    bool PeriodFixed() const;
+    QString PeriodEditText() const;
+    int PeriodNumber(const QString& text) const;
+    void SetSecondRateRowVisible(bool visible);
+    void SetCaptions(const CaptionSet& captions);
+    void OpenSummary();
+    void ReapplyTopmost();
+
+    DialogLayout m_layout;
+    QWidget* m_client = nullptr;
+    QMenuBar* m_menuBar = nullptr;
+    QPointer<CSummaryDlg> m_pSummaryDlg;
+
+    QLabel* m_staticIncome = nullptr;
+    QLabel* m_staticIncomeUnit = nullptr;
+    CHoverButton* m_btnCalculate = nullptr;
+    CHoverButton* m_btnCalculator = nullptr;
+    CHoverButton* m_btnSummary = nullptr;
+    CNumEdit* m_editLoan = nullptr;
+    CNumEdit* m_editBonusPart = nullptr;
+    CNumEdit* m_editIncome = nullptr;
+    CRateEdit* m_editRate1 = nullptr;
+    CRateEdit* m_editRate2 = nullptr;
+    QComboBox* m_comboPeriod = nullptr;
+    CDrawnToggleButton* m_btnIncomeToggle = nullptr;
+    std::array<CDrawnOptionButton*, 6> m_optMethod{};
+};
+
+} // namespace hn

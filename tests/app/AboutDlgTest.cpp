@@ -1,0 +1,40 @@
+#include "app/CAboutDlg.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace hn {
+namespace {
+
+TEST(AboutBox, ShowsNameVersionAndIconAndEndsOnOkOrEscape)
+{
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), "ﾊﾞｰｼﾞｮﾝ情報");
+    bool version = false, icon = false;
+    for (QWidget* w : about.Layout().Controls())
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            version |= label->text() == "Hensai Navi  version 2.3.8";
+            icon |= !label->pixmap().isNull();
+        }
+    EXPECT_TRUE(version);
+    EXPECT_TRUE(icon);
+
+    auto* ok = about.Layout().Item<QPushButton>(1);
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(ok->isDefault());
+    about.show();
+    QSignalSpy accepted(&about, &QDialog::accepted);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_EQ(accepted.count(), 1);
+
+    about.show();
+    QSignalSpy rejected(&about, &QDialog::rejected);
+    QTest::keyClick(&about, Qt::Key_Escape);
+    EXPECT_EQ(rejected.count(), 1);
+}
+
+} // namespace
+} // namespace hn

@@ -1,0 +1,131 @@
+"""Helpers for driving the real program on a virtual display: start it, find its
+windows with xdotool, type and click as a user, read texts through the accessibility
+tree (AT-SPI), take screenshots."""
+import os
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+
+def run(*args, check=True, timeout=20):
+    return subprocess.run(args, check=check, timeout=timeout, capture_output=True, text=True)
+
+
+def xdotool(*args, check=True):
+    return run("xdotool", *args, check=check).stdout.strip()
+
+
+def start(binary):
+    return subprocess.Popen([binary], stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+
+
+def wait_for_window(name, timeout=20.0):
+    """The X window id of the first mapped window with this exact title."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        out = xdotool("search", "--onlyvisible", "--name", f"^{name}$", check=False)
+        if out:
+            return out.splitlines()[0]
+        time.sleep(0.05)
+    raise AssertionError(f"no window named {name!r} within {timeout}s")
+
+
+def focus(window):
+    # No window manager: nothing raises or focuses windows for us.
+    xdotool("windowraise", window)
+    xdotool("windowfocus", "--sync", window)
+    time.sleep(0.1)
+
+
+def type_text(window, text):
+    xdotool("type", "--window", window, "--delay", "40", text)
+
+
+def key(window, *keys):
+    for k in keys:
+        xdotool("key", "--window", window, k)
+        time.sleep(0.03)
+
+
+def geometry(window):
+    """(x, y, width, height) of a window as the X server has it."""
+    out = xdotool("getwindowgeometry", "--shell", window)
+    values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+def screenshot(window, path):
+    os.makedirs(os.path.dirname(path) or ".", exist_ok=True)
+    run("import", "-window", window, path)
+
+
+def screenshot_root(path, crop=None):
+    args = ["import", "-window", "root"]
+    if crop:
+        args += ["-crop", crop]
+    run(*args, path)
+
+
+def application(name, timeout=20.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app is not None and app.get_name() == name:
+                return app
+        time.sleep(0.2)
+    raise AssertionError(f"application {name!r} not in the accessibility tree")
+
+
+def walk(node):
+    yield node
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def text_by_description(app, description):
+    """The shown text (the accessible name) of the element with this description."""
+    for node in walk(app):
+        try:
+            if node.get_description() == description:
+                return node.get_name()
+        except gi.repository.GLib.Error:
+            continue
+    raise AssertionError(f"no element described {description!r}")
+
+
+def poll(fn, expected, timeout=5.0):
+    deadline = time.monotonic() + timeout
+    value = fn()
+    while value != expected and time.monotonic() < deadline:
+        time.sleep(0.1)
+        value = fn()
+    return value
+
+
+class Checks:
+    def __init__(self):
+        self.passed = 0
+        self.failed = 0
+
+    def equal(self, what, actual, expected):
+        if actual == expected:
+            self.passed += 1
+        else:
+            self.failed += 1
+            print(f"FAIL {what}: got {actual!r}, expected {expected!r}", file=sys.stderr)
+
+    def true(self, what, value):
+        self.equal(what, bool(value), True)
+
+    def finish(self):
+        print(f"{self.passed} passed, {self.failed} failed")
+        sys.exit(1 if self.failed else 0)
