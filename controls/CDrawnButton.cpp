@@ -1,0 +1,78 @@
+#include "controls/CDrawnButton.h"
+
+#include "platform/Canvas.h"
+#include "platform/OffscreenPaint.h"
+
+#include <QEvent>
+
+namespace hn {
+
+CDrawnButton::CDrawnButton(DrawnKind kind, QWidget* parent) : QAbstractButton(parent), m_nKind(kind)
+{
+    // Every pixel is drawn by the control; nothing needs erasing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CDrawnButton::Attach()
+{
+    if (m_bAttached)
+        return;
+    m_bAttached = true;
+    OnAttach();
+}
+
+DrawItemState CDrawnButton::CurrentItemState() const
+{
+    return {m_bPressed != 0, hasFocus()};
+}
+
+QImage CDrawnButton::RenderItem(const DrawItemState& state)
+{
+    return RenderOffscreen(size(), [&](Canvas& canvas) { DrawItem(canvas, state); });
+}
+
+void CDrawnButton::CreatePalettePens()
+{
+    m_pens = DrawnPens(m_palette, m_nKind);
+}
+
+void CDrawnButton::NotifyClick()
+{
+    emit clicked(isChecked());
+}
+
+void CDrawnButton::DrawRecipe(Canvas& canvas, const DrawnRecipe& recipe, const DrawnPens& pens)
+{
+    for (const RecipeStep& step : recipe) {
+        if (step.points.empty())
+            continue;
+        const ColorRef colour = pens.Colour(step.pen);
+        if (step.points.size() == 1) {
+            canvas.SetPixel(step.points.front().x, step.points.front().y, colour);
+            continue;
+        }
+        canvas.SelectPen(colour);
+        canvas.MoveTo(step.points.front().x, step.points.front().y);
+        for (std::size_t i = 1; i < step.points.size(); ++i)
+            canvas.LineTo(step.points[i].x, step.points[i].y);
+    }
+}
+
+void CDrawnButton::paintEvent(QPaintEvent*)
+{
+    const DrawItemState state = CurrentItemState();
+    PaintOffscreen(this, [&](Canvas& canvas) { DrawItem(canvas, state); });
+}
+
+void CDrawnButton::changeEvent(QEvent* event)
+{
+    QAbstractButton::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        // The system colours changed: new palette, new pens, new picture.
+        RecalcPalette();
+        CreatePalettePens();
+        update();
+    }
+}
+
+} // namespace hn

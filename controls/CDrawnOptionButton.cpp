@@ -1,0 +1,332 @@
+#include "controls/CDrawnOptionButton.h"
+
+#include "controls/DrawnButtonAccessible.h"
+#include "platform/Canvas.h"
+#include "platform/DialogGroup.h"
+#include "platform/DialogTemplate.h"
+#include "platform/SysColors.h"
+
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+namespace hn {
+
+namespace {
+
+// A walk of the dialog group never needs more steps than there are sibling controls;
+// the bound keeps it finite even when this control itself is skipped (hidden, disabled).
+int GroupWalkLimit(const QWidget* w)
+{
+    return w->parentWidget() ? static_cast<int>(w->parentWidget()->children().size()) + 1 : 0;
+}
+
+} // namespace
+
+CDrawnOptionButton::CDrawnOptionButton(QWidget* parent) : CDrawnButton(DrawnKind::Option, parent)
+{
+    InstallDrawnButtonAccessibility();
+    // The checked state is mirrored into the button underneath for screen readers; its own
+    // exclusivity stays off, the group is handled here.
+    setCheckable(true);
+    setAutoExclusive(false);
+    setFocusPolicy(Qt::ClickFocus);
+    RecalcPalette();
+    CreatePalettePens();
+}
+
+CDrawnOptionButton::CDrawnOptionButton(const QString& caption, QWidget* parent) : CDrawnOptionButton(parent)
+{
+    setText(caption);
+}
+
+CDrawnOptionButton::CDrawnOptionButton(const DialogItem& item, QWidget* parent)
+    : CDrawnOptionButton(QString::fromUtf8(item.text ? item.text : ""), parent)
+{
+}
+
+int CDrawnOptionButton::SetCheck(int state)
+{
+    const int previous = m_nChecked;
+    m_nChecked = state;
+    if (previous != state) {
+        setChecked(state != 0);
+        InvalidateBullet();
+    }
+    return previous;
+}
+
+DrawnRect CDrawnOptionButton::BulletRectangle() const
+{
+    return BulletRect(height());
+}
+
+DrawnRect CDrawnOptionButton::CaptionRectangle() const
+{
+    const QFontMetrics metrics(font());
+    return CaptionRect(height(), metrics.horizontalAdvance(text()), metrics.height());
+}
+
+QSize CDrawnOptionButton::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    return {kCaptionLeft + metrics.horizontalAdvance(text()) + 2, std::max(kBulletSize + 4, metrics.height() + 4)};
+}
+
+void CDrawnOptionButton::RecalcPalette()
+{
+    m_palette = MakeOptionPalette({GetSysColor(SysColor::BtnHighlight), GetSysColor(SysColor::Light3D),
+                                   GetSysColor(SysColor::BtnFace), GetSysColor(SysColor::BtnShadow),
+                                   GetSysColor(SysColor::DkShadow3D)});
+}
+
+void CDrawnOptionButton::InvalidateBullet()
+{
+    const DrawnRect b = BulletRectangle();
+    update(b.left, b.top, b.Width(), b.Height());
+}
+
+void CDrawnOptionButton::DrawItem(Canvas& canvas, const DrawItemState& state)
+{
+    const DrawnRect item{0, 0, width(), height()};
+    canvas.FillRect(item.left, item.top, item.right, item.bottom, m_palette.face);
+
+    const DrawnRect caption = CaptionRectangle();
+    if (!text().isEmpty()) {
+        QPainter painter(&canvas.Image());
+        painter.setFont(font());
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(caption.left, caption.top, caption.Width(), caption.Height()),
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text());
+    }
+    if (state.focused) {
+        const DrawnRect frame = FocusFrameRect(caption, item);
+        canvas.DrawFocusRect(frame.left, frame.top, frame.right, frame.bottom);
+    }
+    DrawBullet(canvas);
+}
+
+void CDrawnOptionButton::DrawBullet(Canvas& canvas) const
+{
+    const bool pressed = m_bPressed != 0;
+    const bool sunken = m_nChecked != 0 || pressed;
+    // A held ball is drawn with a darkened copy; the palette itself is never touched, so
+    // the colours after release are exactly those before the press.
+    const DrawnPens pens = pressed ? DrawnPens(DarkenPressedOption(m_palette), DrawnKind::Option) : m_pens;
+
+    const DrawnRect b = BulletRectangle();
+    const QPoint origin = canvas.Origin();
+    canvas.SetOrigin(origin.x() + b.left, origin.y() + b.top);
+
+    canvas.SelectPen(GetSysColor(SysColor::WindowFrame));
+    canvas.SelectBrush(pens.Colour(DrawnPen::Face));
+    canvas.RoundRect(0, 0, kBulletSize, kBulletSize, 10, 10);
+    DrawRecipe(canvas, BulletCornerCuts(), pens);
+    DrawRecipe(canvas, sunken ? SunkenBallShading() : RaisedBallShading(), pens);
+    DrawRecipe(canvas, BulletCornerPixels(), pens);
+    if (m_nChecked != 0) {
+        const ColorRef dark = pens.Colour(DrawnPen::Dark);
+        canvas.SelectPen(dark);
+        canvas.SelectBrush(dark);
+        canvas.RoundRect(3, 3, kBulletSize - 3, kBulletSize - 3, 2, 2);
+    }
+
+    canvas.SetOrigin(origin.x(), origin.y());
+}
+
+bool CDrawnOptionButton::hitButton(const QPoint& pos) const
+{
+    return rect().contains(pos);
+}
+
+void CDrawnOptionButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    // The press is this control's own: it takes the focus and keeps every move and the
+    // release until the button comes up (Qt's implicit grab is the capture).
+    m_bPressed = 1;
+    m_bCapture = true;
+    setFocus(Qt::MouseFocusReason);
+    InvalidateBullet();
+    event->accept();
+}
+
+void CDrawnOptionButton::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_bCapture) {
+        event->ignore();
+        return;
+    }
+    const int inside = rect().contains(event->position().toPoint()) ? 1 : 0;
+    if (inside != m_bPressed) {
+        m_bPressed = inside;
+        InvalidateBullet();
+    }
+    event->accept();
+}
+
+void CDrawnOptionButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !m_bCapture) {
+        event->ignore();
+        return;
+    }
+    m_bCapture = false;
+    event->accept();
+    if (rect().contains(event->position().toPoint())) {
+        const QPointer<CDrawnOptionButton> guard(this);
+        SetCheck(1);
+        UncheckGroupSiblings();
+        NotifyClick();
+        if (!guard)
+            return;
+    }
+    m_bPressed = 0;
+    InvalidateBullet();
+}
+
+void CDrawnOptionButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click is a press like the first, so a double click
+    // gives two clicks.
+    mousePressEvent(event);
+}
+
+void CDrawnOptionButton::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) {
+        event->ignore();
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+        m_bSpaceDown = true;
+        if (!m_bPressed) {
+            m_bPressed = 1;
+            InvalidateBullet();
+        }
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        MoveInGroup(true);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        MoveInGroup(false);
+        break;
+    default:
+        // Enter, Escape and the rest belong to the dialog.
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CDrawnOptionButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // A Space released here that went down elsewhere is not a click here.
+    if (!m_bSpaceDown)
+        return;
+    m_bSpaceDown = false;
+    const QPointer<CDrawnOptionButton> guard(this);
+    SetCheck(1);
+    NotifyClick();
+    if (!guard)
+        return;
+    UncheckGroupSiblings();
+    m_bPressed = 0;
+    InvalidateBullet();
+}
+
+void CDrawnOptionButton::focusInEvent(QFocusEvent* event)
+{
+    CDrawnButton::focusInEvent(event);
+    // A click that takes the focus keeps it, and so does a checked option.
+    if (m_nChecked != 0 || m_bPressed != 0 || event->reason() == Qt::MouseFocusReason)
+        return;
+    // Otherwise the focus belongs to the checked option of this run of drawn options.
+    QWidget* item = this;
+    for (int steps = GroupWalkLimit(this); steps > 0; --steps) {
+        item = GetNextDlgGroupItem(item, false);
+        if (!item || item == this)
+            return;
+        auto* option = qobject_cast<CDrawnOptionButton*>(item);
+        if (!option)
+            return;
+        if (option->GetCheck() != 0) {
+            option->setFocus(event->reason());
+            return;
+        }
+    }
+}
+
+void CDrawnOptionButton::focusOutEvent(QFocusEvent* event)
+{
+    // A Space held while the focus leaves is dropped, not clicked.
+    if (m_bSpaceDown) {
+        m_bSpaceDown = false;
+        if (!m_bCapture && m_bPressed) {
+            m_bPressed = 0;
+            InvalidateBullet();
+        }
+    }
+    CDrawnButton::focusOutEvent(event);
+}
+
+void CDrawnOptionButton::nextCheckState()
+{
+    SetCheck(1);
+    UncheckGroupSiblings();
+}
+
+void CDrawnOptionButton::UncheckGroupSiblings()
+{
+    QWidget* item = this;
+    for (int steps = GroupWalkLimit(this); steps > 0; --steps) {
+        item = GetNextDlgGroupItem(item, false);
+        if (!item || item == this)
+            return;
+        if (auto* option = qobject_cast<CDrawnOptionButton*>(item))
+            option->SetCheck(0);
+    }
+}
+
+void CDrawnOptionButton::MoveInGroup(bool previous)
+{
+    QWidget* neighbour = GetNextDlgGroupItem(this, previous);
+    if (!neighbour)
+        return; // not in a dialog: no group to move in
+    UncheckGroupSiblings();
+    if (neighbour == this) {
+        // Alone in its group: the arrow selects this option again rather than leaving a
+        // notified option unchecked.
+        SetCheck(1);
+        NotifyClick();
+        return;
+    }
+    const QPointer<CDrawnOptionButton> guard(this);
+    const QPointer<QWidget> target(neighbour);
+    if (auto* option = qobject_cast<CDrawnOptionButton*>(neighbour)) {
+        option->SetCheck(1);
+        option->NotifyClick();
+        if (!guard)
+            return;
+    }
+    SetCheck(0);
+    // The dialog's arrow handling: the focus follows to the same neighbour.
+    if (target && target->focusPolicy() != Qt::NoFocus)
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace hn

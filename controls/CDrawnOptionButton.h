@@ -1,0 +1,63 @@
+#pragma once
+// The program's own option (radio) button: a 12 × 12 shaded ball left of the caption,
+// sunken and dotted when checked, darker while held. It keeps its own check state,
+// handles the mouse, Space and the arrow keys itself, and unchecks the other drawn
+// option buttons of its dialog group.
+#include "controls/CDrawnButton.h"
+#include "controls/DrawnButtonGeometry.h"
+
+#include <QString>
+
+namespace hn {
+
+struct DialogItem;
+
+class CDrawnOptionButton : public CDrawnButton {
+    Q_OBJECT
+
+public:
+    explicit CDrawnOptionButton(QWidget* parent = nullptr);
+    CDrawnOptionButton(const QString& caption, QWidget* parent);
+    // From a dialog template row: the row's text becomes the caption.
+    CDrawnOptionButton(const DialogItem& item, QWidget* parent);
+
+    // Stores the state and repaints the ball if it changed; no group effect and no click
+    // notification. Returns the previous state.
+    int SetCheck(int state);
+    int GetCheck() const { return m_nChecked; }
+
+    // Where the ball and the caption go in the current size and font.
+    DrawnRect BulletRectangle() const;
+    DrawnRect CaptionRectangle() const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void RecalcPalette() override;
+    void DrawItem(Canvas& canvas, const DrawItemState& state) override;
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+    // QAbstractButton::click() (a screen reader's press, a program's click): check and
+    // clear the group before the button sends clicked(), as a mouse click does.
+    void nextCheckState() override;
+
+private:
+    void InvalidateBullet();
+    void DrawBullet(Canvas& canvas) const;
+    void UncheckGroupSiblings();
+    void MoveInGroup(bool previous);
+
+    int m_nChecked = 0;
+    bool m_bCapture = false;   // the left button went down here and is still held
+    bool m_bSpaceDown = false; // Space went down while this control had the focus
+};
+
+} // namespace hn

@@ -1,0 +1,197 @@
+#include "controls/CDrawnToggleButton.h"
+
+#include "controls/DrawnButtonGeometry.h"
+#include "platform/Canvas.h"
+#include "platform/SysColors.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+
+namespace hn {
+
+CDrawnToggleButton::CDrawnToggleButton(QWidget* parent) : CDrawnButton(DrawnKind::Toggle, parent)
+{
+    m_finalFrameTimer.setObjectName(QStringLiteral("finalFrameTimer"));
+    m_finalFrameTimer.setSingleShot(true);
+    m_finalFrameTimer.setInterval(kIntermediateFrameMs);
+    connect(&m_finalFrameTimer, &QTimer::timeout, this, [this] { update(); });
+    SetFaceColor(GetSysColor(SysColor::BtnFace));
+}
+
+CDrawnToggleButton::CDrawnToggleButton(const DialogItem&, QWidget* parent) : CDrawnToggleButton(parent)
+{
+    // The template's push button has no caption; nothing else of the row is the button's.
+}
+
+void CDrawnToggleButton::SetFaceColor(ColorRef face)
+{
+    m_face = face;
+    RecalcPalette();
+    CreatePalettePens();
+    update();
+}
+
+QSize CDrawnToggleButton::sizeHint() const
+{
+    return {kToggleTriangleInset + 2 + kToggleAttachWidening, 12};
+}
+
+void CDrawnToggleButton::RecalcPalette()
+{
+    m_palette = MakeTogglePalette(m_face, GetSysColor(SysColor::BtnShadow), GetSysColor(SysColor::WindowFrame));
+}
+
+void CDrawnToggleButton::OnAttach()
+{
+    setGeometry(x(), y(), width() + kToggleAttachWidening, height());
+    update();
+}
+
+void CDrawnToggleButton::DrawItem(Canvas& canvas, const DrawItemState& state)
+{
+    // The system face, not the triangle's own face colour.
+    canvas.FillRect(0, 0, width(), height(), GetSysColor(SysColor::BtnFace));
+
+    const QPoint origin = canvas.Origin();
+    canvas.SetOrigin(origin.x() + ToggleTriangleLeft(0), origin.y() + ToggleTriangleTop(height()));
+    if (m_bAnimate) {
+        m_bAnimate = 0;
+        DrawRecipe(canvas, ToggleIntermediateTriangle(), m_pens);
+        m_finalFrameTimer.start();
+    } else {
+        const DrawnPens pens = state.selected ? DrawnPens(MakePressedTogglePalette(m_face, m_palette.shadow,
+                                                                                   m_palette.dark),
+                                                          DrawnKind::Toggle)
+                                              : m_pens;
+        DrawRecipe(canvas, m_bOpen ? ToggleOpenTriangle() : ToggleClosedTriangle(), pens);
+    }
+    canvas.SetOrigin(origin.x(), origin.y());
+}
+
+bool CDrawnToggleButton::hitButton(const QPoint& pos) const
+{
+    return rect().contains(pos);
+}
+
+void CDrawnToggleButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    m_bMouseDown = 1;
+    // The pushed look while the pointer stays over the control.
+    m_bPressed = 1;
+    update();
+    event->accept();
+}
+
+void CDrawnToggleButton::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_bMouseDown) {
+        event->ignore();
+        return;
+    }
+    const int inside = rect().contains(event->position().toPoint()) ? 1 : 0;
+    if (inside != m_bPressed) {
+        m_bPressed = inside;
+        update();
+    }
+    event->accept();
+}
+
+void CDrawnToggleButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // Only a press that started here and a release over the control make a click.
+    const bool click = m_bMouseDown && rect().contains(event->position().toPoint());
+    m_bMouseDown = 0;
+    if (m_bPressed) {
+        m_bPressed = 0;
+        update();
+    }
+    if (!click)
+        return;
+    const QPointer<CDrawnToggleButton> guard(this);
+    NotifyClick();
+    if (guard)
+        Flip();
+}
+
+void CDrawnToggleButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click is a press like the first: two flips.
+    mousePressEvent(event);
+}
+
+void CDrawnToggleButton::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space || (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier))) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat())
+        return;
+    m_bSpaceDown = true;
+    if (!m_bPressed) {
+        m_bPressed = 1;
+        update();
+    }
+}
+
+void CDrawnToggleButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!m_bSpaceDown)
+        return;
+    // Space is a click like the mouse's: the parent hears of it first, then the flip, so
+    // the state and what the parent did with it stay in step.
+    m_bSpaceDown = false;
+    if (!m_bMouseDown) {
+        m_bPressed = 0;
+        update();
+    }
+    const QPointer<CDrawnToggleButton> guard(this);
+    NotifyClick();
+    if (guard)
+        Flip();
+}
+
+void CDrawnToggleButton::focusOutEvent(QFocusEvent* event)
+{
+    if (m_bSpaceDown) {
+        m_bSpaceDown = false;
+        if (!m_bMouseDown && m_bPressed) {
+            m_bPressed = 0;
+            update();
+        }
+    }
+    CDrawnButton::focusOutEvent(event);
+}
+
+void CDrawnToggleButton::nextCheckState()
+{
+    // click() sends clicked() right after this; a connection made now runs after every
+    // handler connected before it.
+    connect(this, &QAbstractButton::clicked, this, [this] { Flip(); }, Qt::SingleShotConnection);
+}
+
+void CDrawnToggleButton::Flip()
+{
+    m_bOpen = m_bOpen ? 0 : 1;
+    m_bAnimate = 1;
+    // The diagonal frame now; its paint asks for the final frame 50 ms later.
+    repaint();
+}
+
+} // namespace hn
