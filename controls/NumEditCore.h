@@ -1,0 +1,83 @@
+#pragma once
+// Editing core of the numeric entry field (CNumEdit): text, caret, selection and the
+// number the field stands for. Every key is applied here; the widget only maps Qt's
+// events onto these calls and mirrors the text and caret. Plain C++ so tests and the
+// fuzzer drive it without a window.
+//
+// The text is ASCII. Positions are character indexes into it; the caret is the start
+// of the selection (the selection is empty after every key action).
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace hn {
+
+class CNumEditCore {
+public:
+    // More fraction digits than this carry nothing a double can hold.
+    static constexpr int kMaxDecimals = 100;
+
+    // The separators must be two different printable ASCII characters that are neither
+    // digits nor signs (ChooseSeparators in platform/ picks such a pair from the locale).
+    explicit CNumEditCore(char chDecimal = '.', char chThousand = ',');
+
+    // State as the control shows it.
+    const std::string& GetText() const { return m_strText; }
+    std::size_t GetSelStart() const { return m_nSelStart; }
+    std::size_t GetSelEnd() const { return m_nSelEnd; }
+    std::size_t GetCaret() const { return m_nSelStart; }
+    char GetDecimalChar() const { return m_chDecimal; }
+    char GetThousandChar() const { return m_chThousand; }
+    int GetDecimals() const { return m_nDecimals; }
+
+    // Text written from outside (the window's data exchange): the text only; the value
+    // keeps its number until the next key action parses the text again.
+    void SetText(std::string_view text);
+    // The selection as the control reports it; clamped to the text, either order.
+    void SetSel(std::size_t start, std::size_t end);
+
+    double GetValue() const { return m_dValue; }
+    // Shows the canonical text of v, caret at 0, and keeps the number read back from
+    // that text. NaN counts as 0 and infinities as the largest double.
+    void SetValue(double v);
+    // Clamped to 0..kMaxDecimals; re-shows the value.
+    void SetDecimals(int n);
+
+    // A typed character. Returns false when the field ignores it (letters, space, the
+    // thousands separator, control characters, anything outside ASCII).
+    bool OnChar(char32_t ch);
+    // The Delete key, with or without Shift or Ctrl.
+    void OnDeleteKey();
+
+    // The routines the key actions are built from.
+    std::string StripSeparators(std::string_view text) const;
+    std::pair<std::string, std::string> SplitParts(std::string_view text) const;
+    std::string Regroup(std::string_view text) const;
+    std::string FormatValue(double v) const;
+    void SetTextAndParse(std::string text, std::ptrdiff_t caret);
+    void Normalize();
+    void InsertDigit(char digit);
+    void DeleteBackward();
+    void DeleteForward();
+    void OnDecimalKey();
+    void OnSignKey(char sign);
+
+    // The value the field reads from a text (I + "." + F of SplitParts).
+    double ParseText(std::string_view text) const;
+
+private:
+    bool IsInIntegerPart(std::string_view text, std::size_t caret) const;
+    bool IsOutOfRange(std::string_view text) const;
+    std::string TrimLeadingSeparator(std::string text) const;
+
+    std::string m_strText;
+    std::size_t m_nSelStart = 0;
+    std::size_t m_nSelEnd = 0;
+    double m_dValue = 0.0;
+    char m_chThousand = ',';
+    char m_chDecimal = '.';
+    int m_nDecimals = 2;
+};
+
+} // namespace hn
