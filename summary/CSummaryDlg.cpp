@@ -178,10 +178,9 @@ void CSummaryDlg::OnInitDialog()
 
     m_btnAdd = m_layout.Item<CHoverButton>(IDC_ADD_RESULT);
     m_btnClose = m_layout.Item<CHoverButton>(IDC_SUMMARY_CLOSE);
-    for (int i = 0; i < kSlotCount; ++i) {
-        m_btnClear[static_cast<std::size_t>(i)] = m_layout.Item<CHoverButton>(kSlotControls[static_cast<std::size_t>(i)].clear);
-        m_optSlot[static_cast<std::size_t>(i)] =
-            m_layout.Item<CDrawnOptionButton>(kSlotControls[static_cast<std::size_t>(i)].option);
+    for (std::size_t k = 0; k < kSlotControls.size(); ++k) {
+        m_btnClear[k] = m_layout.Item<CHoverButton>(kSlotControls[k].clear);
+        m_optSlot[k] = m_layout.Item<CDrawnOptionButton>(kSlotControls[k].option);
     }
     m_gauge = m_layout.Item<CGaugeBar>(IDC_RATIO_GAUGE);
 
@@ -313,12 +312,10 @@ void CSummaryDlg::ConnectCommands()
 {
     connect(m_btnAdd, &QAbstractButton::clicked, this, &CSummaryDlg::OnAddResult);
     connect(m_btnClose, &QAbstractButton::clicked, this, &CSummaryDlg::reject);
-    for (int i = 0; i < kSlotCount; ++i) {
-        const int slot = i + 1;
-        connect(m_btnClear[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this,
-                [this, slot] { OnClearSlot(slot); });
-        connect(m_optSlot[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this,
-                [this, slot] { OnSelectSlot(slot); });
+    for (std::size_t k = 0; k < kSlotControls.size(); ++k) {
+        const int slot = static_cast<int>(k) + 1;
+        connect(m_btnClear[k], &QAbstractButton::clicked, this, [this, slot] { OnClearSlot(slot); });
+        connect(m_optSlot[k], &QAbstractButton::clicked, this, [this, slot] { OnSelectSlot(slot); });
     }
 }
 
