@@ -131,6 +131,8 @@ CalcOutcome RunCalculateCommand(const CalcRequest& request)
     const RepaymentOutcome computed = ComputeRepayment(input);
     if (computed.status == RepaymentStatus::InvalidInput)
         return Fail(kMsgLoanInvalid, CalcField::Loan, true); // not reachable past the checks
+    if (computed.status == RepaymentStatus::NegativeFigure)
+        return Fail(kMsgLoanRateUnusable, CalcField::Loan, true);
     const auto loanMan = TruncateToInt32(request.loanMan);
     const auto incomeYenInt = TruncateToInt32(incomeYen);
     if (!computed.ok() || !loanMan || !incomeYenInt)

@@ -95,7 +95,8 @@ double ReadPeriodYears(std::string_view periodText) noexcept;
 //   6  bonus part above half the loan or above 4,999 万円
 //   7  公庫（ゆとり)型 / 年金(ｽﾃｯﾌﾟ)型 below 25 years
 //   8  first rate above 99 %, then second rate above 99 %
-//   9  a loan whose figures do not fit the result fields
+//   9  a loan whose figures do not fit the result fields, or (a small loan at
+//      an extreme rate) whose floored schedule gives a negative instalment
 CalcOutcome RunCalculateCommand(const CalcRequest& request);
 
 // The result texts of a computed loan: FormatAmount of each figure, blank for

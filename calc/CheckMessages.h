@@ -25,5 +25,7 @@ inline constexpr std::string_view kMsgIncomeInvalid = "年収を正しく入力�
 inline constexpr std::string_view kMsgRate1Invalid = "金利1を正しく入力してください";
 inline constexpr std::string_view kMsgRate2Invalid = "金利2を正しく入力してください";
 inline constexpr std::string_view kMsgLoanTooLarge = "借入額が多すぎます";
+// A small loan at an extreme rate, whose floored schedule goes below zero.
+inline constexpr std::string_view kMsgLoanRateUnusable = "この借入額と金利では計算できません";
 
 } // namespace hn

@@ -1,6 +1,7 @@
 #include "calc/Repayment.h"
 
 #include "calc/CheckedInt.h"
+#include "calc/FloorWhole.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,7 +47,7 @@ Rates PeriodRates(const LoanInput& in) noexcept
 double LevelIncomeBasis(const LoanInput& in, const Rates& r) noexcept
 {
     const double f1 = AnnuityFactor(r.i1, r.n);
-    return std::floor(in.loanYen * f1) * 60;
+    return FloorWhole(in.loanYen * f1) * 60;
 }
 
 void ComputeLevel(const LoanInput& in, const Rates& r, Draft& d) noexcept
@@ -55,7 +56,7 @@ void ComputeLevel(const LoanInput& in, const Rates& r, Draft& d) noexcept
     const double yearsAfter10 = std::trunc(in.periodYears - 10);
 
     const double f1 = AnnuityFactor(r.i1, r.n);
-    const double p1 = std::floor(in.normalYen * f1);
+    const double p1 = FloorWhole(in.normalYen * f1);
     d.monthly[0] = p1;
     if (d.bandUsed[1])
         d.monthly[1] = p1;
@@ -113,55 +114,67 @@ void ComputeReduced(const LoanInput& in, const Rates& r, Draft& d) noexcept
     d.incomeBasis = LevelIncomeBasis(in, r);
 }
 
+// One equal-principal schedule: `count` instalments, each the fixed share plus
+// the floored interest on the balance before it, at rateA up to instalment
+// 2 * perBand and at rateB after it. Kept in locals so the loop stays in
+// registers.
+struct ShareSchedule {
+    double total = 0.0;          // every instalment added as it is computed
+    double firstYear = 0.0;      // instalments 1 to perYear
+    double bandFirst[3] = {0.0, 0.0, 0.0}; // instalments 1, perBand + 1, 2 * perBand + 1
+};
+
+ShareSchedule RunShareSchedule(double amount, double share, int count, double rateA, double rateB,
+                               int perBand, int perYear) noexcept
+{
+    ShareSchedule s;
+    double balance = amount;
+    double total = 0.0;
+    double firstYear = 0.0;
+    for (int k = 1; k <= count; ++k) {
+        const double rate = k <= 2 * perBand ? rateA : rateB;
+        const double instalment = share + FloorWhole(balance * rate);
+        total += instalment;
+        if (k <= perYear)
+            firstYear += instalment;
+        if (k == 1 || k == perBand + 1 || k == 2 * perBand + 1)
+            s.bandFirst[(k - 1) / perBand] = instalment;
+        balance -= share;
+    }
+    s.total = total;
+    s.firstYear = firstYear;
+    return s;
+}
+
 void ComputeEqualPrincipal(const LoanInput& in, const Rates& r, Draft& d) noexcept
 {
     // n is a whole number from 12 to 1188 here (IsComputable).
     const int months = TruncateToInt32(r.n).value_or(0);
-    const double share = std::floor(in.normalYen / months);
-    double balance = in.normalYen;
-    double total = 0.0;
-    for (int m = 1; m <= months; ++m) {
-        const double i = m <= 120 ? r.i1 : r.i2;
-        const double instalment = share + std::floor(balance * i);
-        total += instalment;
-        if (m <= 12)
-            d.firstYearMonthly += instalment;
-        if (m == 1)
-            d.monthly[0] = instalment;
-        else if (m == 61)
-            d.monthly[1] = instalment;
-        else if (m == 121)
-            d.monthly[2] = instalment;
-        balance -= share;
-    }
+    const double share = FloorWhole(in.normalYen / months);
+    const ShareSchedule monthly = RunShareSchedule(in.normalYen, share, months, r.i1, r.i2, 60, 12);
+    double total = monthly.total;
+    d.firstYearMonthly = monthly.firstYear;
+    for (int b = 0; b < 3; ++b)
+        d.monthly[b] = d.bandUsed[b] ? monthly.bandFirst[b] : 0.0;
     // What the floored shares leave over is repaid once, so that the principal
     // repaid equals the loan exactly.
     double leftOver = in.normalYen - months * share;
 
     if (in.bonusYen != 0.0) {
         const int count = TruncateToInt32(r.h).value_or(0);
-        const double bonusShare = std::floor(in.bonusYen / count);
-        double bonusBalance = in.bonusYen;
-        for (int k = 1; k <= count; ++k) {
-            const double j = k <= 20 ? r.j1 : r.j2;
-            const double instalment = bonusShare + std::floor(bonusBalance * j);
-            total += instalment;
-            if (k == 1)
-                d.bonus[0] = instalment;
-            else if (k == 11)
-                d.bonus[1] = instalment;
-            else if (k == 21)
-                d.bonus[2] = instalment;
-            bonusBalance -= bonusShare;
-        }
+        const double bonusShare = FloorWhole(in.bonusYen / count);
+        const ShareSchedule bonus = RunShareSchedule(in.bonusYen, bonusShare, count, r.j1, r.j2, 10, 2);
+        total += bonus.total;
+        for (int b = 0; b < 3; ++b)
+            d.bonus[b] = d.bandUsed[b] ? bonus.bandFirst[b] : 0.0;
         leftOver += in.bonusYen - count * bonusShare;
     }
     d.total = total + leftOver;
 
     // First instalment of the whole loan as an equal-principal loan, divided by
     // 200 and floored, times 12,000.
-    const double first = std::floor(in.loanYen / months) + std::floor(in.loanYen * r.i1);
-    d.incomeBasis = std::floor((first * 5.0) * 0.001) * 12000;
+    const double first = FloorWhole(in.loanYen / months) + FloorWhole(in.loanYen * r.i1);
+    d.incomeBasis = FloorWhole((first * 5.0) * 0.001) * 12000;
 }
 
 // Total of the level and reduced families: each band's instalment times its
@@ -227,13 +240,13 @@ double AnnuityFactor(double i, double m) noexcept
 
 double AnnuityPayment(double amount, double i, double m) noexcept
 {
-    return std::floor(amount * AnnuityFactor(i, m));
+    return FloorWhole(amount * AnnuityFactor(i, m));
 }
 
 double RollBalance(double balance, double i, double payment, int k) noexcept
 {
     for (int p = 0; p < k; ++p) {
-        const double interest = std::floor(balance * i);
+        const double interest = FloorWhole(balance * i);
         balance = balance - (payment - interest);
     }
     return balance;
@@ -269,6 +282,13 @@ RepaymentOutcome ComputeRepayment(const LoanInput& in) noexcept
     case RepaymentFamily::EqualPrincipal:
         ComputeEqualPrincipal(in, r, d);
         break;
+    }
+
+    for (int b = 0; b < 3; ++b) {
+        if (d.monthly[b] < 0.0 || d.bonus[b] < 0.0) {
+            out.status = RepaymentStatus::NegativeFigure;
+            return out;
+        }
     }
 
     out.status = RepaymentStatus::OutOfRange;

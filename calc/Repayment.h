@@ -36,9 +36,15 @@ struct LoanResult {
 
 enum class RepaymentStatus {
     Ok,
-    InvalidInput, // input outside the domain below; nothing computed
-    OutOfRange,   // some figure does not fit a 32-bit int; nothing usable
+    InvalidInput,   // input outside the domain below; nothing computed
+    OutOfRange,     // some figure does not fit a 32-bit int; nothing usable
+    NegativeFigure, // an instalment came out below zero; nothing usable
 };
+// NegativeFigure: a small loan at an extreme rate. Each period's floored
+// interest hands the principal up to a yen more than the annuity plans, and at
+// rates near the 99 % ceiling that surplus compounds until the schedule has
+// over-repaid the loan before its re-amortisation, which then gives a negative
+// instalment (1 万円 at 99 % over 28 years: -802 yen a month from year 11).
 
 struct RepaymentOutcome {
     RepaymentStatus status = RepaymentStatus::InvalidInput;
@@ -67,7 +73,8 @@ bool UsesSecondRate(const LoanInput& in) noexcept;
 bool IsComputable(const LoanInput& in) noexcept;
 
 // Never fails with undefined behaviour, whatever the input: input outside the
-// domain answers InvalidInput, a figure beyond the int32 range OutOfRange.
+// domain answers InvalidInput, a figure beyond the int32 range OutOfRange, a
+// negative instalment NegativeFigure. Only Ok carries figures.
 RepaymentOutcome ComputeRepayment(const LoanInput& in) noexcept;
 
 // The double nearest 1/12: monthly rates are the yearly rate times this.

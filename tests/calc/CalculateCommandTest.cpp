@@ -309,6 +309,14 @@ TEST(CalculateCommand, RefusesInputsWithoutAMeaningfulLoan)
          {kMsgLoanTooLarge, CalcField::Loan, true}},
         {"loan of 10 billion 万円", [](Fields& f, double, double) { f.loan = 1e10; f.bonus = 0; },
          {kMsgLoanTooLarge, CalcField::Loan, true}},
+        {"1 万円 at 99 %", [](Fields& f, double, double) {
+             f.loan = 1;
+             f.bonus = 0;
+             f.rate1 = 99;
+             f.rate2 = 9;
+             f.period = "28";
+         },
+         {kMsgLoanRateUnusable, CalcField::Loan, true}},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);

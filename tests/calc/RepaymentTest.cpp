@@ -294,5 +294,19 @@ TEST(ComputeRepayment, ReportsFiguresBeyondTheInt32Range)
     EXPECT_EQ(sum.status, RepaymentStatus::OutOfRange);
 }
 
+// 1 万円 at 99 %: the floored interest hands the principal almost a yen a month
+// more than the annuity plans, which compounds at 8.25 % a month until the
+// balance left after ten years is below zero. The band 3 instalment would be
+// -802 yen; it is refused instead.
+TEST(ComputeRepayment, RefusesASchedulePushedBelowZeroByTheFloors)
+{
+    const RepaymentOutcome out = ComputeRepayment(Loan(CorporationBasic, 1, 0, 99, 9, 28));
+    EXPECT_EQ(out.status, RepaymentStatus::NegativeFigure);
+    EXPECT_EQ(out.result, LoanResult{});
+    // The same rates with a bonus part, and larger loans, stay meaningful.
+    EXPECT_TRUE(ComputeRepayment(Loan(CorporationBasic, 1, 0.5, 99, 9, 28)).ok());
+    EXPECT_TRUE(ComputeRepayment(Loan(CorporationBasic, 20, 0, 99, 9, 28)).ok());
+}
+
 } // namespace
 } // namespace hn
