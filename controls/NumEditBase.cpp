@@ -17,9 +17,25 @@ CNumEditBase::CNumEditBase(QWidget* parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAcceptDrops(false);
     setDragEnabled(false);
-    // Qt gives click focus before the widget sees the press, whatever the button; the
-    // left button takes the focus itself (mousePressEvent) so the right one can leave it.
-    setFocusPolicy(Qt::TabFocus);
+    TakeOverClickFocus();
+}
+
+void CNumEditBase::TakeOverClickFocus()
+{
+    const Qt::FocusPolicy policy = focusPolicy();
+    if (policy == m_nOwnPolicy)
+        return;
+    m_bClickFocus = policy & Qt::ClickFocus;
+    m_nOwnPolicy = (policy & Qt::TabFocus) ? Qt::TabFocus : Qt::NoFocus;
+    setFocusPolicy(m_nOwnPolicy);
+}
+
+bool CNumEditBase::event(QEvent* event)
+{
+    // A focus policy set after construction is taken over before the field is used.
+    if (event->type() == QEvent::Polish || event->type() == QEvent::Show || event->type() == QEvent::Enter)
+        TakeOverClickFocus();
+    return QLineEdit::event(event);
 }
 
 QVariant CNumEditBase::inputMethodQuery(Qt::InputMethodQuery query) const
@@ -86,7 +102,8 @@ void CNumEditBase::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
-    if (!hasFocus())
+    TakeOverClickFocus();
+    if (m_bClickFocus && !hasFocus())
         setFocus(Qt::MouseFocusReason);
     QLineEdit::mousePressEvent(event);
 }

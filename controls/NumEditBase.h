@@ -25,6 +25,7 @@ protected:
     // Backspace, Delete or Insert, with whatever modifiers are held.
     virtual void OnEditKey(const QKeyEvent& event) = 0;
 
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -34,6 +35,15 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+
+private:
+    // Qt gives click focus before the widget sees the press, whatever the button. The
+    // field keeps click focus out of its focus policy (whoever set it, e.g. the dialog
+    // builder) and takes the focus itself on a left press when the policy asked for it.
+    void TakeOverClickFocus();
+
+    bool m_bClickFocus = true;
+    Qt::FocusPolicy m_nOwnPolicy = Qt::TabFocus;
 };
 
 } // namespace hn

@@ -148,6 +148,35 @@ TEST(NumEditWidget, RightButtonChangesNothing)
     EXPECT_EQ(w.field->cursorPosition(), 5);
 }
 
+TEST(NumEditWidget, FocusPolicySetAfterConstructionKeepsTheRightButtonOut)
+{
+    // The dialog builder sets each control's focus policy from its template row.
+    QWidget window;
+    auto* strong = new CNumEdit(kDotComma, &window);
+    auto* never = new CNumEdit(kDotComma, &window);
+    auto* plain = new QLineEdit(&window);
+    strong->setFocusPolicy(Qt::StrongFocus);
+    never->setFocusPolicy(Qt::NoFocus);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(strong);
+    layout->addWidget(never);
+    layout->addWidget(plain);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    plain->setFocus();
+
+    QTest::mouseClick(strong, Qt::RightButton);
+    EXPECT_TRUE(plain->hasFocus());
+    QTest::mouseClick(never, Qt::LeftButton);
+    EXPECT_TRUE(plain->hasFocus());
+    QTest::mouseClick(strong, Qt::LeftButton);
+    EXPECT_TRUE(strong->hasFocus());
+    plain->setFocus();
+    QTest::keyClick(plain, Qt::Key_Tab); // still a tab stop
+    EXPECT_TRUE(strong->hasFocus());
+}
+
 TEST(NumEditWidget, OutsideTextKeepsTheValueUntilAKey)
 {
     WholeNumberField w;
