@@ -157,16 +157,20 @@ void DrawGaugeVertical(Canvas& canvas, const GaugeShades& shades, GaugeBarRect b
 
 void PaintGauge(Canvas& canvas, const GaugeShades& shades, ColorRef face, const GaugePaintState& st)
 {
-    canvas.FillRect(0, 0, st.width, st.height, face);
+    // The face colour shows only where the bar does not reach; the bar's light 3 fill
+    // covers the rest, so the face is painted just there (the same pixels as filling
+    // the whole control first, at a third less work per animation step).
     GaugeBarRect bar{0, 0, st.width, st.height};
     if (st.vertical) {
         if (!st.animating)
             bar.b = st.height - GaugeBarLength(st.pos, st.lower, st.upper, st.height);
+        canvas.FillRect(0, 0, st.width, bar.b, face);
         canvas.FillRect(bar.a, bar.b, bar.c, bar.d, shades.light3);
         DrawGaugeVertical(canvas, shades, bar, st.animating, st.animOffset);
     } else {
         if (!st.animating)
             bar.c = GaugeBarLength(st.pos, st.lower, st.upper, st.width);
+        canvas.FillRect(bar.c, 0, st.width, st.height, face);
         canvas.FillRect(bar.a, bar.b, bar.c, bar.d, shades.light3);
         DrawGaugeHorizontal(canvas, shades, bar, st.animating, st.animOffset);
     }

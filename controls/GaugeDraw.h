@@ -24,7 +24,7 @@ struct GaugePaintState {
     int pos = 0, lower = 0, upper = 100;
 };
 
-// One whole paint: the face colour over the client rectangle, then the bar (the whole
+// One whole paint: the face colour where the bar does not reach, then the bar (the whole
 // rectangle when animating, else as far as the position reaches) filled with light 3
 // and drawn.
 void PaintGauge(Canvas& canvas, const GaugeShades& shades, ColorRef face, const GaugePaintState& state);
