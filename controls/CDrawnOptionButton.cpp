@@ -98,7 +98,8 @@ void CDrawnOptionButton::DrawItem(Canvas& canvas, const DrawItemState& state)
     if (!text().isEmpty()) {
         QPainter painter(&canvas.Image());
         painter.setFont(font());
-        painter.setPen(Qt::black);
+        // Black on the usual light face; the scheme's button text where the face is dark.
+        painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(QRect(caption.left, caption.top, caption.Width(), caption.Height()),
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text());
     }

@@ -16,8 +16,8 @@ namespace hn {
 namespace {
 
 // A drop-down combo's template height is that of its open list; the closed box is as
-// tall as an entry field plus its button frame.
-constexpr int kComboClosedHeightDlu = 13;
+// tall as an entry field.
+constexpr int kComboClosedHeightDlu = 12;
 
 Qt::Alignment HorizontalAlignment(std::uint32_t style)
 {

@@ -47,8 +47,16 @@ struct DialogTemplate {
     std::span<const DialogItem> items;
 };
 
-// Fixed base units of the 9-point dialog font at 96 dpi: 6 × 12 pixels per 4 × 8 units.
-constexpr int DluToPixelsX(int dlu) { return dlu * 6 / 4; }
-constexpr int DluToPixelsY(int dlu) { return dlu * 12 / 8; }
+// Dialog base units: pixels per 4 horizontal and per 8 vertical dialog units, as the
+// dialog font's average character width and line height give them. The Japanese Gothic
+// faces on Linux (IPAPGothic at 12 pixels: line height 16, Latin average near 7, kanji
+// 12) need 8 × 16; at 6 × 12 captions such as "通　常" or "公庫（ゆとり)型" do not fit
+// their places. At 2 pixels per unit the summary window's template (194 × 279 units)
+// also exactly fills the place the calculator window gives it.
+constexpr int kBaseUnitX = 8;
+constexpr int kBaseUnitY = 16;
+
+constexpr int DluToPixelsX(int dlu) { return dlu * kBaseUnitX / 4; }
+constexpr int DluToPixelsY(int dlu) { return dlu * kBaseUnitY / 8; }
 
 } // namespace hn

@@ -423,7 +423,7 @@ TEST_F(CalculatorWindow, WindowHasAFixedSizeAndNoMaximiseBox)
     EXPECT_FALSE(dlg->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(dlg->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(dlg->windowIcon().isNull());
-    EXPECT_EQ(dlg->ClientArea()->size(), QSize(303, 402));
+    EXPECT_EQ(dlg->ClientArea()->size(), QSize(404, 536));
 }
 
 } // namespace

@@ -46,5 +46,16 @@ TEST(SysColors, ComeFromThePaletteRoles)
     EXPECT_EQ(FromQColor(ToQColor(ColorRef::Rgb(1, 2, 3))), ColorRef::Rgb(1, 2, 3));
 }
 
+TEST(SysColors, InnerLitEdgeLiesBetweenFaceAndHighlight)
+{
+    QPalette p;
+    p.setColor(QPalette::Button, QColor(200, 100, 0));
+    p.setColor(QPalette::Light, QColor(255, 255, 255));
+    p.setColor(QPalette::Midlight, QColor(10, 10, 10)); // darker than the face: not used
+    EXPECT_EQ(GetSysColor(SysColor::Light3D, p), ColorRef::Rgb(227, 177, 127));
+    p.setColor(QPalette::Midlight, QColor(230, 200, 150)); // a scheme's own lit edge is kept
+    EXPECT_EQ(GetSysColor(SysColor::Light3D, p), ColorRef::Rgb(230, 200, 150));
+}
+
 } // namespace
 } // namespace hn

@@ -11,13 +11,11 @@
 namespace hn {
 namespace {
 
-TEST(DialogUnits, MapOneAndAHalfPixelsPerUnit)
+TEST(DialogUnits, MapTwoPixelsPerUnit)
 {
-    EXPECT_EQ(DialogUnitsToPixels(8, 99, 40, 12), QRect(12, 148, 60, 18));
-    EXPECT_EQ(DluToPixelsX(202), 303);
-    EXPECT_EQ(DluToPixelsY(268), 402);
-    EXPECT_EQ(DluToPixelsX(1), 1); // odd units round down
-    EXPECT_EQ(DluToPixelsY(3), 4);
+    EXPECT_EQ(DialogUnitsToPixels(8, 99, 40, 12), QRect(16, 198, 80, 24));
+    EXPECT_EQ(DluToPixelsX(202), 404);
+    EXPECT_EQ(DluToPixelsY(268), 536);
 }
 
 TEST(GroupOrder, WrapsWithinTheGroupAndSkipsUnusableMembers)
@@ -63,13 +61,13 @@ TEST(DialogLayout, BuildsOneNamedWidgetPerRowAtItsPlace)
     QWidget client;
     DialogLayout layout;
     layout.Build(&client, kDialog);
-    EXPECT_EQ(client.size(), QSize(150, 120));
+    EXPECT_EQ(client.size(), QSize(200, 160));
     ASSERT_EQ(layout.Controls().size(), std::size(kItems));
 
     auto* edit = layout.Item<QLineEdit>(1);
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->objectName(), "1");
-    EXPECT_EQ(edit->geometry(), QRect(15, 15, 60, 18));
+    EXPECT_EQ(edit->geometry(), QRect(20, 20, 80, 24));
     EXPECT_TRUE(edit->alignment() & Qt::AlignRight);
 
     auto* ok = layout.Item<QPushButton>(5);
@@ -98,13 +96,19 @@ TEST(DialogLayout, CustomFactoriesMakeTheirRows)
     QWidget client;
     DialogLayout layout;
     const CustomControl custom[] = {
-        {4, [](const DialogItem& item, QWidget* parent) { return new QLabel(QString("custom %1").arg(item.id), parent); }},
+        {4, [](const DialogItem& item, QWidget* parent) {
+             auto* label = new QLabel(parent);
+             label->setProperty("madeFor", item.id);
+             return label;
+         }},
     };
     layout.Build(&client, kDialog, custom);
     auto* label = layout.Item<QLabel>(4);
     ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->text(), "custom 4");
+    EXPECT_EQ(label->property("madeFor").toInt(), 4);
     EXPECT_EQ(label->objectName(), "4");
+    EXPECT_EQ(label->text(), "C"); // the row's text, as for a standard control
+    EXPECT_EQ(label->geometry(), DialogUnitsToPixels(10, 50, 40, 10));
 }
 
 TEST(DialogLayout, GroupWalkUsesCreationOrderAndSkipsDisabled)
