@@ -129,3 +129,35 @@ class Checks:
     def finish(self):
         print(f"{self.passed} passed, {self.failed} failed")
         sys.exit(1 if self.failed else 0)
+
+
+def find(app, name, role=None):
+    for node in walk(app):
+        try:
+            if node.get_name() == name and (role is None or node.get_role_name() == role):
+                return node
+        except gi.repository.GLib.Error:
+            continue
+    raise AssertionError(f"no element named {name!r}")
+
+
+def press(app, name, role=None):
+    """Presses a button or option through the accessibility tree, as a screen reader
+    user would; the program acts on it a moment later."""
+    node = find(app, name, role)
+    action = node.get_action_iface()
+    if action is None or not action.do_action(0):
+        raise AssertionError(f"{name!r} cannot be pressed")
+    time.sleep(0.3)
+
+
+def window_node(app, title, timeout=10.0):
+    """The accessibility node of one of the program's windows, to search within it."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        for i in range(app.get_child_count()):
+            child = app.get_child_at_index(i)
+            if child is not None and child.get_name() == title:
+                return child
+        time.sleep(0.1)
+    raise AssertionError(f"no window {title!r} in the accessibility tree")
