@@ -1,5 +1,6 @@
 #include "platform/Canvas.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -11,7 +12,16 @@ Canvas::Canvas(QImage& target) : m_image(target)
 {
     if (m_image.format() != QImage::Format_RGB32 && m_image.format() != QImage::Format_ARGB32)
         m_image = m_image.convertToFormat(QImage::Format_RGB32);
+    m_bits = reinterpret_cast<QRgb*>(m_image.bits());
+    m_stride = m_image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
 }
+
+namespace {
+QRgb ToRgb(ColorRef c)
+{
+    return qRgb(c.Red(), c.Green(), c.Blue());
+}
+} // namespace
 
 void Canvas::SetOrigin(int x, int y)
 {
@@ -32,7 +42,7 @@ void Canvas::Plot(int x, int y, ColorRef c)
 {
     if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
         return;
-    m_image.setPixel(x, y, qRgb(c.Red(), c.Green(), c.Blue()));
+    m_bits[y * m_stride + x] = ToRgb(c);
 }
 
 void Canvas::MoveTo(int x, int y)
@@ -84,15 +94,21 @@ ColorRef Canvas::GetPixel(int x, int y) const
     const int px = x + m_origin.x(), py = y + m_origin.y();
     if (px < 0 || py < 0 || px >= m_image.width() || py >= m_image.height())
         return ColorRef();
-    const QRgb v = m_image.pixel(px, py);
+    const QRgb v = m_bits[py * m_stride + px];
     return ColorRef::Rgb(qRed(v), qGreen(v), qBlue(v));
 }
 
 void Canvas::FillRect(int left, int top, int right, int bottom, ColorRef colour)
 {
-    for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x)
-            SetPixel(x, y, colour);
+    const int x0 = std::max(left + m_origin.x(), 0), x1 = std::min(right + m_origin.x(), m_image.width());
+    const int y0 = std::max(top + m_origin.y(), 0), y1 = std::min(bottom + m_origin.y(), m_image.height());
+    if (x0 >= x1 || y0 >= y1)
+        return;
+    const QRgb value = ToRgb(colour);
+    for (int y = y0; y < y1; ++y) {
+        QRgb* row = m_bits + y * m_stride;
+        std::fill(row + x0, row + x1, value);
+    }
 }
 
 void Canvas::Rectangle(int left, int top, int right, int bottom)

@@ -51,6 +51,10 @@ private:
     void Plot(int x, int y, ColorRef colour); // device coordinates, clipped
 
     QImage& m_image;
+    // Direct access to the pixels: QImage::setPixel checks and detaches on every call,
+    // and an animation repaints whole controls forty times a second.
+    QRgb* m_bits = nullptr;
+    qsizetype m_stride = 0; // pixels per row
     QPoint m_origin{0, 0};
     QPoint m_position{0, 0};
     ColorRef m_pen{};
