@@ -1,0 +1,94 @@
+#!/usr/bin/python3
+"""Start-up time and memory of the program beside a bare Qt 6 dialog.
+
+Run under a virtual display:
+    xvfb-run -a -s "-screen 0 1280x800x24" bench/startup.py BUILD_DIR [RUNS]
+BUILD_DIR must hold app/hensai-navi and bench/bare-dialog/bare-dialog (a Release or
+RelWithDebInfo build). For every run it starts the program with a fresh runtime folder
+(so the single-instance lock is its own), takes the time from exec to the map event of
+its first window (listening with xev on the root window, which reports the map as it
+happens; `xdotool search --sync` would only poll every half second), waits two seconds,
+reads the resident memory from /proc, and ends the program."""
+import os
+import queue
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+
+def listen_for_maps():
+    xev = subprocess.Popen(["stdbuf", "-oL", "xev", "-root", "-event", "substructure"],
+                           stdout=subprocess.PIPE, text=True)
+    maps = queue.Queue()
+
+    def reader():
+        for line in xev.stdout:
+            if line.startswith("MapNotify"):
+                maps.put(time.monotonic())
+
+    threading.Thread(target=reader, daemon=True).start()
+    time.sleep(0.5)
+    return xev, maps
+
+
+def resident_kib(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0
+
+
+def measure(binary, maps):
+    while not maps.empty():
+        maps.get_nowait()
+    with tempfile.TemporaryDirectory() as runtime:
+        env = dict(os.environ, XDG_RUNTIME_DIR=runtime)
+        start = time.monotonic()
+        proc = subprocess.Popen([binary], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            mapped = maps.get(timeout=30)
+        except queue.Empty:
+            proc.kill()
+            raise SystemExit(f"{binary}: no window within 30 s")
+        time.sleep(2.0)
+        rss = resident_kib(proc.pid)
+        proc.terminate()
+        proc.wait(timeout=10)
+    return (mapped - start) * 1000.0, rss / 1024.0
+
+
+def main():
+    build = sys.argv[1] if len(sys.argv) > 1 else "build/default"
+    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
+    programs = {
+        "bare Qt 6 dialog": os.path.join(build, "bench/bare-dialog/bare-dialog"),
+        "hensai-navi": os.path.join(build, "app/hensai-navi"),
+    }
+    xev, maps = listen_for_maps()
+    results = {}
+    try:
+        for name, binary in programs.items():
+            measure(binary, maps)  # warm the file cache; not counted
+            results[name] = [measure(binary, maps) for _ in range(runs)]
+    finally:
+        xev.terminate()
+
+    print(f"| program | start-up to window mapped, median of {runs} (min–max) | resident memory after 2 s, median |")
+    print("|---|---|---|")
+    for name, samples in results.items():
+        times = [t for t, _ in samples]
+        rss = [m for _, m in samples]
+        print(f"| {name} | {statistics.median(times):.0f} ms ({min(times):.0f}–{max(times):.0f}) "
+              f"| {statistics.median(rss):.1f} MiB |")
+    bare, ours = results["bare Qt 6 dialog"], results["hensai-navi"]
+    ratio = statistics.median(t for t, _ in ours) / statistics.median(t for t, _ in bare)
+    extra = statistics.median(m for _, m in ours) - statistics.median(m for _, m in bare)
+    print(f"\nstart-up ratio {ratio:.2f}× (target ≤ 1.3×), extra memory {extra:.1f} MiB (target < 10 MB)")
+
+
+if __name__ == "__main__":
+    main()
