@@ -112,6 +112,22 @@ std::string ToUtf8(const QString& text)
     return text.toUtf8().toStdString();
 }
 
+// The nine result texts into their bound members; a calculation's ResultTexts and a
+// recalled slot's HostTexts name them alike.
+template <class Texts>
+void AssignResultTexts(CLoanDlg& dlg, const Texts& t)
+{
+    dlg.m_strMonthly1 = FromUtf8(t.monthly[0]);
+    dlg.m_strMonthly2 = FromUtf8(t.monthly[1]);
+    dlg.m_strMonthly3 = FromUtf8(t.monthly[2]);
+    dlg.m_strBonus1 = FromUtf8(t.bonus[0]);
+    dlg.m_strBonus2 = FromUtf8(t.bonus[1]);
+    dlg.m_strBonus3 = FromUtf8(t.bonus[2]);
+    dlg.m_strAnnual = FromUtf8(t.annual);
+    dlg.m_strRequiredIncome = FromUtf8(t.requiredIncome);
+    dlg.m_strTotal = FromUtf8(t.total);
+}
+
 } // namespace
 
 CLoanDlg::CLoanDlg(QWidget* parent) : QDialog(parent)
@@ -245,6 +261,7 @@ void CLoanDlg::OnInitDialog()
     // 12. The red disclosure triangle of the income row.
     m_btnIncomeToggle->Attach();
     m_btnIncomeToggle->SetFaceColor(kToggleFace);
+    m_btnIncomeToggle->setAccessibleName(QStringLiteral("年収欄の表示切替"));
 
     // 14.
     SetUpToolTips();
@@ -526,16 +543,7 @@ void CLoanDlg::OnCalculate()
 
     UpdateData(true);
     const CalcSuccess& success = outcome.success;
-    const ResultTexts& texts = success.texts;
-    m_strMonthly1 = FromUtf8(texts.monthly[0]);
-    m_strMonthly2 = FromUtf8(texts.monthly[1]);
-    m_strMonthly3 = FromUtf8(texts.monthly[2]);
-    m_strBonus1 = FromUtf8(texts.bonus[0]);
-    m_strBonus2 = FromUtf8(texts.bonus[1]);
-    m_strBonus3 = FromUtf8(texts.bonus[2]);
-    m_strAnnual = FromUtf8(texts.annual);
-    m_strRequiredIncome = FromUtf8(texts.requiredIncome);
-    m_strTotal = FromUtf8(texts.total);
+    AssignResultTexts(*this, success.texts);
 
     if (IsValidMethod(request.method))
         m_nMethod = request.method;
@@ -726,15 +734,7 @@ void CLoanDlg::RecallTexts(const HostTexts& t)
     m_strRate1 = FromUtf8(t.rate1);
     m_strRate2 = FromUtf8(t.rate2);
     m_comboPeriod->setEditText(FromUtf8(t.periodEdit));
-    m_strMonthly1 = FromUtf8(t.monthly[0]);
-    m_strMonthly2 = FromUtf8(t.monthly[1]);
-    m_strMonthly3 = FromUtf8(t.monthly[2]);
-    m_strBonus1 = FromUtf8(t.bonus[0]);
-    m_strBonus2 = FromUtf8(t.bonus[1]);
-    m_strBonus3 = FromUtf8(t.bonus[2]);
-    m_strAnnual = FromUtf8(t.annual);
-    m_strRequiredIncome = FromUtf8(t.requiredIncome);
-    m_strTotal = FromUtf8(t.total);
+    AssignResultTexts(*this, t);
     UpdateData(false);
 }
 
