@@ -63,17 +63,6 @@ TEST(HoverTracking, ANonFlatButtonNeverLights)
     EXPECT_FALSE(t.IsLit());
 }
 
-TEST(HoverLook, FrameAndBackgroundFollowHoverAndPress)
-{
-    EXPECT_EQ(FrameLookFor(false, false), HoverFrameLook::None);
-    EXPECT_EQ(FrameLookFor(true, false), HoverFrameLook::Raised);
-    EXPECT_EQ(FrameLookFor(true, true), HoverFrameLook::Sunken);
-    EXPECT_EQ(FrameLookFor(false, true), HoverFrameLook::Sunken);
-    EXPECT_FALSE(UsesActiveBackground(false, false));
-    EXPECT_TRUE(UsesActiveBackground(true, false));
-    EXPECT_TRUE(UsesActiveBackground(false, true));
-}
-
 TEST(HoverLook, IconIsCentredWithTruncatingHalvesAndMovesWhenPressed)
 {
     // The calculate button: 63 × 24 pixels, a 16 × 16 icon.
