@@ -3,6 +3,7 @@
 
 #include "calc/CheckMessages.h"
 #include "calc/RepaymentMethod.h"
+#include "platform/LocaleSeparators.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,6 +36,12 @@ const int kResultIds[] = {IDC_MONTHLY1, IDC_MONTHLY2, IDC_MONTHLY3, IDC_BONUS1, 
 QString Q(std::string_view s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The amount fields group with the user's locale ("3,000", or "3.000" under de_DE).
+QString Grouped3000()
+{
+    return QLatin1Char('3') + QChar::fromLatin1(SystemSeparators().chThousand) + QStringLiteral("000");
 }
 
 class CalculatorWindow : public LoanDlgTest {
@@ -291,7 +298,7 @@ TEST_F(CalculatorWindow, BankLoansNeedNoSecondRateAndShortPeriodsIgnoreIt)
     Type(IDC_LOAN, "3000");
     Type(IDC_RATE1, "2");
     SelectMethod(IDC_METHOD_BANK);
-    EXPECT_EQ(Text(IDC_LOAN), "3,000"); // a method switch before any calculation keeps the inputs
+    EXPECT_EQ(Text(IDC_LOAN), Grouped3000()); // a method switch before any calculation keeps the inputs
     Calculate();
     EXPECT_TRUE(boxes.Boxes().empty()) << boxes.OnlyText().toStdString();
     EXPECT_EQ(Text(IDC_MONTHLY3), Text(IDC_MONTHLY1));
@@ -330,7 +337,7 @@ TEST_F(CalculatorWindow, MethodsSwitchCaptionsAndTheSecondRateRow)
     EXPECT_TRUE(SecondRateRowShown());
     for (QString& t : Results())
         EXPECT_EQ(t, ""); // switching method blanks the results...
-    EXPECT_EQ(Text(IDC_LOAN), "3,000"); // ...and keeps the inputs
+    EXPECT_EQ(Text(IDC_LOAN), Grouped3000()); // ...and keeps the inputs
     EXPECT_EQ(Text(IDC_RATE2), "3.0");
     EXPECT_TRUE(HasFocus(IDC_LOAN));
 

@@ -1,11 +1,25 @@
 // Test entry point for widget tests: one QApplication for the whole run.
 #include <QApplication>
+#include <cstdio>
 #include <gtest/gtest.h>
+
+namespace {
+
+// The offscreen platform says this for every fixed-size window it shows; it is noise.
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.contains(QLatin1String("does not support propagateSizeHints")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietOffscreenNotes);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
