@@ -21,21 +21,7 @@ CColorLabel::CColorLabel(QWidget* parent)
     setPalette(p);
 }
 
-CColorLabel::CColorLabel(const DialogItem& item, QWidget* parent) : CColorLabel(parent)
-{
-    setText(QString::fromUtf8(item.text ? item.text : ""));
-    Qt::Alignment horizontal = Qt::AlignLeft;
-    if (item.style & kAlignRight)
-        horizontal = Qt::AlignRight;
-    else if (item.style & kAlignCenter)
-        horizontal = Qt::AlignHCenter;
-    if (item.style & kSunken) {
-        setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-        setAlignment(horizontal | Qt::AlignVCenter);
-    } else {
-        setAlignment(horizontal | Qt::AlignTop);
-    }
-}
+CColorLabel::CColorLabel(const DialogItem&, QWidget* parent) : CColorLabel(parent) {}
 
 CColorLabel::~CColorLabel() = default;
 

@@ -13,8 +13,8 @@ class CColorLabel : public QLabel {
     Q_OBJECT
 public:
     explicit CColorLabel(QWidget* parent = nullptr);
-    // For a template row: its text, alignment and sunken frame, as a plain static of
-    // the same row would have them.
+    // For a dialog's control factory. The dialog builder then gives the label its
+    // row's text, alignment and frame, as it does a plain static.
     CColorLabel(const DialogItem& item, QWidget* parent);
     ~CColorLabel() override;
 

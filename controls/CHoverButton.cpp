@@ -23,10 +23,7 @@ CHoverButton::CHoverButton(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-CHoverButton::CHoverButton(const DialogItem& item, QWidget* parent) : CHoverButton(parent)
-{
-    setDefault(item.kind == ControlKind::DefPushButton);
-}
+CHoverButton::CHoverButton(const DialogItem&, QWidget* parent) : CHoverButton(parent) {}
 
 CHoverButton::~CHoverButton() = default;
 

@@ -18,7 +18,8 @@ class CHoverButton : public QPushButton {
     Q_OBJECT
 public:
     explicit CHoverButton(QWidget* parent = nullptr);
-    // For a template row: a default push button row stays the dialog's default button.
+    // For a dialog's control factory. The dialog builder then makes a default push
+    // button row the dialog's default button, as it does a plain push button.
     CHoverButton(const DialogItem& item, QWidget* parent);
     ~CHoverButton() override;
 

@@ -1,5 +1,6 @@
 // The colour label: its colours inside the dialog's frame, when changes show, its font.
 #include "controls/CColorLabel.h"
+#include "platform/DialogBuilder.h"
 #include "platform/DialogFont.h"
 #include "tests/controls/HoverGaugeLabelPalette.h"
 
@@ -28,8 +29,10 @@ protected:
     }
 };
 
-// A result figure of the main window: right-aligned with a sunken edge, 37 × 12 units.
-constexpr DialogItem kFigure{1024, ControlKind::Text, "999,999", 30, 170, 37, 12, kAlignRight | kSunken};
+// A result figure of the main window: right-aligned with a sunken edge, 37 × 12 units,
+// in a dialog of its own.
+constexpr DialogItem kFigure[] = {{1024, ControlKind::Text, "999,999", 6, 6, 37, 12, kAlignRight | kSunken}};
+constexpr DialogTemplate kFigureDialog{1, "figure", 80, 27, kFigure};
 
 class ColorLabelTest : public FixedPaletteTest {
 protected:
@@ -37,9 +40,13 @@ protected:
     {
         FixedPaletteTest::SetUp();
         host = std::make_unique<QWidget>();
-        host->resize(120, 40);
-        label = new CountingColorLabel(kFigure, host.get());
-        label->setGeometry(10, 10, 55, 18);
+        const CustomControl custom[] = {{1024, [](const DialogItem& item, QWidget* parent) -> QWidget* {
+                                             return new CountingColorLabel(item, parent);
+                                         }}};
+        layout.Build(host.get(), kFigureDialog, custom);
+        label = dynamic_cast<CountingColorLabel*>(layout.GetDlgItem(1024));
+        ASSERT_NE(label, nullptr);
+        figureSize = label->size();
     }
     void TearDown() override
     {
@@ -54,7 +61,9 @@ protected:
     }
 
     std::unique_ptr<QWidget> host;
+    DialogLayout layout;
     CountingColorLabel* label = nullptr;
+    QSize figureSize;
 };
 
 bool IsInk(ColorRef c)
@@ -71,7 +80,7 @@ int InkIn(const QImage& img, int fromX, int toX)
     return n;
 }
 
-TEST_F(ColorLabelTest, StartsWithTheSystemTextAndFaceColoursAndTheTemplateLook)
+TEST_F(ColorLabelTest, StartsWithTheSystemTextAndFaceColoursAndKeepsTheFrameTheBuilderGaveIt)
 {
     CColorLabel plain;
     EXPECT_EQ(plain.GetTextColor(), kWindowText);
@@ -90,11 +99,11 @@ TEST_F(ColorLabelTest, BackgroundFillsInsideTheFrameAndTextTakesItsColour)
     label->setText(QStringLiteral("1,204"));
     const QImage img = Snapshot(*label);
     const QRect inside = label->contentsRect();
-    ASSERT_EQ(inside, QRect(2, 2, 51, 14));
+    ASSERT_EQ(inside, label->rect().adjusted(2, 2, -2, -2)) << "inside the two-pixel sunken frame";
     EXPECT_EQ(PixelAt(img, inside.left(), inside.top()), kMint);
     EXPECT_EQ(PixelAt(img, inside.left(), inside.bottom()), kMint);
     EXPECT_NE(PixelAt(img, 0, 0), kMint) << "the sunken frame stays";
-    EXPECT_NE(PixelAt(img, 54, 17), kMint);
+    EXPECT_NE(PixelAt(img, img.width() - 1, img.height() - 1), kMint);
     EXPECT_GT(InkIn(img, 0, img.width()), 0);
     // Right-aligned: the figure keeps closer to the right edge than to the left one.
     int first = img.width(), last = -1;
@@ -149,13 +158,15 @@ TEST_F(ColorLabelTest, TextWiderThanTheLabelIsClippedNotShrunk)
     label->SetTextColor(kRed);
     label->setText(QStringLiteral("8,888,888,888,888"));
     QApplication::processEvents();
-    EXPECT_EQ(label->size(), QSize(55, 18));
+    EXPECT_EQ(label->size(), figureSize);
     EXPECT_EQ(label->font().pixelSize(), 15);
     const QImage img = Snapshot(*label);
     // Digits run up to both inner edges; nothing is drawn over the frame.
-    EXPECT_GT(InkIn(img, 2, 6), 0);
-    EXPECT_GT(InkIn(img, 47, 53), 0);
-    EXPECT_EQ(InkIn(img, 0, 2), 0);
+    const QRect inside = label->contentsRect();
+    EXPECT_GT(InkIn(img, inside.left(), inside.left() + 4), 0);
+    EXPECT_GT(InkIn(img, inside.right() - 5, inside.right() + 1), 0);
+    EXPECT_EQ(InkIn(img, 0, inside.left()), 0);
+    EXPECT_EQ(InkIn(img, inside.right() + 1, img.width()), 0);
 }
 
 TEST_F(ColorLabelTest, JapaneseTextGetsAJapaneseGothicFace)

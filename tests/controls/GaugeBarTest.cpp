@@ -18,7 +18,7 @@ protected:
     {
         FixedPaletteTest::SetUp();
         gauge = std::make_unique<CGaugeBar>();
-        gauge->resize(160, 13); // the summary window's gauge
+        gauge->resize(160, 13);
         gauge->SetRange(0, 40);
         gauge->SetBarColor(kBlue);
     }

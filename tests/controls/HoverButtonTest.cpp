@@ -48,7 +48,7 @@ protected:
         host = std::make_unique<QWidget>();
         host->resize(120, 60);
         button = new CountingHoverButton(host.get());
-        button->setGeometry(10, 10, 63, 24); // the calculate button's size
+        button->setGeometry(10, 10, 63, 24); // an odd width: the icon's halving truncates
         button->SetNormalBkColor(kNormalBk, 0);
         button->SetActiveBkColor(kActiveBk, 0);
         button->SetIcon(TestIcon());

@@ -65,14 +65,14 @@ TEST(HoverTracking, ANonFlatButtonNeverLights)
 
 TEST(HoverLook, IconIsCentredWithTruncatingHalvesAndMovesWhenPressed)
 {
-    // The calculate button: 63 × 24 pixels, a 16 × 16 icon.
+    // An odd width: (63 - 16) / 2 = 23.5 gives 23.
     IconOrigin o = CentredIconOrigin(0, 0, 63, 24, 16, 16, false);
     EXPECT_EQ(o.x, 23);
     EXPECT_EQ(o.y, 4);
     o = CentredIconOrigin(0, 0, 63, 24, 16, 16, true);
     EXPECT_EQ(o.x, 24);
     EXPECT_EQ(o.y, 5);
-    // The clear buttons are 18 × 16: an icon of the same height sits at the top.
+    // An icon as tall as the button sits at its top.
     o = CentredIconOrigin(0, 0, 18, 16, 16, 16, false);
     EXPECT_EQ(o.x, 1);
     EXPECT_EQ(o.y, 0);

@@ -3,6 +3,7 @@
 #include "controls/CColorLabel.h"
 #include "controls/CGaugeBar.h"
 #include "controls/CHoverButton.h"
+#include "platform/DialogBuilder.h"
 #include "platform/DialogTemplate.h"
 #include "res/ImageResources.h"
 #include "tools/gallery/Gallery.h"
@@ -121,6 +122,28 @@ std::vector<Shot> GaugeShots()
     return shots;
 }
 
+// A label made the way the windows make theirs: by the dialog builder from a one-row
+// template, which gives it the row's text, alignment and frame.
+struct BuiltLabel {
+    std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
+    DialogLayout layout;
+    CColorLabel* label = nullptr;
+
+    explicit BuiltLabel(const DialogItem& row)
+    {
+        DialogItem item = row;
+        item.x = 0;
+        item.y = 0;
+        const DialogItem items[] = {item};
+        const DialogTemplate dialog{1, "", item.w, item.h, items};
+        const CustomControl custom[] = {{item.id, [](const DialogItem& i, QWidget* parent) -> QWidget* {
+                                             return new CColorLabel(i, parent);
+                                         }}};
+        layout.Build(host.get(), dialog, custom);
+        label = layout.Item<CColorLabel>(item.id);
+    }
+};
+
 std::vector<Shot> LabelShots()
 {
     // A result figure (right-aligned, sunken, 37 × 12 units) and a section heading
@@ -141,26 +164,22 @@ std::vector<Shot> LabelShots()
     };
     std::vector<Shot> shots;
     for (const LabelShot& s : list) {
-        CColorLabel label(*s.item, nullptr);
-        label.resize(DluToPixelsX(s.item->w), DluToPixelsY(s.item->h));
-        label.SetFontSize(s.height);
-        label.SetBkColor(s.bk);
-        shots.push_back({QString::fromLatin1(s.name), Grab(label)});
+        BuiltLabel built(*s.item);
+        built.label->SetFontSize(s.height);
+        built.label->SetBkColor(s.bk);
+        shots.push_back({QString::fromLatin1(s.name), Grab(*built.label)});
     }
     // Too wide for its place: clipped on the left, the font kept.
-    CColorLabel wide(figure, nullptr);
-    wide.resize(DluToPixelsX(figure.w), DluToPixelsY(figure.h));
-    wide.SetFontSize(15);
-    wide.SetBkColor(ColorRef::Rgb(180, 254, 173));
-    wide.setText(QStringLiteral("45,965,590"));
-    shots.push_back({QStringLiteral("figure-15-too-wide"), Grab(wide)});
+    BuiltLabel wide(figure);
+    wide.label->SetFontSize(15);
+    wide.label->SetBkColor(ColorRef::Rgb(180, 254, 173));
+    wide.label->setText(QStringLiteral("45,965,590"));
+    shots.push_back({QStringLiteral("figure-15-too-wide"), Grab(*wide.label)});
     // The summary window's note in dark blue on the face colour.
-    const DialogItem note{1048, ControlKind::Text, "表示は1年目の1回目の額です", 56, 0, 84, 8, 0};
-    CColorLabel blue(note, nullptr);
-    blue.resize(DluToPixelsX(note.w), DluToPixelsY(note.h));
-    blue.SetFontSize(10);
-    blue.SetTextColor(ColorRef::Rgb(0, 0, 100));
-    shots.push_back({QStringLiteral("note-10-dark-blue"), Grab(blue)});
+    BuiltLabel note({1048, ControlKind::Text, "表示は1年目の1回目の額です", 56, 0, 84, 8, 0});
+    note.label->SetFontSize(10);
+    note.label->SetTextColor(ColorRef::Rgb(0, 0, 100));
+    shots.push_back({QStringLiteral("note-10-dark-blue"), Grab(*note.label)});
     return shots;
 }
 
