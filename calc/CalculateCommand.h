@@ -37,7 +37,7 @@ struct CalcRequest {
     double bonusMan = 0.0;       // bonus part field 1011, GetValue (万円)
     double rate1Percent = 0.0;   // first rate field 1014, GetValue (%)
     double rate2Percent = 0.0;   // second rate field 1017, GetValue (%)
-    std::string_view periodText; // whole text of the period box's edit part 1020
+    std::string_view periodText; // whole text of the period box's edit field (1020)
     double incomeMan = 0.0;      // annual income field 1059, GetValue (万円)
 };
 

@@ -49,7 +49,7 @@ LoanResult Expect(std::array<std::int32_t, 3> monthly, std::array<std::int32_t, 
     return r;
 }
 
-// Loan 3,000 万円, bonus part 600, 2.0 % then 3.0 %, 35 years.
+// Loan 3,000 万円, of which 600 in bonus instalments, 2.0 % then 3.0 %, 35 years.
 TEST(ComputeRepayment, WorkedResults)
 {
     const Worked cases[] = {
