@@ -7,11 +7,7 @@
 
 namespace hn {
 
-CDrawnButton::CDrawnButton(DrawnKind kind, QWidget* parent) : QAbstractButton(parent), m_nKind(kind)
-{
-    // Every pixel is drawn by the control; nothing needs erasing first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+CDrawnButton::CDrawnButton(DrawnKind kind, QWidget* parent) : QAbstractButton(parent), m_nKind(kind) {}
 
 void CDrawnButton::Attach()
 {

@@ -12,8 +12,6 @@ namespace hn {
 
 CGaugeBar::CGaugeBar(QWidget* parent) : QProgressBar(parent)
 {
-    // Every paint covers the whole control, so nothing is erased beforehand.
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setTextVisible(false);
     // The standard control starts at 0 of 0..100; QProgressBar would start "reset".
     setRange(0, 100);

@@ -20,7 +20,6 @@ CHoverButton::CHoverButton(QWidget* parent)
     // Moves without a button held are needed to light the button when the program
     // becomes active while the pointer rests on it.
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 CHoverButton::CHoverButton(const DialogItem&, QWidget* parent) : CHoverButton(parent) {}

@@ -14,6 +14,8 @@ Canvas::Canvas(QImage& target) : m_image(target)
         m_image = m_image.convertToFormat(QImage::Format_RGB32);
     m_bits = reinterpret_cast<QRgb*>(m_image.bits());
     m_stride = m_image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    m_width = m_image.width();
+    m_height = m_image.height();
 }
 
 namespace {
@@ -40,7 +42,7 @@ ColorRef Canvas::SelectBrush(ColorRef colour)
 
 void Canvas::Plot(int x, int y, ColorRef c)
 {
-    if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
         return;
     m_bits[y * m_stride + x] = ToRgb(c);
 }
@@ -92,7 +94,7 @@ void Canvas::SetPixel(int x, int y, ColorRef colour)
 ColorRef Canvas::GetPixel(int x, int y) const
 {
     const int px = x + m_origin.x(), py = y + m_origin.y();
-    if (px < 0 || py < 0 || px >= m_image.width() || py >= m_image.height())
+    if (px < 0 || py < 0 || px >= m_width || py >= m_height)
         return ColorRef();
     const QRgb v = m_bits[py * m_stride + px];
     return ColorRef::Rgb(qRed(v), qGreen(v), qBlue(v));
@@ -100,8 +102,8 @@ ColorRef Canvas::GetPixel(int x, int y) const
 
 void Canvas::FillRect(int left, int top, int right, int bottom, ColorRef colour)
 {
-    const int x0 = std::max(left + m_origin.x(), 0), x1 = std::min(right + m_origin.x(), m_image.width());
-    const int y0 = std::max(top + m_origin.y(), 0), y1 = std::min(bottom + m_origin.y(), m_image.height());
+    const int x0 = std::max(left + m_origin.x(), 0), x1 = std::min(right + m_origin.x(), m_width);
+    const int y0 = std::max(top + m_origin.y(), 0), y1 = std::min(bottom + m_origin.y(), m_height);
     if (x0 >= x1 || y0 >= y1)
         return;
     const QRgb value = ToRgb(colour);

@@ -55,6 +55,7 @@ private:
     // and an animation repaints whole controls forty times a second.
     QRgb* m_bits = nullptr;
     qsizetype m_stride = 0; // pixels per row
+    int m_width = 0, m_height = 0;
     QPoint m_origin{0, 0};
     QPoint m_position{0, 0};
     ColorRef m_pen{};

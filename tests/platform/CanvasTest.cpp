@@ -1,6 +1,8 @@
 #include "platform/Canvas.h"
 #include "platform/OffscreenPaint.h"
 
+#include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace hn {
@@ -160,6 +162,38 @@ TEST(Canvas, IconsKeepTransparencyAndEmbossWhenDisabled)
     EXPECT_EQ(d.GetPixel(3, 3), kBlue); // shadow on top
     EXPECT_EQ(d.GetPixel(4, 4), kRed);  // highlight one pixel down-right
     EXPECT_EQ(d.GetPixel(2, 2), kWhite);
+}
+
+// A control painted off screen covers itself: repainting it, forty times a second for
+// the gauge, must not make Qt paint the window behind it each time, even after the
+// style's polish has cleared what the control said in its constructor.
+TEST(OffscreenPaint, RepaintingAControlLeavesTheWindowBehindAlone)
+{
+    struct Drawn : QWidget {
+        using QWidget::QWidget;
+        void paintEvent(QPaintEvent*) override { PaintOffscreen(this, [](Canvas& c) { c.FillRect(0, 0, 50, 20, kRed); }); }
+    };
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    };
+    QWidget window;
+    window.resize(200, 100);
+    auto* control = new Drawn(&window);
+    control->setGeometry(10, 10, 50, 20);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    control->repaint(); // first paint after the polish
+    PaintCounter counter;
+    window.installEventFilter(&counter);
+    control->repaint();
+    control->repaint();
+    EXPECT_EQ(counter.paints, 0);
+    EXPECT_TRUE(control->testAttribute(Qt::WA_OpaquePaintEvent));
 }
 
 TEST(OffscreenPaint, RendersAtTheRequestedSize)
