@@ -40,6 +40,13 @@ bool CHensaiApp::InitInstance(int& argc, char** argv)
         return false;
     }
 
+    // The windows are small and the only animation repaints a gauge strip forty times a
+    // second. Through X shared memory every such flush waits for a completion event, an
+    // extra wake-up that costs more than sending the few kilobytes over the socket
+    // (measured: 1.9 % of a core against 1.4 %). A user's own setting wins.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hensai-navi"));
     QApplication::setApplicationDisplayName(QStringLiteral("Hensai Navi"));
