@@ -4,6 +4,7 @@ tree (AT-SPI), take screenshots."""
 import os
 import subprocess
 import sys
+import tempfile
 import time
 
 import gi
@@ -13,7 +14,11 @@ from gi.repository import Atspi  # noqa: E402
 
 
 def run(*args, check=True, timeout=20):
-    return subprocess.run(args, check=check, timeout=timeout, capture_output=True, text=True)
+    result = subprocess.run(args, timeout=timeout, capture_output=True, text=True)
+    if check and result.returncode != 0:
+        raise AssertionError(f"{' '.join(args)} ended with status {result.returncode}: "
+                             f"{result.stderr.strip()}")
+    return result
 
 
 def xdotool(*args, check=True):
@@ -21,18 +26,35 @@ def xdotool(*args, check=True):
 
 
 def start(binary):
-    return subprocess.Popen([binary], stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    """Starts the program with its output going to a file: a pipe nobody reads could
+    fill and stall it, and a failing test shows what the program said."""
+    log = tempfile.NamedTemporaryFile(prefix="hensai-", suffix=".log", delete=False,
+                                      dir=os.environ.get("XDG_RUNTIME_DIR"))
+    with log:
+        program = subprocess.Popen([binary], stdout=log, stderr=subprocess.STDOUT)
+    program.log_path = log.name
+    return program
 
 
-def wait_for_window(name, timeout=20.0):
+def output(program):
+    """Everything the program has written to standard output and error so far."""
+    with open(program.log_path, encoding="utf-8", errors="replace") as f:
+        return f.read()
+
+
+def wait_for_window(name, timeout=20.0, program=None):
     """The X window id of the first mapped window with this exact title."""
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         out = xdotool("search", "--onlyvisible", "--name", f"^{name}$", check=False)
         if out:
             return out.splitlines()[0]
+        if program is not None and program.poll() is not None:
+            raise AssertionError(f"the program ended with status {program.returncode} "
+                                 f"before showing {name!r}:\n{output(program)}")
         time.sleep(0.05)
-    raise AssertionError(f"no window named {name!r} within {timeout}s")
+    said = f"; the program said:\n{output(program)}" if program is not None else ""
+    raise AssertionError(f"no window named {name!r} within {timeout}s{said}")
 
 
 def focus(window):

@@ -11,7 +11,7 @@ binary, out = sys.argv[1], (sys.argv[2] if len(sys.argv) > 2 else "")
 check = d.Checks()
 
 first = d.start(binary)
-win = d.wait_for_window("Hensai Navi")
+win = d.wait_for_window("Hensai Navi", program=first)
 d.focus(win)
 app = d.application("hensai-navi")
 
@@ -48,7 +48,7 @@ except Exception:
     status = None
 check.equal("second copy exit status", status, 0)
 check.true("second copy ended quickly", time.monotonic() - started < 5)
-check.equal("second copy printed nothing", second.stderr.read().decode(), "")
+check.equal("second copy printed nothing", d.output(second), "")
 windows = d.xdotool("search", "--onlyvisible", "--name", "^Hensai Navi$", check=False).splitlines()
 check.equal("still one window", len(windows), 1)
 
@@ -57,7 +57,7 @@ first.send_signal(signal.SIGKILL)
 first.wait(timeout=10)
 third = d.start(binary)
 try:
-    d.wait_for_window("Hensai Navi", timeout=15)
+    d.wait_for_window("Hensai Navi", timeout=15, program=third)
     check.true("a new start after kill -9 shows the window", True)
 except AssertionError as e:
     check.true(str(e), False)

@@ -10,7 +10,7 @@ binary, out = sys.argv[1], (sys.argv[2] if len(sys.argv) > 2 else "")
 check = d.Checks()
 
 program = d.start(binary)
-main = d.wait_for_window("Hensai Navi")
+main = d.wait_for_window("Hensai Navi", program=program)
 d.focus(main)
 app = d.application("hensai-navi")
 
@@ -29,7 +29,7 @@ d.key(main, "Tab", "Down", "Down")  # 35 years
 d.press(app, "公庫（ゆとり)型")
 
 d.press(app, "詳細を表示")
-summary = d.wait_for_window("集計結果表示")
+summary = d.wait_for_window("集計結果表示", program=program)
 d.focus(main)
 d.key(main, "Return")  # calculate: enables the add button
 time.sleep(0.3)
