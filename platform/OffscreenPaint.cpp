@@ -19,8 +19,7 @@ void PaintOffscreen(QWidget* widget, const CanvasDraw& draw)
     // The picture covers the whole widget, so the window behind it need not be painted
     // first. Said here rather than in a constructor: polishing by the style clears it,
     // and then every frame of an animation would repaint the dialog beneath as well.
-    if (!widget->testAttribute(Qt::WA_OpaquePaintEvent))
-        widget->setAttribute(Qt::WA_OpaquePaintEvent);
+    widget->setAttribute(Qt::WA_OpaquePaintEvent); // returns at once when already set
     const QImage image = RenderOffscreen(widget->size(), draw);
     QPainter painter(widget);
     painter.drawImage(QPoint(0, 0), image);
