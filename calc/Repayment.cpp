@@ -70,43 +70,42 @@ double LevelIncomeBasis(const LoanInput& in, const Rates& r) noexcept
     return std::floor(in.loanYen * f1) * 60;
 }
 
-void ComputeLevel(const LoanInput& in, const Rates& r, Draft& d) noexcept
+void PlanLevel(const LoanInput& in, const Rates& r, RepaymentPlan& p) noexcept
 {
     const bool bank = in.method == BankOther;
     const double yearsAfter10 = std::trunc(in.periodYears - 10);
 
     const double f1 = AnnuityFactor(r.i1, r.n);
     const double p1 = std::floor(in.normalYen * f1);
-    d.monthly[0] = p1;
-    if (d.bandUsed[1])
-        d.monthly[1] = p1;
-    if (d.bandUsed[2]) {
+    p.monthly[0] = p1;
+    if (p.bandUsed[1])
+        p.monthly[1] = p1;
+    if (p.bandUsed[2]) {
         if (bank) {
-            d.monthly[2] = p1;
+            p.monthly[2] = p1;
         } else {
             const double b = RollBalance(in.normalYen, r.i1, p1, 120);
-            d.monthly[2] = AnnuityPayment(b, r.i2, 12 * yearsAfter10);
+            p.monthly[2] = AnnuityPayment(b, r.i2, 12 * yearsAfter10);
         }
     }
 
     if (in.bonusYen != 0.0) {
         const double pb1 = AnnuityPayment(in.bonusYen, r.j1, r.h);
-        d.bonus[0] = pb1;
-        if (d.bandUsed[1])
-            d.bonus[1] = pb1;
-        if (d.bandUsed[2]) {
+        p.bonus[0] = pb1;
+        if (p.bandUsed[1])
+            p.bonus[1] = pb1;
+        if (p.bandUsed[2]) {
             if (bank) {
-                d.bonus[2] = pb1;
+                p.bonus[2] = pb1;
             } else {
                 const double b = RollBalance(in.bonusYen, r.j1, pb1, 20);
-                d.bonus[2] = AnnuityPayment(b, r.j2, 2 * yearsAfter10);
+                p.bonus[2] = AnnuityPayment(b, r.j2, 2 * yearsAfter10);
             }
         }
     }
-    d.incomeBasis = LevelIncomeBasis(in, r);
 }
 
-void ComputeReduced(const LoanInput& in, const Rates& r, Draft& d) noexcept
+void PlanReduced(const LoanInput& in, const Rates& r, RepaymentPlan& p) noexcept
 {
     const double yearsAfter5 = std::trunc(in.periodYears - 5);
     const double yearsAfter10 = std::trunc(in.periodYears - 10);
@@ -117,9 +116,9 @@ void ComputeReduced(const LoanInput& in, const Rates& r, Draft& d) noexcept
     const double p2 = AnnuityPayment(b, r.i1, 12 * yearsAfter5);
     b = RollBalance(b, r.i1, p2, 60);
     const double p3 = AnnuityPayment(b, r.i2, 12 * yearsAfter10);
-    d.monthly[0] = pr;
-    d.monthly[1] = p2;
-    d.monthly[2] = p3;
+    p.monthly[0] = pr;
+    p.monthly[1] = p2;
+    p.monthly[2] = p3;
 
     if (in.bonusYen != 0.0) {
         const double pbr = AnnuityPayment(in.bonusYen, r.j1, 100);
@@ -127,11 +126,49 @@ void ComputeReduced(const LoanInput& in, const Rates& r, Draft& d) noexcept
         const double pb2 = AnnuityPayment(bb, r.j1, 2 * yearsAfter5);
         bb = RollBalance(bb, r.j1, pb2, 10);
         const double pb3 = AnnuityPayment(bb, r.j2, 2 * yearsAfter10);
-        d.bonus[0] = pbr;
-        d.bonus[1] = pb2;
-        d.bonus[2] = pb3;
+        p.bonus[0] = pbr;
+        p.bonus[1] = pb2;
+        p.bonus[2] = pb3;
     }
-    d.incomeBasis = LevelIncomeBasis(in, r);
+}
+
+void PlanEqualPrincipal(const LoanInput& in, RepaymentPlan& p) noexcept
+{
+    p.monthlyShare = std::floor(in.normalYen / p.months);
+    if (p.bonusCount != 0)
+        p.bonusShare = std::floor(in.bonusYen / p.bonusCount);
+}
+
+RepaymentPlan MakePlan(const LoanInput& in, const Rates& r) noexcept
+{
+    RepaymentPlan p;
+    p.family = FamilyOf(in.method);
+    // n and h are whole numbers from 12 and 2 up here (IsComputable).
+    p.months = TruncateToInt32(r.n).value_or(0);
+    p.bonusCount = in.bonusYen != 0.0 ? TruncateToInt32(r.h).value_or(0) : 0;
+    p.bandUsed[1] = in.periodYears > 5;
+    p.bandUsed[2] = in.periodYears > 10;
+    // 銀行型・他 keeps the first rate to the end.
+    const bool secondRate = in.method != BankOther;
+    p.yearlyRate[0] = in.rate1;
+    p.yearlyRate[1] = secondRate ? in.rate2 : in.rate1;
+    p.monthlyRate[0] = r.i1;
+    p.monthlyRate[1] = secondRate ? r.i2 : r.i1;
+    p.bonusRate[0] = r.j1;
+    p.bonusRate[1] = secondRate ? r.j2 : r.j1;
+
+    switch (p.family) {
+    case RepaymentFamily::LevelPayment:
+        PlanLevel(in, r, p);
+        break;
+    case RepaymentFamily::ReducedEarly:
+        PlanReduced(in, r, p);
+        break;
+    case RepaymentFamily::EqualPrincipal:
+        PlanEqualPrincipal(in, p);
+        break;
+    }
+    return p;
 }
 
 // One equal-principal schedule: `count` instalments, each the fixed share plus
@@ -167,34 +204,31 @@ ShareSchedule RunShareSchedule(double amount, double share, int count, double ra
     return s;
 }
 
-void ComputeEqualPrincipal(const LoanInput& in, const Rates& r, Draft& d) noexcept
+void ComputeEqualPrincipal(const LoanInput& in, const Rates& r, const RepaymentPlan& p, Draft& d) noexcept
 {
-    // n is a whole number from 12 to 1188 here (IsComputable).
-    const int months = TruncateToInt32(r.n).value_or(0);
-    const double share = std::floor(in.normalYen / months);
-    const ShareSchedule monthly = RunShareSchedule(in.normalYen, share, months, r.i1, r.i2, 60, 12);
+    const ShareSchedule monthly = RunShareSchedule(in.normalYen, p.monthlyShare, p.months, r.i1, r.i2,
+                                                   kMonthsPerBand, 12);
     double total = monthly.total;
     d.firstYearMonthly = monthly.firstYear;
     for (int b = 0; b < 3; ++b)
         d.monthly[b] = d.bandUsed[b] ? monthly.bandFirst[b] : 0.0;
     // What the floored shares leave over is repaid once, so that the principal
     // repaid equals the loan exactly.
-    double leftOver = in.normalYen - months * share;
+    double leftOver = in.normalYen - p.months * p.monthlyShare;
 
-    if (in.bonusYen != 0.0) {
-        const int count = TruncateToInt32(r.h).value_or(0);
-        const double bonusShare = std::floor(in.bonusYen / count);
-        const ShareSchedule bonus = RunShareSchedule(in.bonusYen, bonusShare, count, r.j1, r.j2, 10, 2);
+    if (p.bonusCount != 0) {
+        const ShareSchedule bonus = RunShareSchedule(in.bonusYen, p.bonusShare, p.bonusCount, r.j1, r.j2,
+                                                     kBonusPerBand, 2);
         total += bonus.total;
         for (int b = 0; b < 3; ++b)
             d.bonus[b] = d.bandUsed[b] ? bonus.bandFirst[b] : 0.0;
-        leftOver += in.bonusYen - count * bonusShare;
+        leftOver += in.bonusYen - p.bonusCount * p.bonusShare;
     }
     d.total = total + leftOver;
 
     // First instalment of the whole loan as an equal-principal loan, divided by
     // 200 and floored, times 12,000.
-    const double first = std::floor(in.loanYen / months) + std::floor(in.loanYen * r.i1);
+    const double first = std::floor(in.loanYen / p.months) + std::floor(in.loanYen * r.i1);
     d.incomeBasis = std::floor((first * 5.0) * 0.001) * 12000;
 }
 
@@ -269,6 +303,16 @@ double RollBalance(double balance, double i, double payment, int k) noexcept
     return RollBalanceLoop(balance, i, payment, k);
 }
 
+RepaymentPlan PlanRepayment(const LoanInput& in) noexcept
+{
+    if (!IsComputable(in)) {
+        RepaymentPlan none;
+        none.bandUsed[0] = false;
+        return none;
+    }
+    return MakePlan(in, PeriodRates(in));
+}
+
 std::int32_t RequiredIncomeMan(std::int32_t basisYen) noexcept
 {
     // 64-bit so that a basis near INT32_MAX cannot overflow on the + 5000.
@@ -284,22 +328,18 @@ RepaymentOutcome ComputeRepayment(const LoanInput& in) noexcept
     }
 
     const Rates r = PeriodRates(in);
+    const RepaymentPlan plan = MakePlan(in, r);
     Draft d;
-    d.bandUsed[1] = in.periodYears > 5;
-    d.bandUsed[2] = in.periodYears > 10;
-
-    const RepaymentFamily family = FamilyOf(in.method);
-    switch (family) {
-    case RepaymentFamily::LevelPayment:
-        ComputeLevel(in, r, d);
-        break;
-    case RepaymentFamily::ReducedEarly:
-        ComputeReduced(in, r, d);
-        break;
-    case RepaymentFamily::EqualPrincipal:
-        ComputeEqualPrincipal(in, r, d);
-        break;
+    for (int b = 0; b < 3; ++b) {
+        d.bandUsed[b] = plan.bandUsed[b];
+        d.monthly[b] = plan.monthly[b];
+        d.bonus[b] = plan.bonus[b];
     }
+    const RepaymentFamily family = plan.family;
+    if (family == RepaymentFamily::EqualPrincipal)
+        ComputeEqualPrincipal(in, r, plan, d);
+    else
+        d.incomeBasis = LevelIncomeBasis(in, r);
 
     for (int b = 0; b < 3; ++b) {
         if (d.monthly[b] < 0.0 || d.bonus[b] < 0.0) {

@@ -90,6 +90,41 @@ double AnnuityPayment(double amount, double i, double m) noexcept;
 // floored to whole yen and only the principal share reduces the balance.
 double RollBalance(double balance, double i, double payment, int k) noexcept;
 
+// What the instalments of a loan are before they become LoanResult fields:
+// per-period rates and, per band, the instalment (level and reduced families)
+// or the fixed principal share (equal principal), as doubles of whole yen.
+// The repayment schedule is built from this, so that its rows and the
+// window's band figures come from one computation.
+struct RepaymentPlan {
+    RepaymentFamily family = RepaymentFamily::LevelPayment;
+    int months = 0;               // monthly instalments over the term (12 x years)
+    int bonusCount = 0;           // bonus instalments (2 x years); 0 without a bonus part
+    double monthlyRate[2] = {};   // i1, i2; i2 = i1 for BankOther
+    double bonusRate[2] = {};     // j1, j2; j2 = j1 for BankOther
+    double yearlyRate[2] = {};    // rate1, and the rate from year 11 (rate1 for BankOther)
+    double monthly[3] = {};       // level and reduced families: each band's instalment
+    double bonus[3] = {};         // likewise for the bonus part
+    double monthlyShare = 0.0;    // equal principal: floor(normalYen / months)
+    double bonusShare = 0.0;      // equal principal: floor(bonusYen / bonusCount)
+    bool bandUsed[3] = {true, false, false};
+};
+
+// Band boundaries: the second band starts with month 61 / bonus instalment 11,
+// the third (and the second rate) with month 121 / bonus instalment 21.
+inline constexpr int kMonthsPerBand = 60;
+inline constexpr int kBonusPerBand = 10;
+
+// The band (0, 1, 2) that instalment `number` (1-based) of a part with
+// `perBand` instalments per band belongs to.
+constexpr int BandOf(int number, int perBand) noexcept
+{
+    return number <= perBand ? 0 : number <= 2 * perBand ? 1 : 2;
+}
+
+// The plan ComputeRepayment works from; only for IsComputable input (anything
+// else answers an empty plan with months 0).
+RepaymentPlan PlanRepayment(const LoanInput& in) noexcept;
+
 // (basis + 5000) / 10000 in whole numbers: the required income in 万円, half up.
 std::int32_t RequiredIncomeMan(std::int32_t basisYen) noexcept;
 

@@ -1,0 +1,102 @@
+#pragma once
+// The repayment schedule: every instalment of a loan, exact to the yen.
+//
+// Conventions (what a user comparing with a bank statement needs to know):
+// - The loan is repaid in two parts, as the engine splits it: the monthly part
+//   (instalments 1 ... 12 x years) and the bonus part (1 ... 2 x years).
+// - Each instalment's interest is floor(balance before it x the period rate):
+//   the yearly rate times the double nearest 1/12 for months, times 0.5 for
+//   bonus instalments; the first rate up to month 120 / bonus 20, the second
+//   rate after (銀行型・他: the first rate throughout).
+// - Payments are the engine's band instalments (equal principal: the fixed
+//   share plus the interest). The last instalment settles the balance: its
+//   principal is the whole balance before it, so the balance ends at exactly 0.
+// - An instalment whose principal would reach the balance before the term ends
+//   settles it the same way and the part ends there (ended early).
+// - All figures are whole yen in 64-bit integers; a schedule any of whose
+//   figures would exceed 2^53 yen (where doubles stop being exact) is refused.
+#include "calc/Repayment.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace hn {
+
+// Largest figure a schedule holds: beyond it the floored double arithmetic of
+// the engine no longer works on exact whole yen.
+inline constexpr std::int64_t kMaxExactYen = std::int64_t{1} << 53;
+
+struct ScheduleRow {
+    int number = 0;              // instalment number within its part, from 1
+    std::int64_t payment = 0;    // paid with this instalment
+    std::int64_t interest = 0;   // interest charged for the period
+    std::int64_t principal = 0;  // reduction of the balance
+    std::int64_t balance = 0;    // balance after this instalment
+    double yearlyRate = 0.0;     // yearly rate in force (fraction, 0.02 = 2 %)
+    std::int64_t unpaidInterest = 0; // interest charged but not yet paid, after this
+                                     // instalment (always 0 for a fixed-payment loan)
+
+    friend bool operator==(const ScheduleRow&, const ScheduleRow&) = default;
+};
+
+enum class SchedulePartKind { Monthly, Bonus };
+
+struct SchedulePart {
+    SchedulePartKind kind = SchedulePartKind::Monthly;
+    std::int64_t loanYen = 0; // what this part borrows
+    int termCount = 0;        // instalments the term provides (12 or 2 per year)
+    std::vector<ScheduleRow> rows; // fewer than termCount when the part ended early
+
+    bool endedEarly() const noexcept { return static_cast<int>(rows.size()) < termCount; }
+};
+
+enum class ScheduleStatus {
+    Ok,
+    InvalidInput,     // the engine does not compute this input; no rows
+    BeyondExactRange, // some figure would exceed kMaxExactYen; no rows
+};
+
+struct Schedule {
+    ScheduleStatus status = ScheduleStatus::InvalidInput;
+    RepaymentMethod method = CorporationBasic;
+    int periodYears = 0;
+    SchedulePart monthly{SchedulePartKind::Monthly, 0, 0, {}};
+    SchedulePart bonus{SchedulePartKind::Bonus, 0, 0, {}}; // no rows and loan 0 without a bonus part
+
+    bool ok() const noexcept { return status == ScheduleStatus::Ok; }
+    // Either part repaid before the end of its term.
+    bool endedEarly() const noexcept { return monthly.endedEarly() || bonus.endedEarly(); }
+};
+
+// Sums over the rows of a part or a schedule.
+struct ScheduleTotals {
+    std::int64_t payment = 0;
+    std::int64_t interest = 0;
+    std::int64_t principal = 0;
+
+    friend bool operator==(const ScheduleTotals&, const ScheduleTotals&) = default;
+};
+
+ScheduleTotals TotalsOf(const SchedulePart& part) noexcept;
+ScheduleTotals TotalsOf(const Schedule& schedule) noexcept; // both parts
+
+// The loan with its parts in whole yen, the form a schedule is kept in: the
+// window's fields give whole yen already; a decimal typed on the command line
+// (or the binary rounding of "万円 x 10000") can leave a fraction, which is
+// rounded to the nearest yen. Compute the LoanResult to compare a schedule
+// with from this input.
+LoanInput WholeYenInput(const LoanInput& in) noexcept;
+
+// The schedule of a loan, from the engine's plan (PlanRepayment). Expects whole
+// yen (WholeYenInput); a part with a fraction of a yen answers InvalidInput.
+Schedule BuildSchedule(const LoanInput& in);
+
+// One instalment of `payment` on `balanceBefore`: interest floored at
+// `periodRate`, the rest repays principal. With `settle` (the last instalment
+// of the term), or when the principal would reach the whole balance, the row
+// repays exactly the balance and its payment becomes that plus the interest.
+// Figures are exact while the balance and payment are below kMaxExactYen.
+ScheduleRow AmortisedRow(int number, std::int64_t balanceBefore, std::int64_t payment, double periodRate,
+                         double yearlyRate, bool settle) noexcept;
+
+} // namespace hn
