@@ -26,21 +26,33 @@ bool ToExactYen(double v, std::int64_t& out) noexcept
     return true;
 }
 
-ScheduleRow RowFromInterest(int number, std::int64_t balanceBefore, std::int64_t payment, std::int64_t interest,
-                            double yearlyRate, bool settle) noexcept
+// Interest is paid first, then interest left unpaid earlier, then principal.
+// An instalment below the interest leaves the rest unpaid rather than adding it
+// to the balance, so no figure turns negative.
+ScheduleRow RowFromInterest(int number, std::int64_t balanceBefore, std::int64_t unpaidBefore, std::int64_t payment,
+                            std::int64_t interest, double yearlyRate, bool settle) noexcept
 {
     ScheduleRow row;
     row.number = number;
     row.interest = interest;
     row.yearlyRate = yearlyRate;
-    row.principal = payment - interest;
-    if (settle || row.principal >= balanceBefore) {
+    const std::int64_t owedInterest = unpaidBefore + interest;
+    const std::int64_t towardsPrincipal = payment - owedInterest;
+    if (settle || towardsPrincipal >= balanceBefore) {
         row.principal = balanceBefore;
-        row.payment = balanceBefore + interest;
+        row.payment = owedInterest + balanceBefore;
         row.balance = 0;
+        row.unpaidInterest = 0;
+    } else if (towardsPrincipal < 0) {
+        row.payment = payment;
+        row.principal = 0;
+        row.balance = balanceBefore;
+        row.unpaidInterest = -towardsPrincipal;
     } else {
         row.payment = payment;
-        row.balance = balanceBefore - row.principal;
+        row.principal = towardsPrincipal;
+        row.balance = balanceBefore - towardsPrincipal;
+        row.unpaidInterest = 0;
     }
     return row;
 }
@@ -82,6 +94,7 @@ bool BuildPart(const PartPlan& pp, const RepaymentPlan& plan, SchedulePart& part
 
     const bool equalPrincipal = plan.family == RepaymentFamily::EqualPrincipal;
     std::int64_t balance = pp.loan;
+    std::int64_t unpaid = 0;
     std::int64_t paid = 0;
     for (int k = 1; k <= pp.count; ++k) {
         const int band = BandOf(k, pp.perBand);
@@ -89,13 +102,14 @@ bool BuildPart(const PartPlan& pp, const RepaymentPlan& plan, SchedulePart& part
         const double rate = pp.periodRate[rateIndex];
         const std::int64_t interest = FlooredInterest(balance, rate);
         const std::int64_t payment = equalPrincipal ? share + interest : payments[band];
-        const ScheduleRow row = RowFromInterest(k, balance, payment, interest, plan.yearlyRate[rateIndex],
+        const ScheduleRow row = RowFromInterest(k, balance, unpaid, payment, interest, plan.yearlyRate[rateIndex],
                                                 k == pp.count);
         paid += row.payment;
-        if (!IsExact(row.payment) || !IsExact(row.interest) || !IsExact(row.principal) || !IsExact(paid))
+        if (!IsExact(row.payment) || !IsExact(row.interest) || !IsExact(row.unpaidInterest) || !IsExact(paid))
             return false;
         part.rows.push_back(row);
         balance = row.balance;
+        unpaid = row.unpaidInterest;
         if (balance == 0)
             break;
     }
@@ -133,11 +147,11 @@ LoanInput WholeYenInput(const LoanInput& in) noexcept
     return out;
 }
 
-ScheduleRow AmortisedRow(int number, std::int64_t balanceBefore, std::int64_t payment, double periodRate,
-                         double yearlyRate, bool settle) noexcept
+ScheduleRow AmortisedRow(int number, std::int64_t balanceBefore, std::int64_t unpaidBefore, std::int64_t payment,
+                         double periodRate, double yearlyRate, bool settle) noexcept
 {
-    return RowFromInterest(number, balanceBefore, payment, FlooredInterest(balanceBefore, periodRate), yearlyRate,
-                           settle);
+    return RowFromInterest(number, balanceBefore, unpaidBefore, payment, FlooredInterest(balanceBefore, periodRate),
+                           yearlyRate, settle);
 }
 
 Schedule BuildSchedule(const LoanInput& in)

@@ -11,6 +11,10 @@
 // - Payments are the engine's band instalments (equal principal: the fixed
 //   share plus the interest). The last instalment settles the balance: its
 //   principal is the whole balance before it, so the balance ends at exactly 0.
+// - At extreme rates over long terms the floored level instalment can fall a
+//   yen or so below the interest of the first periods. The shortfall is kept
+//   as unpaid interest (paid from the next instalments before any principal),
+//   not added to the balance: no figure is ever negative.
 // - An instalment whose principal would reach the balance before the term ends
 //   settles it the same way and the part ends there (ended early).
 // - All figures are whole yen in 64-bit integers; a schedule any of whose
@@ -91,12 +95,15 @@ LoanInput WholeYenInput(const LoanInput& in) noexcept;
 // yen (WholeYenInput); a part with a fraction of a yen answers InvalidInput.
 Schedule BuildSchedule(const LoanInput& in);
 
-// One instalment of `payment` on `balanceBefore`: interest floored at
-// `periodRate`, the rest repays principal. With `settle` (the last instalment
-// of the term), or when the principal would reach the whole balance, the row
-// repays exactly the balance and its payment becomes that plus the interest.
-// Figures are exact while the balance and payment are below kMaxExactYen.
-ScheduleRow AmortisedRow(int number, std::int64_t balanceBefore, std::int64_t payment, double periodRate,
-                         double yearlyRate, bool settle) noexcept;
+// One instalment of `payment` on `balanceBefore` with `unpaidBefore` interest
+// still owed from earlier instalments. The interest is floor(balance x
+// `periodRate`); the payment goes to that interest first, then to the unpaid
+// interest, then to the principal. A payment below the interest leaves the
+// rest unpaid (never a negative principal, never added to the balance). With
+// `settle` (the last instalment of the term), or when the principal would reach
+// the whole balance, the row repays the balance and all interest owed, and its
+// payment becomes their sum. Exact while figures stay below kMaxExactYen.
+ScheduleRow AmortisedRow(int number, std::int64_t balanceBefore, std::int64_t unpaidBefore, std::int64_t payment,
+                         double periodRate, double yearlyRate, bool settle) noexcept;
 
 } // namespace hn

@@ -162,6 +162,34 @@ TEST(BuildSchedule, AnInstalmentReachingTheBalanceEndsThePartEarly)
     }
 }
 
+// 99 % over 94 years: the bonus instalment, floor(2,300,000 x the annuity
+// factor), comes out a yen below the half-year interest of 1,138,500. The yen
+// is carried as unpaid interest, which instalment 21 pays before principal.
+TEST(BuildSchedule, AnInstalmentBelowTheInterestLeavesItUnpaid)
+{
+    const LoanInput in = Loan(CorporationBasic, 2631, 230, 99.0, 0.15, 94);
+    const LoanResult window = ComputeRepayment(in).result;
+    ASSERT_EQ(window.bonus[0], 1138499);
+    const Schedule s = BuildSchedule(in);
+    ASSERT_TRUE(s.ok());
+    const ScheduleRow& first = s.bonus.rows[0];
+    EXPECT_EQ(first.interest, 1138500);
+    EXPECT_EQ(first.principal, 0);
+    EXPECT_EQ(first.balance, 2300000);
+    EXPECT_EQ(first.unpaidInterest, 1);
+    EXPECT_EQ(s.bonus.rows[19].unpaidInterest, 20);
+    EXPECT_EQ(s.bonus.rows[19].balance, 2300000);
+    const ScheduleRow& paid = s.bonus.rows[20];
+    EXPECT_EQ(paid.payment, 14598);
+    EXPECT_EQ(paid.interest, 1725);
+    EXPECT_EQ(paid.principal, 14598 - 1725 - 20);
+    EXPECT_EQ(paid.unpaidInterest, 0);
+
+    ScheduleCheckReport report = CheckSchedule(s);
+    CheckAgainstResult(s, window, report);
+    EXPECT_TRUE(report.allPassed());
+}
+
 TEST(BuildSchedule, KeepsWholeYenOnly)
 {
     // A fraction of a yen (a decimal 万円 on the command line) is not a
@@ -216,29 +244,49 @@ TEST(BuildSchedule, RefusesFiguresBeyondTheExactRange)
 TEST(AmortisedRow, SplitsThePaymentAndSettlesWhenAsked)
 {
     // 1,000,000 at 1 % a period: interest 10,000, principal 78,848.
-    const ScheduleRow r = AmortisedRow(1, 1000000, 88848, 0.01, 0.12, false);
+    const ScheduleRow r = AmortisedRow(1, 1000000, 0, 88848, 0.01, 0.12, false);
     EXPECT_EQ(r.interest, 10000);
     EXPECT_EQ(r.principal, 78848);
     EXPECT_EQ(r.balance, 921152);
     EXPECT_EQ(r.yearlyRate, 0.12);
 
     // Interest 1.5 is floored to 1.
-    EXPECT_EQ(AmortisedRow(3, 1000, 100, 0.0015, 0.018, false).interest, 1);
+    EXPECT_EQ(AmortisedRow(3, 1000, 0, 100, 0.0015, 0.018, false).interest, 1);
 
     // The last instalment repays the whole balance, larger or smaller than the
     // instalment.
-    const ScheduleRow more = AmortisedRow(12, 88000, 88848, 0.01, 0.12, true);
+    const ScheduleRow more = AmortisedRow(12, 88000, 0, 88848, 0.01, 0.12, true);
     EXPECT_EQ(more.principal, 88000);
     EXPECT_EQ(more.payment, 88880);
     EXPECT_EQ(more.balance, 0);
-    const ScheduleRow less = AmortisedRow(12, 88000, 50000, 0.01, 0.12, true);
+    const ScheduleRow less = AmortisedRow(12, 88000, 0, 50000, 0.01, 0.12, true);
     EXPECT_EQ(less.payment, 88880);
 
     // An instalment whose principal passes the balance settles it.
-    const ScheduleRow over = AmortisedRow(5, 500, 900, 0.01, 0.12, false);
+    const ScheduleRow over = AmortisedRow(5, 500, 0, 900, 0.01, 0.12, false);
     EXPECT_EQ(over.principal, 500);
     EXPECT_EQ(over.payment, 505);
     EXPECT_EQ(over.balance, 0);
+}
+
+TEST(AmortisedRow, PaysUnpaidInterestBeforePrincipal)
+{
+    // 1,000 at 3 %: interest 30; a payment of 20 leaves 10 unpaid.
+    const ScheduleRow shortRow = AmortisedRow(1, 1000, 0, 20, 0.03, 0.36, false);
+    EXPECT_EQ(shortRow.principal, 0);
+    EXPECT_EQ(shortRow.balance, 1000);
+    EXPECT_EQ(shortRow.unpaidInterest, 10);
+    const ScheduleRow more = AmortisedRow(2, 1000, 10, 25, 0.03, 0.36, false);
+    EXPECT_EQ(more.unpaidInterest, 15);
+    // 100 pays the interest of 30, the 15 unpaid, then 55 of principal.
+    const ScheduleRow catchUp = AmortisedRow(3, 1000, 15, 100, 0.03, 0.36, false);
+    EXPECT_EQ(catchUp.principal, 55);
+    EXPECT_EQ(catchUp.unpaidInterest, 0);
+    EXPECT_EQ(catchUp.balance, 945);
+    // Settling repays the balance and everything still owed.
+    const ScheduleRow last = AmortisedRow(4, 1000, 15, 100, 0.03, 0.36, true);
+    EXPECT_EQ(last.payment, 1000 + 30 + 15);
+    EXPECT_EQ(last.unpaidInterest, 0);
 }
 
 } // namespace
