@@ -4,6 +4,7 @@
 #include "calc/CalculateCommand.h"
 #include "calc/Schedule.h"
 #include "calc/ScheduleChecks.h"
+#include "calc/ScheduleViews.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,24 @@ TEST(ScheduleProperties, EveryAcceptedLoanGivesASoundSchedule)
         ExpectInterestFromTheRates(in, s.bonus, kBonusPerBand, 0.5);
         if (testing::Test::HasFatalFailure())
             return;
+
+        // The views hold every instalment once and end with nothing owed.
+        const ScheduleCalendar calendar{{2027, 1 + accepted % 12}, {6, 12}};
+        const std::vector<MonthlyViewRow> monthlyView = MonthlyView(s, calendar);
+        ASSERT_EQ(monthlyView.size(), s.monthly.rows.size() + s.bonus.rows.size());
+        ASSERT_EQ(monthlyView.back().totalBalance, 0);
+        const std::vector<YearlyRow> years = YearlyView(s, calendar);
+        ScheduleTotals yearly;
+        for (const YearlyRow& y : years) {
+            yearly.payment += y.payment;
+            yearly.interest += y.interest;
+            yearly.principal += y.principal;
+        }
+        ASSERT_EQ(yearly, TotalsOf(s));
+        ASSERT_EQ(years.back().balance, 0);
+        if (!s.endedEarly()) {
+            ASSERT_EQ(years.size(), static_cast<std::size_t>(in.periodYears));
+        }
 
         withBonus += hasBonus;
         ++perMethod[in.method];

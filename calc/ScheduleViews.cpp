@@ -1,0 +1,152 @@
+#include "calc/ScheduleViews.h"
+
+#include <algorithm>
+
+namespace hn {
+
+namespace {
+
+constexpr int kBonusPerYear = 2;
+
+// Instalments per year of a part.
+int PerYear(const SchedulePart& part) noexcept
+{
+    return part.kind == SchedulePartKind::Monthly ? 12 : kBonusPerYear;
+}
+
+// Loan year of instalment `number` of a part.
+int YearOf(const SchedulePart& part, int number) noexcept
+{
+    return (number - 1) / PerYear(part) + 1;
+}
+
+// What a part still owes after loan year `year`: the balance and unpaid
+// interest after its last row within that year (the loan itself before its
+// first row, nothing after its last).
+struct Owed {
+    std::int64_t balance = 0;
+    std::int64_t unpaid = 0;
+};
+
+Owed OwedAfterYear(const SchedulePart& part, int year) noexcept
+{
+    const std::size_t last = static_cast<std::size_t>(year) * static_cast<std::size_t>(PerYear(part));
+    if (part.rows.empty())
+        return {part.loanYen, 0};
+    const ScheduleRow& r = part.rows[std::min(last, part.rows.size()) - 1];
+    return {r.balance, r.unpaidInterest};
+}
+
+int LastYear(const Schedule& schedule) noexcept
+{
+    int years = 0;
+    for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus})
+        if (!part->rows.empty())
+            years = std::max(years, YearOf(*part, part->rows.back().number));
+    return years;
+}
+
+void Label(YearlyRow& row, const ScheduleCalendar& calendar)
+{
+    row.from = MonthOfInstalment(calendar, 12 * (row.year - 1) + 1);
+    row.to = MonthOfInstalment(calendar, 12 * row.year);
+}
+
+} // namespace
+
+std::vector<MonthlyViewRow> MonthlyView(const Schedule& schedule, const ScheduleCalendar& calendar)
+{
+    std::vector<MonthlyViewRow> view;
+    view.reserve(schedule.monthly.rows.size() + schedule.bonus.rows.size());
+    std::int64_t monthlyBalance = schedule.monthly.loanYen;
+    std::int64_t bonusBalance = schedule.bonus.loanYen;
+
+    auto add = [&](const SchedulePart& part, std::size_t index) {
+        if (index >= part.rows.size())
+            return;
+        MonthlyViewRow v;
+        v.part = part.kind;
+        v.row = part.rows[index];
+        v.year = YearOf(part, v.row.number);
+        if (part.kind == SchedulePartKind::Monthly) {
+            v.when = MonthOfInstalment(calendar, v.row.number);
+            monthlyBalance = v.row.balance;
+        } else {
+            v.when = MonthOfBonus(calendar, v.row.number);
+            bonusBalance = v.row.balance;
+        }
+        v.totalBalance = monthlyBalance + bonusBalance;
+        view.push_back(v);
+    };
+
+    const int months = 12 * LastYear(schedule);
+    for (int m = 1; m <= months; ++m) {
+        add(schedule.monthly, static_cast<std::size_t>(m - 1));
+        // Bonus 2y-1 after month 12y-6, bonus 2y after month 12y.
+        if (m % 6 == 0)
+            add(schedule.bonus, static_cast<std::size_t>(m / 6 - 1));
+    }
+    return view;
+}
+
+std::vector<YearlyRow> YearlyView(const Schedule& schedule, const ScheduleCalendar& calendar)
+{
+    const int years = LastYear(schedule);
+    std::vector<YearlyRow> view(static_cast<std::size_t>(years));
+    for (int y = 1; y <= years; ++y) {
+        YearlyRow& row = view[static_cast<std::size_t>(y - 1)];
+        row.year = y;
+        Label(row, calendar);
+    }
+    for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus}) {
+        for (const ScheduleRow& r : part->rows) {
+            YearlyRow& row = view[static_cast<std::size_t>(YearOf(*part, r.number) - 1)];
+            row.payment += r.payment;
+            row.interest += r.interest;
+            row.principal += r.principal;
+        }
+        for (YearlyRow& row : view) {
+            const Owed owed = OwedAfterYear(*part, row.year);
+            row.balance += owed.balance;
+            row.unpaidInterest += owed.unpaid;
+        }
+    }
+    return view;
+}
+
+std::vector<YearlyRow> CombinedYearlyView(std::span<const Schedule> schedules, const ScheduleCalendar& calendar)
+{
+    std::vector<YearlyRow> combined;
+    for (const Schedule& s : schedules) {
+        const std::vector<YearlyRow> one = YearlyView(s, calendar);
+        if (one.size() > combined.size()) {
+            const std::size_t from = combined.size();
+            combined.resize(one.size());
+            for (std::size_t k = from; k < combined.size(); ++k) {
+                combined[k].year = static_cast<int>(k) + 1;
+                Label(combined[k], calendar);
+            }
+        }
+        for (std::size_t k = 0; k < one.size(); ++k) {
+            combined[k].payment += one[k].payment;
+            combined[k].interest += one[k].interest;
+            combined[k].principal += one[k].principal;
+            combined[k].balance += one[k].balance;
+            combined[k].unpaidInterest += one[k].unpaidInterest;
+        }
+    }
+    return combined;
+}
+
+WindowComparison CompareWithWindow(const Schedule& schedule, const LoanResult& result)
+{
+    WindowComparison c;
+    c.scheduleTotal = TotalsOf(schedule).payment;
+    c.windowTotal = result.totalYen;
+    const std::vector<YearlyRow> years = YearlyView(schedule, ScheduleCalendar{});
+    c.firstYear = years.empty() ? 0 : years.front().payment;
+    c.windowAnnual = result.annualYen;
+    return c;
+}
+
+} // namespace hn

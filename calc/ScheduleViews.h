@@ -1,0 +1,59 @@
+#pragma once
+// The two ways a schedule is read: every instalment in order (monthly view)
+// and one row per loan year (yearly view), plus the yearly view of several
+// loans together. They take any schedule, whatever built it.
+#include "calc/Schedule.h"
+#include "calc/ScheduleCalendar.h"
+
+#include <span>
+#include <vector>
+
+namespace hn {
+
+struct MonthlyViewRow {
+    SchedulePartKind part = SchedulePartKind::Monthly;
+    int year = 0;      // loan year, from 1
+    YearMonth when;    // calendar month of the instalment
+    ScheduleRow row;   // the instalment; its balance is its own part's
+    std::int64_t totalBalance = 0; // both parts together after this instalment
+};
+
+// Monthly instalments with the bonus instalments 2y-1 and 2y placed after
+// months 12y-6 and 12y of loan year y (where a part ended early, its missing
+// rows are simply not there).
+std::vector<MonthlyViewRow> MonthlyView(const Schedule& schedule, const ScheduleCalendar& calendar);
+
+struct YearlyRow {
+    int year = 0;                 // loan year, from 1
+    YearMonth from, to;           // its first and last calendar month (zero without a calendar)
+    std::int64_t payment = 0;     // months 12y-11 ... 12y and bonus 2y-1, 2y
+    std::int64_t interest = 0;
+    std::int64_t principal = 0;
+    std::int64_t balance = 0;     // both parts at the year's end
+    std::int64_t unpaidInterest = 0; // both parts at the year's end
+
+    friend bool operator==(const YearlyRow&, const YearlyRow&) = default;
+};
+
+// One row per loan year up to the last year with an instalment.
+std::vector<YearlyRow> YearlyView(const Schedule& schedule, const ScheduleCalendar& calendar);
+
+// The yearly view of several loans together, year by year in loan years (a
+// loan past its term counts 0), up to the longest. Calendar labels from
+// `calendar`, as all loans start together.
+std::vector<YearlyRow> CombinedYearlyView(std::span<const Schedule> schedules, const ScheduleCalendar& calendar);
+
+// The schedule beside the window's figures for the same loan.
+struct WindowComparison {
+    std::int64_t scheduleTotal = 0; // Σ payments of the schedule
+    std::int64_t windowTotal = 0;   // 借入総返済額 (band-based for the level and reduced families)
+    std::int64_t firstYear = 0;     // year 1 of the yearly view
+    std::int64_t windowAnnual = 0;  // 年間返済額
+
+    std::int64_t totalDifference() const noexcept { return scheduleTotal - windowTotal; }
+    std::int64_t firstYearDifference() const noexcept { return firstYear - windowAnnual; }
+};
+
+WindowComparison CompareWithWindow(const Schedule& schedule, const LoanResult& result);
+
+} // namespace hn

@@ -1,0 +1,193 @@
+#include "calc/ScheduleCalendar.h"
+#include "calc/ScheduleViews.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+namespace hn {
+namespace {
+
+LoanInput Loan(RepaymentMethod method, double loanMan, double bonusMan, double rate1Percent, double rate2Percent,
+               double years)
+{
+    LoanInput in;
+    in.method = method;
+    in.loanYen = loanMan * 10000.0;
+    in.bonusYen = bonusMan * 10000.0;
+    in.normalYen = in.loanYen - in.bonusYen;
+    in.rate1 = rate1Percent * 0.01;
+    in.rate2 = rate2Percent * 0.01;
+    in.periodYears = years;
+    return in;
+}
+
+ScheduleCalendar Calendar(int year, int month, int bonusA = 6, int bonusB = 12)
+{
+    return {{year, month}, {bonusA, bonusB}};
+}
+
+TEST(ScheduleCalendar, BonusOneFallsInTheFirstBonusMonthOnOrAfterTheFirstRepayment)
+{
+    struct Case {
+        ScheduleCalendar calendar;
+        YearMonth bonus1, bonus2, bonus3;
+    };
+    const Case cases[] = {
+        {Calendar(2027, 1), {2027, 6}, {2027, 12}, {2028, 6}},
+        {Calendar(2027, 6), {2027, 6}, {2027, 12}, {2028, 6}},   // the same month counts
+        {Calendar(2027, 7), {2027, 12}, {2028, 6}, {2028, 12}},
+        {Calendar(2027, 12), {2027, 12}, {2028, 6}, {2028, 12}},
+        {Calendar(2027, 8, 12, 7), {2027, 12}, {2028, 7}, {2028, 12}}, // months in any order
+        {Calendar(2027, 2, 1, 8), {2027, 8}, {2028, 1}, {2028, 8}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(IsoText(c.calendar.firstMonth));
+        EXPECT_EQ(MonthOfBonus(c.calendar, 1), c.bonus1);
+        EXPECT_EQ(MonthOfBonus(c.calendar, 2), c.bonus2);
+        EXPECT_EQ(MonthOfBonus(c.calendar, 3), c.bonus3);
+    }
+    // Monthly instalments count on from the first month, across years.
+    EXPECT_EQ(MonthOfInstalment(Calendar(2027, 11), 1), (YearMonth{2027, 11}));
+    EXPECT_EQ(MonthOfInstalment(Calendar(2027, 11), 3), (YearMonth{2028, 1}));
+    EXPECT_EQ(MonthOfInstalment(Calendar(2027, 11), 1188), (YearMonth{2126, 10}));
+    EXPECT_EQ(DefaultFirstMonth({2026, 12}), (YearMonth{2027, 1}));
+    EXPECT_EQ(AddMonths({2027, 1}, -1), (YearMonth{2026, 12}));
+}
+
+TEST(ScheduleCalendar, ReadsAndWritesItsTexts)
+{
+    EXPECT_EQ(ParseYearMonth("2027-04"), (YearMonth{2027, 4}));
+    EXPECT_EQ(ParseYearMonth("2027-4"), (YearMonth{2027, 4}));
+    for (const char* bad : {"", "2027", "2027-", "2027-13", "2027-00", "27-04", "2027-04x", "2027/04", "1899-12",
+                            "2027--4", " 2027-04", "2027-+4"})
+        EXPECT_FALSE(ParseYearMonth(bad)) << bad;
+    EXPECT_EQ(ParseBonusMonths("6,12"), (std::array<int, 2>{6, 12}));
+    EXPECT_EQ(ParseBonusMonths("12,7"), (std::array<int, 2>{12, 7}));
+    for (const char* bad : {"", "6", "6,6", "0,12", "6,13", "6,12,1", "6, 12", "a,b"})
+        EXPECT_FALSE(ParseBonusMonths(bad)) << bad;
+    EXPECT_EQ(IsoText({2027, 4}), "2027-04");
+    EXPECT_EQ(IsoText({2027, 11}), "2027-11");
+    EXPECT_EQ(JapaneseText({2027, 4}), "2027年4月");
+    EXPECT_FALSE(IsValidCalendar(Calendar(2027, 1, 6, 6)));
+    EXPECT_TRUE(IsValidCalendar(Calendar(2027, 1, 7, 12)));
+}
+
+TEST(MonthlyView, PlacesBonusInstalmentsAfterMonthsSixAndTwelveOfEachYear)
+{
+    const Schedule s = BuildSchedule(Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35));
+    const std::vector<MonthlyViewRow> view = MonthlyView(s, Calendar(2027, 4));
+    ASSERT_EQ(view.size(), 490u);
+
+    // Year 1: months 1-6, bonus 1, months 7-12, bonus 2.
+    const auto kindAt = [&](std::size_t k) { return view[k].part; };
+    for (std::size_t k : {0u, 5u, 7u, 12u})
+        EXPECT_EQ(kindAt(k), SchedulePartKind::Monthly) << k;
+    EXPECT_EQ(kindAt(6), SchedulePartKind::Bonus);
+    EXPECT_EQ(view[6].row.number, 1);
+    EXPECT_EQ(kindAt(13), SchedulePartKind::Bonus);
+    EXPECT_EQ(view[13].row.number, 2);
+    EXPECT_EQ(view[14].row.number, 13);
+    EXPECT_EQ(view[14].year, 2);
+
+    // Calendar: month 1 in April 2027, bonus 1 in June 2027 (though it stands
+    // after month 6, September), bonus 2 in December.
+    EXPECT_EQ(view[0].when, (YearMonth{2027, 4}));
+    EXPECT_EQ(view[5].when, (YearMonth{2027, 9}));
+    EXPECT_EQ(view[6].when, (YearMonth{2027, 6}));
+    EXPECT_EQ(view[13].when, (YearMonth{2027, 12}));
+
+    // The balance of both parts follows each instalment.
+    EXPECT_EQ(view[0].totalBalance, view[0].row.balance + 6000000);
+    EXPECT_EQ(view[6].totalBalance, view[5].row.balance + view[6].row.balance);
+    EXPECT_EQ(view.back().part, SchedulePartKind::Bonus);
+    EXPECT_EQ(view.back().row.number, 70);
+    EXPECT_EQ(view.back().totalBalance, 0);
+}
+
+TEST(YearlyView, SumsEachLoanYear)
+{
+    const Schedule s = BuildSchedule(Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35));
+    const std::vector<YearlyRow> years = YearlyView(s, Calendar(2027, 4));
+    ASSERT_EQ(years.size(), 35u);
+    EXPECT_EQ(years[0].payment, 12 * 79503 + 2 * 119596);
+    EXPECT_EQ(years[0].payment, years[0].interest + years[0].principal);
+    EXPECT_EQ(years[0].from, (YearMonth{2027, 4}));
+    EXPECT_EQ(years[0].to, (YearMonth{2028, 3}));
+    // Year 10 ends after month 120 and bonus 20.
+    EXPECT_EQ(years[9].balance, s.monthly.rows[119].balance + s.bonus.rows[19].balance);
+    EXPECT_EQ(years[9].balance, 18757112 + s.bonus.rows[19].balance);
+    EXPECT_EQ(years.back().balance, 0);
+
+    const std::int64_t sum = std::accumulate(years.begin(), years.end(), std::int64_t{0},
+                                             [](std::int64_t t, const YearlyRow& y) { return t + y.payment; });
+    EXPECT_EQ(sum, TotalsOf(s).payment);
+    // Each year's principal is what the balance fell by.
+    std::int64_t before = 30000000;
+    for (const YearlyRow& y : years) {
+        EXPECT_EQ(before - y.principal, y.balance) << "year " << y.year;
+        before = y.balance;
+    }
+}
+
+TEST(YearlyView, StopsAtTheLastYearWithAnInstalment)
+{
+    // Month 92 of 120 settles: the loan is repaid in year 8.
+    const Schedule s = BuildSchedule(Loan(CorporationBasic, 1, 0, 99.0, 99.0, 10));
+    ASSERT_TRUE(s.endedEarly());
+    const std::vector<YearlyRow> years = YearlyView(s, Calendar(2027, 1));
+    ASSERT_EQ(years.size(), 8u);
+    EXPECT_EQ(years.back().balance, 0);
+    EXPECT_EQ(MonthlyView(s, Calendar(2027, 1)).size(), 92u);
+
+    // A bonus part that runs on after the monthly part ends still shows.
+    const Schedule half = BuildSchedule(Loan(CorporationBasic, 1, 0.5, 99.0, 99.0, 5));
+    ASSERT_TRUE(half.monthly.endedEarly());
+    ASSERT_FALSE(half.bonus.endedEarly());
+    const std::vector<MonthlyViewRow> view = MonthlyView(half, Calendar(2027, 1));
+    EXPECT_EQ(view.size(), half.monthly.rows.size() + 10);
+    EXPECT_EQ(view.back().part, SchedulePartKind::Bonus);
+    EXPECT_EQ(view.back().row.number, 10);
+    EXPECT_EQ(YearlyView(half, Calendar(2027, 1)).size(), 5u);
+}
+
+TEST(CombinedYearlyView, AddsLoansYearByYear)
+{
+    const Schedule schedules[] = {
+        BuildSchedule(Loan(CorporationBasic, 2000, 400, 2.0, 3.0, 35)),
+        BuildSchedule(Loan(BankOther, 1000, 0, 1.2, 0.0, 20)),
+    };
+    const ScheduleCalendar calendar = Calendar(2027, 4);
+    const std::vector<YearlyRow> a = YearlyView(schedules[0], calendar);
+    const std::vector<YearlyRow> b = YearlyView(schedules[1], calendar);
+    const std::vector<YearlyRow> both = CombinedYearlyView(schedules, calendar);
+    ASSERT_EQ(both.size(), 35u);
+    EXPECT_EQ(both[11].payment, a[11].payment + b[11].payment);
+    EXPECT_EQ(both[11].balance, a[11].balance + b[11].balance);
+    EXPECT_EQ(both[19].interest, a[19].interest + b[19].interest);
+    // Past the bank loan's twenty years only the first loan pays.
+    EXPECT_EQ(both[20], a[20]);
+    EXPECT_EQ(both[34], a[34]);
+    EXPECT_TRUE(CombinedYearlyView({}, calendar).empty());
+}
+
+TEST(CompareWithWindow, GivesBothTotalsAndTheFirstYear)
+{
+    const LoanInput level = Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35);
+    const WindowComparison l = CompareWithWindow(BuildSchedule(level), ComputeRepayment(level).result);
+    EXPECT_EQ(l.scheduleTotal, 45313439);
+    EXPECT_EQ(l.windowTotal, 45313480);
+    EXPECT_EQ(l.totalDifference(), -41);
+    EXPECT_EQ(l.firstYearDifference(), 0);
+
+    // Equal principal: the totals agree, year 1 does not, since the window
+    // counts the first bonus instalment twice.
+    const LoanInput ep = Loan(EqualPrincipal, 3000, 600, 2.0, 3.0, 35);
+    const WindowComparison e = CompareWithWindow(BuildSchedule(ep), ComputeRepayment(ep).result);
+    EXPECT_EQ(e.totalDifference(), 0);
+    EXPECT_EQ(e.firstYear, 1449983);
+    EXPECT_EQ(e.windowAnnual, 1450841);
+}
+
+} // namespace
+} // namespace hn
