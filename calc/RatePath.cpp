@@ -1,0 +1,193 @@
+#include "calc/RatePath.h"
+
+#include "calc/DecimalText.h"
+#include "calc/Repayment.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace hn {
+
+namespace {
+
+double FromPercent(double percent) noexcept
+{
+    return percent * 0.01;
+}
+
+// Percent sums such as 0.1 + 0.2 land a hair off the figure a user would type;
+// a millionth of a percent is far below anything a rate field can state.
+double RoundPercent(double percent) noexcept
+{
+    return std::round(percent * 1e6) / 1e6;
+}
+
+std::string_view Trim(std::string_view s) noexcept
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+} // namespace
+
+RatePathCheck CheckRatePath(const RatePath& path) noexcept
+{
+    if (path.steps.empty())
+        return {RatePathProblem::Empty, 0};
+    for (std::size_t k = 0; k < path.steps.size(); ++k) {
+        const RateStep& s = path.steps[k];
+        const int step = static_cast<int>(k);
+        if (s.month < 1 || s.month > kMaxPathMonth)
+            return {RatePathProblem::MonthOutOfRange, step};
+        if (k == 0 && s.month != 1)
+            return {RatePathProblem::NoFirstMonth, step};
+        if (k > 0 && s.month == path.steps[k - 1].month)
+            return {RatePathProblem::MonthRepeated, step};
+        if (k > 0 && s.month < path.steps[k - 1].month)
+            return {RatePathProblem::MonthsNotRising, step};
+        if (!(s.rate >= kMinRate && s.rate <= kMaxRate))
+            return {RatePathProblem::RateOutOfRange, step};
+    }
+    return {};
+}
+
+std::string DescribeRatePathProblem(const RatePathCheck& check)
+{
+    const std::string entry = "entry " + std::to_string(check.step + 1) + " of the rate path";
+    switch (check.problem) {
+    case RatePathProblem::None:
+        return {};
+    case RatePathProblem::Empty:
+        return "the rate path has no entry";
+    case RatePathProblem::NoFirstMonth:
+        return "the rate path must give the rate of month 1";
+    case RatePathProblem::MonthOutOfRange:
+        return entry + ": the month must be a whole number from 1 to " + std::to_string(kMaxPathMonth);
+    case RatePathProblem::MonthRepeated:
+        return entry + ": the month is given twice";
+    case RatePathProblem::MonthsNotRising:
+        return entry + ": the months must rise";
+    case RatePathProblem::RateOutOfRange:
+        return entry + ": the rate must be from 0.001 to 99 percent";
+    case RatePathProblem::BadText:
+        return entry + ": expected month:percent, as in 13:1.5";
+    }
+    return {};
+}
+
+double RateAt(const RatePath& path, int month) noexcept
+{
+    // Paths are short (a change every 6 months over 99 years is 198 steps);
+    // the scenario loop walks them in order instead of calling this per month.
+    auto it = std::upper_bound(path.steps.begin(), path.steps.end(), month,
+                               [](int m, const RateStep& s) { return m < s.month; });
+    if (it == path.steps.begin())
+        return path.steps.front().rate;
+    return std::prev(it)->rate;
+}
+
+RatePath FlatRatePath(double percent)
+{
+    return RatePath{{{1, FromPercent(percent)}}};
+}
+
+RatePath RiseOnceRatePath(double percent, double risePercent, int month)
+{
+    RatePath path = FlatRatePath(percent);
+    if (month > 1 && risePercent != 0.0)
+        path.steps.push_back({month, FromPercent(RoundPercent(percent + risePercent))});
+    return path;
+}
+
+RatePath RiseEveryRatePath(double percent, double risePercent, int everyYears, double capPercent,
+                           int months)
+{
+    RatePath path = FlatRatePath(percent);
+    if (everyYears < 1 || !(risePercent > 0.0) || !(capPercent > percent))
+        return path;
+    const int every = std::min(everyYears, kMaxPathMonth) * 12;
+    const int last = std::min(months, kMaxPathMonth);
+    for (int k = 1; k * every + 1 <= last; ++k) {
+        const double p = std::min(RoundPercent(percent + k * risePercent), capPercent);
+        path.steps.push_back({k * every + 1, FromPercent(p)});
+        if (p >= capPercent)
+            break;
+    }
+    return path;
+}
+
+RatePathParse ParseRatePath(std::string_view text)
+{
+    RatePathParse out;
+    std::vector<RateStep> steps;
+    int entry = 0;
+    std::size_t pos = 0;
+    const auto fail = [&](RatePathProblem problem) {
+        out.path = {};
+        out.check = {problem, entry};
+        return out;
+    };
+    while (true) {
+        const std::size_t comma = text.find(',', pos);
+        const std::string_view item =
+            Trim(text.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos));
+        const std::size_t colon = item.find(':');
+        if (colon == std::string_view::npos)
+            return fail(RatePathProblem::BadText);
+        const std::string_view monthText = Trim(item.substr(0, colon));
+        int month = 0;
+        const auto [end, ec] = std::from_chars(monthText.data(), monthText.data() + monthText.size(), month);
+        if (monthText.empty() || ec == std::errc::invalid_argument || end != monthText.data() + monthText.size())
+            return fail(RatePathProblem::BadText);
+        if (ec == std::errc::result_out_of_range || month < 1 || month > kMaxPathMonth)
+            return fail(RatePathProblem::MonthOutOfRange);
+        const auto percent = ParseDecimal(item.substr(colon + 1));
+        if (!percent)
+            return fail(RatePathProblem::BadText);
+        steps.push_back({month, FromPercent(*percent)});
+        ++entry;
+        if (comma == std::string_view::npos)
+            break;
+        pos = comma + 1;
+    }
+
+    // Sorted by month, remembering each step's entry so that a problem names
+    // the entry the user typed.
+    std::vector<int> order(steps.size());
+    for (std::size_t k = 0; k < order.size(); ++k)
+        order[k] = static_cast<int>(k);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return steps[a].month < steps[b].month; });
+    RatePath path;
+    for (int k : order)
+        path.steps.push_back(steps[k]);
+    RatePathCheck check = CheckRatePath(path);
+    if (!check.ok()) {
+        entry = order[check.step];
+        return fail(check.problem);
+    }
+    out.path = std::move(path);
+    return out;
+}
+
+std::string FormatRatePath(const RatePath& path)
+{
+    std::string text;
+    for (const RateStep& s : path.steps) {
+        if (!text.empty())
+            text += ',';
+        // The percent figure that reads back as this very rate, when there is a
+        // short one; otherwise the exact quotient.
+        const double percent = s.rate / 0.01;
+        const double rounded = RoundPercent(percent);
+        text += std::to_string(s.month) + ':' +
+                FormatDecimal(FromPercent(rounded) == s.rate ? rounded : percent);
+    }
+    return text;
+}
+
+} // namespace hn
