@@ -26,6 +26,8 @@ class RateWalker {
 public:
     RateWalker(const RatePath& path, int monthsApart) : path_(path), monthsApart_(monthsApart) {}
 
+    double StartRate() const noexcept { return path_.steps.front().rate; }
+
     double YearlyRateOf(int number) noexcept
     {
         const int month = number * monthsApart_;
@@ -64,7 +66,9 @@ struct Runner {
     {
         double balance = shape.amount;
         double unpaid = 0.0;
-        double rate = rates.YearlyRateOf(1);
+        // The instalment is set when the loan starts, at the rate of month 1;
+        // a bonus part's first instalment (month 6) may already pay another.
+        double rate = rates.StartRate();
         double payment = AnnuityPayment(balance, rate * shape.periodFactor, shape.count);
         double rateWhenSet = rate;
         bool capped = false;
@@ -175,6 +179,7 @@ ScenarioSchedule BuildScenarioSchedule(const ScenarioInput& in)
         ScenarioPart& out = part == &monthly ? s.monthly : s.bonus;
         if (part->amount == 0.0)
             continue;
+        out.term = part->count;
         out.rows.reserve(part->count);
         Runner run{*part, RateWalker(in.path, part->monthsApart), out};
         exact = exact && (family == RepaymentFamily::EqualPrincipal ? run.RunEqualPrincipal()

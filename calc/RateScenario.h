@@ -70,6 +70,7 @@ struct ScenarioRow {
 
 struct ScenarioPart {
     std::vector<ScenarioRow> rows;
+    int term = 0; // instalments the term holds; rows end sooner when an instalment settles early
     // Extra facts of the rules, for the summary and the warnings.
     std::int64_t unpaidSettledAtEnd = 0; // unpaid interest carried into the last instalment
     int negativeAmortisationAt = 0;      // first review at which balance + unpaid exceeded its value

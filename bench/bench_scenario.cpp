@@ -1,0 +1,46 @@
+// One rate scenario over 35 years with the rate changing every 6 months (70
+// changes), the worked loan: 3,000 万円 with 600 in bonus instalments. The
+// schedule, its summary and its warnings: what the planning window computes
+// per scenario.
+#include "calc/RateScenario.h"
+#include "calc/ScenarioSummary.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+hn::ScenarioInput HalfYearlyChanges(hn::RepaymentMethod method, hn::ReviewRule review)
+{
+    hn::ScenarioInput in;
+    in.loan.method = method;
+    in.loan.loanYen = 30000000.0;
+    in.loan.bonusYen = 6000000.0;
+    in.loan.normalYen = 24000000.0;
+    in.loan.periodYears = 35;
+    in.review = review;
+    // Up and down around a rising trend, so that reviews cap and unpaid
+    // interest arises.
+    in.path = hn::FlatRatePath(0.5);
+    for (int k = 1; k < 70; ++k)
+        in.path.steps.push_back({6 * k + 1, (0.5 + 0.1 * k + (k % 2 ? 0.4 : 0.0)) * 0.01});
+    return in;
+}
+
+void Scenario(benchmark::State& state, hn::RepaymentMethod method, hn::ReviewRule review)
+{
+    const hn::ScenarioInput in = HalfYearlyChanges(method, review);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(in);
+        hn::ScenarioSchedule s = hn::BuildScenarioSchedule(in);
+        hn::ScenarioSummary sum = hn::SummariseScenario(s);
+        auto warnings = hn::ScenarioWarnings(s, sum);
+        benchmark::DoNotOptimize(s);
+        benchmark::DoNotOptimize(warnings);
+    }
+}
+
+BENCHMARK_CAPTURE(Scenario, Level_FiveYear125, hn::BankOther, hn::ReviewRule::FiveYear125)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Scenario, Level_EveryChange, hn::BankOther, hn::ReviewRule::EveryChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Scenario, EqualPrincipal, hn::EqualPrincipal, hn::ReviewRule::FiveYear125)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,100 @@
+#include "calc/ScenarioSummary.h"
+
+#include "calc/AmountText.h"
+
+#include <algorithm>
+
+namespace hn {
+
+namespace {
+
+std::string Yen(std::int64_t v)
+{
+    return InsertSeparators(std::to_string(v), 3, ',') + "円";
+}
+
+// Largest payment but the last, and the last.
+void Peaks(const ScenarioPart& part, std::int64_t& peak, std::int64_t& last)
+{
+    const auto& rows = part.rows;
+    if (rows.empty())
+        return;
+    last = rows.back().payment;
+    for (std::size_t k = 0; k + 1 < rows.size(); ++k)
+        peak = std::max(peak, rows[k].payment);
+    if (rows.size() == 1)
+        peak = last;
+}
+
+} // namespace
+
+ScenarioSummary SummariseScenario(const ScenarioSchedule& schedule)
+{
+    ScenarioSummary s;
+    for (const ScenarioPart* part : {&schedule.monthly, &schedule.bonus}) {
+        for (const ScenarioRow& r : part->rows) {
+            s.totalRepaid += r.payment;
+            s.totalInterest += r.interest;
+        }
+        s.unpaidAtEnd += part->unpaidSettledAtEnd;
+        if (!part->rows.empty() && static_cast<int>(part->rows.size()) < part->term)
+            s.endsEarly = true;
+    }
+    Peaks(schedule.monthly, s.peakMonthly, s.lastMonthly);
+    Peaks(schedule.bonus, s.peakBonus, s.lastBonus);
+
+    const int monthlyEnd = static_cast<int>(schedule.monthly.rows.size());
+    const int bonusEnd = 6 * static_cast<int>(schedule.bonus.rows.size());
+    s.endMonth = std::max(monthlyEnd, bonusEnd);
+    s.endYear = (s.endMonth + 11) / 12;
+
+    // Month by month, each part's unpaid interest as it stands at the month's end.
+    for (int m = 1; m <= s.endMonth; ++m) {
+        std::int64_t unpaid = 0;
+        if (m <= monthlyEnd)
+            unpaid += schedule.monthly.rows[m - 1].unpaid;
+        const int bonusDone = std::min(m / 6, static_cast<int>(schedule.bonus.rows.size()));
+        if (bonusDone > 0)
+            unpaid += schedule.bonus.rows[bonusDone - 1].unpaid;
+        if (unpaid > 0)
+            ++s.monthsWithUnpaid;
+        s.largestUnpaid = std::max(s.largestUnpaid, unpaid);
+    }
+    return s;
+}
+
+std::vector<ScenarioWarning> ScenarioWarnings(const ScenarioSchedule& schedule, const ScenarioSummary& summary)
+{
+    std::vector<ScenarioWarning> out;
+    if (summary.unpaidAtEnd > 0) {
+        ScenarioWarning w;
+        w.kind = ScenarioWarningKind::UnpaidLeft;
+        w.yen = summary.unpaidAtEnd;
+        w.text = "未払利息が残ります: 最終回に" + Yen(w.yen) + "をまとめて支払います。";
+        out.push_back(w);
+    } else if (summary.largestUnpaid > 0) {
+        ScenarioWarning w;
+        w.kind = ScenarioWarningKind::UnpaidCleared;
+        w.yen = summary.largestUnpaid;
+        w.text = "返済額が利息に届かない月があります: 未払利息は最大" + Yen(w.yen) + " (" +
+                 std::to_string(summary.monthsWithUnpaid) + "か月)。";
+        out.push_back(w);
+    }
+    for (const ScenarioPart* part : {&schedule.monthly, &schedule.bonus}) {
+        if (part->negativeAmortisationAt == 0)
+            continue;
+        ScenarioWarning w;
+        w.kind = ScenarioWarningKind::NegativeAmortisation;
+        w.bonusPart = part == &schedule.bonus;
+        w.at = part->negativeAmortisationAt;
+        w.yen = part->owedAt;
+        w.before = part->owedBefore;
+        w.text = std::string(w.bonusPart ? "ﾎﾞｰﾅｽ" : "毎月") + "返済の第" + std::to_string(w.at) +
+                 "回の見直しで、残高と未払利息の合計" + Yen(w.yen) + "が前回の見直し時の" + Yen(w.before) +
+                 "を上回っています (返済しても借入残高が増えています)。";
+        out.push_back(w);
+    }
+    return out;
+}
+
+} // namespace hn

@@ -1,0 +1,52 @@
+#pragma once
+// What a rate scenario costs, in the figures a borrower compares scenarios by,
+// and the warnings it deserves.
+#include "calc/RateScenario.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace hn {
+
+struct ScenarioSummary {
+    std::int64_t totalRepaid = 0;   // every payment, both parts
+    std::int64_t totalInterest = 0; // every interest paid, both parts (unpaid interest settled included)
+    // The highest regular instalment: the largest payment of a part except its
+    // settling last one, which is given on its own below.
+    std::int64_t peakMonthly = 0;
+    std::int64_t peakBonus = 0;
+    std::int64_t lastMonthly = 0; // the last payment of each part (0 for a part with no rows)
+    std::int64_t lastBonus = 0;
+    // Months at whose end some unpaid interest is carried (either part; a bonus
+    // part's unpaid interest counts from its instalment's month to the next).
+    int monthsWithUnpaid = 0;
+    std::int64_t largestUnpaid = 0; // the most unpaid interest carried at one time, both parts together
+    std::int64_t unpaidAtEnd = 0;   // carried into the last instalments and settled by them
+    int endMonth = 0;               // month of the last instalment of either part
+    int endYear = 0;                // loan year of that month (1-based)
+    bool endsEarly = false;         // some part settled before its term
+};
+
+ScenarioSummary SummariseScenario(const ScenarioSchedule& schedule);
+
+enum class ScenarioWarningKind {
+    UnpaidLeft,           // unpaid interest is still owed when the last instalment comes
+    UnpaidCleared,        // unpaid interest arose but later instalments paid it off
+    NegativeAmortisation, // at a review more was owed than at the review before
+};
+
+struct ScenarioWarning {
+    ScenarioWarningKind kind = ScenarioWarningKind::UnpaidLeft;
+    bool bonusPart = false; // NegativeAmortisation: which part
+    int at = 0;             // NegativeAmortisation: the review's instalment number
+    std::int64_t yen = 0;   // UnpaidLeft: the amount; UnpaidCleared: the largest amount;
+                            // NegativeAmortisation: owed at that review
+    std::int64_t before = 0; // NegativeAmortisation: owed at the review before
+    std::string text;        // the message the user reads
+};
+
+// In the order above; none for a scenario that repays as planned.
+std::vector<ScenarioWarning> ScenarioWarnings(const ScenarioSchedule& schedule, const ScenarioSummary& summary);
+
+} // namespace hn
