@@ -8,17 +8,21 @@ namespace hn {
 
 namespace {
 
-// Doubles hold every whole number of yen exactly up to here.
-constexpr double kExactLimit = 9007199254740992.0; // 2^53
+constexpr double kExactLimit = static_cast<double>(kMaxExactYen);
+
+bool IsWholeYen(double v) noexcept
+{
+    return std::isfinite(v) && std::trunc(v) == v;
+}
 
 // How one part runs: the monthly part charges the yearly rate x 1/12 each
 // month, the bonus part half the yearly rate every sixth month.
 struct PartShape {
     double amount = 0.0;
-    int count = 0;            // instalments over the term
-    int monthsApart = 1;      // months between two instalments
+    int count = 0;             // instalments over the term
+    int monthsApart = 1;       // months between two instalments
     double periodFactor = 0.0; // yearly rate -> rate per instalment
-    int reviewEvery = 0;       // instalments between two reviews
+    int reviewEvery = 0;       // instalments between two five-year reviews
 };
 
 // The rate of instalment after instalment, walking the path once.
@@ -42,53 +46,56 @@ private:
     std::size_t next_ = 1; // the first step is always at month 1
 };
 
-// Figures leave the loop as whole yen; the loop keeps them in doubles, as the
-// engine does, and checks they stay below 2^53 before they are converted.
+// The loop keeps money in doubles of whole yen, as the engine does; rows take
+// them as 64-bit integers. Every figure stays below the running total of
+// payments, which is checked against the exact range before the result is used
+// (and stays far below 2^63 on the way: the balance never grows and unpaid
+// interest is at most the interest of the term).
 std::int64_t Yen(double v) noexcept
 {
     return static_cast<std::int64_t>(v);
 }
 
-struct Runner {
-    const PartShape& shape;
-    RateWalker rates;
-    ScenarioPart& out;
-    double total = 0.0; // every payment so far, for the exactness check
-
-    void Emit(int number, double payment, double interest, double principal, double balance, double rate,
-              double unpaid)
+class PartRunner {
+public:
+    PartRunner(const PartShape& shape, const RatePath& path, SchedulePart& part, ScenarioPartFacts& facts)
+        : shape_(shape), rates_(path, shape.monthsApart), part_(part), facts_(facts)
     {
-        total += payment;
-        out.rows.push_back({number, Yen(payment), Yen(interest), Yen(principal), Yen(balance), rate, Yen(unpaid)});
+        part_.loanYen = Yen(shape.amount);
+        part_.termCount = shape.amount != 0.0 ? shape.count : 0;
+        part_.rows.clear();
+        part_.rows.reserve(static_cast<std::size_t>(part_.termCount));
     }
 
+    // Level payment under the review rule; false when a figure leaves the
+    // exact range.
     bool RunLevel(ReviewRule review, UnpaidSettlement settlement)
     {
-        double balance = shape.amount;
+        double balance = shape_.amount;
         double unpaid = 0.0;
         // The instalment is set when the loan starts, at the rate of month 1;
         // a bonus part's first instalment (month 6) may already pay another.
-        double rate = rates.StartRate();
-        double payment = AnnuityPayment(balance, rate * shape.periodFactor, shape.count);
+        double rate = rates_.StartRate();
+        double payment = AnnuityPayment(balance, rate * shape_.periodFactor, shape_.count);
         double rateWhenSet = rate;
         bool capped = false;
         double owedAtLastReview = balance;
 
-        for (int k = 1; k <= shape.count; ++k) {
-            rate = rates.YearlyRateOf(k);
-            const double i = rate * shape.periodFactor;
-            const double left = shape.count - k + 1;
+        for (int k = 1; k <= shape_.count; ++k) {
+            rate = rates_.YearlyRateOf(k);
+            const double i = rate * shape_.periodFactor;
+            const double left = shape_.count - k + 1;
             if (review == ReviewRule::EveryChange) {
                 if (rate != rateWhenSet) {
                     payment = AnnuityPayment(balance, i, left);
                     rateWhenSet = rate;
                 }
-            } else if (k > 1 && (k - 1) % shape.reviewEvery == 0) {
+            } else if (k > 1 && (k - 1) % shape_.reviewEvery == 0) {
                 const double owed = balance + unpaid;
-                if (owed > owedAtLastReview && out.negativeAmortisationAt == 0) {
-                    out.negativeAmortisationAt = k;
-                    out.owedBefore = Yen(owedAtLastReview);
-                    out.owedAt = Yen(owed);
+                if (owed > owedAtLastReview && facts_.negativeAmortisationAt == 0) {
+                    facts_.negativeAmortisationAt = k;
+                    facts_.owedBefore = Yen(owedAtLastReview);
+                    facts_.owedAt = Yen(owed);
                 }
                 owedAtLastReview = owed;
                 if (rate != rateWhenSet || capped) {
@@ -104,43 +111,58 @@ struct Runner {
             // What the instalment owes before any principal: the month's
             // interest, and under PayFirst the unpaid interest ahead of it.
             const double due = interest + (settlement == UnpaidSettlement::PayFirst ? unpaid : 0.0);
-            if (k == shape.count || payment - due >= balance) {
-                // The last instalment (or one that would repay more than is
+            if (k == shape_.count || payment - due >= balance) {
+                // The last instalment (or one that would repay at least what is
                 // owed) settles everything: balance, interest, unpaid interest.
-                out.unpaidSettledAtEnd = Yen(unpaid);
-                Emit(k, balance + interest + unpaid, interest + unpaid, balance, 0.0, rate, 0.0);
+                facts_.unpaidSettledAtEnd = Yen(unpaid);
+                Emit(k, balance + interest + unpaid, interest, balance, 0.0, rate, 0.0);
                 break;
             }
             if (payment >= due) {
                 const double principal = payment - due;
                 unpaid -= due - interest; // all of it under PayFirst, nothing otherwise
                 balance -= principal;
-                Emit(k, payment, due, principal, balance, rate, unpaid);
+                Emit(k, payment, interest, principal, balance, rate, unpaid);
             } else {
                 // Under either settlement what is left unpaid grows by the
                 // month's interest the instalment did not cover.
                 unpaid += interest - payment;
-                Emit(k, payment, payment, 0.0, balance, rate, unpaid);
+                Emit(k, payment, interest, 0.0, balance, rate, unpaid);
             }
         }
-        return total < kExactLimit;
+        return total_ <= kExactLimit;
     }
 
+    // Equal principal: the engine's share every time, the interest at the rate
+    // in force; the last instalment repays what the floored shares left over.
     bool RunEqualPrincipal()
     {
-        // The engine's share; what the floor leaves over goes with the last
-        // instalment, as the last instalment repays the whole balance.
-        const double share = std::floor(shape.amount / shape.count);
-        double balance = shape.amount;
-        for (int k = 1; k <= shape.count; ++k) {
-            const double rate = rates.YearlyRateOf(k);
-            const double interest = std::floor(balance * (rate * shape.periodFactor));
-            const double principal = k == shape.count ? balance : share;
+        const double share = std::floor(shape_.amount / shape_.count);
+        double balance = shape_.amount;
+        for (int k = 1; k <= shape_.count; ++k) {
+            const double rate = rates_.YearlyRateOf(k);
+            const double interest = std::floor(balance * (rate * shape_.periodFactor));
+            const double principal = k == shape_.count ? balance : share;
             balance -= principal;
             Emit(k, principal + interest, interest, principal, balance, rate, 0.0);
         }
-        return total < kExactLimit;
+        return total_ <= kExactLimit;
     }
+
+private:
+    void Emit(int number, double payment, double interest, double principal, double balance, double rate,
+              double unpaid)
+    {
+        total_ += payment;
+        part_.rows.push_back(
+            {number, Yen(payment), Yen(interest), Yen(principal), Yen(balance), rate, Yen(unpaid)});
+    }
+
+    const PartShape& shape_;
+    RateWalker rates_;
+    SchedulePart& part_;
+    ScenarioPartFacts& facts_;
+    double total_ = 0.0;
 };
 
 } // namespace
@@ -148,11 +170,12 @@ struct Runner {
 ScenarioSchedule BuildScenarioSchedule(const ScenarioInput& in)
 {
     ScenarioSchedule s;
+    s.schedule.method = in.loan.method;
     // The loan's own checks, with a rate the engine accepts in place of the
     // path's (checked on its own below).
     LoanInput loan = in.loan;
     loan.rate1 = loan.rate2 = kMaxRate;
-    if (!IsComputable(loan)) {
+    if (!IsComputable(loan) || !IsWholeYen(loan.normalYen) || !IsWholeYen(loan.bonusYen)) {
         s.status = ScenarioStatus::InvalidLoan;
         return s;
     }
@@ -165,33 +188,38 @@ ScenarioSchedule BuildScenarioSchedule(const ScenarioInput& in)
         s.status = ScenarioStatus::InvalidPath;
         return s;
     }
-    if (!(loan.loanYen < kExactLimit)) {
-        s.status = ScenarioStatus::BeyondExact;
+    if (!(loan.normalYen + loan.bonusYen <= kExactLimit)) {
+        s.status = ScenarioStatus::BeyondExactRange;
+        s.schedule.status = ScheduleStatus::BeyondExactRange;
         return s;
     }
 
     const int years = static_cast<int>(loan.periodYears);
+    s.schedule.periodYears = years;
     const PartShape monthly{loan.normalYen, 12 * years, 1, kMonthlyRateFactor, kReviewEveryMonths};
     const PartShape bonus{loan.bonusYen, 2 * years, 6, 0.5, kReviewEveryBonus};
 
     bool exact = true;
-    for (const auto* part : {&monthly, &bonus}) {
-        ScenarioPart& out = part == &monthly ? s.monthly : s.bonus;
-        if (part->amount == 0.0)
+    for (const PartShape* shape : {&monthly, &bonus}) {
+        const bool isMonthly = shape == &monthly;
+        PartRunner run(*shape, in.path, isMonthly ? s.schedule.monthly : s.schedule.bonus,
+                       isMonthly ? s.monthly : s.bonus);
+        if (shape->amount == 0.0)
             continue;
-        out.term = part->count;
-        out.rows.reserve(part->count);
-        Runner run{*part, RateWalker(in.path, part->monthsApart), out};
         exact = exact && (family == RepaymentFamily::EqualPrincipal ? run.RunEqualPrincipal()
                                                                     : run.RunLevel(in.review, in.unpaid));
     }
-    if (!exact) {
+    if (!exact || !(static_cast<double>(TotalsOf(s.schedule).payment) <= kExactLimit)) {
+        s.schedule.monthly.rows.clear();
+        s.schedule.bonus.rows.clear();
         s.monthly = {};
         s.bonus = {};
-        s.status = ScenarioStatus::BeyondExact;
+        s.status = ScenarioStatus::BeyondExactRange;
+        s.schedule.status = ScheduleStatus::BeyondExactRange;
         return s;
     }
     s.status = ScenarioStatus::Ok;
+    s.schedule.status = ScheduleStatus::Ok;
     return s;
 }
 

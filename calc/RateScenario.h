@@ -16,9 +16,9 @@
 // period's interest floored.
 #include "calc/RatePath.h"
 #include "calc/Repayment.h"
+#include "calc/Schedule.h"
 
 #include <cstdint>
-#include <vector>
 
 namespace hn {
 
@@ -57,42 +57,38 @@ struct ScenarioInput {
     UnpaidSettlement unpaid = UnpaidSettlement::CarryToEnd;
 };
 
-// One instalment of a scenario.
-struct ScenarioRow {
-    int number = 0;             // 1-based within its part
-    std::int64_t payment = 0;   // interest + principal
-    std::int64_t interest = 0;  // interest paid with this instalment, unpaid interest settled included
-    std::int64_t principal = 0;
-    std::int64_t balance = 0;   // after this instalment
-    double yearlyRate = 0.0;    // the rate in force for this instalment, fraction per year
-    std::int64_t unpaid = 0;    // unpaid interest carried after this instalment
-};
-
-struct ScenarioPart {
-    std::vector<ScenarioRow> rows;
-    int term = 0; // instalments the term holds; rows end sooner when an instalment settles early
-    // Extra facts of the rules, for the summary and the warnings.
+// What the rules did to one part, beyond its rows.
+struct ScenarioPartFacts {
     std::int64_t unpaidSettledAtEnd = 0; // unpaid interest carried into the last instalment
-    int negativeAmortisationAt = 0;      // first review at which balance + unpaid exceeded its value
-                                         // at the review before (instalment number), 0 when none
-    std::int64_t owedBefore = 0;         // balance + unpaid at the review before that one
-    std::int64_t owedAt = 0;             // balance + unpaid at that review
+    // The first review (instalment number) at which balance + unpaid interest
+    // exceeded its value at the review before (the loan itself before the
+    // first review); 0 when none did. Only the five-year rule can get there.
+    int negativeAmortisationAt = 0;
+    std::int64_t owedBefore = 0; // balance + unpaid at the review before that one
+    std::int64_t owedAt = 0;     // balance + unpaid at that review
 };
 
 enum class ScenarioStatus {
     Ok,
-    InvalidLoan,       // outside the engine's domain (IsComputable, rates aside)
-    ReducedFamily,     // a method with reduced early instalments
-    InvalidPath,       // see CheckRatePath
-    BeyondExact,       // some figure beyond 2^53 yen, where doubles stop being exact
+    InvalidLoan,      // outside the engine's domain (rates aside), or not whole yen (see WholeYenInput)
+    ReducedFamily,    // a method with reduced early instalments
+    InvalidPath,      // see CheckRatePath
+    BeyondExactRange, // some figure beyond kMaxExactYen
 };
 
 struct ScenarioSchedule {
     ScenarioStatus status = ScenarioStatus::InvalidLoan;
-    ScenarioPart monthly;
-    ScenarioPart bonus; // no rows without a bonus part
+    // The rows in the form the schedule window, its checks and its export take:
+    // each row's interest is the interest charged for its period, its unpaid
+    // interest what is carried after it. Ok exactly when status is Ok.
+    Schedule schedule;
+    ScenarioPartFacts monthly;
+    ScenarioPartFacts bonus;
+
+    bool ok() const noexcept { return status == ScenarioStatus::Ok; }
 };
 
+// The loan's amounts must be whole yen (pass the loan through WholeYenInput).
 ScenarioSchedule BuildScenarioSchedule(const ScenarioInput& in);
 
 } // namespace hn

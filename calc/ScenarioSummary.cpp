@@ -14,7 +14,7 @@ std::string Yen(std::int64_t v)
 }
 
 // Largest payment but the last, and the last.
-void Peaks(const ScenarioPart& part, std::int64_t& peak, std::int64_t& last)
+void Peaks(const SchedulePart& part, std::int64_t& peak, std::int64_t& last)
 {
     const auto& rows = part.rows;
     if (rows.empty())
@@ -31,20 +31,18 @@ void Peaks(const ScenarioPart& part, std::int64_t& peak, std::int64_t& last)
 ScenarioSummary SummariseScenario(const ScenarioSchedule& schedule)
 {
     ScenarioSummary s;
-    for (const ScenarioPart* part : {&schedule.monthly, &schedule.bonus}) {
-        for (const ScenarioRow& r : part->rows) {
-            s.totalRepaid += r.payment;
-            s.totalInterest += r.interest;
-        }
-        s.unpaidAtEnd += part->unpaidSettledAtEnd;
-        if (!part->rows.empty() && static_cast<int>(part->rows.size()) < part->term)
-            s.endsEarly = true;
-    }
-    Peaks(schedule.monthly, s.peakMonthly, s.lastMonthly);
-    Peaks(schedule.bonus, s.peakBonus, s.lastBonus);
+    const SchedulePart& monthly = schedule.schedule.monthly;
+    const SchedulePart& bonus = schedule.schedule.bonus;
+    const ScheduleTotals totals = TotalsOf(schedule.schedule);
+    s.totalRepaid = totals.payment;
+    s.totalInterest = totals.interest;
+    s.unpaidAtEnd = schedule.monthly.unpaidSettledAtEnd + schedule.bonus.unpaidSettledAtEnd;
+    s.endsEarly = schedule.schedule.endedEarly();
+    Peaks(monthly, s.peakMonthly, s.lastMonthly);
+    Peaks(bonus, s.peakBonus, s.lastBonus);
 
-    const int monthlyEnd = static_cast<int>(schedule.monthly.rows.size());
-    const int bonusEnd = 6 * static_cast<int>(schedule.bonus.rows.size());
+    const int monthlyEnd = static_cast<int>(monthly.rows.size());
+    const int bonusEnd = 6 * static_cast<int>(bonus.rows.size());
     s.endMonth = std::max(monthlyEnd, bonusEnd);
     s.endYear = (s.endMonth + 11) / 12;
 
@@ -52,10 +50,10 @@ ScenarioSummary SummariseScenario(const ScenarioSchedule& schedule)
     for (int m = 1; m <= s.endMonth; ++m) {
         std::int64_t unpaid = 0;
         if (m <= monthlyEnd)
-            unpaid += schedule.monthly.rows[m - 1].unpaid;
-        const int bonusDone = std::min(m / 6, static_cast<int>(schedule.bonus.rows.size()));
+            unpaid += monthly.rows[m - 1].unpaidInterest;
+        const int bonusDone = std::min(m / 6, static_cast<int>(bonus.rows.size()));
         if (bonusDone > 0)
-            unpaid += schedule.bonus.rows[bonusDone - 1].unpaid;
+            unpaid += bonus.rows[bonusDone - 1].unpaidInterest;
         if (unpaid > 0)
             ++s.monthsWithUnpaid;
         s.largestUnpaid = std::max(s.largestUnpaid, unpaid);
@@ -80,7 +78,7 @@ std::vector<ScenarioWarning> ScenarioWarnings(const ScenarioSchedule& schedule, 
                  std::to_string(summary.monthsWithUnpaid) + "か月)。";
         out.push_back(w);
     }
-    for (const ScenarioPart* part : {&schedule.monthly, &schedule.bonus}) {
+    for (const ScenarioPartFacts* part : {&schedule.monthly, &schedule.bonus}) {
         if (part->negativeAmortisationAt == 0)
             continue;
         ScenarioWarning w;
