@@ -57,17 +57,16 @@ struct Rates {
 
 Rates PeriodRates(const LoanInput& in) noexcept
 {
-    return {in.rate1 * kMonthlyRateFactor, in.rate2 * kMonthlyRateFactor,
-            in.rate1 * 0.5, in.rate2 * 0.5,
+    return {MonthlyRate(in.rate1), MonthlyRate(in.rate2),
+            HalfYearRate(in.rate1), HalfYearRate(in.rate2),
             in.periodYears * 12.0, in.periodYears * 2.0};
 }
 
 // Basis of the required income for the level and reduced families: sixty
 // level instalments of the whole loan at the first rate.
-double LevelIncomeBasis(const LoanInput& in, const Rates& r) noexcept
+double LevelIncomeBasis(const LoanInput& in) noexcept
 {
-    const double f1 = AnnuityFactor(r.i1, r.n);
-    return std::floor(in.loanYen * f1) * 60;
+    return WholeLoanMonthly(in.loanYen, in.rate1, in.periodYears) * 60;
 }
 
 void PlanLevel(const LoanInput& in, const Rates& r, RepaymentPlan& p) noexcept
@@ -298,6 +297,11 @@ double AnnuityPayment(double amount, double i, double m) noexcept
     return std::floor(amount * AnnuityFactor(i, m));
 }
 
+double WholeLoanMonthly(double amountYen, double yearlyRate, double periodYears) noexcept
+{
+    return AnnuityPayment(amountYen, MonthlyRate(yearlyRate), periodYears * 12.0);
+}
+
 double RollBalance(double balance, double i, double payment, int k) noexcept
 {
     return RollBalanceLoop(balance, i, payment, k);
@@ -339,7 +343,7 @@ RepaymentOutcome ComputeRepayment(const LoanInput& in) noexcept
     if (family == RepaymentFamily::EqualPrincipal)
         ComputeEqualPrincipal(in, r, plan, d);
     else
-        d.incomeBasis = LevelIncomeBasis(in, r);
+        d.incomeBasis = LevelIncomeBasis(in);
 
     for (int b = 0; b < 3; ++b) {
         if (d.monthly[b] < 0.0 || d.bonus[b] < 0.0) {

@@ -80,11 +80,21 @@ RepaymentOutcome ComputeRepayment(const LoanInput& in) noexcept;
 // The double nearest 1/12: monthly rates are the yearly rate times this.
 inline constexpr double kMonthlyRateFactor = 0.08333333333333333;
 
+// The period rates of a yearly rate, formed as every part of the engine forms
+// them: the monthly rate is multiplied by the constant, not divided by 12.
+constexpr double MonthlyRate(double yearlyRate) noexcept { return yearlyRate * kMonthlyRateFactor; }
+constexpr double HalfYearRate(double yearlyRate) noexcept { return yearlyRate * 0.5; }
+
 // (g * i) / (g - 1) with g = (1 + i)^m: the level instalment per yen.
 double AnnuityFactor(double i, double m) noexcept;
 
 // floor(amount * AnnuityFactor(i, m)): the level instalment in whole yen.
 double AnnuityPayment(double amount, double i, double m) noexcept;
+
+// The whole amount as one level loan repaid monthly over the whole period:
+// AnnuityPayment(amountYen, MonthlyRate(yearlyRate), 12 * periodYears). The
+// basis of the required income, and the instalment lenders screen a loan by.
+double WholeLoanMonthly(double amountYen, double yearlyRate, double periodYears) noexcept;
 
 // The balance left after k instalments of `payment`; each period's interest is
 // floored to whole yen and only the principal share reduces the balance.

@@ -1,7 +1,7 @@
 #include "summary/SlotTable.h"
 
 #include "calc/DecimalText.h"
-#include "summary/RatioText.h"
+#include "calc/RatioText.h"
 
 #include <cmath>
 #include <numeric>

@@ -1,5 +1,5 @@
 // The figures under the slots: ratio text, required income, ratio bands, gauge position.
-#include "summary/RatioText.h"
+#include "calc/RatioText.h"
 #include "summary/SummaryTotals.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "summary/RatioText.h"
+#include "calc/RatioText.h"
 
 #include <charconv>
 #include <cmath>
