@@ -77,18 +77,18 @@ TEST(RatePathPresets, BuildWhatTheirNamesSay)
 
 TEST(RateCalendarLabels, AprilAndOctoberRatesPaidFromJulyAndJanuary)
 {
-    const CalendarMonth first{2026, 12};
-    EXPECT_EQ(CalendarMonthOf(first, 1), (CalendarMonth{2026, 12}));
-    EXPECT_EQ(CalendarMonthOf(first, 2), (CalendarMonth{2027, 1}));
-    EXPECT_EQ(CalendarMonthOf(first, 61), (CalendarMonth{2031, 12}));
-    EXPECT_EQ(RateSettingFor({2027, 1}), (RateSettingDate{2026, 10}));
-    EXPECT_EQ(RateSettingFor({2027, 6}), (RateSettingDate{2026, 10}));
-    EXPECT_EQ(RateSettingFor({2027, 7}), (RateSettingDate{2027, 4}));
-    EXPECT_EQ(RateSettingFor({2027, 12}), (RateSettingDate{2027, 4}));
+    EXPECT_EQ(RateSettingFor({2027, 1}), (YearMonth{2026, 10}));
+    EXPECT_EQ(RateSettingFor({2027, 6}), (YearMonth{2026, 10}));
+    EXPECT_EQ(RateSettingFor({2027, 7}), (YearMonth{2027, 4}));
+    EXPECT_EQ(RateSettingFor({2027, 12}), (YearMonth{2027, 4}));
     EXPECT_TRUE(IsRateChangeMonth({2027, 1}));
     EXPECT_TRUE(IsRateChangeMonth({2027, 7}));
     EXPECT_FALSE(IsRateChangeMonth({2027, 4}));
-    EXPECT_EQ(CalendarLabel(first, 8), "第8回 (2027年7月, 2027年4月1日の金利)");
+    ScheduleCalendar calendar;
+    calendar.firstMonth = {2026, 12};
+    EXPECT_EQ(RateMonthLabel(calendar, 8), "第8回 (2027年7月, 2027年4月1日の金利)");
+    EXPECT_EQ(RateMonthLabel(calendar, 61), "第61回 (2031年12月, 2031年4月1日の金利)");
+    EXPECT_EQ(RateMonthLabel(calendar, 2), "第2回 (2027年1月, 2026年10月1日の金利)");
 }
 
 } // namespace
