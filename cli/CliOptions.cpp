@@ -62,17 +62,20 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
         }
 
         double* number = nullptr;
+        const bool scenarioOption = IsScenarioOption(name);
         if (name == "--loan")
             number = &o.loanMan;
         else if (name == "--bonus")
             number = &o.bonusMan;
-        else if (name == "--rate1")
+        else if (name == "--rate1") {
             number = &o.rate1Percent;
-        else if (name == "--rate2")
+            o.rate1Given = true;
+        } else if (name == "--rate2") {
             number = &o.rate2Percent;
-        else if (name == "--income")
+            o.rate2Given = true;
+        } else if (name == "--income")
             number = &o.incomeMan;
-        else if (name != "--method" && name != "--years") {
+        else if (name != "--method" && name != "--years" && !scenarioOption) {
             result.error = "unknown option '" + std::string(arg) + "'";
             return result;
         }
@@ -85,7 +88,10 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
             value = args[++k];
         }
 
-        if (number) {
+        if (scenarioOption) {
+            if (ReadScenarioOption(name, value, o.scenario, result.error) != OptionRead::Read)
+                return result;
+        } else if (number) {
             if (!ReadNumber(value, *number)) {
                 result.error = "option '" + std::string(name) + "' needs a number, not '" + std::string(value) + "'";
                 return result;
@@ -102,7 +108,8 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
             o.periodText = std::string(value);
         }
     }
-    result.ok = true;
+    result.error = CheckScenarioOptions(o.scenario, o.rate1Given, o.rate2Given);
+    result.ok = result.error.empty();
     return result;
 }
 
@@ -122,9 +129,17 @@ const char* CliHelpText()
         "  --years 文字  返済期間 (年、1～99の整数。既定 25)\n"
         "  --income 数値 年収 (万円、既定 0)\n"
         "  --json        結果を JSON で出力\n"
+        "  --schedule 値 返済予定表も出力: monthly (毎回) または yearly (年ごと)。検算の結果つき\n"
+        "  --rate-path 文字  金利シナリオ (変動金利): \"1:0.5,13:1.5\" = 1回目から年0.5 %、\n"
+        "                13回目から1.5 %。--rate1 と --rate2 の代わり\n"
+        "  --review 値   返済額の見直し: 5y125 (5年ルール・125%ルール、既定) または\n"
+        "                every (金利が変わるたび)\n"
+        "  --unpaid 値   未払利息: carry (最終回にまとめて、既定) または first (次回以降に先に)\n"
+        "  --first-month 年-月  1回目の返済月 (例 2027-04): 年月と金利の基準日 (4/1・10/1) を表示\n"
         "  --help, -h    この説明を表示\n"
         "数値は小数点に \".\" を使います (ロケールに関係なく)。空の値は 0 です。\n"
-        "終了コード: 0 計算成功, 2 入力チェックの失敗 (標準エラーにメッセージ) または使い方の誤り。\n"
+        "終了コード: 0 計算成功, 2 入力チェックの失敗 (標準エラーにメッセージ) または使い方の誤り,\n"
+        "3 返済予定表の検算の失敗 (プログラムの誤り)。\n"
         "\n"
         "Usage: hensai-calc [options]\n"
         "Computes the repayments of a Japanese housing loan with the same input checks\n"
@@ -142,10 +157,22 @@ const char* CliHelpText()
         "                the window reads its period box, so \"7a\" is 7 years\n"
         "  --income N    annual income, 万円 (default 0)\n"
         "  --json        print the result as one JSON object\n"
+        "  --schedule V  also print the repayment schedule: monthly (every instalment)\n"
+        "                or yearly (one row a year), with its self-checks\n"
+        "  --rate-path P rate scenario of a variable-rate loan: \"1:0.5,13:1.5\" is 0.5 %\n"
+        "                a year from instalment 1 and 1.5 % from instalment 13; takes\n"
+        "                the place of --rate1 and --rate2\n"
+        "  --review V    instalment review: 5y125 (every five years, rising at most\n"
+        "                25 %; the default) or every (at every change of the rate)\n"
+        "  --unpaid V    unpaid interest: carry (paid with the last instalment; the\n"
+        "                default) or first (later instalments pay it first)\n"
+        "  --first-month YYYY-MM  month of instalment 1: labels months with calendar\n"
+        "                months and the 1 April / 1 October rate-setting dates\n"
         "  --help, -h    show this help\n"
         "Numbers use \".\" as the decimal point whatever the locale; an empty value is 0.\n"
         "Exit status: 0 computed, 2 an input check failed (its message goes to\n"
-        "standard error) or the options were wrong.\n";
+        "standard error) or the options were wrong, 3 a self-check of the schedule\n"
+        "failed (a fault of the program).\n";
 }
 
 } // namespace hn

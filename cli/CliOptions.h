@@ -2,6 +2,7 @@
 // Command-line options of hensai-calc, read into the values a window's fields
 // would give.
 #include "calc/RepaymentMethod.h"
+#include "cli/ScenarioCli.h"
 
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ struct CliOptions {
     double incomeMan = 0.0;
     bool json = false;
     bool help = false;
+    bool rate1Given = false;
+    bool rate2Given = false;
+    ScenarioCliOptions scenario; // --rate-path and its companions, --schedule
 };
 
 struct CliParse {

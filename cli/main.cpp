@@ -1,7 +1,11 @@
 // hensai-calc: the loan calculation of Hensai Navi on the command line.
 #include "calc/CalculateCommand.h"
+#include "calc/ScenarioTexts.h"
+#include "calc/ScheduleTexts.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
+#include "cli/ScenarioCli.h"
+#include "cli/ScheduleOutput.h"
 
 #include <cstdio>
 #include <string>
@@ -11,10 +15,85 @@ namespace {
 
 constexpr int kExitCheckFailed = 2;
 constexpr int kExitUsage = 2;
+constexpr int kExitSelfCheckFailed = 3;
 
 void Write(std::FILE* stream, const std::string& text)
 {
     std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+std::string ScenarioInputJson(const hn::LoanInput& in, std::string_view periodText)
+{
+    std::string s = "\"input\": {\"method\": " + std::to_string(in.method);
+    s += ", \"methodCaption\": " + hn::JsonString(hn::MethodCaption(in.method));
+    s += ", \"loanYen\": " + std::to_string(static_cast<long long>(in.loanYen));
+    s += ", \"bonusYen\": " + std::to_string(static_cast<long long>(in.bonusYen));
+    s += ", \"normalYen\": " + std::to_string(static_cast<long long>(in.normalYen));
+    s += ", \"periodText\": " + hn::JsonString(periodText);
+    s += ", \"periodYears\": " + std::to_string(static_cast<int>(in.periodYears)) + "}";
+    return s;
+}
+
+// --schedule for a fixed-rate loan, and everything of a rate scenario: the
+// figures, the warnings, and the schedule with its self-checks.
+int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& success)
+{
+    const hn::LoanInput loan = hn::WholeYenInput(success.input);
+    const hn::ScenarioCliOptions& so = o.scenario;
+    hn::Schedule schedule;
+    std::string text;
+    std::string json = "{\n  " + ScenarioInputJson(loan, o.periodText);
+    if (so.requested) {
+        const hn::ScenarioInput in{loan, so.path, so.review, so.unpaid};
+        const hn::ScenarioSchedule s = hn::BuildScenarioSchedule(in);
+        if (!s.ok()) {
+            const std::string_view message = s.status == hn::ScenarioStatus::ReducedFamily ? hn::kMsgScenarioReduced
+                : s.status == hn::ScenarioStatus::BeyondExactRange                     ? hn::kMsgScheduleBeyondExact
+                                                                                        : hn::kMsgScheduleInvalid;
+            Write(stderr, std::string(message) + "\n");
+            return kExitCheckFailed;
+        }
+        schedule = s.schedule;
+        text = hn::FormatScenarioLines(in, s, so);
+        json += ",\n  " + hn::FormatScenarioJson(in, s);
+    } else {
+        schedule = hn::BuildSchedule(loan);
+        if (!schedule.ok()) {
+            Write(stderr, std::string(schedule.status == hn::ScheduleStatus::BeyondExactRange
+                                          ? hn::kMsgScheduleBeyondExact
+                                          : hn::kMsgScheduleInvalid) + "\n");
+            return kExitCheckFailed;
+        }
+        text = hn::FormatResultLines(success);
+    }
+
+    hn::ScheduleCheckReport checks = hn::CheckSchedule(schedule);
+    if (!so.requested) {
+        const hn::RepaymentOutcome fixed = hn::ComputeRepayment(loan);
+        if (fixed.ok())
+            hn::CheckAgainstResult(schedule, fixed.result, checks);
+    }
+    if (so.schedule) {
+        hn::ScheduleOutputOptions out;
+        out.view = so.view;
+        if (so.firstMonth) {
+            hn::ScheduleCalendar calendar;
+            calendar.firstMonth = *so.firstMonth;
+            out.calendar = calendar;
+        }
+        out.rateColumns = so.requested;
+        text += "\n" + hn::FormatScheduleText(schedule, checks, out);
+        json += ",\n  " + hn::FormatScheduleJsonMember(schedule, checks, out);
+    }
+    json += "\n}\n";
+    Write(stdout, o.json ? json : text);
+    if (std::fflush(stdout) != 0)
+        return 1;
+    if (!checks.allPassed()) {
+        Write(stderr, std::string(hn::kMsgCheckFailed) + "\n");
+        return kExitSelfCheckFailed;
+    }
+    return 0;
 }
 
 } // namespace
@@ -39,6 +118,11 @@ int main(int argc, char** argv)
     request.bonusMan = o.bonusMan;
     request.rate1Percent = o.rate1Percent;
     request.rate2Percent = o.rate2Percent;
+    if (o.scenario.requested) {
+        // The window's checks of the loan, with the path's first rate standing
+        // in for the rate fields; the path's own rates are checked already.
+        request.rate1Percent = request.rate2Percent = hn::StartPercent(o.scenario.path);
+    }
     request.periodText = o.periodText;
     request.incomeMan = o.incomeMan;
 
@@ -47,7 +131,10 @@ int main(int argc, char** argv)
         Write(stderr, std::string(outcome.failure.message) + "\n");
         return kExitCheckFailed;
     }
-    Write(stdout, o.json ? hn::FormatResultJson(outcome.success, o.periodText)
-                         : hn::FormatResultLines(outcome.success));
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    if (!o.scenario.requested && !o.scenario.schedule) {
+        Write(stdout, o.json ? hn::FormatResultJson(outcome.success, o.periodText)
+                             : hn::FormatResultLines(outcome.success));
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+    return RunScheduleOrScenario(o, outcome.success);
 }

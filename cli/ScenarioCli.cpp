@@ -1,0 +1,224 @@
+#include "cli/ScenarioCli.h"
+
+#include "calc/AmountText.h"
+#include "calc/DecimalText.h"
+#include "calc/RateCalendar.h"
+#include "calc/RepaymentMethod.h"
+#include "calc/ScenarioTexts.h"
+#include "cli/CliOutput.h"
+
+#include <cmath>
+
+namespace hn {
+
+namespace {
+
+std::string Yen(std::int64_t v)
+{
+    return InsertSeparators(std::to_string(v), 3, ',') + " 円";
+}
+
+void Line(std::string& out, std::string_view label, const std::string& value)
+{
+    out.append(label).append(": ").append(value).push_back('\n');
+}
+
+std::string PercentText(double rate)
+{
+    return FormatDecimal(std::round(rate / 0.01 * 1e6) / 1e6);
+}
+
+std::string_view ReviewCaption(ReviewRule r)
+{
+    return r == ReviewRule::EveryChange ? kReviewEveryChange : kReviewFiveYear125;
+}
+
+std::string_view UnpaidCaption(UnpaidSettlement u)
+{
+    return u == UnpaidSettlement::CarryToEnd ? kUnpaidCarryToEnd : kUnpaidPayFirst;
+}
+
+std::string_view WarningName(ScenarioWarningKind k)
+{
+    switch (k) {
+    case ScenarioWarningKind::UnpaidLeft:
+        return "unpaidLeft";
+    case ScenarioWarningKind::UnpaidCleared:
+        return "unpaidCleared";
+    case ScenarioWarningKind::NegativeAmortisation:
+        return "negativeAmortisation";
+    }
+    return {};
+}
+
+} // namespace
+
+bool IsScenarioOption(std::string_view name) noexcept
+{
+    return name == "--rate-path" || name == "--review" || name == "--unpaid" || name == "--first-month" ||
+           name == "--schedule";
+}
+
+OptionRead ReadScenarioOption(std::string_view name, std::string_view value, ScenarioCliOptions& o,
+                              std::string& error)
+{
+    if (name == "--rate-path") {
+        const RatePathParse p = ParseRatePath(value);
+        if (!p.check.ok()) {
+            error = "option '--rate-path': " + DescribeRatePathProblem(p.check);
+            return OptionRead::Bad;
+        }
+        o.requested = true;
+        o.pathText = std::string(value);
+        o.path = p.path;
+        return OptionRead::Read;
+    }
+    if (name == "--review") {
+        if (value == ReviewName(ReviewRule::EveryChange))
+            o.review = ReviewRule::EveryChange;
+        else if (value == ReviewName(ReviewRule::FiveYear125))
+            o.review = ReviewRule::FiveYear125;
+        else {
+            error = "option '--review' needs 'every' or '5y125', not '" + std::string(value) + "'";
+            return OptionRead::Bad;
+        }
+        o.reviewGiven = true;
+        return OptionRead::Read;
+    }
+    if (name == "--unpaid") {
+        if (value == UnpaidName(UnpaidSettlement::CarryToEnd))
+            o.unpaid = UnpaidSettlement::CarryToEnd;
+        else if (value == UnpaidName(UnpaidSettlement::PayFirst))
+            o.unpaid = UnpaidSettlement::PayFirst;
+        else {
+            error = "option '--unpaid' needs 'carry' or 'first', not '" + std::string(value) + "'";
+            return OptionRead::Bad;
+        }
+        o.unpaidGiven = true;
+        return OptionRead::Read;
+    }
+    if (name == "--first-month") {
+        o.firstMonth = ParseYearMonth(value);
+        if (!o.firstMonth) {
+            error = "option '--first-month' needs a month as 2027-04, not '" + std::string(value) + "'";
+            return OptionRead::Bad;
+        }
+        return OptionRead::Read;
+    }
+    if (name == "--schedule") {
+        if (value == "monthly")
+            o.view = ScheduleViewKind::Monthly;
+        else if (value == "yearly")
+            o.view = ScheduleViewKind::Yearly;
+        else {
+            error = "option '--schedule' needs 'monthly' or 'yearly', not '" + std::string(value) + "'";
+            return OptionRead::Bad;
+        }
+        o.schedule = true;
+        return OptionRead::Read;
+    }
+    return OptionRead::NotMine;
+}
+
+std::string CheckScenarioOptions(const ScenarioCliOptions& o, bool rate1Given, bool rate2Given)
+{
+    if (!o.requested && (o.reviewGiven || o.unpaidGiven))
+        return "options '--review' and '--unpaid' need '--rate-path'";
+    if (o.requested && (rate1Given || rate2Given))
+        return "'--rate-path' gives the rates: leave out '--rate1' and '--rate2'";
+    return {};
+}
+
+double StartPercent(const RatePath& path) noexcept
+{
+    return std::round(path.steps.front().rate / 0.01 * 1e6) / 1e6;
+}
+
+std::string_view ReviewName(ReviewRule review) noexcept
+{
+    return review == ReviewRule::EveryChange ? "every" : "5y125";
+}
+
+std::string_view UnpaidName(UnpaidSettlement unpaid) noexcept
+{
+    return unpaid == UnpaidSettlement::CarryToEnd ? "carry" : "first";
+}
+
+std::string FormatScenarioLines(const ScenarioInput& in, const ScenarioSchedule& s, const ScenarioCliOptions& o)
+{
+    const ScenarioSummary sum = SummariseScenario(s);
+    std::string out;
+    Line(out, "返済方法", std::string(MethodCaption(in.loan.method)));
+    Line(out, kScenarioPath, FormatRatePath(in.path));
+    if (o.firstMonth) {
+        ScheduleCalendar calendar;
+        calendar.firstMonth = *o.firstMonth;
+        for (const RateStep& step : in.path.steps)
+            Line(out, "  " + RateMonthLabel(calendar, step.month), PercentText(step.rate) + " %");
+    }
+    const bool level = FamilyOf(in.loan.method) == RepaymentFamily::LevelPayment;
+    if (level) {
+        Line(out, kReviewCaption, std::string(ReviewCaption(in.review)));
+        Line(out, kUnpaidCaption, std::string(UnpaidCaption(in.unpaid)));
+    }
+    Line(out, kSumTotalRepaid, Yen(sum.totalRepaid));
+    Line(out, kSumTotalInterest, Yen(sum.totalInterest));
+    Line(out, kSumPeakMonthly, Yen(sum.peakMonthly));
+    Line(out, kSumLastMonthly, Yen(sum.lastMonthly));
+    if (!s.schedule.bonus.rows.empty()) {
+        Line(out, kSumPeakBonus, Yen(sum.peakBonus));
+        Line(out, kSumLastBonus, Yen(sum.lastBonus));
+    }
+    Line(out, kSumMonthsWithUnpaid, std::to_string(sum.monthsWithUnpaid) + " か月");
+    Line(out, kSumLargestUnpaid, Yen(sum.largestUnpaid));
+    Line(out, kSumUnpaidAtEnd, Yen(sum.unpaidAtEnd));
+    Line(out, kSumEnd, std::to_string(sum.endYear) + "年目 (" + std::to_string(sum.endMonth) + "か月目)");
+    for (const ScenarioWarning& w : ScenarioWarnings(s, sum))
+        Line(out, kSumWarning, w.text);
+    return out;
+}
+
+std::string FormatScenarioJson(const ScenarioInput& in, const ScenarioSchedule& s)
+{
+    const ScenarioSummary sum = SummariseScenario(s);
+    std::string j = "\"scenario\": {";
+    j += "\"ratePath\": " + JsonString(FormatRatePath(in.path));
+    j += ", \"steps\": [";
+    for (std::size_t k = 0; k < in.path.steps.size(); ++k) {
+        if (k)
+            j += ", ";
+        j += "{\"month\": " + std::to_string(in.path.steps[k].month) +
+             ", \"ratePercent\": " + PercentText(in.path.steps[k].rate) + "}";
+    }
+    j += "]";
+    j += ", \"review\": \"" + std::string(ReviewName(in.review)) + "\"";
+    j += ", \"unpaid\": \"" + std::string(UnpaidName(in.unpaid)) + "\"";
+    j += ",\n    \"totalRepaidYen\": " + std::to_string(sum.totalRepaid);
+    j += ", \"totalInterestYen\": " + std::to_string(sum.totalInterest);
+    j += ", \"peakMonthlyYen\": " + std::to_string(sum.peakMonthly);
+    j += ", \"lastMonthlyYen\": " + std::to_string(sum.lastMonthly);
+    j += ", \"peakBonusYen\": " + std::to_string(sum.peakBonus);
+    j += ", \"lastBonusYen\": " + std::to_string(sum.lastBonus);
+    j += ",\n    \"monthsWithUnpaid\": " + std::to_string(sum.monthsWithUnpaid);
+    j += ", \"largestUnpaidYen\": " + std::to_string(sum.largestUnpaid);
+    j += ", \"unpaidAtEndYen\": " + std::to_string(sum.unpaidAtEnd);
+    j += ", \"endMonth\": " + std::to_string(sum.endMonth);
+    j += ", \"endYear\": " + std::to_string(sum.endYear);
+    j += ", \"endsEarly\": " + std::string(sum.endsEarly ? "true" : "false");
+    j += ",\n    \"warnings\": [";
+    bool first = true;
+    for (const ScenarioWarning& w : ScenarioWarnings(s, sum)) {
+        j += first ? "" : ", ";
+        first = false;
+        j += "{\"kind\": \"" + std::string(WarningName(w.kind)) + "\"";
+        if (w.kind == ScenarioWarningKind::NegativeAmortisation) {
+            j += ", \"part\": \"" + std::string(w.bonusPart ? "bonus" : "monthly") + "\"";
+            j += ", \"at\": " + std::to_string(w.at) + ", \"owedBeforeYen\": " + std::to_string(w.before);
+        }
+        j += ", \"yen\": " + std::to_string(w.yen) + ", \"text\": " + JsonString(w.text) + "}";
+    }
+    j += "]}";
+    return j;
+}
+
+} // namespace hn

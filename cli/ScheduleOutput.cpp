@@ -1,0 +1,209 @@
+#include "cli/ScheduleOutput.h"
+
+#include "calc/AmountText.h"
+#include "calc/DecimalText.h"
+#include "calc/ScheduleTexts.h"
+#include "calc/ScheduleViews.h"
+#include "cli/CliOutput.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace hn {
+
+namespace {
+
+// Columns a text takes in a terminal: ASCII and half-width katakana one,
+// everything else (kanji, kana, full-width forms) two.
+int DisplayWidth(std::string_view s)
+{
+    int width = 0;
+    for (std::size_t k = 0; k < s.size();) {
+        const auto c = static_cast<unsigned char>(s[k]);
+        const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        bool narrow = c < 0x80;
+        if (len == 3 && k + 2 < s.size()) {
+            // U+FF61 ... U+FF9F: EF BD A1 ... EF BE 9F
+            const auto b1 = static_cast<unsigned char>(s[k + 1]);
+            const auto b2 = static_cast<unsigned char>(s[k + 2]);
+            narrow = c == 0xEF && ((b1 == 0xBD && b2 >= 0xA1) || b1 == 0xBE);
+        }
+        width += narrow ? 1 : 2;
+        k += len;
+    }
+    return width;
+}
+
+std::string Amount(std::int64_t v)
+{
+    return v < 0 ? "-" + InsertSeparators(std::to_string(-v), 3, ',') : InsertSeparators(std::to_string(v), 3, ',');
+}
+
+// Yearly rate as percent text ("2.375"), the figure a user typed.
+std::string PercentText(double rate)
+{
+    const double percent = std::round(rate / 0.01 * 1e6) / 1e6;
+    return FormatDecimal(percent);
+}
+
+struct Table {
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> rows;
+
+    std::string Text() const
+    {
+        std::vector<int> width(header.size(), 0);
+        for (std::size_t c = 0; c < header.size(); ++c)
+            width[c] = DisplayWidth(header[c]);
+        for (const auto& r : rows)
+            for (std::size_t c = 0; c < r.size(); ++c)
+                width[c] = std::max(width[c], DisplayWidth(r[c]));
+        std::string out;
+        const auto line = [&](const std::vector<std::string>& cells) {
+            for (std::size_t c = 0; c < cells.size(); ++c) {
+                if (c)
+                    out += "  ";
+                out.append(static_cast<std::size_t>(width[c] - DisplayWidth(cells[c])), ' ');
+                out += cells[c];
+            }
+            out += '\n';
+        };
+        line(header);
+        for (const auto& r : rows)
+            line(r);
+        return out;
+    }
+};
+
+std::string_view PartCaption(SchedulePartKind kind)
+{
+    return kind == SchedulePartKind::Monthly ? kPartMonthly : kPartBonus;
+}
+
+std::string_view PartName(SchedulePartKind kind)
+{
+    return kind == SchedulePartKind::Monthly ? "monthly" : "bonus";
+}
+
+} // namespace
+
+std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckReport& checks,
+                               const ScheduleOutputOptions& options)
+{
+    const ScheduleCalendar calendar = options.calendar.value_or(ScheduleCalendar{});
+    const bool dated = options.calendar.has_value();
+    Table t;
+    if (options.view == ScheduleViewKind::Monthly) {
+        t.header = {std::string(kColYear), std::string(kColPart), std::string(kColNumber)};
+        if (dated)
+            t.header.emplace_back(kColMonth);
+        for (std::string_view h : {kColPayment, kColInterest, kColPrincipal, kColBalance})
+            t.header.emplace_back(h);
+        if (options.rateColumns) {
+            t.header.emplace_back(std::string(kColRate) + "(%)");
+            t.header.emplace_back(kColUnpaid);
+        }
+        for (const MonthlyViewRow& v : MonthlyView(schedule, calendar)) {
+            std::vector<std::string> r = {std::to_string(v.year), std::string(PartCaption(v.part)),
+                                          std::to_string(v.row.number)};
+            if (dated)
+                r.push_back(IsoText(v.when));
+            for (std::int64_t figure : {v.row.payment, v.row.interest, v.row.principal, v.row.balance})
+                r.push_back(Amount(figure));
+            if (options.rateColumns) {
+                r.push_back(PercentText(v.row.yearlyRate));
+                r.push_back(Amount(v.row.unpaidInterest));
+            }
+            t.rows.push_back(std::move(r));
+        }
+    } else {
+        t.header = {std::string(kColYear)};
+        if (dated)
+            t.header.emplace_back(kColPeriod);
+        for (std::string_view h : {kColPayment, kColInterest, kColPrincipal, kColBalance})
+            t.header.emplace_back(h);
+        if (options.rateColumns)
+            t.header.emplace_back(kColUnpaid);
+        for (const YearlyRow& y : YearlyView(schedule, calendar)) {
+            std::vector<std::string> r = {std::to_string(y.year)};
+            if (dated)
+                r.push_back(IsoText(y.from) + "～" + IsoText(y.to));
+            for (std::int64_t figure : {y.payment, y.interest, y.principal, y.balance})
+                r.push_back(Amount(figure));
+            if (options.rateColumns)
+                r.push_back(Amount(y.unpaidInterest));
+            t.rows.push_back(std::move(r));
+        }
+    }
+    std::string out = t.Text();
+    for (const ScheduleCheckResult& c : checks.items) {
+        out += "検算 ";
+        out += CheckCaption(c.check);
+        out += " (";
+        out += ScopeCaption(c.scope);
+        out += "): ";
+        out += c.passed ? "OK" : "NG";
+        if (!c.passed && c.failedRow != 0)
+            out += " (第" + std::to_string(c.failedRow) + "回)";
+        else if (!c.passed)
+            out += " (" + Amount(c.actual) + " / " + Amount(c.expected) + ")";
+        out += '\n';
+    }
+    return out;
+}
+
+std::string FormatScheduleJsonMember(const Schedule& schedule, const ScheduleCheckReport& checks,
+                                     const ScheduleOutputOptions& options)
+{
+    const ScheduleCalendar calendar = options.calendar.value_or(ScheduleCalendar{});
+    const bool dated = options.calendar.has_value();
+    std::string s = "\"schedule\": {\"view\": ";
+    s += options.view == ScheduleViewKind::Monthly ? "\"monthly\"" : "\"yearly\"";
+    s += ", \"rows\": [";
+    bool first = true;
+    const auto next = [&] {
+        s += first ? "\n    " : ",\n    ";
+        first = false;
+    };
+    if (options.view == ScheduleViewKind::Monthly) {
+        for (const MonthlyViewRow& v : MonthlyView(schedule, calendar)) {
+            next();
+            s += "{\"part\": \"" + std::string(PartName(v.part)) + "\", \"number\": " + std::to_string(v.row.number);
+            s += ", \"year\": " + std::to_string(v.year);
+            if (dated)
+                s += ", \"month\": " + JsonString(IsoText(v.when));
+            s += ", \"payment\": " + std::to_string(v.row.payment);
+            s += ", \"interest\": " + std::to_string(v.row.interest);
+            s += ", \"principal\": " + std::to_string(v.row.principal);
+            s += ", \"balance\": " + std::to_string(v.row.balance);
+            s += ", \"ratePercent\": " + PercentText(v.row.yearlyRate);
+            s += ", \"unpaidInterest\": " + std::to_string(v.row.unpaidInterest) + "}";
+        }
+    } else {
+        for (const YearlyRow& y : YearlyView(schedule, calendar)) {
+            next();
+            s += "{\"year\": " + std::to_string(y.year);
+            if (dated)
+                s += ", \"from\": " + JsonString(IsoText(y.from)) + ", \"to\": " + JsonString(IsoText(y.to));
+            s += ", \"payment\": " + std::to_string(y.payment);
+            s += ", \"interest\": " + std::to_string(y.interest);
+            s += ", \"principal\": " + std::to_string(y.principal);
+            s += ", \"balance\": " + std::to_string(y.balance);
+            s += ", \"unpaidInterest\": " + std::to_string(y.unpaidInterest) + "}";
+        }
+    }
+    s += "],\n  \"checks\": [";
+    first = true;
+    for (const ScheduleCheckResult& c : checks.items) {
+        next();
+        s += "{\"check\": \"" + std::string(CheckName(c.check)) + "\", \"scope\": \"" +
+             std::string(ScopeName(c.scope)) + "\", \"passed\": " + (c.passed ? "true" : "false");
+        s += ", \"actual\": " + std::to_string(c.actual) + ", \"expected\": " + std::to_string(c.expected);
+        s += ", \"failedRow\": " + std::to_string(c.failedRow) + "}";
+    }
+    s += "]}";
+    return s;
+}
+
+} // namespace hn

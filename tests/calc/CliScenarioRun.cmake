@@ -1,0 +1,89 @@
+# hensai-calc with rate scenarios and schedules, run as a user would:
+# cmake -DCLI=<path to hensai-calc> -P CliScenarioRun.cmake
+if(NOT CLI)
+  message(FATAL_ERROR "CLI not set")
+endif()
+
+function(run out_var err_var rc_var)
+  execute_process(COMMAND ${CLI} ${ARGN}
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  set(${out_var} "${out}" PARENT_SCOPE)
+  set(${err_var} "${err}" PARENT_SCOPE)
+  set(${rc_var} "${rc}" PARENT_SCOPE)
+endfunction()
+
+function(expect_line text line)
+  string(FIND "${text}" "${line}\n" at)
+  if(at EQUAL -1)
+    message(SEND_ERROR "missing line '${line}' in:\n${text}")
+  endif()
+endfunction()
+
+function(expect_equal what actual expected)
+  if(NOT "${actual}" STREQUAL "${expected}")
+    message(SEND_ERROR "${what}: got '${actual}', expected '${expected}'")
+  endif()
+endfunction()
+
+# A bank's illustration: 1,000 万円, 30 years, 2.375 %, three points up from
+# month 13, five-year and 125 % rules, unpaid interest carried.
+set(bank --method 6 --loan 1000 --years 30 --rate-path "1:2.375,13:5.375")
+run(out err rc ${bank})
+expect_equal("exit code" "${rc}" "0")
+expect_line("${out}" "総返済額: 21,043,742 円")
+expect_line("${out}" "未払利息の最大: 234,720 円")
+expect_line("${out}" "最終回に精算する未払利息: 234,720 円")
+expect_line("${out}" "返済額の見直し: 5年ルール・125%ルール")
+string(FIND "${out}" "注意: 未払利息が残ります" at)
+if(at EQUAL -1)
+  message(SEND_ERROR "no warning about unpaid interest:\n${out}")
+endif()
+
+# The same as JSON, with every instalment and the self-checks.
+run(out err rc ${bank} --unpaid first --json --schedule monthly)
+expect_equal("json exit code" "${rc}" "0")
+string(JSON total ERROR_VARIABLE jerr GET "${out}" scenario totalRepaidYen)
+if(jerr)
+  message(FATAL_ERROR "not JSON: ${jerr}\n${out}")
+endif()
+expect_equal("total, unpaid interest paid first" "${total}" "21334005")
+string(JSON rows LENGTH "${out}" schedule rows)
+expect_equal("rows" "${rows}" "360")
+string(JSON row61 GET "${out}" schedule rows 60 payment)
+expect_equal("instalment 61" "${row61}" "48581")
+string(JSON checks LENGTH "${out}" schedule checks)
+math(EXPR last "${checks} - 1")
+foreach(k RANGE ${last})
+  string(JSON passed GET "${out}" schedule checks ${k} passed)
+  expect_equal("check ${k}" "${passed}" "ON")
+endforeach()
+
+# Yearly view with calendar labels; the review at every change.
+run(out err rc --method 6 --loan 1000 --years 30 --rate-path "1:2.375,13:3.375" --review every
+    --schedule yearly --first-month 2027-01)
+expect_equal("yearly exit code" "${rc}" "0")
+expect_line("${out}" "  第13回 (2028年1月, 2027年10月1日の金利): 3.375 %")
+expect_line("${out}" "検算 返済額の合計 = 借入額 + 利息の合計 (全体): OK")
+
+# A fixed-rate loan's schedule agrees with the window's band figures.
+run(out err rc --method 1 --loan 3000 --bonus 600 --rate1 2.0 --rate2 3.0 --years 35 --schedule yearly)
+expect_equal("fixed schedule exit code" "${rc}" "0")
+string(FIND "${out}" ": NG" failed)
+expect_equal("failed checks" "${failed}" "-1")
+
+# Usage errors and refusals: exit 2 and a message, nothing on standard output.
+foreach(bad
+    "--loan;1000;--years;30;--review;every"
+    "--loan;1000;--years;30;--rate1;1;--rate-path;1:1"
+    "--loan;1000;--years;30;--rate-path;13:1"
+    "--loan;1000;--years;30;--rate-path;1:1,13:x"
+    "--loan;1000;--years;30;--rate-path;1:1;--unpaid;later"
+    "--loan;1000;--years;30;--rate-path;1:1;--schedule;daily"
+    "--method;2;--loan;1000;--years;30;--rate-path;1:1")
+  run(out err rc ${bad})
+  expect_equal("exit code of ${bad}" "${rc}" "2")
+  expect_equal("output of ${bad}" "${out}" "")
+  if(err STREQUAL "")
+    message(SEND_ERROR "no message for ${bad}")
+  endif()
+endforeach()
