@@ -18,11 +18,11 @@ hn::ScenarioInput HalfYearlyChanges(hn::RepaymentMethod method, hn::ReviewRule r
     in.loan.normalYen = 24000000.0;
     in.loan.periodYears = 35;
     in.review = review;
-    // Up and down around a rising trend, so that reviews cap and unpaid
-    // interest arises.
+    // Up and down around a steep rise (0.5 % to 14.7 %), so that reviews are
+    // capped and unpaid interest arises under the five-year rule.
     in.path = hn::FlatRatePath(0.5);
     for (int k = 1; k < 70; ++k)
-        in.path.steps.push_back({6 * k + 1, (0.5 + 0.1 * k + (k % 2 ? 0.4 : 0.0)) * 0.01});
+        in.path.steps.push_back({6 * k + 1, (0.5 + 0.2 * k + (k % 2 ? 0.4 : 0.0)) * 0.01});
     return in;
 }
 
