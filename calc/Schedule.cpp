@@ -1,5 +1,7 @@
 #include "calc/Schedule.h"
 
+#include "calc/FloorLoop.h"
+
 #include <cmath>
 
 namespace hn {
@@ -29,10 +31,12 @@ bool ToExactYen(double v, std::int64_t& out) noexcept
 // Interest is paid first, then interest left unpaid earlier, then principal.
 // An instalment below the interest leaves the rest unpaid rather than adding it
 // to the balance, so no figure turns negative.
-ScheduleRow RowFromInterest(int number, std::int64_t balanceBefore, std::int64_t unpaidBefore, std::int64_t payment,
-                            std::int64_t interest, double yearlyRate, bool settle) noexcept
+// Writes straight into `row` (a vector element): building a row aside and
+// copying it in made the loop wait on its own stack stores, at five times the
+// cost.
+void FillRow(ScheduleRow& row, int number, std::int64_t balanceBefore, std::int64_t unpaidBefore,
+             std::int64_t payment, std::int64_t interest, double yearlyRate, bool settle) noexcept
 {
-    ScheduleRow row;
     row.number = number;
     row.interest = interest;
     row.yearlyRate = yearlyRate;
@@ -54,7 +58,6 @@ ScheduleRow RowFromInterest(int number, std::int64_t balanceBefore, std::int64_t
         row.balance = balanceBefore - towardsPrincipal;
         row.unpaidInterest = 0;
     }
-    return row;
 }
 
 // floor(balance x rate) as the engine forms it: the balance as a double, exact
@@ -74,6 +77,7 @@ struct PartPlan {
 };
 
 // Fills part.rows; false when a figure leaves the exact range.
+HN_FLOOR_LOOP
 bool BuildPart(const PartPlan& pp, const RepaymentPlan& plan, SchedulePart& part)
 {
     part.loanYen = pp.loan;
@@ -102,12 +106,11 @@ bool BuildPart(const PartPlan& pp, const RepaymentPlan& plan, SchedulePart& part
         const double rate = pp.periodRate[rateIndex];
         const std::int64_t interest = FlooredInterest(balance, rate);
         const std::int64_t payment = equalPrincipal ? share + interest : payments[band];
-        const ScheduleRow row = RowFromInterest(k, balance, unpaid, payment, interest, plan.yearlyRate[rateIndex],
-                                                k == pp.count);
+        ScheduleRow& row = part.rows.emplace_back();
+        FillRow(row, k, balance, unpaid, payment, interest, plan.yearlyRate[rateIndex], k == pp.count);
         paid += row.payment;
         if (!IsExact(row.payment) || !IsExact(row.interest) || !IsExact(row.unpaidInterest) || !IsExact(paid))
             return false;
-        part.rows.push_back(row);
         balance = row.balance;
         unpaid = row.unpaidInterest;
         if (balance == 0)
@@ -150,8 +153,10 @@ LoanInput WholeYenInput(const LoanInput& in) noexcept
 ScheduleRow AmortisedRow(int number, std::int64_t balanceBefore, std::int64_t unpaidBefore, std::int64_t payment,
                          double periodRate, double yearlyRate, bool settle) noexcept
 {
-    return RowFromInterest(number, balanceBefore, unpaidBefore, payment, FlooredInterest(balanceBefore, periodRate),
-                           yearlyRate, settle);
+    ScheduleRow row;
+    FillRow(row, number, balanceBefore, unpaidBefore, payment, FlooredInterest(balanceBefore, periodRate), yearlyRate,
+            settle);
+    return row;
 }
 
 Schedule BuildSchedule(const LoanInput& in)
