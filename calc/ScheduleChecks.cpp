@@ -8,7 +8,13 @@ namespace {
 
 ScheduleCheckResult Compare(ScheduleCheck check, CheckScope scope, std::int64_t actual, std::int64_t expected)
 {
-    return {check, scope, actual == expected, actual, expected, 0};
+    ScheduleCheckResult c;
+    c.check = check;
+    c.scope = scope;
+    c.passed = actual == expected;
+    c.actual = actual;
+    c.expected = expected;
+    return c;
 }
 
 // The first row (instalment number) breaking a rule, 0 when every row keeps it.
@@ -77,7 +83,8 @@ void CompareBand(const SchedulePart& part, int perBand, const std::array<std::in
             continue;
         ScheduleCheckResult c = Compare(ScheduleCheck::BandFiguresMatch, scope, part.rows[index].payment,
                                         figures[static_cast<std::size_t>(b)]);
-        c.failedRow = c.passed ? 0 : static_cast<int>(index) + 1;
+        c.comparedRow = static_cast<int>(index) + 1;
+        c.failedRow = c.passed ? 0 : c.comparedRow;
         report.items.push_back(c);
     }
 }

@@ -33,6 +33,7 @@ struct ScheduleCheckResult {
     std::int64_t actual = 0;
     std::int64_t expected = 0;
     int failedRow = 0; // first offending instalment number of the part, 0 if none
+    int comparedRow = 0; // the instalment a band check compares (1, 61, 121; 1, 11, 21)
 
     friend bool operator==(const ScheduleCheckResult&, const ScheduleCheckResult&) = default;
 };

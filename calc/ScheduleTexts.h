@@ -21,6 +21,9 @@ inline constexpr std::string_view kColTotalBalance = "残高合計";
 inline constexpr std::string_view kColRate = "金利";
 inline constexpr std::string_view kColUnpaid = "未払利息";
 inline constexpr std::string_view kColPeriod = "期間";
+inline constexpr std::string_view kColFrom = "開始年月";
+inline constexpr std::string_view kColTo = "終了年月";
+inline constexpr std::string_view kColRatePercent = "金利(%)";
 
 // The two parts of a loan.
 inline constexpr std::string_view kPartMonthly = "毎月";

@@ -10,6 +10,9 @@
 
 namespace hn {
 
+// Every instalment, or one row a loan year.
+enum class ScheduleViewKind { Monthly, Yearly };
+
 struct MonthlyViewRow {
     SchedulePartKind part = SchedulePartKind::Monthly;
     int year = 0;      // loan year, from 1

@@ -52,6 +52,10 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
             o.json = true;
             continue;
         }
+        if (arg == "--csv") {
+            o.csv = true;
+            continue;
+        }
         std::string_view name = arg;
         std::string_view value;
         bool hasValue = false;
@@ -109,6 +113,10 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
         }
     }
     result.error = CheckScenarioOptions(o.scenario, o.rate1Given, o.rate2Given);
+    if (result.error.empty() && o.csv && !o.scenario.schedule)
+        result.error = "option '--csv' needs '--schedule'";
+    if (result.error.empty() && o.csv && o.json)
+        result.error = "options '--csv' and '--json' exclude each other";
     result.ok = result.error.empty();
     return result;
 }
@@ -129,13 +137,18 @@ const char* CliHelpText()
         "  --years 文字  返済期間 (年、1～99の整数。既定 25)\n"
         "  --income 数値 年収 (万円、既定 0)\n"
         "  --json        結果を JSON で出力\n"
-        "  --schedule 値 返済予定表も出力: monthly (毎回) または yearly (年ごと)。検算の結果つき\n"
+        "  --schedule 値 返済予定表も出力: monthly (毎回) または yearly (年ごと)。検算の結果と\n"
+        "                計算結果の借入総返済額との比較つき\n"
+        "  --csv         返済予定表を CSV で出力 (--schedule と。UTF-8、BOM つき、CR LF。\n"
+        "                検算の結果は標準エラーへ)\n"
+        "  --bonus-months 月,月  ﾎﾞｰﾅｽ返済の月 (既定 6,12。--schedule と)\n"
         "  --rate-path 文字  金利シナリオ (変動金利): \"1:0.5,13:1.5\" = 1回目から年0.5 %、\n"
         "                13回目から1.5 %。--rate1 と --rate2 の代わり\n"
         "  --review 値   返済額の見直し: 5y125 (5年ルール・125%ルール、既定) または\n"
         "                every (金利が変わるたび)\n"
         "  --unpaid 値   未払利息: carry (最終回にまとめて、既定) または first (次回以降に先に)\n"
-        "  --first-month 年-月  1回目の返済月 (例 2027-04): 年月と金利の基準日 (4/1・10/1) を表示\n"
+        "  --first-month 年-月  1回目の返済月 (例 2027-04、既定は来月): 返済予定表の年月。\n"
+        "                --rate-path では金利の基準日 (4/1・10/1) も表示\n"
         "  --help, -h    この説明を表示\n"
         "数値は小数点に \".\" を使います (ロケールに関係なく)。空の値は 0 です。\n"
         "終了コード: 0 計算成功, 2 入力チェックの失敗 (標準エラーにメッセージ) または使い方の誤り,\n"
@@ -158,7 +171,12 @@ const char* CliHelpText()
         "  --income N    annual income, 万円 (default 0)\n"
         "  --json        print the result as one JSON object\n"
         "  --schedule V  also print the repayment schedule: monthly (every instalment)\n"
-        "                or yearly (one row a year), with its self-checks\n"
+        "                or yearly (one row a year), with its self-checks and its total\n"
+        "                beside the window's band-based total\n"
+        "  --csv         print the schedule as CSV instead (with --schedule; UTF-8 with\n"
+        "                a byte-order mark, CR LF; the self-checks go to standard error)\n"
+        "  --bonus-months M,M  calendar months of the bonus instalments (default 6,12;\n"
+        "                with --schedule)\n"
         "  --rate-path P rate scenario of a variable-rate loan: \"1:0.5,13:1.5\" is 0.5 %\n"
         "                a year from instalment 1 and 1.5 % from instalment 13; takes\n"
         "                the place of --rate1 and --rate2\n"
@@ -166,8 +184,9 @@ const char* CliHelpText()
         "                25 %; the default) or every (at every change of the rate)\n"
         "  --unpaid V    unpaid interest: carry (paid with the last instalment; the\n"
         "                default) or first (later instalments pay it first)\n"
-        "  --first-month YYYY-MM  month of instalment 1: labels months with calendar\n"
-        "                months and the 1 April / 1 October rate-setting dates\n"
+        "  --first-month YYYY-MM  month of instalment 1 (default: next month): labels\n"
+        "                the schedule's rows with calendar months, and with --rate-path\n"
+        "                the 1 April / 1 October rate-setting dates\n"
         "  --help, -h    show this help\n"
         "Numbers use \".\" as the decimal point whatever the locale; an empty value is 0.\n"
         "Exit status: 0 computed, 2 an input check failed (its message goes to\n"

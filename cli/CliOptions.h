@@ -18,6 +18,7 @@ struct CliOptions {
     std::string periodText = "25"; // the window starts on 25 years
     double incomeMan = 0.0;
     bool json = false;
+    bool csv = false; // the schedule as CSV (with --schedule)
     bool help = false;
     bool rate1Given = false;
     bool rate2Given = false;

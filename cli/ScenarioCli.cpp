@@ -56,7 +56,7 @@ std::string_view WarningName(ScenarioWarningKind k)
 bool IsScenarioOption(std::string_view name) noexcept
 {
     return name == "--rate-path" || name == "--review" || name == "--unpaid" || name == "--first-month" ||
-           name == "--schedule";
+           name == "--bonus-months" || name == "--schedule";
 }
 
 OptionRead ReadScenarioOption(std::string_view name, std::string_view value, ScenarioCliOptions& o,
@@ -105,6 +105,14 @@ OptionRead ReadScenarioOption(std::string_view name, std::string_view value, Sce
         }
         return OptionRead::Read;
     }
+    if (name == "--bonus-months") {
+        o.bonusMonths = ParseBonusMonths(value);
+        if (!o.bonusMonths) {
+            error = "option '--bonus-months' needs two different months as 6,12, not '" + std::string(value) + "'";
+            return OptionRead::Bad;
+        }
+        return OptionRead::Read;
+    }
     if (name == "--schedule") {
         if (value == "monthly")
             o.view = ScheduleViewKind::Monthly;
@@ -126,6 +134,8 @@ std::string CheckScenarioOptions(const ScenarioCliOptions& o, bool rate1Given, b
         return "options '--review' and '--unpaid' need '--rate-path'";
     if (o.requested && (rate1Given || rate2Given))
         return "'--rate-path' gives the rates: leave out '--rate1' and '--rate2'";
+    if (o.bonusMonths && !o.schedule)
+        return "option '--bonus-months' needs '--schedule'";
     return {};
 }
 

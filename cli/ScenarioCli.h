@@ -21,6 +21,7 @@ struct ScenarioCliOptions {
     bool reviewGiven = false;
     bool unpaidGiven = false;
     std::optional<YearMonth> firstMonth; // --first-month: calendar labels
+    std::optional<std::array<int, 2>> bonusMonths; // --bonus-months (with --schedule)
     bool schedule = false; // --schedule given
     ScheduleViewKind view = ScheduleViewKind::Monthly;
 };
@@ -38,7 +39,8 @@ OptionRead ReadScenarioOption(std::string_view name, std::string_view value, Sce
                               std::string& error);
 
 // Checks that need all options: --review and --unpaid only with --rate-path,
-// and no --rate1 / --rate2 beside it (the path gives the rates). Empty when fine.
+// no --rate1 / --rate2 beside it (the path gives the rates), --bonus-months
+// only with --schedule. Empty when fine.
 std::string CheckScenarioOptions(const ScenarioCliOptions& options, bool rate1Given, bool rate2Given);
 
 // The rate the calculate command's checks see for a scenario: the path's

@@ -136,15 +136,22 @@ std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckRepo
             t.rows.push_back(std::move(r));
         }
     }
-    std::string out = t.Text();
+    return t.Text() + FormatCheckLines(checks);
+}
+
+std::string FormatCheckLines(const ScheduleCheckReport& checks)
+{
+    std::string out;
     for (const ScheduleCheckResult& c : checks.items) {
         out += "検算 ";
         out += CheckCaption(c.check);
         out += " (";
         out += ScopeCaption(c.scope);
+        if (c.comparedRow != 0)
+            out += "、第" + std::to_string(c.comparedRow) + "回";
         out += "): ";
         out += c.passed ? "OK" : "NG";
-        if (!c.passed && c.failedRow != 0)
+        if (!c.passed && c.failedRow != 0 && c.comparedRow == 0)
             out += " (第" + std::to_string(c.failedRow) + "回)";
         else if (!c.passed)
             out += " (" + Amount(c.actual) + " / " + Amount(c.expected) + ")";
@@ -200,9 +207,75 @@ std::string FormatScheduleJsonMember(const Schedule& schedule, const ScheduleChe
         s += "{\"check\": \"" + std::string(CheckName(c.check)) + "\", \"scope\": \"" +
              std::string(ScopeName(c.scope)) + "\", \"passed\": " + (c.passed ? "true" : "false");
         s += ", \"actual\": " + std::to_string(c.actual) + ", \"expected\": " + std::to_string(c.expected);
-        s += ", \"failedRow\": " + std::to_string(c.failedRow) + "}";
+        s += ", \"failedRow\": " + std::to_string(c.failedRow);
+        if (c.comparedRow != 0)
+            s += ", \"comparedRow\": " + std::to_string(c.comparedRow);
+        s += "}";
     }
     s += "]}";
+    return s;
+}
+
+namespace {
+
+bool LeavesInterestUnpaid(const Schedule& schedule)
+{
+    for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus})
+        for (const ScheduleRow& r : part->rows)
+            if (r.unpaidInterest != 0)
+                return true;
+    return false;
+}
+
+std::string SignedYen(std::int64_t v)
+{
+    return (v > 0 ? "+" : "") + Amount(v) + " 円";
+}
+
+} // namespace
+
+std::string FormatComparisonText(const Schedule& schedule, const WindowComparison& c)
+{
+    std::string out;
+    const auto line = [&](std::string_view label, const std::string& value) {
+        out.append(label).append(": ").append(value).push_back('\n');
+    };
+    line(kScheduleTotal, Amount(c.scheduleTotal) + " 円");
+    line(kWindowTotal, Amount(c.windowTotal) + " 円 (" + std::string(kDifference) + " " +
+                           SignedYen(c.totalDifference()) + ")");
+    if (c.totalDifference() != 0)
+        out.append(kNoteTotalDiffers).push_back('\n');
+    if (c.firstYearDifference() != 0) {
+        line(kScheduleFirstYear, Amount(c.firstYear) + " 円");
+        line(kWindowAnnual, Amount(c.windowAnnual) + " 円 (" + std::string(kDifference) + " " +
+                                SignedYen(c.firstYearDifference()) + ")");
+        out.append(kNoteFirstYearDiffers).push_back('\n');
+    }
+    if (schedule.endedEarly()) {
+        out.append(kNoteEndedEarly).push_back('\n');
+        for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus})
+            if (part->endedEarly())
+                out.append("  ").append(PartCaption(part->kind)).append(": 第" +
+                    std::to_string(part->rows.size()) + "回で完済 (" + std::to_string(part->termCount) + "回の予定)\n");
+    }
+    if (LeavesInterestUnpaid(schedule))
+        out.append(kNoteUnpaidInterest).push_back('\n');
+    return out;
+}
+
+std::string FormatComparisonJsonMember(const Schedule& schedule, const WindowComparison& c)
+{
+    std::string s = "\"comparison\": {";
+    s += "\"scheduleTotalYen\": " + std::to_string(c.scheduleTotal);
+    s += ", \"windowTotalYen\": " + std::to_string(c.windowTotal);
+    s += ", \"totalDifferenceYen\": " + std::to_string(c.totalDifference());
+    s += ", \"firstYearYen\": " + std::to_string(c.firstYear);
+    s += ", \"windowAnnualYen\": " + std::to_string(c.windowAnnual);
+    s += ", \"firstYearDifferenceYen\": " + std::to_string(c.firstYearDifference());
+    s += ", \"monthlyInstalments\": " + std::to_string(schedule.monthly.rows.size());
+    s += ", \"bonusInstalments\": " + std::to_string(schedule.bonus.rows.size());
+    s += std::string(", \"endedEarly\": ") + (schedule.endedEarly() ? "true" : "false");
+    s += "}";
     return s;
 }
 

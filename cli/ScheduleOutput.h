@@ -4,13 +4,12 @@
 #include "calc/Schedule.h"
 #include "calc/ScheduleCalendar.h"
 #include "calc/ScheduleChecks.h"
+#include "calc/ScheduleViews.h"
 
 #include <optional>
 #include <string>
 
 namespace hn {
-
-enum class ScheduleViewKind { Monthly, Yearly };
 
 struct ScheduleOutputOptions {
     ScheduleViewKind view = ScheduleViewKind::Monthly;
@@ -22,8 +21,21 @@ struct ScheduleOutputOptions {
 std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckReport& checks,
                                const ScheduleOutputOptions& options);
 
+// One line per self-check: "検算 元金の合計 = 借入額 (毎月分): OK" or "NG" with
+// the first failing instalment or the two sides compared.
+std::string FormatCheckLines(const ScheduleCheckReport& checks);
+
 // `"schedule": {...}` without surrounding braces: view, rows, checks.
 std::string FormatScheduleJsonMember(const Schedule& schedule, const ScheduleCheckReport& checks,
                                      const ScheduleOutputOptions& options);
+
+// A fixed-rate schedule beside the window's figures: both totals and their
+// difference, year 1 beside 年間返済額 where they differ, each difference with
+// the note that explains it; then an early end and interest left unpaid by an
+// instalment, where they happen.
+std::string FormatComparisonText(const Schedule& schedule, const WindowComparison& comparison);
+
+// `"comparison": {...}` without surrounding braces.
+std::string FormatComparisonJsonMember(const Schedule& schedule, const WindowComparison& comparison);
 
 } // namespace hn

@@ -5,9 +5,12 @@
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/ScenarioCli.h"
+#include "calc/ScheduleCsv.h"
 #include "cli/ScheduleOutput.h"
 
 #include <cstdio>
+#include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +35,27 @@ std::string ScenarioInputJson(const hn::LoanInput& in, std::string_view periodTe
     s += ", \"periodText\": " + hn::JsonString(periodText);
     s += ", \"periodYears\": " + std::to_string(static_cast<int>(in.periodYears)) + "}";
     return s;
+}
+
+// The month of the user's clock, local time.
+hn::YearMonth ThisMonth()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (now == static_cast<std::time_t>(-1) || !localtime_r(&now, &local))
+        return {2000, 1}; // no clock: any month labels as well; the figures do not depend on it
+    return {local.tm_year + 1900, local.tm_mon + 1};
+}
+
+// The schedule's calendar: --first-month or next month, --bonus-months or June
+// and December.
+hn::ScheduleCalendar CalendarOf(const hn::ScenarioCliOptions& so)
+{
+    hn::ScheduleCalendar calendar;
+    calendar.firstMonth = so.firstMonth.value_or(hn::DefaultFirstMonth(ThisMonth()));
+    if (so.bonusMonths)
+        calendar.bonusMonths = *so.bonusMonths;
+    return calendar;
 }
 
 // --schedule for a fixed-rate loan, and everything of a rate scenario: the
@@ -68,25 +92,39 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
     }
 
     hn::ScheduleCheckReport checks = hn::CheckSchedule(schedule);
+    std::optional<hn::WindowComparison> comparison;
     if (!so.requested) {
+        // The window's figures of the loan the schedule is built from (the same
+        // as success.result unless a fraction of a yen was rounded away).
         const hn::RepaymentOutcome fixed = hn::ComputeRepayment(loan);
-        if (fixed.ok())
+        if (fixed.ok()) {
             hn::CheckAgainstResult(schedule, fixed.result, checks);
+            comparison = hn::CompareWithWindow(schedule, fixed.result);
+        }
     }
+    std::string csv;
     if (so.schedule) {
         hn::ScheduleOutputOptions out;
         out.view = so.view;
-        if (so.firstMonth) {
-            hn::ScheduleCalendar calendar;
-            calendar.firstMonth = *so.firstMonth;
-            out.calendar = calendar;
-        }
+        out.calendar = CalendarOf(so);
         out.rateColumns = so.requested;
         text += "\n" + hn::FormatScheduleText(schedule, checks, out);
         json += ",\n  " + hn::FormatScheduleJsonMember(schedule, checks, out);
+        if (comparison) {
+            text += "\n" + hn::FormatComparisonText(schedule, *comparison);
+            json += ",\n  " + hn::FormatComparisonJsonMember(schedule, *comparison);
+        }
+        if (o.csv)
+            csv = hn::ScheduleCsv(schedule, so.view, *out.calendar);
     }
     json += "\n}\n";
-    Write(stdout, o.json ? json : text);
+    if (o.csv) {
+        // Standard output holds the file alone; the checks go beside it.
+        Write(stdout, csv);
+        Write(stderr, hn::FormatCheckLines(checks));
+    } else {
+        Write(stdout, o.json ? json : text);
+    }
     if (std::fflush(stdout) != 0)
         return 1;
     if (!checks.allPassed()) {

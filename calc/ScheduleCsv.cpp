@@ -1,0 +1,58 @@
+#include "calc/ScheduleCsv.h"
+
+#include "calc/DecimalText.h"
+#include "calc/ScheduleTexts.h"
+
+#include <cmath>
+#include <initializer_list>
+
+namespace hn {
+
+namespace {
+
+void Row(std::string& out, std::initializer_list<std::string_view> cells)
+{
+    bool first = true;
+    for (std::string_view c : cells) {
+        if (!first)
+            out += ',';
+        first = false;
+        out += c; // no cell holds a comma, a quote or a line break
+    }
+    out += "\r\n";
+}
+
+std::string_view PartText(SchedulePartKind kind)
+{
+    return kind == SchedulePartKind::Monthly ? kPartMonthly : kPartBonus;
+}
+
+} // namespace
+
+std::string RatePercentText(double yearlyRate)
+{
+    return FormatDecimal(std::round(yearlyRate / 0.01 * 1e6) / 1e6);
+}
+
+std::string ScheduleCsv(const Schedule& schedule, ScheduleViewKind view, const ScheduleCalendar& calendar)
+{
+    std::string out(kUtf8ByteOrderMark);
+    const auto n = [](std::int64_t v) { return std::to_string(v); };
+    if (view == ScheduleViewKind::Monthly) {
+        Row(out, {kColYear, kColPart, kColNumber, kColMonth, kColPayment, kColInterest, kColPrincipal, kColBalance,
+                  kColRatePercent, kColUnpaid});
+        for (const MonthlyViewRow& v : MonthlyView(schedule, calendar)) {
+            const ScheduleRow& r = v.row;
+            Row(out, {n(v.year), PartText(v.part), n(r.number), IsoText(v.when), n(r.payment), n(r.interest),
+                      n(r.principal), n(r.balance), RatePercentText(r.yearlyRate), n(r.unpaidInterest)});
+        }
+    } else {
+        Row(out, {kColYear, kColFrom, kColTo, kColPayment, kColInterest, kColPrincipal, kColBalance, kColUnpaid});
+        for (const YearlyRow& y : YearlyView(schedule, calendar))
+            Row(out, {n(y.year), IsoText(y.from), IsoText(y.to), n(y.payment), n(y.interest), n(y.principal),
+                      n(y.balance), n(y.unpaidInterest)});
+    }
+    return out;
+}
+
+} // namespace hn

@@ -1,0 +1,25 @@
+#pragma once
+// A schedule as a CSV file for spreadsheet programs: UTF-8 with a byte-order
+// mark (without it spreadsheet programs in Japan read the file as Shift_JIS
+// and garble the headings), a Japanese heading row, figures as plain digits,
+// lines ended by CR LF. The rows only: the self-checks are shown, not filed.
+// The schedule window's export and hensai-calc --csv both write this.
+#include "calc/ScheduleViews.h"
+
+#include <string>
+
+namespace hn {
+
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Monthly view: 年目, 区分, 回, 年月, 返済額, 利息, 元金, 残高, 金利(%), 未払利息.
+// Yearly view: 年目, 開始年月, 終了年月, 返済額, 利息, 元金, 残高, 未払利息.
+// Months as "2027-04".
+std::string ScheduleCsv(const Schedule& schedule, ScheduleViewKind view, const ScheduleCalendar& calendar);
+
+// A yearly rate as the percent a user types ("2.375" for 0.02375): the
+// fraction divided by 0.01 and rounded to six decimals, which undoes the
+// field's "x 0.01" for every rate the field can hold.
+std::string RatePercentText(double yearlyRate);
+
+} // namespace hn

@@ -1,0 +1,153 @@
+# hensai-calc --schedule for fixed-rate loans, run as a user would:
+# cmake -DCLI=<path to hensai-calc> -P CliScheduleRun.cmake
+if(NOT CLI)
+  message(FATAL_ERROR "CLI not set")
+endif()
+
+function(run out_var err_var rc_var)
+  execute_process(COMMAND ${CLI} ${ARGN}
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  set(${out_var} "${out}" PARENT_SCOPE)
+  set(${err_var} "${err}" PARENT_SCOPE)
+  set(${rc_var} "${rc}" PARENT_SCOPE)
+endfunction()
+
+function(expect_contains what text part)
+  string(FIND "${text}" "${part}" at)
+  if(at EQUAL -1)
+    message(SEND_ERROR "${what}: missing '${part}' in:\n${text}")
+  endif()
+endfunction()
+
+function(expect_equal what actual expected)
+  if(NOT "${actual}" STREQUAL "${expected}")
+    message(SEND_ERROR "${what}: got '${actual}', expected '${expected}'")
+  endif()
+endfunction()
+
+function(expect_row json index month payment interest principal balance)
+  foreach(key month payment interest principal balance)
+    string(JSON v GET "${json}" schedule rows ${index} ${key})
+    expect_equal("row ${index} ${key}" "${v}" "${${key}}")
+  endforeach()
+endfunction()
+
+set(worked --loan 3000 --bonus 600 --rate1 2.0 --rate2 3.0 --years 35)
+
+# Every instalment as JSON, bonus rows after months 6 and 12 of each year:
+# month 420 is the 489th row, bonus 70 the last.
+run(out err rc --method 1 ${worked} --schedule monthly --json --first-month 2027-04)
+expect_equal("exit code" "${rc}" "0")
+string(JSON rows ERROR_VARIABLE jerr LENGTH "${out}" schedule rows)
+if(jerr)
+  message(FATAL_ERROR "not JSON: ${jerr}\n${out}")
+endif()
+expect_equal("rows" "${rows}" "490")
+expect_row("${out}" 0 "2027-04" 79503 40000 39503 23960497)
+expect_row("${out}" 6 "2027-06" 119596 60000 59596 5940404)
+expect_row("${out}" 488 "2062-03" 88881 221 88660 0)
+expect_row("${out}" 489 "2061-12" 133962 1979 131983 0)
+string(JSON v GET "${out}" comparison scheduleTotalYen)
+expect_equal("schedule total" "${v}" "45313439")
+string(JSON v GET "${out}" comparison windowTotalYen)
+expect_equal("window total" "${v}" "45313480")
+string(JSON v GET "${out}" comparison endedEarly)
+expect_equal("ended early" "${v}" "OFF")
+string(JSON checks LENGTH "${out}" schedule checks)
+expect_equal("checks" "${checks}" "17")
+math(EXPR last "${checks} - 1")
+foreach(k RANGE ${last})
+  string(JSON passed GET "${out}" schedule checks ${k} passed)
+  expect_equal("check ${k}" "${passed}" "ON")
+endforeach()
+
+# Text: both totals with the difference explained.
+run(out err rc --method 1 ${worked} --schedule yearly --first-month 2027-04)
+expect_contains("yearly text" "${out}" "2027-04～2028-03  1,193,228")
+expect_contains("yearly text" "${out}" "計算結果の借入総返済額: 45,313,480 円 (差 -41 円)\n")
+expect_contains("yearly text" "${out}" "各期間の初回返済額×回数の概算です")
+expect_contains("yearly text" "${out}" "検算 各期間の初回返済額 = 計算結果の返済額 (毎月分、第121回): OK\n")
+
+# Equal principal: the totals agree; year 1 differs from 年間返済額.
+run(out err rc --method 5 ${worked} --schedule yearly)
+expect_contains("equal principal" "${out}" "計算結果の借入総返済額: 43,246,377 円 (差 0 円)\n")
+expect_contains("equal principal" "${out}" "計算結果の年間返済額: 1,450,841 円 (差 -858 円)\n")
+expect_contains("equal principal" "${out}" "検算 返済額の合計 = 計算結果の借入総返済額 (全体): OK\n")
+
+# A loan repaid before its term says so.
+run(out err rc --loan 1 --rate1 99 --years 10 --schedule yearly)
+expect_equal("early end exit code" "${rc}" "0")
+expect_contains("early end" "${out}" "  毎月: 第92回で完済 (120回の予定)\n")
+
+# Calendar: bonus 1 in the first bonus month on or after the first repayment.
+run(out err rc --method 1 ${worked} --schedule monthly --json --first-month 2027-08 --bonus-months 12,7)
+string(JSON v GET "${out}" schedule rows 6 month)
+expect_equal("bonus 1 month" "${v}" "2027-12")
+string(JSON v GET "${out}" schedule rows 13 month)
+expect_equal("bonus 2 month" "${v}" "2028-07")
+
+# Without --first-month the schedule starts next month.
+string(TIMESTAMP year "%Y")
+string(TIMESTAMP month "%m")
+math(EXPR month "${month} % 12 + 1")
+if(month EQUAL 1)
+  math(EXPR year "${year} + 1")
+endif()
+if(month LESS 10)
+  set(month "0${month}")
+endif()
+run(out err rc --method 1 --loan 100 --rate1 1 --years 1 --schedule monthly --json)
+string(JSON v GET "${out}" schedule rows 0 month)
+expect_equal("default first month" "${v}" "${year}-${month}")
+
+# CSV: byte-order mark, Japanese heading, plain digits, CR LF; the checks on
+# standard error. (CMake drops CR from strings, so the line ends are read as
+# bytes.)
+set(csv_file "${CMAKE_CURRENT_BINARY_DIR}/schedule-test.csv")
+execute_process(COMMAND ${CLI} --method 1 ${worked} --schedule yearly --csv --first-month 2027-04
+  OUTPUT_FILE "${csv_file}" ERROR_VARIABLE err RESULT_VARIABLE rc)
+expect_equal("csv exit code" "${rc}" "0")
+file(READ "${csv_file}" hex HEX)
+string(SUBSTRING "${hex}" 0 6 bom)
+expect_equal("byte-order mark" "${bom}" "efbbbf")
+string(LENGTH "${hex}" size)
+set(crlf 0)
+set(previous "")
+math(EXPR last_byte "${size} - 2")
+foreach(at RANGE 0 ${last_byte} 2)
+  string(SUBSTRING "${hex}" ${at} 2 byte)
+  if(byte STREQUAL "0a")
+    expect_equal("byte before line feed at ${at}" "${previous}" "0d")
+    math(EXPR crlf "${crlf} + 1")
+  endif()
+  set(previous "${byte}")
+endforeach()
+expect_equal("csv lines" "${crlf}" "36")
+file(READ "${csv_file}" out)
+file(REMOVE "${csv_file}")
+expect_contains("csv" "${out}" "年目,開始年月,終了年月,返済額,利息,元金,残高,未払利息\n")
+expect_contains("csv" "${out}" "\n1,2027-04,2028-03,1193228,")
+expect_contains("csv" "${out}" "\n35,2061-04,2062-03,1335207,23043,1312164,0,0\n")
+expect_contains("csv checks" "${err}" "検算 元金の合計 = 借入額 (毎月分): OK\n")
+run(out err rc --method 5 ${worked} --schedule monthly --csv --first-month 2027-04)
+expect_contains("monthly csv" "${out}" "年目,区分,回,年月,返済額,利息,元金,残高,金利(%),未払利息")
+expect_contains("monthly csv" "${out}" "35,毎月,420,2062-03,57645,143,57502,0,3,0")
+
+# Usage errors: exit 2, a message, nothing on standard output.
+foreach(bad
+    "--loan;1000;--rate1;1;--csv"
+    "--loan;1000;--rate1;1;--schedule;yearly;--csv;--json"
+    "--loan;1000;--rate1;1;--schedule;yearly;--bonus-months;6,6"
+    "--loan;1000;--rate1;1;--schedule;yearly;--bonus-months;6"
+    "--loan;1000;--rate1;1;--bonus-months;6,12"
+    "--loan;1000;--rate1;1;--schedule;yearly;--first-month;2027-13")
+  run(out err rc ${bad})
+  expect_equal("exit code of ${bad}" "${rc}" "2")
+  expect_equal("output of ${bad}" "${out}" "")
+  expect_contains("message of ${bad}" "${err}" "--help")
+endforeach()
+# A failed input check stops before any schedule.
+run(out err rc --method 2 --loan 3000 --rate1 2 --rate2 3 --years 20 --schedule yearly --csv)
+expect_equal("check exit code" "${rc}" "2")
+expect_equal("check message" "${err}" "ゆとりは25年以上で利用できます\n")
+expect_equal("no schedule on failure" "${out}" "")
