@@ -1,6 +1,8 @@
 #include "calc/ScenarioSummary.h"
 
 #include "calc/AmountText.h"
+#include "calc/RepaymentMethod.h"
+#include "calc/ScenarioTexts.h"
 
 #include <algorithm>
 
@@ -93,6 +95,21 @@ std::vector<ScenarioWarning> ScenarioWarnings(const ScenarioSchedule& schedule, 
         out.push_back(w);
     }
     return out;
+}
+
+std::string ScenarioDescription(const ScenarioInput& in)
+{
+    std::string text = std::string(kScenarioTitle) + " " + FormatRatePath(in.path);
+    if (FamilyOf(in.loan.method) == RepaymentFamily::EqualPrincipal)
+        return text;
+    text += " (";
+    text += in.review == ReviewRule::EveryChange ? kReviewEveryChange : kReviewFiveYear125;
+    text += ", ";
+    text += kUnpaidCaption;
+    text += "は";
+    text += in.unpaid == UnpaidSettlement::CarryToEnd ? kUnpaidCarryToEnd : kUnpaidPayFirst;
+    text += ")";
+    return text;
 }
 
 } // namespace hn

@@ -49,4 +49,10 @@ struct ScenarioWarning {
 // In the order above; none for a scenario that repays as planned.
 std::vector<ScenarioWarning> ScenarioWarnings(const ScenarioSchedule& schedule, const ScenarioSummary& summary);
 
+// One line naming what a scenario assumed, for a schedule or chart that shows
+// it: "金利シナリオ 1:2.375,13:5.375 (5年ルール・125%ルール, 未払利息は最終回に
+// まとめて支払う)"; equal principal loans, which the rules do not touch, name
+// the path alone.
+std::string ScenarioDescription(const ScenarioInput& in);
+
 } // namespace hn

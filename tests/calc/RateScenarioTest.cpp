@@ -295,6 +295,12 @@ TEST(ScenarioSummaryTest, PublishedRiseOfThreePoints)
 
     const ScenarioSchedule calm = Scenario(kBankLoan, RiseOnceRatePath(2.375, 1, 13), ReviewRule::FiveYear125);
     EXPECT_TRUE(ScenarioWarnings(calm, SummariseScenario(calm)).empty());
+
+    ScenarioInput in{kBankLoan, RiseOnceRatePath(2.375, 3, 13), ReviewRule::FiveYear125,
+                     UnpaidSettlement::PayFirst};
+    EXPECT_EQ(ScenarioDescription(in), "金利シナリオ 1:2.375,13:5.375 (5年ルール・125%ルール, 未払利息は次回以降に先に支払う)");
+    in.loan.method = EqualPrincipal;
+    EXPECT_EQ(ScenarioDescription(in), "金利シナリオ 1:2.375,13:5.375");
 }
 
 TEST(ScenarioSummaryTest, UnpaidInterestPaidOffIsStillReported)
