@@ -63,6 +63,15 @@ ScenarioSummary SummariseScenario(const ScenarioSchedule& schedule)
     return s;
 }
 
+std::vector<InstalmentStep> InstalmentSteps(const SchedulePart& part)
+{
+    std::vector<InstalmentStep> steps;
+    for (const ScheduleRow& r : part.rows)
+        if (steps.empty() || steps.back().payment != r.payment)
+            steps.push_back({r.number, r.payment});
+    return steps;
+}
+
 std::vector<ScenarioWarning> ScenarioWarnings(const ScenarioSchedule& schedule, const ScenarioSummary& summary)
 {
     std::vector<ScenarioWarning> out;

@@ -30,6 +30,17 @@ struct ScenarioSummary {
 
 ScenarioSummary SummariseScenario(const ScenarioSchedule& schedule);
 
+// The instalment over time as a step chart draws it: the first row and every
+// row whose payment differs from the one before, the settling last row
+// included.
+struct InstalmentStep {
+    int number = 0; // instalment from which `payment` holds
+    std::int64_t payment = 0;
+
+    friend bool operator==(const InstalmentStep&, const InstalmentStep&) = default;
+};
+std::vector<InstalmentStep> InstalmentSteps(const SchedulePart& part);
+
 enum class ScenarioWarningKind {
     UnpaidLeft,           // unpaid interest is still owed when the last instalment comes
     UnpaidCleared,        // unpaid interest arose but later instalments paid it off

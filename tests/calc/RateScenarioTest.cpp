@@ -280,6 +280,8 @@ TEST(ScenarioSummaryTest, PublishedRiseOfThreePoints)
     EXPECT_EQ(sum.unpaidAtEnd, 234720);
     EXPECT_EQ(sum.endYear, 30);
     EXPECT_FALSE(sum.endsEarly);
+    const std::vector<InstalmentStep> steps{{1, 38865}, {61, 48581}, {121, 60726}, {181, 66215}, {360, 300937}};
+    EXPECT_EQ(InstalmentSteps(s.schedule.monthly), steps);
 
     // Unpaid interest is left for the last instalment, and at the first review
     // more is owed (9,768,607 + 234,720 unpaid) than was borrowed.
