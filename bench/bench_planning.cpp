@@ -1,7 +1,9 @@
-// The planning figures: the borrowing-capacity search over a 35-year term, and
-// the lenders' reading of two loans together.
+// The planning figures: the borrowing-capacity search over a 35-year term, the
+// lenders' reading of two loans together, and early repayments recomputing a
+// 35-year schedule.
 #include "calc/Capacity.h"
 #include "calc/LenderReading.h"
+#include "calc/Prepayment.h"
 
 #include <benchmark/benchmark.h>
 
@@ -57,5 +59,48 @@ void LenderReadingTwoLoans(benchmark::State& state)
     }
 }
 BENCHMARK(LenderReadingTwoLoans);
+
+// 公庫基本型, 3,000 万円 with 600 in bonus, 2.0 % then 3.0 %, 35 years (420
+// monthly and 70 bonus rows); 100 万円 paid after year 5, 20 of them to the
+// bonus part, each way: the prepaid schedule with its self-checks and totals.
+hn::Schedule WorkedSchedule()
+{
+    hn::LoanInput in;
+    in.method = hn::CorporationBasic;
+    in.loanYen = 30'000'000;
+    in.bonusYen = 6'000'000;
+    in.normalYen = 24'000'000;
+    in.rate1 = 0.02;
+    in.rate2 = 0.03;
+    in.periodYears = 35;
+    return hn::BuildSchedule(in);
+}
+
+void PrepaymentRecompute(benchmark::State& state, hn::PrepayMode mode)
+{
+    const hn::Schedule base = WorkedSchedule();
+    const hn::Prepayment p{60, 800'000, 200'000, mode};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(p);
+        hn::PrepaymentOutcome out = hn::ApplyPrepayments(base, std::span<const hn::Prepayment>(&p, 1));
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK_CAPTURE(PrepaymentRecompute, Reduce, hn::PrepayMode::Reduce);
+BENCHMARK_CAPTURE(PrepaymentRecompute, Shorten, hn::PrepayMode::Shorten);
+BENCHMARK_CAPTURE(PrepaymentRecompute, ShortenWhole, hn::PrepayMode::ShortenWhole);
+
+// What the planning window does for one amount: all three ways side by side.
+void PrepaymentSideBySide(benchmark::State& state)
+{
+    const hn::Schedule base = WorkedSchedule();
+    const hn::Prepayment p{120, 1'000'000, 0, hn::PrepayMode::Reduce};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(p);
+        hn::PrepaymentComparison out = hn::ComparePrepayModes(base, p);
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(PrepaymentSideBySide);
 
 } // namespace

@@ -22,8 +22,10 @@ inline constexpr std::string_view kMsgNoLoans = "借入がありません";
 
 inline constexpr std::string_view kMsgPrepayInstalmentInvalid = "繰上げ返済の回数を正しく入力してください";
 inline constexpr std::string_view kMsgPrepayAmountInvalid = "繰上げ返済額を正しく入力してください";
-inline constexpr std::string_view kMsgPrepayAmountTooLarge = "繰上げ返済額が残高を超えています";
 inline constexpr std::string_view kMsgPrepayAfterEnd = "その回ではすでに完済しています";
 inline constexpr std::string_view kMsgPrepayNoBonus = "ﾎﾞｰﾅｽ返済のない借入です";
+inline constexpr std::string_view kMsgPrepayBeforeBonus = "ﾎﾞｰﾅｽ分の繰上げ返済は最初のﾎﾞｰﾅｽ返済の後からです";
+inline constexpr std::string_view kMsgPrepayBonusAfterEnd = "ﾎﾞｰﾅｽ分はその回までに完済しています";
+inline constexpr std::string_view kMsgPrepayNoSchedule = "この借入の返済予定表は計算できません";
 
 } // namespace hn

@@ -60,13 +60,6 @@ void FillRow(ScheduleRow& row, int number, std::int64_t balanceBefore, std::int6
     }
 }
 
-// floor(balance x rate) as the engine forms it: the balance as a double, exact
-// below kMaxExactYen.
-std::int64_t FlooredInterest(std::int64_t balance, double periodRate) noexcept
-{
-    return static_cast<std::int64_t>(std::floor(static_cast<double>(balance) * periodRate));
-}
-
 struct PartPlan {
     std::int64_t loan = 0;
     int count = 0;
@@ -120,6 +113,11 @@ bool BuildPart(const PartPlan& pp, const RepaymentPlan& plan, SchedulePart& part
 }
 
 } // namespace
+
+std::int64_t FlooredInterest(std::int64_t balance, double periodRate) noexcept
+{
+    return static_cast<std::int64_t>(std::floor(static_cast<double>(balance) * periodRate));
+}
 
 ScheduleTotals TotalsOf(const SchedulePart& part) noexcept
 {

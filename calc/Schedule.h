@@ -39,6 +39,8 @@ struct ScheduleRow {
     double yearlyRate = 0.0;     // yearly rate in force (fraction, 0.02 = 2 %)
     std::int64_t unpaidInterest = 0; // interest charged but not yet paid, after this
                                      // instalment (always 0 for a fixed-payment loan)
+    std::int64_t prepaid = 0;    // paid ahead right after this instalment (繰上げ返済);
+                                 // already part of payment and principal
 
     friend bool operator==(const ScheduleRow&, const ScheduleRow&) = default;
 };
@@ -94,6 +96,10 @@ LoanInput WholeYenInput(const LoanInput& in) noexcept;
 // The schedule of a loan, from the engine's plan (PlanRepayment). Expects whole
 // yen (WholeYenInput); a part with a fraction of a yen answers InvalidInput.
 Schedule BuildSchedule(const LoanInput& in);
+
+// floor(balance x periodRate) as the engine forms it: the balance as a double,
+// exact below kMaxExactYen.
+std::int64_t FlooredInterest(std::int64_t balance, double periodRate) noexcept;
 
 // One instalment of `payment` on `balanceBefore` with `unpaidBefore` interest
 // still owed from earlier instalments. The interest is floor(balance x

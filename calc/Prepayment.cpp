@@ -1,0 +1,266 @@
+#include "calc/Prepayment.h"
+
+#include "calc/PlanningMessages.h"
+
+#include <algorithm>
+
+namespace hn {
+
+namespace {
+
+// What a part of a schedule needs to know of its method to re-amortise.
+struct PartShape {
+    bool monthly = true;
+    RepaymentFamily family = RepaymentFamily::LevelPayment;
+    bool bankOther = false;
+    int perBand = kMonthsPerBand;
+    int reducedFirstBand = 600; // the reduced family's first instalment: a 50-year annuity
+};
+
+PartShape ShapeOf(const Schedule& schedule, SchedulePartKind kind) noexcept
+{
+    PartShape s;
+    s.monthly = kind == SchedulePartKind::Monthly;
+    s.family = FamilyOf(schedule.method);
+    s.bankOther = schedule.method == BankOther;
+    s.perBand = s.monthly ? kMonthsPerBand : kBonusPerBand;
+    s.reducedFirstBand = s.monthly ? 600 : 100;
+    return s;
+}
+
+double PeriodRate(const PartShape& shape, double yearlyRate) noexcept
+{
+    return shape.monthly ? MonthlyRate(yearlyRate) : HalfYearRate(yearlyRate);
+}
+
+// Where the method forms a new instalment from the balance: the start of band
+// 2 (reduced family) and of band 3 (every method but 銀行型・他 and 元金均等型).
+bool IsReamortisationPoint(const PartShape& shape, int number) noexcept
+{
+    switch (shape.family) {
+    case RepaymentFamily::ReducedEarly:
+        return number == shape.perBand + 1 || number == 2 * shape.perBand + 1;
+    case RepaymentFamily::LevelPayment:
+        return !shape.bankOther && number == 2 * shape.perBand + 1;
+    case RepaymentFamily::EqualPrincipal:
+        break;
+    }
+    return false;
+}
+
+std::int64_t LevelInstalment(std::int64_t balance, double periodRate, int count) noexcept
+{
+    if (count <= 0)
+        return balance;
+    return static_cast<std::int64_t>(AnnuityPayment(static_cast<double>(balance), periodRate, count));
+}
+
+struct PartPrepaid {
+    std::int64_t used = 0;
+    int dropped = 0;
+    std::int64_t next = 0; // payment of the row after the prepayment, 0 when none
+};
+
+std::int64_t NextPayment(const SchedulePart& part, int afterNumber) noexcept
+{
+    const auto k = static_cast<std::size_t>(afterNumber);
+    return k < part.rows.size() ? part.rows[k].payment : 0;
+}
+
+// Pays `amount` right after instalment k (1 <= k < rows) and recomputes the
+// rows after it.
+PartPrepaid PrepayPart(SchedulePart& part, const PartShape& shape, int k, std::int64_t amount, PrepayMode mode)
+{
+    PartPrepaid result;
+    const std::vector<ScheduleRow> current = part.rows;
+    const int end = static_cast<int>(current.size());
+    const std::int64_t balance = current[static_cast<std::size_t>(k - 1)].balance;
+    const bool equalPrincipal = shape.family == RepaymentFamily::EqualPrincipal;
+
+    // ShortenWhole: as many whole principal parts of the next instalments as
+    // the amount covers; those instalments drop out.
+    int skip = 0;
+    std::int64_t used = std::min(amount, balance);
+    if (mode == PrepayMode::ShortenWhole) {
+        used = 0;
+        while (k + skip < end) {
+            const std::int64_t principal = current[static_cast<std::size_t>(k + skip)].principal;
+            if (principal <= 0 || used + principal > amount)
+                break;
+            used += principal;
+            ++skip;
+        }
+    }
+    if (used <= 0) {
+        result.next = NextPayment(part, k);
+        return result;
+    }
+
+    part.rows.resize(static_cast<std::size_t>(k));
+    ScheduleRow& at = part.rows.back();
+    at.payment += used;
+    at.principal += used;
+    at.balance -= used;
+    at.prepaid += used;
+    result.used = used;
+    if (at.balance == 0) {
+        // Nothing left: interest still owed from earlier instalments is settled too.
+        at.payment += at.unpaidInterest;
+        at.unpaidInterest = 0;
+        result.dropped = end - k;
+        return result;
+    }
+
+    std::int64_t bal = at.balance;
+    std::int64_t unpaid = at.unpaidInterest;
+    std::int64_t level = 0; // Reduce: the instalment in force
+    std::int64_t share = 0; // Reduce, equal principal: the principal share in force
+    if (mode == PrepayMode::Reduce) {
+        const double rate = PeriodRate(shape, current[static_cast<std::size_t>(k)].yearlyRate);
+        const bool firstReducedBand =
+            shape.family == RepaymentFamily::ReducedEarly && BandOf(k + 1, shape.perBand) == 0;
+        if (equalPrincipal)
+            share = bal / (end - k);
+        else
+            level = LevelInstalment(bal, rate, firstReducedBand ? shape.reducedFirstBand - k : end - k);
+    }
+
+    for (int j = k + 1;; ++j) {
+        const int ref = mode == PrepayMode::ShortenWhole ? j + skip : j; // the row of `current` it takes after
+        if (ref > end)
+            break; // not reached: the row `end` settles
+        const ScheduleRow& r = current[static_cast<std::size_t>(ref - 1)];
+        const double rate = PeriodRate(shape, r.yearlyRate);
+        std::int64_t payment = 0;
+        if (mode == PrepayMode::Reduce) {
+            if (!equalPrincipal && j > k + 1 && IsReamortisationPoint(shape, j))
+                level = LevelInstalment(bal, rate, end - (j - 1));
+            payment = equalPrincipal ? share + FlooredInterest(bal, rate) : level;
+        } else {
+            // The instalment the schedule asked for at this row; for equal
+            // principal its share, the interest coming from the balance now.
+            payment = equalPrincipal ? (r.principal - r.prepaid) + FlooredInterest(bal, rate) : r.payment - r.prepaid;
+        }
+        const ScheduleRow row = AmortisedRow(j, bal, unpaid, payment, rate, r.yearlyRate, ref == end);
+        part.rows.push_back(row);
+        bal = row.balance;
+        unpaid = row.unpaidInterest;
+        if (bal == 0 && unpaid == 0)
+            break;
+    }
+    result.dropped = end - static_cast<int>(part.rows.size());
+    result.next = NextPayment(part, k);
+    return result;
+}
+
+PrepaymentOutcome Fail(PrepaymentOutcome out, std::string_view message)
+{
+    out.ok = false;
+    out.message = message;
+    out.applied.clear();
+    out.after = out.before;
+    return out;
+}
+
+} // namespace
+
+PrepaymentOutcome ApplyPrepayments(const Schedule& schedule, std::span<const Prepayment> prepayments)
+{
+    PrepaymentOutcome out;
+    out.before = schedule;
+    out.after = schedule;
+    if (!schedule.ok())
+        return Fail(std::move(out), kMsgPrepayNoSchedule);
+
+    std::vector<Prepayment> ordered(prepayments.begin(), prepayments.end());
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const Prepayment& a, const Prepayment& b) { return a.instalment < b.instalment; });
+
+    const PartShape monthlyShape = ShapeOf(schedule, SchedulePartKind::Monthly);
+    const PartShape bonusShape = ShapeOf(schedule, SchedulePartKind::Bonus);
+    for (const Prepayment& p : ordered) {
+        if (p.instalment < 1)
+            return Fail(std::move(out), kMsgPrepayInstalmentInvalid);
+        if (p.amountYen < 0 || p.bonusAmountYen < 0)
+            return Fail(std::move(out), kMsgPrepayAmountInvalid);
+        if (p.instalment >= static_cast<int>(out.after.monthly.rows.size()))
+            return Fail(std::move(out), kMsgPrepayAfterEnd);
+
+        AppliedPrepayment a;
+        a.asked = p;
+        if (p.bonusAmountYen > 0) {
+            // Bonus instalments 2y-1 and 2y fall with months 12y-6 and 12y.
+            const int b = p.instalment / 6;
+            if (out.after.bonus.loanYen == 0)
+                return Fail(std::move(out), kMsgPrepayNoBonus);
+            if (b < 1)
+                return Fail(std::move(out), kMsgPrepayBeforeBonus);
+            if (b >= static_cast<int>(out.after.bonus.rows.size()))
+                return Fail(std::move(out), kMsgPrepayBonusAfterEnd);
+            const PartPrepaid bonus = PrepayPart(out.after.bonus, bonusShape, b, p.bonusAmountYen, p.mode);
+            a.bonusInstalment = b;
+            a.bonusUsedYen = bonus.used;
+            a.droppedBonus = bonus.dropped;
+            a.nextBonusYen = bonus.next;
+        }
+        const PartPrepaid monthly = PrepayPart(out.after.monthly, monthlyShape, p.instalment, p.amountYen, p.mode);
+        a.usedYen = monthly.used;
+        a.droppedInstalments = monthly.dropped;
+        a.nextInstalmentYen = monthly.next;
+        out.prepaidYen += a.usedYen + a.bonusUsedYen;
+        out.applied.push_back(a);
+    }
+
+    out.totalsBefore = TotalsOf(out.before);
+    out.totalsAfter = TotalsOf(out.after);
+    out.interestSaved = out.totalsBefore.interest - out.totalsAfter.interest;
+    out.checks = CheckSchedule(out.after);
+    out.ok = true;
+    return out;
+}
+
+PrepaymentComparison ComparePrepayModes(const Schedule& schedule, const Prepayment& prepayment)
+{
+    const auto run = [&](PrepayMode mode) {
+        Prepayment p = prepayment;
+        p.mode = mode;
+        return ApplyPrepayments(schedule, std::span<const Prepayment>(&p, 1));
+    };
+    return {run(PrepayMode::Reduce), run(PrepayMode::Shorten), run(PrepayMode::ShortenWhole)};
+}
+
+std::string_view PrepayModeName(PrepayMode mode) noexcept
+{
+    switch (mode) {
+    case PrepayMode::Reduce:
+        return "reduce";
+    case PrepayMode::Shorten:
+        return "shorten";
+    case PrepayMode::ShortenWhole:
+        return "shorten-whole";
+    }
+    return {};
+}
+
+std::optional<PrepayMode> PrepayModeFromName(std::string_view name) noexcept
+{
+    for (PrepayMode m : {PrepayMode::Reduce, PrepayMode::Shorten, PrepayMode::ShortenWhole})
+        if (PrepayModeName(m) == name)
+            return m;
+    return std::nullopt;
+}
+
+std::string_view PrepayModeCaption(PrepayMode mode) noexcept
+{
+    switch (mode) {
+    case PrepayMode::Reduce:
+        return "返済額軽減型";
+    case PrepayMode::Shorten:
+        return "期間短縮型";
+    case PrepayMode::ShortenWhole:
+        return "期間短縮型 (回数単位)";
+    }
+    return {};
+}
+
+} // namespace hn
