@@ -113,6 +113,28 @@ TEST(Capacity, PublishedFigures)
     EXPECT_EQ(ScreeningAnnualYen(3915, 0.0196, 35), 12 * 128'887);
 }
 
+// docs/planning.md: 600 万円 under the banks' tiers (35 %), 24 万円 a year of
+// other debts, screened at 3.5 %, borrowed at 0.5 % as 銀行型・他.
+TEST(Capacity, WorkedExampleOfTheNotes)
+{
+    CapacityRequest q = Request(600, "bank", 3.5, 35);
+    q.rate1Percent = 0.5;
+    q.otherDebtsMan = 24;
+    const CapacityOutcome out = ComputeCapacity(q);
+    ASSERT_TRUE(out.ok) << out.message;
+    const CapacityResult& r = out.result;
+    EXPECT_EQ(r.limitPercent, 35);
+    EXPECT_EQ(r.allowanceYen, 1'860'000);
+    EXPECT_EQ(r.capacityMan, 3750);
+    EXPECT_EQ(r.screeningMonthlyYen, 154'983);
+    EXPECT_EQ(r.screeningAnnualYen, 1'859'796);
+    EXPECT_GT(ScreeningAnnualYen(3751, 0.035, 35), 1'860'000);
+    EXPECT_EQ(FormatRatioText(r.screeningRatioPercent), "35.%");
+    EXPECT_EQ(r.loan.result.monthly[0], 97'344);
+    EXPECT_EQ(r.loan.result.annualYen, 1'168'128);
+    EXPECT_EQ(FormatRatioText(r.ratioPercent), "19.47%");
+}
+
 TEST(Capacity, ScreeningRateAndOtherDebtsLowerItRealRatesDoNot)
 {
     CapacityRequest q = Request(600, "35", 3.5, 35);

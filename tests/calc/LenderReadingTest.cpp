@@ -68,6 +68,10 @@ TEST(LenderReading, EachLoanScreenedAsOneLevelLoanAtItsRate)
     EXPECT_EQ(r.allowanceYen, 1'500'000);
     EXPECT_TRUE(r.atRealRates.within);
     EXPECT_FALSE(r.atScreeningRate.within);
+    // Income needed: 1,237,860 ÷ 30 % = 4,126,200 and 1,514,532 ÷ 30 % =
+    // 5,048,440 yen, rounded up to whole 万円.
+    EXPECT_EQ(r.atRealRates.incomeNeededMan, 413);
+    EXPECT_EQ(r.atScreeningRate.incomeNeededMan, 505);
 }
 
 TEST(LenderReading, WithinExactlyFromTheIncomeNeeded)

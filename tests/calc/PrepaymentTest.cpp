@@ -91,6 +91,7 @@ TEST_F(TwentyMillionAtThree, ShortenWholeDropsWholeInstalmentsAndUsesLess)
     EXPECT_EQ(out.applied[0].usedYen, 976'381);
     EXPECT_EQ(out.applied[0].droppedInstalments, 26);
     EXPECT_EQ(out.monthsAfter(), 394);
+    EXPECT_EQ(out.interestSaved, 1'024'839);
     // The instalments after the dropped ones move up unchanged.
     for (std::size_t j = 120; j < out.after.monthly.rows.size(); ++j) {
         const ScheduleRow& now = out.after.monthly.rows[j];
@@ -122,15 +123,18 @@ TEST(Prepayment, ReAmortisesAtTheMethodsOwnPoints)
     // 公庫基本型, 2 % then 3 %: prepaid in year 5, month 121 still recomputes
     // from the balance then, at the second rate, over the 300 months left.
     const LoanInput basic = Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35);
-    const PrepaymentOutcome b = Prepay(Built(basic), 60, 2'000'000, PrepayMode::Reduce, 500'000);
+    const PrepaymentOutcome b = Prepay(Built(basic), 60, 800'000, PrepayMode::Reduce, 200'000);
     ExpectSound(b);
     const auto& m = b.after.monthly.rows;
     EXPECT_EQ(m[60].payment, AnnuityPayment(static_cast<double>(m[59].balance), MonthlyRate(0.02), 360));
     EXPECT_EQ(m[120].payment, AnnuityPayment(static_cast<double>(m[119].balance), MonthlyRate(0.03), 300));
     EXPECT_EQ(m[120].yearlyRate, 0.03);
     EXPECT_EQ(b.applied[0].bonusInstalment, 10);
+    EXPECT_EQ(b.applied[0].nextInstalmentYen, 76'546);
+    EXPECT_EQ(b.applied[0].nextBonusYen, 115'148);
+    EXPECT_EQ(b.interestSaved, 463'567);
     const auto& bonus = b.after.bonus.rows;
-    EXPECT_EQ(bonus[9].prepaid, 500'000);
+    EXPECT_EQ(bonus[9].prepaid, 200'000);
     EXPECT_EQ(bonus[10].payment, AnnuityPayment(static_cast<double>(bonus[9].balance), HalfYearRate(0.02), 60));
     EXPECT_EQ(bonus[20].payment, AnnuityPayment(static_cast<double>(bonus[19].balance), HalfYearRate(0.03), 50));
 
