@@ -28,36 +28,27 @@ bool ToExactYen(double v, std::int64_t& out) noexcept
     return true;
 }
 
+// One instalment's split, in whole yen held as int64 or as exact doubles.
+template <typename T>
+struct Split {
+    T payment, principal, balance, unpaid;
+};
+
 // Interest is paid first, then interest left unpaid earlier, then principal.
 // An instalment below the interest leaves the rest unpaid rather than adding it
-// to the balance, so no figure turns negative.
-// Writes straight into `row` (a vector element): building a row aside and
-// copying it in made the loop wait on its own stack stores, at five times the
-// cost.
-void FillRow(ScheduleRow& row, int number, std::int64_t balanceBefore, std::int64_t unpaidBefore,
-             std::int64_t payment, std::int64_t interest, double yearlyRate, bool settle) noexcept
+// to the balance, so no figure turns negative. The settling instalment repays
+// the balance and everything owed.
+template <typename T>
+Split<T> SplitPayment(T balanceBefore, T unpaidBefore, T payment, T interest, bool settle) noexcept
 {
-    row.number = number;
-    row.interest = interest;
-    row.yearlyRate = yearlyRate;
-    const std::int64_t owedInterest = unpaidBefore + interest;
-    const std::int64_t towardsPrincipal = payment - owedInterest;
-    if (settle || towardsPrincipal >= balanceBefore) {
-        row.principal = balanceBefore;
-        row.payment = owedInterest + balanceBefore;
-        row.balance = 0;
-        row.unpaidInterest = 0;
-    } else if (towardsPrincipal < 0) {
-        row.payment = payment;
-        row.principal = 0;
-        row.balance = balanceBefore;
-        row.unpaidInterest = -towardsPrincipal;
-    } else {
-        row.payment = payment;
-        row.principal = towardsPrincipal;
-        row.balance = balanceBefore - towardsPrincipal;
-        row.unpaidInterest = 0;
-    }
+    const T towardsPrincipal = payment - (unpaidBefore + interest);
+    if (settle || towardsPrincipal >= balanceBefore)
+        return {unpaidBefore + interest + balanceBefore, balanceBefore, T(0), T(0)};
+    if (towardsPrincipal < T(0))
+        return {payment, T(0), balanceBefore, -towardsPrincipal};
+    // Grouped so that the next balance waits on the floored interest for one
+    // addition only: the schedule is one long chain of such waits.
+    return {payment, towardsPrincipal, (balanceBefore - payment + unpaidBefore) + interest, T(0)};
 }
 
 struct PartPlan {
@@ -89,24 +80,38 @@ bool BuildPart(const PartPlan& pp, const RepaymentPlan& plan, SchedulePart& part
                 return false;
     }
 
+    // Doubles hold every figure exactly here (all below kMaxExactYen) and keep
+    // the loop free of conversions between the floor and the next balance.
     const bool equalPrincipal = plan.family == RepaymentFamily::EqualPrincipal;
-    std::int64_t balance = pp.loan;
-    std::int64_t unpaid = 0;
-    std::int64_t paid = 0;
+    const double shareD = static_cast<double>(share);
+    const double paymentsD[3] = {static_cast<double>(payments[0]), static_cast<double>(payments[1]),
+                                 static_cast<double>(payments[2])};
+    constexpr double kExact = static_cast<double>(kMaxExactYen);
+    double balance = static_cast<double>(pp.loan);
+    double unpaid = 0.0;
+    double paid = 0.0;
     for (int k = 1; k <= pp.count; ++k) {
         const int band = BandOf(k, pp.perBand);
         const int rateIndex = band == 2 ? 1 : 0;
-        const double rate = pp.periodRate[rateIndex];
-        const std::int64_t interest = FlooredInterest(balance, rate);
-        const std::int64_t payment = equalPrincipal ? share + interest : payments[band];
-        ScheduleRow& row = part.rows.emplace_back();
-        FillRow(row, k, balance, unpaid, payment, interest, plan.yearlyRate[rateIndex], k == pp.count);
-        paid += row.payment;
-        if (!IsExact(row.payment) || !IsExact(row.interest) || !IsExact(row.unpaidInterest) || !IsExact(paid))
+        const double interest = std::floor(balance * pp.periodRate[rateIndex]);
+        const double payment = equalPrincipal ? shareD + interest : paymentsD[band];
+        const Split<double> split = SplitPayment(balance, unpaid, payment, interest, k == pp.count);
+        paid += split.payment;
+        if (!(split.payment <= kExact && interest <= kExact && split.unpaid <= kExact && paid <= kExact))
             return false;
-        balance = row.balance;
-        unpaid = row.unpaidInterest;
-        if (balance == 0)
+        // Written in place: a row built aside and copied in made the loop wait
+        // on its own stack stores.
+        ScheduleRow& row = part.rows.emplace_back();
+        row.number = k;
+        row.payment = static_cast<std::int64_t>(split.payment);
+        row.interest = static_cast<std::int64_t>(interest);
+        row.principal = static_cast<std::int64_t>(split.principal);
+        row.balance = static_cast<std::int64_t>(split.balance);
+        row.yearlyRate = plan.yearlyRate[rateIndex];
+        row.unpaidInterest = static_cast<std::int64_t>(split.unpaid);
+        balance = split.balance;
+        unpaid = split.unpaid;
+        if (balance == 0.0)
             break;
     }
     return true;
@@ -151,9 +156,16 @@ LoanInput WholeYenInput(const LoanInput& in) noexcept
 ScheduleRow AmortisedRow(int number, std::int64_t balanceBefore, std::int64_t unpaidBefore, std::int64_t payment,
                          double periodRate, double yearlyRate, bool settle) noexcept
 {
+    const std::int64_t interest = FlooredInterest(balanceBefore, periodRate);
+    const Split<std::int64_t> split = SplitPayment(balanceBefore, unpaidBefore, payment, interest, settle);
     ScheduleRow row;
-    FillRow(row, number, balanceBefore, unpaidBefore, payment, FlooredInterest(balanceBefore, periodRate), yearlyRate,
-            settle);
+    row.number = number;
+    row.payment = split.payment;
+    row.interest = interest;
+    row.principal = split.principal;
+    row.balance = split.balance;
+    row.yearlyRate = yearlyRate;
+    row.unpaidInterest = split.unpaid;
     return row;
 }
 
