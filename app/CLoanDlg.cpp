@@ -278,7 +278,7 @@ void CLoanDlg::SetUpPictureButtons()
         b.button->SetIconAlign(1);
         b.button->SetNormalBkColor(face.Shifted(-kPictureButtonShade), false);
         b.button->SetActiveBkColor(face.Shifted(kPictureButtonShade), false);
-        b.button->SetIcon(LoadIconImage(b.icon));
+        b.button->SetIcon(LoadIconSizes(b.icon));
         b.button->SetBtnCursor(LoadHandCursor());
     }
 }

@@ -2,9 +2,11 @@
 
 #include "platform/DialogFont.h"
 #include "platform/SysColors.h"
+#include "platform/TextContrast.h"
 
 #include <QPainter>
 #include <QPalette>
+#include <QStyle>
 
 namespace hn {
 
@@ -16,9 +18,6 @@ CColorLabel::CColorLabel(QWidget* parent)
     // figures need every pixel of their narrow fields, so the text meets the frame.
     setIndent(0);
     setFont(DialogFont());
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, ToQColor(m_crText));
-    setPalette(p);
 }
 
 CColorLabel::CColorLabel(const DialogItem&, QWidget* parent) : CColorLabel(parent) {}
@@ -28,15 +27,30 @@ CColorLabel::~CColorLabel() = default;
 void CColorLabel::SetTextColor(ColorRef colour)
 {
     m_crText = colour;
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, ToQColor(colour));
-    setPalette(p);
+    m_bTextSet = true;
     repaint();
 }
 
 void CColorLabel::SetBkColor(ColorRef colour)
 {
     m_crBk = colour;
+    m_bBkSet = true;
+}
+
+ColorRef CColorLabel::ShownBkColor() const
+{
+    return m_bBkSet ? m_crBk : FromQColor(palette().color(QPalette::Window));
+}
+
+ColorRef CColorLabel::ShownTextColor() const
+{
+    if (m_bTextSet && m_bBkSet)
+        return m_crText; // both chosen by the dialog, for each other
+    if (!m_bTextSet && !m_bBkSet)
+        return FromQColor(palette().color(QPalette::WindowText)); // both the scheme's
+    // One comes from the dialog, the other from whatever scheme the desktop has.
+    const ColorRef preferred = m_bTextSet ? m_crText : FromQColor(palette().color(QPalette::WindowText));
+    return ReadableTextColour(preferred, ShownBkColor());
 }
 
 void CColorLabel::SetFontSize(int pixelHeight)
@@ -45,15 +59,17 @@ void CColorLabel::SetFontSize(int pixelHeight)
     repaint();
 }
 
-void CColorLabel::paintEvent(QPaintEvent* event)
+void CColorLabel::paintEvent(QPaintEvent*)
 {
-    {
-        QPainter painter(this);
-        painter.fillRect(contentsRect(), ToQColor(m_crBk));
-    }
-    // The frame and the text as any label draws them; text wider than the label is
-    // clipped, the font stays.
-    QLabel::paintEvent(event);
+    QPainter painter(this);
+    painter.fillRect(contentsRect(), ToQColor(ShownBkColor()));
+    drawFrame(&painter);
+    // The text as a label draws it (aligned in the area inside the frame, clipped when
+    // wider, the font kept), in the colour chosen for the background.
+    QPalette shown = palette();
+    shown.setColor(QPalette::WindowText, ToQColor(ShownTextColor()));
+    style()->drawItemText(&painter, contentsRect(), QStyle::visualAlignment(layoutDirection(), alignment()), shown,
+                          isEnabled(), text(), QPalette::WindowText);
 }
 
 } // namespace hn

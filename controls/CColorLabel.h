@@ -2,6 +2,12 @@
 // A static text with its own text colour, background colour and font height, used for
 // the result figures and the coloured headings. The frame the dialog gave it (a sunken
 // panel for the figures) stays; the background fills the area inside the frame.
+//
+// Colours that are not set follow the desktop's scheme. Whatever the scheme, the text
+// stays readable: on a background the dialog fixed (the pastel figures) a scheme's light
+// text would all but vanish, and a text colour the dialog fixed may vanish on a scheme's
+// dark window, so where only one of the two is fixed a text colour that does not stand
+// out enough from the background gives way to black or white.
 #include "platform/ColorRef.h"
 #include "platform/DialogTemplate.h"
 
@@ -28,12 +34,19 @@ public:
     ColorRef GetTextColor() const { return m_crText; }
     ColorRef GetBkColor() const { return m_crBk; }
 
+    // What the next paint shows: the background set (or the scheme's window colour),
+    // and the text colour chosen for it.
+    ColorRef ShownBkColor() const;
+    ColorRef ShownTextColor() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     ColorRef m_crText;
     ColorRef m_crBk;
+    bool m_bTextSet = false;
+    bool m_bBkSet = false;
 };
 
 } // namespace hn

@@ -22,9 +22,9 @@ DrawItemState CDrawnButton::CurrentItemState() const
     return {m_bPressed != 0, hasFocus()};
 }
 
-QImage CDrawnButton::RenderItem(const DrawItemState& state)
+QImage CDrawnButton::RenderItem(const DrawItemState& state, qreal devicePixelRatio)
 {
-    return RenderOffscreen(size(), [&](Canvas& canvas) { DrawItem(canvas, state); });
+    return RenderOffscreen(size(), [&](Canvas& canvas) { DrawItem(canvas, state); }, devicePixelRatio);
 }
 
 void CDrawnButton::CreatePalettePens()

@@ -36,8 +36,9 @@ public:
 
     // The state the next paint draws with: held, focused.
     DrawItemState CurrentItemState() const;
-    // Draws the control exactly as a paint does, into an image of the control's size.
-    QImage RenderItem(const DrawItemState& state);
+    // Draws the control exactly as a paint does, into an image of the control's size at
+    // the given device pixel ratio.
+    QImage RenderItem(const DrawItemState& state, qreal devicePixelRatio = 1.0);
 
 protected:
     CDrawnButton(DrawnKind kind, QWidget* parent);

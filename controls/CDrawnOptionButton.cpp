@@ -2,11 +2,13 @@
 
 #include "controls/DrawnButtonAccessible.h"
 #include "platform/Canvas.h"
+#include "platform/DialogFont.h"
 #include "platform/DialogGroup.h"
 #include "platform/DialogTemplate.h"
 #include "platform/SysColors.h"
 
 #include <QFocusEvent>
+#include <algorithm>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -34,6 +36,9 @@ CDrawnOptionButton::CDrawnOptionButton(QWidget* parent) : CDrawnButton(DrawnKind
     setCheckable(true);
     setAutoExclusive(false);
     setFocusPolicy(Qt::ClickFocus);
+    // The caption is the dialog's: a platform theme's own button font (often larger)
+    // would not fit the place the dialog gives the option.
+    setFont(DialogFont());
     RecalcPalette();
     CreatePalettePens();
 }
@@ -92,16 +97,22 @@ void CDrawnOptionButton::InvalidateBullet()
 void CDrawnOptionButton::DrawItem(Canvas& canvas, const DrawItemState& state)
 {
     const DrawnRect item{0, 0, width(), height()};
-    canvas.FillRect(item.left, item.top, item.right, item.bottom, m_palette.face);
+    // The option sits on the dialog without a frame of its own: the window's background,
+    // and the window's text on it, whatever the scheme.
+    canvas.FillRect(item.left, item.top, item.right, item.bottom, GetSysColor(SysColor::DialogBack));
 
     const DrawnRect caption = CaptionRectangle();
     if (!text().isEmpty()) {
+        // The painter takes the image's device pixel ratio: the text is drawn at the
+        // screen's resolution, not enlarged from a 1× picture.
         QPainter painter(&canvas.Image());
         painter.setFont(font());
-        // Black on the usual light face; the scheme's button text where the face is dark.
-        painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(QRect(caption.left, caption.top, caption.Width(), caption.Height()),
-                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text());
+        painter.setPen(palette().color(QPalette::WindowText));
+        // From the caption's left edge, measured in the font it is drawn in: a caption
+        // wider than the control is cut at the right, never pushed over the ball.
+        painter.drawText(QRect(caption.left, caption.top, std::max(caption.Width(), width() - caption.left),
+                               caption.Height()),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text());
     }
     if (state.focused) {
         const DrawnRect frame = FocusFrameRect(caption, item);

@@ -50,8 +50,15 @@ void CDrawnToggleButton::OnAttach()
 
 void CDrawnToggleButton::DrawItem(Canvas& canvas, const DrawItemState& state)
 {
-    // The system face, not the triangle's own face colour.
-    canvas.FillRect(0, 0, width(), height(), GetSysColor(SysColor::BtnFace));
+    // The dialog's own background, not the triangle's face colour: the toggle has no
+    // frame and sits on the window.
+    canvas.FillRect(0, 0, width(), height(), GetSysColor(SysColor::DialogBack));
+    if (state.focused) {
+        // A dotted frame round the triangle's place, as the dialog's other controls show
+        // the keyboard focus; the triangle is drawn over it.
+        const DrawnRect frame = ToggleFocusFrameRect(width(), height());
+        canvas.DrawFocusRect(frame.left, frame.top, frame.right, frame.bottom);
+    }
 
     const QPoint origin = canvas.Origin();
     canvas.SetOrigin(origin.x() + ToggleTriangleLeft(0), origin.y() + ToggleTriangleTop(height()));

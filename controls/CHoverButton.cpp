@@ -28,9 +28,26 @@ CHoverButton::~CHoverButton() = default;
 
 void CHoverButton::SetIcon(const QImage& hoverAndPress, const QImage& rest)
 {
+    SetIcon(IconSizes{hoverAndPress}, rest.isNull() ? IconSizes{} : IconSizes{rest});
+}
+
+void CHoverButton::SetIcon(const IconSizes& hoverAndPress, const IconSizes& rest)
+{
     m_iconHover = hoverAndPress;
-    m_iconRest = rest.isNull() ? hoverAndPress : rest;
+    m_iconRest = rest.empty() ? hoverAndPress : rest;
+    m_drawnRatio = 0;
     repaint();
+}
+
+const QImage& CHoverButton::IconToDraw(bool lit)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != m_drawnRatio) {
+        m_drawnHover = IconForRatio(m_iconHover, ratio);
+        m_drawnRest = IconForRatio(m_iconRest, ratio);
+        m_drawnRatio = ratio;
+    }
+    return lit ? m_drawnHover : m_drawnRest;
 }
 
 bool CHoverButton::SetBtnCursor(const std::optional<QCursor>& cursor)
@@ -99,8 +116,8 @@ void CHoverButton::leaveEvent(QEvent* event)
 void CHoverButton::focusOutEvent(QFocusEvent* event)
 {
     QPushButton::focusOutEvent(event);
-    if (m_hover.OnFocusLost())
-        update();
+    m_hover.OnFocusLost();
+    update(); // the focus frame goes in any case
 }
 
 bool CHoverButton::event(QEvent* event)
@@ -138,9 +155,16 @@ void CHoverButton::paintEvent(QPaintEvent*)
             cv.Polyline({{L, B - 1}, {R - 1, B - 1}, {R - 1, T - 1}});
         }
 
-        const QImage& icon = hover || pressed ? m_iconHover : m_iconRest;
+        if (hasFocus()) {
+            const FocusFrame f = HoverFocusFrame(L, T, R, B);
+            cv.DrawFocusRect(f.left, f.top, f.right, f.bottom);
+        }
+
+        const QImage& icon = IconToDraw(hover || pressed);
         if (!icon.isNull()) {
-            const IconOrigin at = CentredIconOrigin(L, T, R, B, icon.width(), icon.height(), pressed);
+            // Placed by its size in drawing pixels; the canvas puts its device pixels.
+            const QSizeF place = icon.deviceIndependentSize();
+            const IconOrigin at = CentredIconOrigin(L, T, R, B, qRound(place.width()), qRound(place.height()), pressed);
             cv.DrawIcon(at.x, at.y, icon, !isEnabled(), GetSysColor(SysColor::BtnHighlight),
                         GetSysColor(SysColor::BtnShadow));
         }

@@ -6,6 +6,7 @@
 #include "controls/HoverTracker.h"
 #include "platform/ColorRef.h"
 #include "platform/DialogTemplate.h"
+#include "platform/IconSizes.h"
 
 #include <QCursor>
 #include <QImage>
@@ -26,6 +27,9 @@ public:
     // The icon shown while lit or pressed, and the one at rest (empty: the same icon).
     // Both keep their own size. Redraws at once.
     void SetIcon(const QImage& hoverAndPress, const QImage& rest = {});
+    // The same with every size the pictures were drawn at: the smallest gives the icon's
+    // place, the larger ones are shown on screens of a higher device pixel ratio.
+    void SetIcon(const IconSizes& hoverAndPress, const IconSizes& rest = {});
     // The cursor over the button; nullopt leaves the default arrow. Returns true when
     // a cursor is now set.
     bool SetBtnCursor(const std::optional<QCursor>& cursor);
@@ -57,12 +61,17 @@ protected:
 
 private:
     void PointerAt(QPointF pos, Qt::MouseButtons buttons);
+    // The picture for this paint at the widget's ratio, kept until the ratio changes.
+    const QImage& IconToDraw(bool lit);
 
     int m_nIconAlign = 0;
     HoverTracker m_hover;
     std::optional<QCursor> m_cursor;
-    QImage m_iconHover;
-    QImage m_iconRest;
+    IconSizes m_iconHover;
+    IconSizes m_iconRest;
+    QImage m_drawnHover; // m_iconHover at m_drawnRatio
+    QImage m_drawnRest;
+    qreal m_drawnRatio = 0;
     ColorRef m_crNormalBk;
     ColorRef m_crActiveBk;
     bool m_bNamedExplicitly = false;

@@ -32,4 +32,12 @@ int ToggleTriangleTop(int itemHeight)
     return FloorHalf(itemHeight - 11);
 }
 
+DrawnRect ToggleFocusFrameRect(int width, int height)
+{
+    // The triangles reach from the origin's x - 10 to x + 1 and from its y to y + 10.
+    const int top = ToggleTriangleTop(height);
+    return {std::max(0, kToggleTriangleInset - 11), std::max(0, top - 1),
+            std::min(width, kToggleTriangleInset + 3), std::min(height, top + 12)};
+}
+
 } // namespace hn

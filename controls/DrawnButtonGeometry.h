@@ -43,6 +43,10 @@ constexpr int kToggleTriangleInset = 10;
 int ToggleTriangleLeft(int itemLeft);
 int ToggleTriangleTop(int itemHeight);
 
+// The toggle's focus frame: one pixel round the box that every frame of the triangle
+// stays in, clipped to the control.
+DrawnRect ToggleFocusFrameRect(int width, int height);
+
 // How much the toggle widens itself to the right when it is attached.
 constexpr int kToggleAttachWidening = 12;
 

@@ -21,23 +21,6 @@ private:
     ColorRef m_previous;
 };
 
-// The same pixels as Canvas::FillRect, written a row at a time: the canvas sets pixels
-// one by one, and the gauge fills nearly its whole area on every animation step (40
-// times a second), which made the fills the largest part of its drawing cost.
-void FillRows(Canvas& cv, int left, int top, int right, int bottom, ColorRef colour)
-{
-    QImage& img = cv.Image();
-    const int x0 = std::max(left + cv.Origin().x(), 0), x1 = std::min(right + cv.Origin().x(), img.width());
-    const int y0 = std::max(top + cv.Origin().y(), 0), y1 = std::min(bottom + cv.Origin().y(), img.height());
-    if (x0 >= x1 || y0 >= y1)
-        return;
-    const QRgb rgb = qRgb(colour.Red(), colour.Green(), colour.Blue());
-    for (int y = y0; y < y1; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        std::fill(row + x0, row + x1, rgb);
-    }
-}
-
 void Line(Canvas& cv, int x0, int y0, int x1, int y1)
 {
     cv.MoveTo(x0, y0);
@@ -181,14 +164,14 @@ void PaintGauge(Canvas& canvas, const GaugeShades& shades, ColorRef face, const 
     if (st.vertical) {
         if (!st.animating)
             bar.b = st.height - GaugeBarLength(st.pos, st.lower, st.upper, st.height);
-        FillRows(canvas, 0, 0, st.width, bar.b, face);
-        FillRows(canvas, bar.a, bar.b, bar.c, bar.d, shades.light3);
+        canvas.FillRect(0, 0, st.width, bar.b, face);
+        canvas.FillRect(bar.a, bar.b, bar.c, bar.d, shades.light3);
         DrawGaugeVertical(canvas, shades, bar, st.animating, st.animOffset);
     } else {
         if (!st.animating)
             bar.c = GaugeBarLength(st.pos, st.lower, st.upper, st.width);
-        FillRows(canvas, bar.c, 0, st.width, st.height, face);
-        FillRows(canvas, bar.a, bar.b, bar.c, bar.d, shades.light3);
+        canvas.FillRect(bar.c, 0, st.width, st.height, face);
+        canvas.FillRect(bar.a, bar.b, bar.c, bar.d, shades.light3);
         DrawGaugeHorizontal(canvas, shades, bar, st.animating, st.animOffset);
     }
 }

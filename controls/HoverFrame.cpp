@@ -14,6 +14,12 @@ bool UsesActiveBackground(bool hover, bool pressed)
     return hover || pressed;
 }
 
+FocusFrame HoverFocusFrame(int left, int top, int right, int bottom)
+{
+    constexpr int kInset = 2;
+    return {left + kInset, top + kInset, right - kInset, bottom - kInset};
+}
+
 IconOrigin CentredIconOrigin(int left, int top, int right, int bottom, int iconWidth, int iconHeight, bool pressed)
 {
     // C++ integer division truncates toward zero, also when the icon is larger than

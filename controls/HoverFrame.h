@@ -14,6 +14,14 @@ HoverFrameLook FrameLookFor(bool hover, bool pressed);
 // The active background shows while lit or pressed, the normal one otherwise.
 bool UsesActiveBackground(bool hover, bool pressed);
 
+struct FocusFrame {
+    int left, top, right, bottom;
+};
+
+// The keyboard focus of a flat button: a dotted frame two pixels inside its edge, clear
+// of the one-pixel raised or sunken frame and of a centred 16-pixel icon.
+FocusFrame HoverFocusFrame(int left, int top, int right, int bottom);
+
 struct IconOrigin {
     int x;
     int y;

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <utility>
-#include <vector>
 
 namespace hn {
 
@@ -16,6 +15,17 @@ Canvas::Canvas(QImage& target) : m_image(target)
     m_stride = m_image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     m_width = m_image.width();
     m_height = m_image.height();
+    m_scale = m_image.devicePixelRatio() > 0 ? m_image.devicePixelRatio() : 1.0;
+    // A pen pixel is as many device pixels wide as the ratio rounds to, so that every
+    // line of a recipe has the same width (at 1.5 some would be one pixel, some two).
+    m_penSize = std::max(1, static_cast<int>(std::lround(m_scale)));
+}
+
+int Canvas::ToDevice(int v) const
+{
+    if (m_scale == 1.0)
+        return v;
+    return static_cast<int>(std::floor(v * m_scale + 0.5));
 }
 
 namespace {
@@ -42,9 +52,28 @@ ColorRef Canvas::SelectBrush(ColorRef colour)
 
 void Canvas::Plot(int x, int y, ColorRef c)
 {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+    if (m_penSize == 1 && m_scale == 1.0) {
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+            return;
+        m_bits[y * m_stride + x] = ToRgb(c);
         return;
-    m_bits[y * m_stride + x] = ToRgb(c);
+    }
+    const int dx = ToDevice(x), dy = ToDevice(y);
+    FillDevice(dx, dy, dx + m_penSize, dy + m_penSize, ToRgb(c));
+}
+
+void Canvas::FillDevice(int x0, int y0, int x1, int y1, QRgb value)
+{
+    x0 = std::max(x0, 0);
+    y0 = std::max(y0, 0);
+    x1 = std::min(x1, m_width);
+    y1 = std::min(y1, m_height);
+    if (x0 >= x1 || y0 >= y1)
+        return;
+    for (int y = y0; y < y1; ++y) {
+        QRgb* row = m_bits + y * m_stride;
+        std::fill(row + x0, row + x1, value);
+    }
 }
 
 void Canvas::MoveTo(int x, int y)
@@ -93,7 +122,7 @@ void Canvas::SetPixel(int x, int y, ColorRef colour)
 
 ColorRef Canvas::GetPixel(int x, int y) const
 {
-    const int px = x + m_origin.x(), py = y + m_origin.y();
+    const int px = ToDevice(x + m_origin.x()), py = ToDevice(y + m_origin.y());
     if (px < 0 || py < 0 || px >= m_width || py >= m_height)
         return ColorRef();
     const QRgb v = m_bits[py * m_stride + px];
@@ -102,15 +131,10 @@ ColorRef Canvas::GetPixel(int x, int y) const
 
 void Canvas::FillRect(int left, int top, int right, int bottom, ColorRef colour)
 {
-    const int x0 = std::max(left + m_origin.x(), 0), x1 = std::min(right + m_origin.x(), m_width);
-    const int y0 = std::max(top + m_origin.y(), 0), y1 = std::min(bottom + m_origin.y(), m_height);
-    if (x0 >= x1 || y0 >= y1)
+    if (right <= left || bottom <= top)
         return;
-    const QRgb value = ToRgb(colour);
-    for (int y = y0; y < y1; ++y) {
-        QRgb* row = m_bits + y * m_stride;
-        std::fill(row + x0, row + x1, value);
-    }
+    FillDevice(ToDevice(left + m_origin.x()), ToDevice(top + m_origin.y()), ToDevice(right + m_origin.x()),
+               ToDevice(bottom + m_origin.y()), ToRgb(colour));
 }
 
 void Canvas::Rectangle(int left, int top, int right, int bottom)
@@ -193,29 +217,43 @@ void Canvas::DrawIcon(int x, int y, const QImage& icon, bool disabled, ColorRef 
     if (icon.isNull())
         return;
     const QImage src = icon.convertToFormat(QImage::Format_ARGB32);
+    const qreal iconRatio = icon.devicePixelRatio() > 0 ? icon.devicePixelRatio() : 1.0;
+    // The icon's place in device pixels; each device pixel takes the icon pixel under its
+    // centre, which is the icon's own pixel when the ratios agree.
+    const int logicalW = static_cast<int>(std::lround(src.width() / iconRatio));
+    const int logicalH = static_cast<int>(std::lround(src.height() / iconRatio));
+    const int devW = ToDevice(logicalW), devH = ToDevice(logicalH);
+    if (devW <= 0 || devH <= 0)
+        return;
+    auto sourceAt = [&](int dx, int dy) {
+        return src.pixel(std::min(src.width() - 1, dx * src.width() / devW),
+                         std::min(src.height() - 1, dy * src.height() / devH));
+    };
+    // The embossed look keeps only the icon's darker shapes: light pixels drop out.
+    auto ink = [&](QRgb v) { return qAlpha(v) >= 128 && qGray(v) < 192; };
+
+    auto put = [&](int px, int py, QRgb value) {
+        if (px >= 0 && py >= 0 && px < m_width && py < m_height)
+            m_bits[py * m_stride + px] = value;
+    };
+    const int left = ToDevice(x + m_origin.x()), top = ToDevice(y + m_origin.y());
     if (!disabled) {
-        for (int iy = 0; iy < src.height(); ++iy)
-            for (int ix = 0; ix < src.width(); ++ix) {
-                const QRgb v = src.pixel(ix, iy);
+        for (int dy = 0; dy < devH; ++dy)
+            for (int dx = 0; dx < devW; ++dx) {
+                const QRgb v = sourceAt(dx, dy);
                 if (qAlpha(v) >= 128)
-                    SetPixel(x + ix, y + iy, ColorRef::Rgb(qRed(v), qGreen(v), qBlue(v)));
+                    put(left + dx, top + dy, qRgb(qRed(v), qGreen(v), qBlue(v)));
             }
         return;
     }
-    // The embossed look keeps only the icon's darker shapes: light pixels drop out.
-    std::vector<bool> ink(static_cast<size_t>(src.width() * src.height()));
-    for (int iy = 0; iy < src.height(); ++iy)
-        for (int ix = 0; ix < src.width(); ++ix) {
-            const QRgb v = src.pixel(ix, iy);
-            ink[static_cast<size_t>(iy * src.width() + ix)] = qAlpha(v) >= 128 && qGray(v) < 192;
-        }
+    // The emboss offset is one drawing pixel, as many device pixels as a pen pixel.
     for (int pass = 0; pass < 2; ++pass) {
-        const int off = pass == 0 ? 1 : 0;
-        const ColorRef c = pass == 0 ? highlight : shadow;
-        for (int iy = 0; iy < src.height(); ++iy)
-            for (int ix = 0; ix < src.width(); ++ix)
-                if (ink[static_cast<size_t>(iy * src.width() + ix)])
-                    SetPixel(x + ix + off, y + iy + off, c);
+        const int off = pass == 0 ? m_penSize : 0;
+        const QRgb c = ToRgb(pass == 0 ? highlight : shadow);
+        for (int dy = 0; dy < devH; ++dy)
+            for (int dx = 0; dx < devW; ++dx)
+                if (ink(sourceAt(dx, dy)))
+                    put(left + dx + off, top + dy + off, c);
     }
 }
 

@@ -1,13 +1,17 @@
 #include "platform/OffscreenPaint.h"
 
 #include <QPainter>
+#include <QtMath>
 #include <QWidget>
 
 namespace hn {
 
-QImage RenderOffscreen(QSize size, const CanvasDraw& draw)
+QImage RenderOffscreen(QSize size, const CanvasDraw& draw, qreal devicePixelRatio)
 {
-    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const QSize logical = size.expandedTo(QSize(1, 1));
+    QImage image(QSize(qCeil(logical.width() * ratio), qCeil(logical.height() * ratio)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     Canvas canvas(image);
     draw(canvas);
@@ -20,7 +24,7 @@ void PaintOffscreen(QWidget* widget, const CanvasDraw& draw)
     // first. Said here rather than in a constructor: polishing by the style clears it,
     // and then every frame of an animation would repaint the dialog beneath as well.
     widget->setAttribute(Qt::WA_OpaquePaintEvent); // returns at once when already set
-    const QImage image = RenderOffscreen(widget->size(), draw);
+    const QImage image = RenderOffscreen(widget->size(), draw, widget->devicePixelRatioF());
     QPainter painter(widget);
     painter.drawImage(QPoint(0, 0), image);
 }

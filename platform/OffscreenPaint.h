@@ -13,11 +13,13 @@ namespace hn {
 
 using CanvasDraw = std::function<void(Canvas&)>;
 
-// Draws into a fresh RGB image of the given size (contents undefined until drawn).
-QImage RenderOffscreen(QSize size, const CanvasDraw& draw);
+// Draws into a fresh RGB image of the given size in drawing pixels (contents undefined
+// until drawn). At a device pixel ratio above 1 the image has that many more device
+// pixels and carries the ratio, so that it goes onto the screen without scaling.
+QImage RenderOffscreen(QSize size, const CanvasDraw& draw, qreal devicePixelRatio = 1.0);
 
-// For paintEvent: renders the widget's rectangle and puts it on the widget, which it
-// marks as painting every one of its pixels.
+// For paintEvent: renders the widget's rectangle at the widget's device pixel ratio and
+// puts it on the widget, which it marks as painting every one of its pixels.
 void PaintOffscreen(QWidget* widget, const CanvasDraw& draw);
 
 } // namespace hn

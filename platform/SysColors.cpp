@@ -19,6 +19,7 @@ QPalette::ColorRole RoleOf(SysColor which)
     case SysColor::WindowFrame: return QPalette::WindowText;
     case SysColor::WindowText: return QPalette::WindowText;
     case SysColor::Highlight: return QPalette::Highlight;
+    case SysColor::DialogBack: return QPalette::Window;
     }
     return QPalette::Button;
 }

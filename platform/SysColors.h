@@ -17,6 +17,7 @@ enum class SysColor {
     WindowFrame,  // thin outlines
     WindowText,   // text
     Highlight,    // selection
+    DialogBack,   // the window's own background, behind controls that draw no frame
 };
 
 ColorRef GetSysColor(SysColor which);

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QSize>
+#include "platform/IconSizes.h"
 
 #include <optional>
 
@@ -29,6 +30,9 @@ enum ResourceId : int {
 // one of the above or has no picture at that size (no scaling: a scaled
 // 16-colour picture is no longer crisp).
 QImage LoadIconImage(int id, int size = 16);
+
+// Every size `id` is drawn at, for a button that shows it on any screen.
+IconSizes LoadIconSizes(int id);
 
 // The natural size of `id`: 32 x 32 for the program icon and the cursor,
 // 16 x 16 for the button icons, an invalid size for an unknown id.

@@ -263,7 +263,7 @@ void CSummaryDlg::SetUpButtons()
         b.button->SetIconAlign(1);
         b.button->SetNormalBkColor(base.PackedMinus(kButtonShadeOffset), 0);
         b.button->SetActiveBkColor(base.PackedPlus(kButtonShadeOffset), 0);
-        b.button->SetIcon(LoadIconImage(b.icon));
+        b.button->SetIcon(LoadIconSizes(b.icon));
         b.button->SetBtnCursor(hand);
         // Qt's tool tips follow the pointer themselves; the text is all they need.
         const QString tip = QString::fromUtf8(LoadStringUtf8(b.tip));

@@ -178,5 +178,40 @@ TEST_F(ColorLabelTest, JapaneseTextGetsAJapaneseGothicFace)
     EXPECT_TRUE(DialogFontFamilies().contains(family)) << family.toStdString();
 }
 
+// Under a dark scheme (light text on a dark window) a figure on its fixed pastel shows in
+// black, a label without a colour of its own takes the scheme's window and text, and a
+// fixed dark text on the scheme's window turns light.
+TEST_F(ColorLabelTest, StaysReadableUnderADarkScheme)
+{
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, QColor(235, 235, 235));
+    QApplication::setPalette(dark);
+    QApplication::processEvents(); // the change reaches widgets as posted events
+
+    label->SetBkColor(kMint);
+    label->setText(QStringLiteral("63,309"));
+    EXPECT_EQ(label->ShownTextColor(), ColorRef::Rgb(0, 0, 0));
+    const QImage figure = Snapshot(*label);
+    int darkInk = 0;
+    for (int y = 0; y < figure.height(); ++y)
+        for (int x = 0; x < figure.width(); ++x) {
+            const ColorRef c = PixelAt(figure, x, y);
+            darkInk += c.Red() + c.Green() + c.Blue() < 100 && label->contentsRect().contains(x, y);
+        }
+    EXPECT_GT(darkInk, 10);
+
+    CColorLabel caption(host.get());
+    caption.setText(QStringLiteral("以上"));
+    EXPECT_EQ(caption.ShownBkColor(), ColorRef::Rgb(53, 53, 53));
+    EXPECT_EQ(caption.ShownTextColor(), ColorRef::Rgb(235, 235, 235));
+    EXPECT_EQ(PixelAt(Snapshot(caption), 0, 0), ColorRef::Rgb(53, 53, 53));
+
+    CColorLabel note(host.get());
+    note.SetTextColor(ColorRef::Rgb(0, 0, 100));
+    EXPECT_EQ(note.ShownTextColor(), ColorRef::Rgb(255, 255, 255));
+}
+
 } // namespace
 } // namespace hn

@@ -1,6 +1,7 @@
 // The drawn option button's picture, pixel by pixel, in each of its states.
 #include "controls/CDrawnOptionButton.h"
 #include "platform/DialogFont.h"
+#include "platform/SysColors.h"
 #include "tests/controls/DrawnTestSupport.h"
 
 #include <QTest>
@@ -270,6 +271,50 @@ TEST_F(DrawnOptionPixels, SystemColourChangeRebuildsThePalette)
     EXPECT_EQ(option->Palette().mid, Rgb(21, 14, 7));
     EXPECT_EQ(option->Pens().Colour(DrawnPen::DarkMix), Rgb(6, 4, 2));
     EXPECT_EQ(Ball(option->RenderItem({}), *option, 0, 3), Rgb(12, 8, 4));
+}
+
+// A desktop whose scheme gives dialogs another background than buttons, and whose theme
+// sets a larger font for the whole program: the option sits on the window's background
+// with the window's text colour, keeps the dialog font, and its caption never runs into
+// the ball.
+TEST_F(DrawnOptionPixels, FollowsTheWindowBackgroundAndKeepsTheDialogFont)
+{
+    QPalette scheme = DarkPalette();
+    const QColor windowBack(45, 45, 48), windowText(230, 230, 225);
+    scheme.setColor(QPalette::Window, windowBack);
+    scheme.setColor(QPalette::WindowText, windowText);
+    QApplication::setPalette(scheme);
+    const QFont saved = QApplication::font();
+    QFont large = QApplication::font();
+    large.setPointSize(15);
+    QApplication::setFont(large);
+
+    QWidget window;
+    window.setFont(large);
+    window.resize(200, 40);
+    auto* option = new CDrawnOptionButton(QStringLiteral("公庫（ゆとり)型"), &window);
+    option->setGeometry(5, 5, 114, 20);
+    EXPECT_EQ(option->font().pixelSize(), DialogFont().pixelSize());
+    const QImage image = option->RenderItem({});
+    QApplication::setFont(saved);
+
+    const ColorRef back = FromQColor(windowBack);
+    int brightest = 0, firstInk = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        EXPECT_EQ(At(image, 0, y), back) << y;
+        for (int x = 13; x < kCaptionLeft; ++x)
+            EXPECT_EQ(At(image, x, y), back) << "gap between ball and caption at (" << x << ", " << y << ")";
+        for (int x = kCaptionLeft; x < image.width(); ++x) {
+            const ColorRef c = At(image, x, y);
+            if (c == back)
+                continue;
+            firstInk = std::min(firstInk, x);
+            brightest = std::max(brightest, c.Red() + c.Green() + c.Blue());
+        }
+    }
+    // The first character is there, right after the gap, and drawn in the light text.
+    EXPECT_LE(firstInk, kCaptionLeft + 2);
+    EXPECT_GT(brightest, 3 * 200);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "platform/OffscreenPaint.h"
 
 #include <QTest>
+#include <QtMath>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -201,6 +202,96 @@ TEST(OffscreenPaint, RendersAtTheRequestedSize)
     const QImage image = RenderOffscreen(QSize(5, 3), [](Canvas& c) { c.FillRect(0, 0, 5, 3, kRed); });
     ASSERT_EQ(image.size(), QSize(5, 3));
     EXPECT_EQ(QColor(image.pixel(4, 2)), QColor(Qt::red));
+}
+
+QImage Dense(int w, int h, qreal ratio)
+{
+    QImage image(qCeil(w * ratio), qCeil(h * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    return image;
+}
+
+QRgb Q(ColorRef c)
+{
+    return qRgb(c.Red(), c.Green(), c.Blue());
+}
+
+// At ratio 2 every drawing pixel is a 2 × 2 block and fills cover whole blocks; at 1.5
+// every pen pixel is still two device pixels, so lines are even, and fills end at the
+// device pixel their edge rounds to.
+TEST(Canvas, DenseImagesDrawTheSameRecipesInWholeDevicePixels)
+{
+    QImage image = Dense(8, 8, 2.0);
+    Canvas c(image);
+    EXPECT_EQ(c.PenSize(), 2);
+    c.SetOrigin(1, 0);
+    c.SelectPen(kRed);
+    c.MoveTo(0, 1);
+    c.LineTo(4, 5); // diagonal (1,1)..(4,4) after the origin
+    c.FillRect(5, 6, 7, 8, kBlue);
+    for (int k = 1; k <= 4; ++k)
+        for (int dy = 0; dy < 2; ++dy)
+            for (int dx = 0; dx < 2; ++dx)
+                EXPECT_EQ(image.pixel(2 * k + dx, 2 * k + dy), Q(kRed)) << k;
+    EXPECT_EQ(image.pixel(10, 10), Q(kWhite)); // the end point (5, 5) stays out
+    EXPECT_EQ(image.pixel(4, 2), Q(kWhite));   // one block wide, not more
+    EXPECT_EQ(image.pixel(12, 12), Q(kBlue));
+    EXPECT_EQ(image.pixel(15, 15), Q(kBlue));
+    EXPECT_EQ(image.pixel(11, 15), Q(kWhite));
+    EXPECT_EQ(c.GetPixel(2, 3), kRed); // read back in drawing pixels (origin included)
+
+    QImage odd = Dense(4, 4, 1.5);
+    ASSERT_EQ(odd.size(), QSize(6, 6));
+    Canvas c15(odd);
+    EXPECT_EQ(c15.PenSize(), 2);
+    c15.SetPixel(1, 1, kRed); // device 2..3
+    c15.FillRect(3, 0, 4, 1, kBlue); // device 5..5 (4.5 rounds up), 0..1
+    EXPECT_EQ(odd.pixel(2, 2), Q(kRed));
+    EXPECT_EQ(odd.pixel(3, 3), Q(kRed));
+    EXPECT_EQ(odd.pixel(1, 1), Q(kWhite));
+    EXPECT_EQ(odd.pixel(4, 4), Q(kWhite));
+    EXPECT_EQ(odd.pixel(5, 0), Q(kBlue));
+    EXPECT_EQ(odd.pixel(4, 0), Q(kWhite));
+}
+
+// A picture drawn for the canvas's ratio lands pixel for pixel; a 1× picture is enlarged
+// to whole blocks; the embossed look moves by one drawing pixel.
+TEST(Canvas, IconsOnDenseImages)
+{
+    QImage big(4, 4, QImage::Format_ARGB32);
+    big.fill(Qt::transparent);
+    big.setPixel(1, 0, qRgb(0, 0, 128));
+    big.setPixel(3, 3, qRgb(0, 0, 128));
+    big.setDevicePixelRatio(2.0);
+    QImage image = Dense(4, 4, 2.0);
+    Canvas c(image);
+    c.DrawIcon(1, 1, big, false, kWhite, kRed);
+    EXPECT_EQ(image.pixel(3, 2), qRgb(0, 0, 128));
+    EXPECT_EQ(image.pixel(5, 5), qRgb(0, 0, 128));
+    EXPECT_EQ(image.pixel(2, 2), Q(kWhite));
+    EXPECT_EQ(image.pixel(4, 2), Q(kWhite));
+
+    QImage small(2, 2, QImage::Format_ARGB32);
+    small.fill(Qt::transparent);
+    small.setPixel(0, 0, qRgb(0, 0, 0));
+    QImage image2 = Dense(4, 4, 2.0);
+    Canvas c2(image2);
+    c2.DrawIcon(1, 1, small, true, kBlue, kRed);
+    // Highlight block one drawing pixel down-right of the shadow block.
+    EXPECT_EQ(image2.pixel(2, 2), Q(kRed));
+    EXPECT_EQ(image2.pixel(3, 3), Q(kRed));
+    EXPECT_EQ(image2.pixel(4, 4), Q(kBlue));
+    EXPECT_EQ(image2.pixel(5, 5), Q(kBlue));
+    EXPECT_EQ(image2.pixel(4, 2), Q(kWhite));
+}
+
+TEST(OffscreenPaint, RendersAtARatioWithTheRatioOnTheImage)
+{
+    const QImage image = RenderOffscreen(QSize(5, 3), [](Canvas& c) { c.FillRect(0, 0, 5, 3, kRed); }, 2.0);
+    EXPECT_EQ(image.size(), QSize(10, 6));
+    EXPECT_EQ(image.devicePixelRatio(), 2.0);
+    EXPECT_EQ(image.pixel(9, 5), Q(kRed));
 }
 
 } // namespace

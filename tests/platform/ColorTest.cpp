@@ -1,5 +1,6 @@
 #include "platform/ColorRef.h"
 #include "platform/SysColors.h"
+#include "platform/TextContrast.h"
 
 #include <QColor>
 #include <QPalette>
@@ -55,6 +56,28 @@ TEST(SysColors, InnerLitEdgeLiesBetweenFaceAndHighlight)
     EXPECT_EQ(GetSysColor(SysColor::Light3D, p), ColorRef::Rgb(227, 177, 127));
     p.setColor(QPalette::Midlight, QColor(230, 200, 150)); // a scheme's own lit edge is kept
     EXPECT_EQ(GetSysColor(SysColor::Light3D, p), ColorRef::Rgb(230, 200, 150));
+}
+
+// Contrast as accessible-text guidance measures it, and the text colour chosen for a
+// fixed background: the wanted colour where it reads well, else black or white.
+TEST(TextContrast, RatiosAndTheChoiceOfTextColour)
+{
+    const ColorRef black = ColorRef::Rgb(0, 0, 0), white = ColorRef::Rgb(255, 255, 255);
+    EXPECT_NEAR(ContrastRatio(black, white), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(white, black), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(ColorRef::Rgb(90, 40, 200), ColorRef::Rgb(90, 40, 200)), 1.0, 1e-9);
+    // Mid grey #777 on white is the usual example just below 4.5.
+    EXPECT_NEAR(ContrastRatio(ColorRef::Rgb(119, 119, 119), white), 4.48, 0.01);
+
+    // A dark scheme's light text on the instalments' pastel green: unreadable, so black.
+    const ColorRef pastel = ColorRef::Rgb(180, 254, 173);
+    const ColorRef lightText = ColorRef::Rgb(220, 220, 220);
+    EXPECT_LT(ContrastRatio(lightText, pastel), 1.5);
+    EXPECT_EQ(ReadableTextColour(lightText, pastel), black);
+    // The note's navy on a dark window: white; on a light one it stays navy.
+    const ColorRef navy = ColorRef::Rgb(0, 0, 100);
+    EXPECT_EQ(ReadableTextColour(navy, ColorRef::Rgb(53, 53, 53)), white);
+    EXPECT_EQ(ReadableTextColour(navy, ColorRef::Rgb(240, 240, 240)), navy);
 }
 
 } // namespace

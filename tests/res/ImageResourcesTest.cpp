@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QPixmap>
+#include <QHash>
 #include <QSet>
 
 #include <vector>
@@ -18,10 +19,17 @@ struct Drawn {
     int size;
 };
 
-const std::vector<Drawn> kDrawn = {
-    {IDR_MAINFRAME, 32}, {IDR_MAINFRAME, 16}, {IDI_CALCULATE, 16}, {IDI_DESKCALC, 16},
-    {IDC_HANDCURSOR, 32}, {IDI_SUMMARY, 16}, {IDI_ADD, 16}, {IDI_CLOSE, 16}, {IDI_CLEAR, 16},
-};
+const int kButtonIcons[] = {IDI_CALCULATE, IDI_DESKCALC, IDI_SUMMARY, IDI_ADD, IDI_CLOSE, IDI_CLEAR};
+
+std::vector<Drawn> DrawnPictures()
+{
+    std::vector<Drawn> drawn = {{IDR_MAINFRAME, 32}, {IDR_MAINFRAME, 16}, {IDC_HANDCURSOR, 32}};
+    for (const int id : kButtonIcons)
+        for (const int size : {16, 32, 48})
+            drawn.push_back({id, size});
+    return drawn;
+}
+const std::vector<Drawn> kDrawn = DrawnPictures();
 
 // The classic 16-colour palette.
 const QSet<QRgb> kPalette = {
@@ -96,6 +104,53 @@ TEST(ImageResources, RoundButtonIconsHaveTransparentCorners)
     }
 }
 
+// The larger button pictures show the same design: shrunk back to 16 pixels (the
+// colour most of each block has) they match the 16-pixel drawing almost everywhere, and
+// better than any other icon's drawing does.
+TEST(ImageResources, LargerButtonIconsKeepTheDesign)
+{
+    auto shrunk = [](const QImage& big) {
+        const int k = big.width() / 16;
+        QImage small(16, 16, QImage::Format_ARGB32);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                QHash<QRgb, int> votes;
+                for (int dy = 0; dy < k; ++dy)
+                    for (int dx = 0; dx < k; ++dx)
+                        ++votes[big.pixel(x * k + dx, y * k + dy)];
+                QRgb best = 0;
+                int most = -1;
+                for (auto it = votes.cbegin(); it != votes.cend(); ++it)
+                    if (it.value() > most)
+                        best = it.key(), most = it.value();
+                small.setPixel(x, y, best);
+            }
+        return small;
+    };
+    auto sameShare = [](const QImage& a, const QImage& b) {
+        int same = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                same += (qAlpha(p) == 0 && qAlpha(q) == 0) || p == q;
+            }
+        return same / 256.0;
+    };
+    for (const int id : kButtonIcons) {
+        EXPECT_EQ(LoadIconSizes(id).size(), 3u) << id;
+        for (const int size : {32, 48}) {
+            const QImage small = shrunk(LoadIconImage(id, size));
+            EXPECT_GE(sameShare(small, LoadIconImage(id, 16)), 0.85) << id << " at " << size;
+            for (const int other : kButtonIcons) {
+                if (other == id)
+                    continue;
+                EXPECT_LT(sameShare(small, LoadIconImage(other, 16)), sameShare(small, LoadIconImage(id, 16)))
+                    << id << " at " << size << " looks like " << other;
+            }
+        }
+    }
+}
+
 TEST(ImageResources, AppIconOffersBothSizes)
 {
     const QIcon icon = LoadAppIcon();
@@ -162,7 +217,7 @@ TEST(ImageResources, UnknownIdsAndSizesGiveNothing)
         EXPECT_FALSE(LoadCursorResource(id).has_value()) << id;
     }
     // Known ids at sizes that were not drawn: no scaled stand-in.
-    EXPECT_TRUE(LoadIconImage(IDI_ADD, 32).isNull());
+    EXPECT_TRUE(LoadIconImage(IDI_ADD, 24).isNull());
     EXPECT_TRUE(LoadIconImage(IDR_MAINFRAME, 24).isNull());
     EXPECT_TRUE(LoadIconImage(IDC_HANDCURSOR, 16).isNull());
     EXPECT_TRUE(LoadIconImage(IDI_CLEAR, 0).isNull());

@@ -31,7 +31,7 @@ std::vector<Shot> HoverButtonShots(const QString& prefix, QSize size, int iconId
     button->SetIconAlign(1);
     button->SetNormalBkColor(face.Shifted(-20), 0);
     button->SetActiveBkColor(face.Shifted(20), 0);
-    button->SetIcon(LoadIconImage(iconId));
+    button->SetIcon(LoadIconSizes(iconId));
     button->SetBtnCursor(LoadCursorResource(IDC_HANDCURSOR));
 
     std::vector<Shot> shots;
