@@ -9,6 +9,24 @@ namespace hn {
 
 namespace {
 
+// Options that go with --capacity and options that do not.
+std::string CheckPlanningOptions(const CliOptions& o)
+{
+    const PlanningCliOptions& p = o.planning;
+    if (!p.capacity) {
+        if (p.capacityOptionGiven)
+            return "options '--limit', '--screening-rate', '--other-debts' and '--bonus-share' need '--capacity'";
+        if (!p.prepayments.empty() && o.scenario.requested)
+            return "option '--prepay' does not go with '--rate-path'";
+        return {};
+    }
+    if (o.loanGiven || o.bonusGiven)
+        return "option '--capacity' finds the loan: give '--bonus-share' instead of '--loan' and '--bonus'";
+    if (!p.prepayments.empty() || o.scenario.requested || o.scenario.schedule || o.csv)
+        return "option '--capacity' goes with neither '--prepay', '--rate-path', '--schedule' nor '--csv'";
+    return {};
+}
+
 std::optional<RepaymentMethod> ReadMethod(std::string_view text)
 {
     if (text.size() == 1 && text[0] >= '1' && text[0] <= '6')
@@ -56,6 +74,10 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
             o.csv = true;
             continue;
         }
+        if (IsPlanningFlag(arg)) {
+            o.planning.capacity = true;
+            continue;
+        }
         std::string_view name = arg;
         std::string_view value;
         bool hasValue = false;
@@ -67,10 +89,14 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
 
         double* number = nullptr;
         const bool scenarioOption = IsScenarioOption(name);
-        if (name == "--loan")
+        const bool planningOption = IsPlanningOption(name);
+        if (name == "--loan") {
             number = &o.loanMan;
-        else if (name == "--bonus")
+            o.loanGiven = true;
+        } else if (name == "--bonus") {
             number = &o.bonusMan;
+            o.bonusGiven = true;
+        }
         else if (name == "--rate1") {
             number = &o.rate1Percent;
             o.rate1Given = true;
@@ -79,7 +105,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
             o.rate2Given = true;
         } else if (name == "--income")
             number = &o.incomeMan;
-        else if (name != "--method" && name != "--years" && !scenarioOption) {
+        else if (name != "--method" && name != "--years" && !scenarioOption && !planningOption) {
             result.error = "unknown option '" + std::string(arg) + "'";
             return result;
         }
@@ -94,6 +120,9 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
 
         if (scenarioOption) {
             if (ReadScenarioOption(name, value, o.scenario, result.error) != OptionRead::Read)
+                return result;
+        } else if (planningOption) {
+            if (ReadPlanningOption(name, value, o.planning, result.error) != OptionRead::Read)
                 return result;
         } else if (number) {
             if (!ReadNumber(value, *number)) {
@@ -113,6 +142,8 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
         }
     }
     result.error = CheckScenarioOptions(o.scenario, o.rate1Given, o.rate2Given);
+    if (result.error.empty())
+        result.error = CheckPlanningOptions(o);
     if (result.error.empty() && o.csv && !o.scenario.schedule)
         result.error = "option '--csv' needs '--schedule'";
     if (result.error.empty() && o.csv && o.json)
@@ -149,6 +180,17 @@ const char* CliHelpText()
         "  --unpaid 値   未払利息: carry (最終回にまとめて、既定) または first (次回以降に先に)\n"
         "  --first-month 年-月  1回目の返済月 (例 2027-04、既定は来月): 返済予定表の年月。\n"
         "                --rate-path では金利の基準日 (4/1・10/1) も表示\n"
+        "  --capacity    借入可能額を計算 (--loan の代わり)。--income と --limit と\n"
+        "                --screening-rate (省略時は --rate1) と --years で\n"
+        "  --limit 値    返済負担率の上限: 20, 25, 30, 35, 40 (%)、public (年収400万円未満\n"
+        "                30%、以上35%)、bank (300万円まで25%、400万円まで30%、600万円まで\n"
+        "                35%、超えると40%)\n"
+        "  --screening-rate 数値  審査金利 (年 %。銀行では3～4%程度が一般的)\n"
+        "  --other-debts 数値  他の借入の年間返済額 (万円、既定 0)\n"
+        "  --bonus-share 数値  借入可能額のうちﾎﾞｰﾅｽ払いにする割合 (%、0～50、既定 0)\n"
+        "  --prepay K:額:型[:ﾎﾞｰﾅｽ分]  繰上げ返済 (くり返し指定可): 第K回の返済の後に額 (万円)。\n"
+        "                型は reduce (返済額軽減型)、shorten (期間短縮型)、shorten-whole\n"
+        "                (期間短縮型・回数単位)。ﾎﾞｰﾅｽ分 (万円) は額のうちﾎﾞｰﾅｽ返済分へ\n"
         "  --help, -h    この説明を表示\n"
         "数値は小数点に \".\" を使います (ロケールに関係なく)。空の値は 0 です。\n"
         "終了コード: 0 計算成功, 2 入力チェックの失敗 (標準エラーにメッセージ) または使い方の誤り,\n"
@@ -187,6 +229,23 @@ const char* CliHelpText()
         "  --first-month YYYY-MM  month of instalment 1 (default: next month): labels\n"
         "                the schedule's rows with calendar months, and with --rate-path\n"
         "                the 1 April / 1 October rate-setting dates\n"
+        "  --capacity    compute the borrowing capacity instead of a loan's figures,\n"
+        "                from --income, --limit, --screening-rate (default: --rate1)\n"
+        "                and --years; --method, --rate1, --rate2 and --bonus-share\n"
+        "                shape the figures shown for the loan found\n"
+        "  --limit V     burden-ratio limit: 20, 25, 30, 35 or 40 (percent), public\n"
+        "                (30 % below 400 万円 of income, 35 % from 400) or bank (25 % up\n"
+        "                to 300 万円, 30 % up to 400, 35 % up to 600, 40 % above)\n"
+        "  --screening-rate N  the lender's screening rate, percent a year (banks'\n"
+        "                are typically 3 to 4 %)\n"
+        "  --other-debts N  other debts' annual repayment, 万円 (default 0)\n"
+        "  --bonus-share N  percent of the capacity repaid by bonus instalments,\n"
+        "                0 to 50 (default 0)\n"
+        "  --prepay K:AMOUNT:MODE[:BONUS]  early repayment after monthly instalment K\n"
+        "                (after year y: K = 12y), AMOUNT 万円; MODE reduce (same end,\n"
+        "                smaller instalments), shorten (same instalments, earlier end)\n"
+        "                or shorten-whole (whole instalments drop out); BONUS 万円 of\n"
+        "                the amount go to the bonus part. Repeatable\n"
         "  --help, -h    show this help\n"
         "Numbers use \".\" as the decimal point whatever the locale; an empty value is 0.\n"
         "Exit status: 0 computed, 2 an input check failed (its message goes to\n"

@@ -2,6 +2,7 @@
 // Command-line options of hensai-calc, read into the values a window's fields
 // would give.
 #include "calc/RepaymentMethod.h"
+#include "cli/PlanningCli.h"
 #include "cli/ScenarioCli.h"
 
 #include <string>
@@ -23,6 +24,9 @@ struct CliOptions {
     bool rate1Given = false;
     bool rate2Given = false;
     ScenarioCliOptions scenario; // --rate-path and its companions, --schedule
+    PlanningCliOptions planning; // --capacity and its companions, --prepay
+    bool loanGiven = false;
+    bool bonusGiven = false;
 };
 
 struct CliParse {

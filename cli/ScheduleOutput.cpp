@@ -104,6 +104,8 @@ std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckRepo
             t.header.emplace_back(std::string(kColRate) + "(%)");
             t.header.emplace_back(kColUnpaid);
         }
+        if (options.prepaidColumn)
+            t.header.emplace_back(kColPrepaid);
         for (const MonthlyViewRow& v : MonthlyView(schedule, calendar)) {
             std::vector<std::string> r = {std::to_string(v.year), std::string(PartCaption(v.part)),
                                           std::to_string(v.row.number)};
@@ -115,6 +117,8 @@ std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckRepo
                 r.push_back(PercentText(v.row.yearlyRate));
                 r.push_back(Amount(v.row.unpaidInterest));
             }
+            if (options.prepaidColumn)
+                r.push_back(v.row.prepaid != 0 ? Amount(v.row.prepaid) : std::string());
             t.rows.push_back(std::move(r));
         }
     } else {
@@ -185,7 +189,10 @@ std::string FormatScheduleJsonMember(const Schedule& schedule, const ScheduleChe
             s += ", \"principal\": " + std::to_string(v.row.principal);
             s += ", \"balance\": " + std::to_string(v.row.balance);
             s += ", \"ratePercent\": " + PercentText(v.row.yearlyRate);
-            s += ", \"unpaidInterest\": " + std::to_string(v.row.unpaidInterest) + "}";
+            s += ", \"unpaidInterest\": " + std::to_string(v.row.unpaidInterest);
+            if (options.prepaidColumn)
+                s += ", \"prepaid\": " + std::to_string(v.row.prepaid);
+            s += "}";
         }
     } else {
         for (const YearlyRow& y : YearlyView(schedule, calendar)) {
@@ -200,10 +207,17 @@ std::string FormatScheduleJsonMember(const Schedule& schedule, const ScheduleChe
             s += ", \"unpaidInterest\": " + std::to_string(y.unpaidInterest) + "}";
         }
     }
-    s += "],\n  \"checks\": [";
-    first = true;
+    s += "],\n  \"checks\": " + FormatChecksJson(checks) + "}";
+    return s;
+}
+
+std::string FormatChecksJson(const ScheduleCheckReport& checks)
+{
+    std::string s = "[";
+    bool first = true;
     for (const ScheduleCheckResult& c : checks.items) {
-        next();
+        s += first ? "\n    " : ",\n    ";
+        first = false;
         s += "{\"check\": \"" + std::string(CheckName(c.check)) + "\", \"scope\": \"" +
              std::string(ScopeName(c.scope)) + "\", \"passed\": " + (c.passed ? "true" : "false");
         s += ", \"actual\": " + std::to_string(c.actual) + ", \"expected\": " + std::to_string(c.expected);
@@ -212,8 +226,7 @@ std::string FormatScheduleJsonMember(const Schedule& schedule, const ScheduleChe
             s += ", \"comparedRow\": " + std::to_string(c.comparedRow);
         s += "}";
     }
-    s += "]}";
-    return s;
+    return s + "]";
 }
 
 namespace {

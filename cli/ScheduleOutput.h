@@ -15,6 +15,7 @@ struct ScheduleOutputOptions {
     ScheduleViewKind view = ScheduleViewKind::Monthly;
     std::optional<ScheduleCalendar> calendar; // calendar months beside the numbers
     bool rateColumns = false;                 // rate and unpaid interest (rate scenarios)
+    bool prepaidColumn = false;               // what was paid ahead after each instalment
 };
 
 // The table, then one line per self-check ("検算 ...: OK" or "NG").
@@ -24,6 +25,9 @@ std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckRepo
 // One line per self-check: "検算 元金の合計 = 借入額 (毎月分): OK" or "NG" with
 // the first failing instalment or the two sides compared.
 std::string FormatCheckLines(const ScheduleCheckReport& checks);
+
+// The self-checks as a JSON array.
+std::string FormatChecksJson(const ScheduleCheckReport& checks);
 
 // `"schedule": {...}` without surrounding braces: view, rows, checks.
 std::string FormatScheduleJsonMember(const Schedule& schedule, const ScheduleCheckReport& checks,

@@ -4,6 +4,7 @@
 #include "calc/ScheduleTexts.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
+#include "cli/PlanningCli.h"
 #include "cli/ScenarioCli.h"
 #include "calc/ScheduleCsv.h"
 #include "cli/ScheduleOutput.h"
@@ -89,11 +90,29 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
             return kExitCheckFailed;
         }
         text = hn::FormatResultLines(success);
+        if (!o.planning.prepayments.empty()) {
+            const hn::PrepaymentOutcome prepaid = hn::ApplyPrepayments(schedule, o.planning.prepayments);
+            if (!prepaid.ok) {
+                Write(stderr, std::string(prepaid.message) + "\n");
+                return kExitCheckFailed;
+            }
+            // One prepayment: the three ways side by side as well.
+            std::optional<hn::PrepaymentComparison> sideBySide;
+            if (o.planning.prepayments.size() == 1)
+                sideBySide = hn::ComparePrepayModes(schedule, o.planning.prepayments.front());
+            const hn::ScheduleCalendar calendar = CalendarOf(so);
+            const hn::PrepaymentComparison* side = sideBySide ? &*sideBySide : nullptr;
+            text += "\n" + hn::FormatPrepaymentLines(prepaid, calendar, side);
+            json += ",\n  " + hn::FormatPrepaymentJsonMember(prepaid, calendar, side);
+            schedule = prepaid.after;
+        }
     }
 
     hn::ScheduleCheckReport checks = hn::CheckSchedule(schedule);
     std::optional<hn::WindowComparison> comparison;
-    if (!so.requested) {
+    const bool prepaid = !o.planning.prepayments.empty();
+    // A prepaid schedule no longer follows the window's band figures.
+    if (!so.requested && !prepaid) {
         // The window's figures of the loan the schedule is built from (the same
         // as success.result unless a fraction of a yen was rounded away).
         const hn::RepaymentOutcome fixed = hn::ComputeRepayment(loan);
@@ -108,6 +127,7 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
         out.view = so.view;
         out.calendar = CalendarOf(so);
         out.rateColumns = so.requested;
+        out.prepaidColumn = prepaid;
         text += "\n" + hn::FormatScheduleText(schedule, checks, out);
         json += ",\n  " + hn::FormatScheduleJsonMember(schedule, checks, out);
         if (comparison) {
@@ -116,6 +136,10 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
         }
         if (o.csv)
             csv = hn::ScheduleCsv(schedule, so.view, *out.calendar);
+    } else if (prepaid) {
+        // The prepaid schedule's self-checks are shown without the table too.
+        text += hn::FormatCheckLines(checks);
+        json += ",\n  \"checks\": " + hn::FormatChecksJson(checks);
     }
     json += "\n}\n";
     if (o.csv) {
@@ -134,6 +158,30 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
     return 0;
 }
 
+// --capacity: the largest loan the income carries, and that loan's figures.
+int RunCapacity(const hn::CliOptions& o)
+{
+    const hn::PlanningCliOptions& p = o.planning;
+    hn::CapacityRequest q;
+    q.incomeMan = o.incomeMan;
+    q.limit = p.limitKey.empty() ? nullptr : hn::FindBurdenLimitRule(p.limitKey);
+    q.screeningRatePercent = p.screeningRatePercent;
+    q.otherDebtsMan = p.otherDebtsMan;
+    q.periodYears = o.periodText.empty() ? 0.0 : hn::ReadPeriodYears(o.periodText);
+    q.method = o.method;
+    q.rate1Percent = o.rate1Percent;
+    q.rate2Percent = o.rate2Percent;
+    q.bonusSharePercent = p.bonusSharePercent;
+    const hn::CapacityOutcome out = hn::ComputeCapacity(q);
+    if (!out.ok) {
+        Write(stderr, std::string(out.message) + "\n");
+        return kExitCheckFailed;
+    }
+    Write(stdout, o.json ? hn::FormatCapacityJson(out.result, *q.limit, hn::FormatResultJson(out.result.loan, o.periodText))
+                         : hn::FormatCapacityLines(out.result, *q.limit));
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -149,6 +197,9 @@ int main(int argc, char** argv)
         std::fputs(hn::CliHelpText(), stdout);
         return 0;
     }
+
+    if (o.planning.capacity)
+        return RunCapacity(o);
 
     hn::CalcRequest request;
     request.method = o.method;
@@ -169,7 +220,7 @@ int main(int argc, char** argv)
         Write(stderr, std::string(outcome.failure.message) + "\n");
         return kExitCheckFailed;
     }
-    if (!o.scenario.requested && !o.scenario.schedule) {
+    if (!o.scenario.requested && !o.scenario.schedule && o.planning.prepayments.empty()) {
         Write(stdout, o.json ? hn::FormatResultJson(outcome.success, o.periodText)
                              : hn::FormatResultLines(outcome.success));
         return std::fflush(stdout) == 0 ? 0 : 1;

@@ -1,0 +1,338 @@
+#include "cli/PlanningCli.h"
+
+#include "calc/AmountText.h"
+#include "calc/DecimalText.h"
+#include "calc/PlanningTexts.h"
+#include "calc/RatioText.h"
+#include "calc/ScheduleTexts.h"
+#include "cli/CliOutput.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace hn {
+
+namespace {
+
+std::string Amount(std::int64_t v)
+{
+    return v < 0 ? "-" + InsertSeparators(std::to_string(-v), 3, ',') : InsertSeparators(std::to_string(v), 3, ',');
+}
+
+std::string Yen(std::int64_t v)
+{
+    return Amount(v) + " 円";
+}
+
+std::string Man(std::int64_t v)
+{
+    return Amount(v) + " 万円";
+}
+
+void Line(std::string& out, std::string_view label, const std::string& value)
+{
+    out.append(label).append(": ").append(value).push_back('\n');
+}
+
+// A yearly rate as the percent a user typed ("1.6").
+std::string PercentText(double rate)
+{
+    return FormatDecimal(std::round(rate / 0.01 * 1e6) / 1e6);
+}
+
+std::string JsonNumber(double v)
+{
+    return std::isfinite(v) ? FormatDecimal(v) : "null";
+}
+
+bool ReadDecimalValue(std::string_view name, std::string_view value, double& out, std::string& error)
+{
+    const auto v = value.empty() ? std::optional<double>(0.0) : ParseDecimal(value);
+    if (!v) {
+        error = "option '" + std::string(name) + "' needs a number, not '" + std::string(value) + "'";
+        return false;
+    }
+    out = *v;
+    return true;
+}
+
+std::string Instalment(int number)
+{
+    return "第" + std::to_string(number) + "回";
+}
+
+// "第394回 (2059年3月)"
+std::string EndText(const SchedulePart& part, const ScheduleCalendar& calendar)
+{
+    const int n = static_cast<int>(part.rows.size());
+    const YearMonth when = part.kind == SchedulePartKind::Monthly ? MonthOfInstalment(calendar, n)
+                                                                   : MonthOfBonus(calendar, n);
+    return Instalment(n) + " (" + JapaneseText(when) + ")";
+}
+
+std::string EndIso(const SchedulePart& part, const ScheduleCalendar& calendar)
+{
+    const int n = static_cast<int>(part.rows.size());
+    return IsoText(part.kind == SchedulePartKind::Monthly ? MonthOfInstalment(calendar, n) : MonthOfBonus(calendar, n));
+}
+
+std::string CompareLine(PrepayMode mode, const PrepaymentOutcome& o, const ScheduleCalendar& calendar)
+{
+    std::string s = "  " + std::string(PrepayModeCaption(mode)) + ": ";
+    if (!o.ok)
+        return s + std::string(o.message) + "\n";
+    const AppliedPrepayment& a = o.applied.front();
+    s += std::string(kPrepayNextInstalment) + " " + (a.nextInstalmentYen != 0 ? Yen(a.nextInstalmentYen) : "-");
+    s += "、" + std::string(kPrepayEnd) + " " + EndText(o.after.monthly, calendar);
+    s += "、" + std::string(kPrepayInterestSaved) + " " + Yen(o.interestSaved);
+    if (mode == PrepayMode::ShortenWhole)
+        s += "、" + std::string(kPrepayUsed) + " " + Yen(a.usedYen + a.bonusUsedYen);
+    return s + "\n";
+}
+
+std::string OutcomeJson(const PrepaymentOutcome& o, const ScheduleCalendar& calendar)
+{
+    std::string s = "{\"interestSavedYen\": " + std::to_string(o.interestSaved);
+    s += ", \"prepaidYen\": " + std::to_string(o.prepaidYen);
+    s += ", \"totalBeforeYen\": " + std::to_string(o.totalsBefore.payment);
+    s += ", \"totalAfterYen\": " + std::to_string(o.totalsAfter.payment);
+    s += ", \"interestBeforeYen\": " + std::to_string(o.totalsBefore.interest);
+    s += ", \"interestAfterYen\": " + std::to_string(o.totalsAfter.interest);
+    s += ", \"monthsBefore\": " + std::to_string(o.monthsBefore());
+    s += ", \"monthsAfter\": " + std::to_string(o.monthsAfter());
+    s += ", \"bonusBefore\": " + std::to_string(o.bonusBefore());
+    s += ", \"bonusAfter\": " + std::to_string(o.bonusAfter());
+    s += ", \"endMonth\": " + JsonString(EndIso(o.after.monthly, calendar));
+    s += ", \"plannedEndMonth\": " + JsonString(EndIso(o.before.monthly, calendar));
+    s += ", \"prepayments\": [";
+    for (std::size_t k = 0; k < o.applied.size(); ++k) {
+        const AppliedPrepayment& a = o.applied[k];
+        s += k ? ", " : "";
+        s += "{\"instalment\": " + std::to_string(a.asked.instalment);
+        s += ", \"mode\": " + JsonString(PrepayModeName(a.asked.mode));
+        s += ", \"amountYen\": " + std::to_string(a.asked.amountYen);
+        s += ", \"usedYen\": " + std::to_string(a.usedYen);
+        s += ", \"droppedInstalments\": " + std::to_string(a.droppedInstalments);
+        s += ", \"nextInstalmentYen\": " + std::to_string(a.nextInstalmentYen);
+        s += ", \"bonusAmountYen\": " + std::to_string(a.asked.bonusAmountYen);
+        s += ", \"bonusInstalment\": " + std::to_string(a.bonusInstalment);
+        s += ", \"bonusUsedYen\": " + std::to_string(a.bonusUsedYen);
+        s += ", \"droppedBonus\": " + std::to_string(a.droppedBonus);
+        s += ", \"nextBonusYen\": " + std::to_string(a.nextBonusYen) + "}";
+    }
+    return s + "]}";
+}
+
+} // namespace
+
+bool IsPlanningFlag(std::string_view name) noexcept
+{
+    return name == "--capacity";
+}
+
+bool IsPlanningOption(std::string_view name) noexcept
+{
+    return name == "--limit" || name == "--screening-rate" || name == "--other-debts" || name == "--bonus-share" ||
+           name == "--prepay";
+}
+
+OptionRead ReadPlanningOption(std::string_view name, std::string_view value, PlanningCliOptions& o,
+                              std::string& error)
+{
+    if (name == "--prepay") {
+        const auto p = ParsePrepaySpec(value, error);
+        if (!p)
+            return OptionRead::Bad;
+        o.prepayments.push_back(*p);
+        return OptionRead::Read;
+    }
+    if (name == "--limit") {
+        if (!FindBurdenLimitRule(value)) {
+            error = "option '--limit' needs 20, 25, 30, 35, 40, public or bank, not '" + std::string(value) + "'";
+            return OptionRead::Bad;
+        }
+        o.limitKey = std::string(value);
+    } else if (name == "--screening-rate") {
+        if (!ReadDecimalValue(name, value, o.screeningRatePercent, error))
+            return OptionRead::Bad;
+    } else if (name == "--other-debts") {
+        if (!ReadDecimalValue(name, value, o.otherDebtsMan, error))
+            return OptionRead::Bad;
+    } else if (name == "--bonus-share") {
+        if (!ReadDecimalValue(name, value, o.bonusSharePercent, error))
+            return OptionRead::Bad;
+    } else {
+        return OptionRead::NotMine;
+    }
+    o.capacityOptionGiven = true;
+    return OptionRead::Read;
+}
+
+std::optional<Prepayment> ParsePrepaySpec(std::string_view text, std::string& error)
+{
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t colon = text.find(':', start);
+        fields.push_back(text.substr(start, colon == std::string_view::npos ? std::string_view::npos : colon - start));
+        if (colon == std::string_view::npos)
+            break;
+        start = colon + 1;
+    }
+    const std::string quoted = "'" + std::string(text) + "'";
+    if (fields.size() < 3 || fields.size() > 4) {
+        error = "option '--prepay' needs K:AMOUNT:MODE or K:AMOUNT:MODE:BONUS, not " + quoted;
+        return std::nullopt;
+    }
+    Prepayment p;
+    const std::string_view k = fields[0];
+    const auto [end, ec] = std::from_chars(k.data(), k.data() + k.size(), p.instalment);
+    if (k.empty() || ec != std::errc{} || end != k.data() + k.size() || p.instalment < 1) {
+        error = "option '--prepay': K must be an instalment number from 1, in " + quoted;
+        return std::nullopt;
+    }
+    const auto amount = ParseDecimal(fields[1]);
+    const auto amountYen = amount ? ManToWholeYen(*amount) : std::nullopt;
+    if (!amountYen) {
+        error = "option '--prepay': AMOUNT must be 万円 of 0 or more, in " + quoted;
+        return std::nullopt;
+    }
+    const auto mode = PrepayModeFromName(fields[2]);
+    if (!mode) {
+        error = "option '--prepay': MODE must be reduce, shorten or shorten-whole, in " + quoted;
+        return std::nullopt;
+    }
+    p.mode = *mode;
+    std::int64_t bonusYen = 0;
+    if (fields.size() == 4) {
+        const auto bonus = ParseDecimal(fields[3]);
+        const auto b = bonus ? ManToWholeYen(*bonus) : std::nullopt;
+        if (!b || *b > *amountYen) {
+            error = "option '--prepay': BONUS must be 万円 from 0 up to AMOUNT, in " + quoted;
+            return std::nullopt;
+        }
+        bonusYen = *b;
+    }
+    p.amountYen = *amountYen - bonusYen;
+    p.bonusAmountYen = bonusYen;
+    return p;
+}
+
+std::string FormatCapacityLines(const CapacityResult& r, const BurdenLimitRule& rule)
+{
+    std::string out;
+    Line(out, kCapCapacity, Man(r.capacityMan));
+    if (!r.cappedBy.empty()) {
+        Line(out, kCapCappedBy, std::string(r.cappedBy));
+        Line(out, kCapLargestFitting, Man(r.largestFittingMan));
+    }
+    Line(out, kCapIncome, Yen(r.incomeYen));
+    Line(out, kCapLimit, std::to_string(r.limitPercent) + "% (" + std::string(rule.wording) + ")");
+    Line(out, kCapOtherDebts, Yen(r.otherDebtsYen));
+    Line(out, kCapAllowance, Yen(r.allowanceYen));
+    Line(out, kCapScreeningRate, PercentText(r.screeningRate) + " %");
+    Line(out, kCapScreeningMonthly, Yen(r.screeningMonthlyYen));
+    Line(out, kCapScreeningAnnual, Yen(r.screeningAnnualYen));
+    Line(out, kCapScreeningRatio, FormatRatioText(r.screeningRatioPercent));
+    out += "\n";
+    Line(out, kCapBonusPart, Man(r.bonusMan));
+    out += FormatResultLines(r.loan);
+    Line(out, kCapRatio, FormatRatioText(r.ratioPercent));
+    return out;
+}
+
+std::string FormatCapacityJson(const CapacityResult& r, const BurdenLimitRule& rule, std::string_view loanJson)
+{
+    while (!loanJson.empty() && (loanJson.back() == '\n' || loanJson.back() == ' '))
+        loanJson.remove_suffix(1);
+    std::string s = "{\n  \"capacity\": {";
+    s += "\"capacityMan\": " + std::to_string(r.capacityMan);
+    s += ", \"largestFittingMan\": " + std::to_string(r.largestFittingMan);
+    s += ", \"cappedBy\": " + (r.cappedBy.empty() ? std::string("null") : JsonString(r.cappedBy));
+    s += ", \"limit\": " + JsonString(rule.key);
+    s += ", \"limitWording\": " + JsonString(rule.wording);
+    s += ", \"limitPercent\": " + std::to_string(r.limitPercent);
+    s += ", \"incomeYen\": " + std::to_string(r.incomeYen);
+    s += ", \"otherDebtsYen\": " + std::to_string(r.otherDebtsYen);
+    s += ", \"allowanceYen\": " + std::to_string(r.allowanceYen);
+    s += ", \"screeningRate\": " + JsonNumber(r.screeningRate);
+    s += ", \"screeningMonthlyYen\": " + std::to_string(r.screeningMonthlyYen);
+    s += ", \"screeningAnnualYen\": " + std::to_string(r.screeningAnnualYen);
+    s += ", \"screeningRatioPercent\": " + JsonNumber(r.screeningRatioPercent);
+    s += ", \"screeningRatioText\": " + JsonString(FormatRatioText(r.screeningRatioPercent));
+    s += ", \"bonusMan\": " + std::to_string(r.bonusMan);
+    s += ", \"ratioPercent\": " + JsonNumber(r.ratioPercent);
+    s += ", \"ratioText\": " + JsonString(FormatRatioText(r.ratioPercent));
+    s += "},\n  \"loan\": ";
+    // The loan's object, indented one level.
+    for (char c : loanJson) {
+        s += c;
+        if (c == '\n')
+            s += "  ";
+    }
+    return s + "\n}\n";
+}
+
+std::string FormatPrepaymentLines(const PrepaymentOutcome& out, const ScheduleCalendar& calendar,
+                                  const PrepaymentComparison* sideBySide)
+{
+    std::string s;
+    for (const AppliedPrepayment& a : out.applied) {
+        const Prepayment& p = a.asked;
+        s += std::string(kPrepay) + " (" + std::string(PrepayModeCaption(p.mode)) + "): " + Instalment(p.instalment) +
+             "の後 (" + JapaneseText(MonthOfInstalment(calendar, p.instalment)) + ") " + Yen(a.usedYen);
+        if (a.usedYen != p.amountYen)
+            s += " (" + std::string(kPrepayAsked) + " " + Yen(p.amountYen) + ")";
+        s += "\n";
+        if (p.bonusAmountYen > 0) {
+            s += "  " + std::string(kPartBonus) + ": " + Instalment(a.bonusInstalment) + "の後 " + Yen(a.bonusUsedYen);
+            if (a.bonusUsedYen != p.bonusAmountYen)
+                s += " (" + std::string(kPrepayAsked) + " " + Yen(p.bonusAmountYen) + ")";
+            s += "\n";
+        }
+        std::string next = a.nextInstalmentYen != 0 ? Yen(a.nextInstalmentYen) : std::string(kPrepayEnd);
+        if (a.bonusInstalment != 0)
+            next += " (" + std::string(kPartBonus) + " " + (a.nextBonusYen != 0 ? Yen(a.nextBonusYen) : std::string(kPrepayEnd)) + ")";
+        Line(s, "  " + std::string(kPrepayNextInstalment), next);
+        if (a.droppedInstalments != 0 || a.droppedBonus != 0) {
+            std::string dropped = std::to_string(a.droppedInstalments) + "回";
+            if (a.droppedBonus != 0)
+                dropped += " (" + std::string(kPartBonus) + " " + std::to_string(a.droppedBonus) + "回)";
+            Line(s, "  " + std::string(kPrepayShortenedBy), dropped);
+        }
+    }
+    const auto end = [&](const SchedulePart& after, const SchedulePart& before) {
+        return EndText(after, calendar) + "、" + std::string(kPrepayPlannedEnd) + " " + EndText(before, calendar);
+    };
+    Line(s, kPrepayEnd, end(out.after.monthly, out.before.monthly));
+    if (!out.before.bonus.rows.empty())
+        Line(s, std::string(kPartBonus) + "の" + std::string(kPrepayEnd), end(out.after.bonus, out.before.bonus));
+    Line(s, kPrepayInterest, Yen(out.totalsBefore.interest) + " → " + Yen(out.totalsAfter.interest));
+    Line(s, kPrepayInterestSaved, Yen(out.interestSaved));
+    Line(s, kPrepayTotal, Yen(out.totalsBefore.payment) + " → " + Yen(out.totalsAfter.payment));
+    if (sideBySide) {
+        s += std::string(kPrepayCompare) + ":\n";
+        s += CompareLine(PrepayMode::Reduce, sideBySide->reduce, calendar);
+        s += CompareLine(PrepayMode::Shorten, sideBySide->shorten, calendar);
+        s += CompareLine(PrepayMode::ShortenWhole, sideBySide->shortenWhole, calendar);
+    }
+    return s;
+}
+
+std::string FormatPrepaymentJsonMember(const PrepaymentOutcome& out, const ScheduleCalendar& calendar,
+                                       const PrepaymentComparison* sideBySide)
+{
+    std::string s = "\"prepayment\": " + OutcomeJson(out, calendar);
+    if (sideBySide) {
+        s.pop_back(); // reopen the object for the comparison
+        s += ", \"sideBySide\": {";
+        s += "\"reduce\": " + (sideBySide->reduce.ok ? OutcomeJson(sideBySide->reduce, calendar) : "null");
+        s += ", \"shorten\": " + (sideBySide->shorten.ok ? OutcomeJson(sideBySide->shorten, calendar) : "null");
+        s += ", \"shortenWhole\": " +
+             (sideBySide->shortenWhole.ok ? OutcomeJson(sideBySide->shortenWhole, calendar) : "null");
+        s += "}}";
+    }
+    return s;
+}
+
+} // namespace hn
