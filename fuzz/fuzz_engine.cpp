@@ -2,6 +2,7 @@
 // straight into the engine, formats every result, and checks what must hold
 // whatever the input: no undefined behaviour (the sanitizers), a known message
 // for every refusal, the same figures for the same loan, no negative figure,
+// a repayment schedule whose self-checks all hold for every accepted loan,
 // and the "."-number reader agreeing with strtod of the C locale.
 //
 // Input: "T" followed by seven fields separated by ";" (method; loan; bonus;
@@ -13,6 +14,8 @@
 #include "calc/CheckedInt.h"
 #include "calc/DecimalText.h"
 #include "calc/Repayment.h"
+#include "calc/Schedule.h"
+#include "calc/ScheduleChecks.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -91,10 +94,29 @@ void CheckFigures(const hn::LoanResult& r)
     Require(!all.empty(), "no text");
 }
 
+// Every schedule that is built proves itself; a loan the calculate command
+// accepted always has one, agreeing with the window's band figures.
+void RequireSoundSchedule(const hn::LoanInput& in, bool accepted)
+{
+    const hn::LoanInput whole = hn::WholeYenInput(in);
+    const hn::Schedule s = hn::BuildSchedule(whole);
+    if (!s.ok()) {
+        Require(!accepted || s.status == hn::ScheduleStatus::InvalidInput, "accepted loan beyond the exact range");
+        Require(s.monthly.rows.empty() && s.bonus.rows.empty(), "rows left in a refused schedule");
+        return;
+    }
+    hn::ScheduleCheckReport report = hn::CheckSchedule(s);
+    const hn::RepaymentOutcome window = hn::ComputeRepayment(whole);
+    if (window.ok())
+        hn::CheckAgainstResult(s, window.result, report);
+    Require(report.allPassed(), "schedule self-check failed");
+}
+
 void CheckEngine(const hn::LoanInput& in)
 {
     const hn::RepaymentOutcome out = hn::ComputeRepayment(in);
     Require(out.ok() == false || hn::IsComputable(in), "computed outside the domain");
+    RequireSoundSchedule(in, false);
     if (!out.ok()) {
         Require(out.result == hn::LoanResult{}, "figures left in a refused result");
         return;
@@ -120,6 +142,7 @@ void CheckCommand(const hn::CalcRequest& req)
     CheckFigures(out.success.result);
     Require(hn::ComputeRepayment(out.success.input).result == out.success.result, "command and engine differ");
     Require(out.success.texts.total == hn::FormatAmount(out.success.result.totalYen), "total text");
+    RequireSoundSchedule(out.success.input, true);
 }
 
 // The reader must take exactly what strtod takes in the C locale, for every
