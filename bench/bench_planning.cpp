@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planning figures: the borrowing-capacity search over a 35-year term, the
 // lenders' reading of two loans together, and early repayments recomputing a
 // 35-year schedule.

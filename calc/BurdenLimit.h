@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The burden-ratio limits lenders lend by: a fixed share of the income, or a
 // rule whose share rises with the income. The rules are data (BurdenLimitRules),

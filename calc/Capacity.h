@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Borrowing capacity (借入可能額): the largest loan in whole 万円 whose
 // repayment a lender allows at an income, screened as lenders screen it: the

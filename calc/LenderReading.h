@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The burden ratio as lenders read it: several loans together (the summary
 // window's slots) against a limit, each loan screened as one level loan repaid

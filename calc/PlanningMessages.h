@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of the planning figures' input checks (borrowing capacity, lenders'
 // reading, early repayment), in one place. The window shows each in a message

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every caption of the planning figures (borrowing capacity, lenders' reading,
 // early repayment), in one place for the planning window and the command line.

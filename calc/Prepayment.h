@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Early repayment (繰上げ返済) on a repayment schedule. A prepayment is paid
 // right after a monthly instalment and goes wholly to the principal; the rows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The planning options of hensai-calc: --capacity with --limit,
 // --screening-rate, --other-debts and --bonus-share (borrowing capacity), and

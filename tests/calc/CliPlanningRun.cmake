@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # hensai-calc --capacity and --prepay as a user runs them: figures, JSON,
 # messages and usage errors.
 # cmake -DCLI=<path to hensai-calc> -P CliPlanningRun.cmake
