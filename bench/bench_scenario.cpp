@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One rate scenario over 35 years with the rate changing every 6 months (70
 // changes), the worked loan: 3,000 万円 with 600 in bonus instalments. The
 // schedule, its summary and its warnings: what the planning window computes

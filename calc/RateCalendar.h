@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Calendar labels for the months of a rate scenario, on top of the schedule's
 // calendar (ScheduleCalendar). Labels only: the arithmetic counts instalments

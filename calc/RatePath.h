@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The annual rate of a variable-rate loan over time: the rate from month 1 and
 // the months at which it changes. Rates are fractions per year, as in LoanInput;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A variable-rate loan run along a rate path: every instalment of the monthly
 // and the bonus part, with the lenders' review rules and unpaid interest, and

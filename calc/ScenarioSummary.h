@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a rate scenario costs, in the figures a borrower compares scenarios by,
 // and the warnings it deserves.

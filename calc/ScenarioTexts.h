@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every caption of the rate scenarios in one place: the planning window's
 // section and the command line show the same words.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rate-scenario options of hensai-calc (--rate-path, --review, --unpaid,
 // --first-month) and the --schedule option, and what they print.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A repayment schedule on the command line: a text table of the monthly or the
 // yearly view with its self-checks, or the same as JSON members.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # hensai-calc with rate scenarios and schedules, run as a user would:
 # cmake -DCLI=<path to hensai-calc> -P CliScenarioRun.cmake
 if(NOT CLI)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rate paths as the user types them and as the presets build them, and the
 // calendar labels of their months.
 #include "calc/RateCalendar.h"

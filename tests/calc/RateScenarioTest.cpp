@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rate scenarios: a bank's published illustration to the yen, the review rules
 // and both settlements of unpaid interest on hand-checked cases, and property
 // runs over random loans and paths.
