@@ -85,17 +85,6 @@ const LabelLook kLabelLooks[] = {
     {IDC_REQUIRED_INCOME_SUFFIX, 10, std::nullopt},
 };
 
-// Screen readers name each result field by its row and column.
-struct ResultName {
-    int id;
-    const char* description;
-};
-const ResultName kResultNames[] = {
-    {IDC_MONTHLY1, "通常 第1期"}, {IDC_MONTHLY2, "通常 第2期"}, {IDC_MONTHLY3, "通常 第3期"},
-    {IDC_BONUS1, "ﾎﾞｰﾅｽ 第1期"}, {IDC_BONUS2, "ﾎﾞｰﾅｽ 第2期"}, {IDC_BONUS3, "ﾎﾞｰﾅｽ 第3期"},
-    {IDC_ANNUAL, "年間返済額"},   {IDC_REQUIRED_INCOME, "必要年収"}, {IDC_TOTAL, "借入総返済額"},
-};
-
 template <class T>
 ControlFactory Make()
 {
@@ -265,6 +254,8 @@ void CLoanDlg::OnInitDialog()
 
     // 14.
     SetUpToolTips();
+
+    SetUpKeyboardAndNames();
 }
 
 void CLoanDlg::SetUpPictureButtons()
@@ -291,8 +282,6 @@ void CLoanDlg::SetUpColorLabels()
         if (look.background)
             label->SetBkColor(*look.background);
     }
-    for (const ResultName& name : kResultNames)
-        m_layout.GetDlgItem(name.id)->setAccessibleDescription(QString::fromUtf8(name.description));
 }
 
 void CLoanDlg::SetUpToolTips()
@@ -377,6 +366,7 @@ void CLoanDlg::SetCaptions(const CaptionSet& captions)
         SetControlTextIfDifferent(m_layout.GetDlgItem(bandIds[i]), FromUtf8(captions.band[i]));
     SetControlTextIfDifferent(m_layout.GetDlgItem(IDC_RATE1_CAPTION), FromUtf8(captions.rate1));
     SetControlTextIfDifferent(m_layout.GetDlgItem(IDC_ANNUAL_YEAR_CAPTION), FromUtf8(captions.annual));
+    DescribeResults();
 }
 
 void CLoanDlg::ResetBandLabels()
@@ -567,6 +557,7 @@ void CLoanDlg::OnIncomeToggle()
     for (QWidget* w : {static_cast<QWidget*>(m_editIncome), static_cast<QWidget*>(m_staticIncome),
                        static_cast<QWidget*>(m_staticIncomeUnit)})
         w->setVisible(!hide);
+    m_btnIncomeToggle->SetExpanded(!hide);
     if (hide)
         m_editLoan->setFocus();
     else
@@ -617,9 +608,12 @@ void CLoanDlg::OnAppAbout()
 
 void CLoanDlg::keyPressEvent(QKeyEvent* event)
 {
-    // Enter presses the default button, calculate, wherever the focus is.
+    // Enter presses the push button that has the focus; anywhere else it presses the
+    // default button, calculate.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         !(event->modifiers() & ~Qt::KeypadModifier)) {
+        if (ClickFocusedPushButton())
+            return;
         if (m_btnCalculate->isEnabled())
             m_btnCalculate->click();
         return;

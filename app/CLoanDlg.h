@@ -98,6 +98,12 @@ private:
     void SetUpPictureButtons();
     void SetUpColorLabels();
     void SetUpToolTips();
+    void SetUpKeyboardAndNames();
+    void NameFieldsByCaptions();
+    // Result figures described by the captions over them; again whenever they change.
+    void DescribeResults();
+    // Enter on a push button with the focus presses that button.
+    bool ClickFocusedPushButton();
 
     void ShowCheckMessage(const QString& text);
     QWidget* FieldWidget(int focusField) const;

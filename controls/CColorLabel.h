@@ -39,14 +39,28 @@ public:
     ColorRef ShownBkColor() const;
     ColorRef ShownTextColor() const;
 
+    // Lets the user select the text with the mouse and copy it (Ctrl+C, or "コピー" in
+    // the label's context menu, which copies the whole text when nothing is selected).
+    void SetCopyable(bool copyable);
+    // What a copy takes now.
+    QString CopyText() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    QPalette SchemePalette() const;
+    // The chosen text colour into the label's own palette, where the label's painting
+    // and its selection take it from.
+    void ApplyTextColour();
+    void ShowCopyMenu(const QPoint& pos);
+
     ColorRef m_crText;
     ColorRef m_crBk;
     bool m_bTextSet = false;
     bool m_bBkSet = false;
+    bool m_bApplying = false;
 };
 
 } // namespace hn

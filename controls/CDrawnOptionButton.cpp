@@ -60,8 +60,64 @@ int CDrawnOptionButton::SetCheck(int state)
     if (previous != state) {
         setChecked(state != 0);
         InvalidateBullet();
+        UpdateGroupTabStop();
     }
     return previous;
+}
+
+std::vector<CDrawnOptionButton*> CDrawnOptionButton::GroupOptions()
+{
+    std::vector<CDrawnOptionButton*> options;
+    QWidget* parent = parentWidget();
+    if (!parent)
+        return {this};
+    for (QObject* child : parent->children()) {
+        auto* option = qobject_cast<CDrawnOptionButton*>(child);
+        if (!option)
+            continue;
+        // Members of this group are those the group walk reaches from here.
+        if (option == this) {
+            options.push_back(option);
+            continue;
+        }
+        QWidget* item = this;
+        for (int steps = GroupWalkLimit(this); steps > 0; --steps) {
+            item = GetNextDlgGroupItem(item, false);
+            if (!item || item == this)
+                break;
+            if (item == option) {
+                options.push_back(option);
+                break;
+            }
+        }
+    }
+    return options;
+}
+
+void CDrawnOptionButton::UpdateGroupTabStop()
+{
+    const std::vector<CDrawnOptionButton*> options = GroupOptions();
+    CDrawnOptionButton* stop = nullptr;
+    for (CDrawnOptionButton* option : options)
+        if (option->GetCheck() != 0 && option->isEnabled()) {
+            stop = option;
+            break;
+        }
+    if (!stop)
+        for (CDrawnOptionButton* option : options)
+            if (option->isEnabled() && !option->isHidden()) {
+                stop = option;
+                break;
+            }
+    for (CDrawnOptionButton* option : options)
+        option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void CDrawnOptionButton::showEvent(QShowEvent* event)
+{
+    CDrawnButton::showEvent(event);
+    // The dialog has placed every control by now: the group is complete.
+    UpdateGroupTabStop();
 }
 
 DrawnRect CDrawnOptionButton::BulletRectangle() const
@@ -226,11 +282,26 @@ void CDrawnOptionButton::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_Left:
     case Qt::Key_Up:
-        MoveInGroup(true);
+        m_bArrowsMoveFocusOnly ? MoveFocusInGroup(true) : MoveInGroup(true);
         break;
     case Qt::Key_Right:
     case Qt::Key_Down:
-        MoveInGroup(false);
+        m_bArrowsMoveFocusOnly ? MoveFocusInGroup(false) : MoveInGroup(false);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!m_bArrowsMoveFocusOnly || event->isAutoRepeat()) {
+            event->ignore(); // the dialog's default command
+            return;
+        }
+        {
+            const QPointer<CDrawnOptionButton> guard(this);
+            SetCheck(1);
+            UncheckGroupSiblings();
+            NotifyClick();
+            if (!guard)
+                return;
+        }
         break;
     default:
         // Enter, Escape and the rest belong to the dialog.
@@ -264,8 +335,9 @@ void CDrawnOptionButton::keyReleaseEvent(QKeyEvent* event)
 void CDrawnOptionButton::focusInEvent(QFocusEvent* event)
 {
     CDrawnButton::focusInEvent(event);
-    // A click that takes the focus keeps it, and so does a checked option.
-    if (m_nChecked != 0 || m_bPressed != 0 || event->reason() == Qt::MouseFocusReason)
+    // A click that takes the focus keeps it, and so does a checked option; where the
+    // arrows move the focus by themselves, so does the option they moved it to.
+    if (m_nChecked != 0 || m_bPressed != 0 || event->reason() == Qt::MouseFocusReason || m_bArrowsMoveFocusOnly)
         return;
     // Otherwise the focus belongs to the checked option of this run of drawn options.
     QWidget* item = this;
@@ -314,11 +386,34 @@ void CDrawnOptionButton::UncheckGroupSiblings()
     }
 }
 
+void CDrawnOptionButton::MoveFocusInGroup(bool previous)
+{
+    const std::vector<CDrawnOptionButton*> options = GroupOptions();
+    const auto here = std::find(options.begin(), options.end(), this);
+    if (here == options.end() || options.size() < 2)
+        return;
+    // Wrapping, past options that cannot take the focus now.
+    const auto n = static_cast<std::ptrdiff_t>(options.size());
+    std::ptrdiff_t i = here - options.begin();
+    for (std::ptrdiff_t step = 1; step < n; ++step) {
+        i = (i + (previous ? n - 1 : 1)) % n;
+        CDrawnOptionButton* next = options[static_cast<std::size_t>(i)];
+        if (next->isVisible() && next->isEnabled()) {
+            next->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
 void CDrawnOptionButton::MoveInGroup(bool previous)
 {
     QWidget* neighbour = GetNextDlgGroupItem(this, previous);
     if (!neighbour)
         return; // not in a dialog: no group to move in
+    // At the end of a run of options the neighbour is another kind of control: the
+    // option stays checked rather than leaving the group with none.
+    if (neighbour != this && !qobject_cast<CDrawnOptionButton*>(neighbour))
+        return;
     UncheckGroupSiblings();
     if (neighbour == this) {
         // Alone in its group: the arrow selects this option again rather than leaving a

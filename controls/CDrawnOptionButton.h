@@ -7,6 +7,7 @@
 #include "controls/DrawnButtonGeometry.h"
 
 #include <QString>
+#include <vector>
 
 namespace hn {
 
@@ -26,6 +27,18 @@ public:
     int SetCheck(int state);
     int GetCheck() const { return m_nChecked; }
 
+    // The keyboard's way into a group of options: the group's checked option (the first
+    // one while none is checked) is a Tab stop, the others are reached with the arrows.
+    // Called on every check change and when the option is first shown.
+    void UpdateGroupTabStop();
+
+    // Arrows that only move the focus to the previous or next option of the group,
+    // checking nothing; Space or Enter then checks the focused option and notifies the
+    // parent. For options whose click does more than choose (a recall), so that moving
+    // through them changes nothing.
+    void SetArrowsMoveFocusOnly(bool on) { m_bArrowsMoveFocusOnly = on; }
+    bool ArrowsMoveFocusOnly() const { return m_bArrowsMoveFocusOnly; }
+
     // Where the ball and the caption go in the current size and font.
     DrawnRect BulletRectangle() const;
     DrawnRect CaptionRectangle() const;
@@ -44,6 +57,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
     // QAbstractButton::click() (a screen reader's press, a program's click): check and
     // clear the group before the button sends clicked(), as a mouse click does.
@@ -54,10 +68,14 @@ private:
     void DrawBullet(Canvas& canvas) const;
     void UncheckGroupSiblings();
     void MoveInGroup(bool previous);
+    void MoveFocusInGroup(bool previous);
+    // The drawn options of this control's dialog group, in window order.
+    std::vector<CDrawnOptionButton*> GroupOptions();
 
     int m_nChecked = 0;
     bool m_bCapture = false;   // the left button went down here and is still held
     bool m_bSpaceDown = false; // Space went down while this control had the focus
+    bool m_bArrowsMoveFocusOnly = false;
 };
 
 } // namespace hn

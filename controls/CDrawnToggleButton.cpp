@@ -1,9 +1,11 @@
 #include "controls/CDrawnToggleButton.h"
 
+#include "controls/DrawnButtonAccessible.h"
 #include "controls/DrawnButtonGeometry.h"
 #include "platform/Canvas.h"
 #include "platform/SysColors.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -12,6 +14,7 @@ namespace hn {
 
 CDrawnToggleButton::CDrawnToggleButton(QWidget* parent) : CDrawnButton(DrawnKind::Toggle, parent)
 {
+    InstallDrawnButtonAccessibility();
     m_finalFrameTimer.setObjectName(QStringLiteral("finalFrameTimer"));
     m_finalFrameTimer.setSingleShot(true);
     m_finalFrameTimer.setInterval(kIntermediateFrameMs);
@@ -30,6 +33,17 @@ void CDrawnToggleButton::SetFaceColor(ColorRef face)
     RecalcPalette();
     CreatePalettePens();
     update();
+}
+
+void CDrawnToggleButton::SetExpanded(bool expanded)
+{
+    if (m_bExpanded == expanded)
+        return;
+    m_bExpanded = expanded;
+    QAccessible::State changed;
+    changed.expanded = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 QSize CDrawnToggleButton::sizeHint() const

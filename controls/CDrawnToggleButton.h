@@ -28,6 +28,11 @@ public:
     // 0 closed (points right), 1 open (points down).
     int GetToggleState() const { return m_bOpen; }
 
+    // Whether what the toggle shows and hides is shown now, as screen readers announce
+    // it (expanded or collapsed). The owner says so: it decides what the state means.
+    void SetExpanded(bool expanded);
+    bool IsExpanded() const { return m_bExpanded; }
+
     QSize sizeHint() const override;
 
 protected:
@@ -55,6 +60,7 @@ private:
     int m_bOpen = 0;
     int m_bMouseDown = 0;
     bool m_bSpaceDown = false;
+    bool m_bExpanded = true;
     ColorRef m_face;
     // Asks for the final frame once the diagonal one has been seen; the window stays
     // responsive meanwhile.

@@ -66,6 +66,15 @@ void CGaugeBar::SetAnimate(bool on)
     }
 }
 
+void CGaugeBar::SetValueText(const QString& text)
+{
+    // The bar's text is never drawn (the text is turned off); as its format it is what
+    // the progress bar reports as its value, and the description says it in words.
+    QString format = text;
+    setFormat(format.replace(QLatin1Char('%'), QLatin1String("%%")));
+    setAccessibleDescription(text);
+}
+
 void CGaugeBar::SetBorder(bool border)
 {
     m_bBorder = border;

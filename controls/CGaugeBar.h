@@ -30,6 +30,11 @@ public:
     void SetAnimate(bool on);
     bool IsAnimating() const { return m_bAnimating; }
 
+    // What a screen reader gives as the gauge's value (the gauge draws no text): the
+    // owner's own wording of what the bar shows, such as a percentage.
+    void SetValueText(const QString& text);
+    QString ValueText() const { return accessibleDescription(); }
+
     // A one-pixel window-frame outline; the gauge then draws inside it.
     void SetBorder(bool border);
 

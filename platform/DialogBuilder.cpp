@@ -124,7 +124,10 @@ void DialogLayout::Build(QWidget* client, const DialogTemplate& dialog, std::spa
         else
             control->setFocusPolicy(Qt::NoFocus);
 
-        if (item.style & kTabStop) {
+        // Every control that can take the focus joins the focus chain in window order;
+        // Tab stops only at those with a Tab stop, so a control that becomes one later
+        // (the checked option of a group) is reached at its place in the window.
+        if (focusable || (item.style & kTabStop)) {
             if (previousTabStop)
                 QWidget::setTabOrder(previousTabStop, control);
             previousTabStop = control;

@@ -41,6 +41,14 @@ enum MainDialogId : int {
     IDC_TOTAL = 1057,
 
     // captions that change with the method, and the second-rate row
+    IDC_LOAN_CAPTION = 1009,
+    IDC_BONUS_PART_CAPTION = 1012,
+    IDC_PERIOD_CAPTION = 1021,
+    IDC_MONTHLY_ROW_CAPTION = 1023,
+    IDC_BONUS_ROW_CAPTION = 1022,
+    IDC_ANNUAL_CAPTION = 1040,
+    IDC_REQUIRED_INCOME_CAPTION = 1043,
+    IDC_TOTAL_CAPTION = 1055,
     IDC_RATE1_CAPTION = 1015,
     IDC_RATE2_CAPTION = 1018,
     IDC_RATE2_UNIT = 1019,

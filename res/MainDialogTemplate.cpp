@@ -79,13 +79,13 @@ constexpr DialogItem kMainItems[] = {
 constexpr DialogTemplate kMain{IDD_MAIN, "Hensai Navi", 202, 268, kMainItems};
 
 constexpr MenuItemRow kMenuRows[] = {
-    {"ﾌｧｲﾙ", ID_ALWAYS_ON_TOP, "常に手前に表示", true, false},
-    {"ﾌｧｲﾙ", ID_APP_EXIT, "終了", false, false},
-    {"表示", ID_FIX_PERIOD, "返済期間を固定", true, true},
-    {"表示", ID_TOGGLE_SUMMARY, "集計結果表示", true, false},
-    {"ﾍﾙﾌﾟ", ID_HOME_PAGE, "ﾎｰﾑﾍﾟｰｼﾞへ", false, false},
-    {"ﾍﾙﾌﾟ", ID_SEND_MAIL, "ﾒｰﾙを送る", false, false},
-    {"ﾍﾙﾌﾟ", ID_APP_ABOUT, "ﾊﾞｰｼﾞｮﾝ情報", false, false},
+    {"ﾌｧｲﾙ(&F)", ID_ALWAYS_ON_TOP, "常に手前に表示", true, false},
+    {"ﾌｧｲﾙ(&F)", ID_APP_EXIT, "終了", false, false},
+    {"表示(&V)", ID_FIX_PERIOD, "返済期間を固定", true, true},
+    {"表示(&V)", ID_TOGGLE_SUMMARY, "集計結果表示", true, false},
+    {"ﾍﾙﾌﾟ(&H)", ID_HOME_PAGE, "ﾎｰﾑﾍﾟｰｼﾞへ", false, false},
+    {"ﾍﾙﾌﾟ(&H)", ID_SEND_MAIL, "ﾒｰﾙを送る", false, false},
+    {"ﾍﾙﾌﾟ(&H)", ID_APP_ABOUT, "ﾊﾞｰｼﾞｮﾝ情報", false, false},
 };
 
 } // namespace

@@ -15,6 +15,7 @@
 
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 #include <optional>
@@ -215,7 +216,10 @@ void CSummaryDlg::FollowHost()
     if (!main || !m_bCreated)
         return;
     const QRect frame = main->frameGeometry();
-    const FrameRect placed = PlaceBesideMain({frame.x(), frame.y(), frame.width(), frame.height()});
+    const QScreen* screen = main->screen();
+    const QRect screenRect = screen ? screen->geometry() : frame;
+    const FrameRect placed = PlaceBesideMain({frame.x(), frame.y(), frame.width(), frame.height()}, screenRect.left(),
+                                             screenRect.left() + screenRect.width());
     SetOuterGeometry(placed.x, placed.y, placed.width, placed.height);
 }
 
@@ -270,6 +274,13 @@ void CSummaryDlg::SetUpButtons()
         b.button->setToolTip(tip);
         b.button->SetAccessibleName(tip);
     }
+    // Eight buttons with one tip: a screen reader needs to hear which slot each clears,
+    // and a keyboard user to reach them.
+    for (std::size_t k = 0; k < kSlotControls.size(); ++k) {
+        m_btnClear[k]->SetAccessibleName(m_optSlot[k]->text() + QStringLiteral("のクリア"));
+        m_btnClear[k]->setFocusPolicy(Qt::StrongFocus);
+    }
+    m_gauge->setAccessibleName(ControlText(m_layout.GetDlgItem(IDC_SUMMARY_HEADING_RATIO)).simplified());
 }
 
 void CSummaryDlg::SetUpLabels()
@@ -304,8 +315,12 @@ void CSummaryDlg::SetUpGauge()
 
 void CSummaryDlg::AttachOptions()
 {
-    for (CDrawnOptionButton* option : m_optSlot)
+    for (CDrawnOptionButton* option : m_optSlot) {
         option->Attach();
+        // Choosing a slot recalls it into the main window: the arrows only move among
+        // the slots, Space or Enter recalls the one with the focus.
+        option->SetArrowsMoveFocusOnly(true);
+    }
 }
 
 void CSummaryDlg::ConnectCommands()
@@ -350,9 +365,13 @@ void CSummaryDlg::reject()
 
 void CSummaryDlg::keyPressEvent(QKeyEvent* event)
 {
-    // Enter has no command here: it neither closes the window nor presses a button.
+    // Enter presses the button that has the focus (add, close, a clear button); it never
+    // closes the window by itself. (On a slot option it recalls; the option handles it.)
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled() &&
+                                                                       !event->isAutoRepeat())
+            button->click();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -415,6 +434,7 @@ void CSummaryDlg::UpdateLabels()
         if (look != looks.end())
             FitFigure(label, look->fontHeight);
     }
+    m_gauge->SetValueText(FromUtf8(t.ratio));
 }
 
 // ---------------------------------------------------------------- recall

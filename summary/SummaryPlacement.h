@@ -27,9 +27,20 @@ struct SummaryPlacement {
 // pair would cross the screen's right edge, both move left until the summary window's
 // right edge meets it. `screenLeft` and `screenRight` bound the screen horizontally
 // (screenRight one past its last column).
+//
+// Where the screen is too narrow for the two side by side (a large scale on a small
+// screen), moving both left would push the main window's fields and buttons off the
+// left edge. Then the main window stays (within the screen) and the summary window
+// stands at the screen's right edge, over the right part of the main window.
 SummaryPlacement PlaceOnOpening(const FrameRect& mainFrame, int screenLeft, int screenRight);
 
-// While open, after every move of the main window: right of it, no screen-edge rule.
-FrameRect PlaceBesideMain(const FrameRect& mainFrame);
+// While open, after every move of the main window: right of it, with no screen-edge
+// rule, so it may run off the screen where the user moved the main window, except on a
+// screen too narrow for the two side by side, where it overlaps the main window's right
+// part as on opening.
+FrameRect PlaceBesideMain(const FrameRect& mainFrame, int screenLeft, int screenRight);
+
+// Whether the two windows fit side by side on a screen of that width.
+bool FitSideBySide(int mainWidth, int screenWidth);
 
 } // namespace hn

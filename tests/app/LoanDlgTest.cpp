@@ -3,10 +3,13 @@
 
 #include "calc/CheckMessages.h"
 #include "calc/RepaymentMethod.h"
+#include "controls/CDrawnOptionButton.h"
 #include "platform/LocaleSeparators.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
+#include <QMenuBar>
 #include <QSignalSpy>
 
 namespace hn::test {
@@ -316,7 +319,11 @@ TEST_F(CalculatorWindow, NoOptionOnComputesTheFirstMethodAndKeepsTheKeptMethod)
 {
     EnterWorkedExample();
     Item(IDC_METHOD_CORPORATION_BASIC)->setFocus();
-    QTest::keyClick(Item(IDC_METHOD_CORPORATION_BASIC), Qt::Key_Up); // end of the run: all off
+    // An arrow off the end of the run keeps the method: the keyboard never leaves none.
+    QTest::keyClick(Item(IDC_METHOD_CORPORATION_BASIC), Qt::Key_Up);
+    ASSERT_TRUE(qobject_cast<QAbstractButton*>(Item(IDC_METHOD_CORPORATION_BASIC))->isChecked());
+    // A program may still clear the check through the standard check request.
+    qobject_cast<CDrawnOptionButton*>(Item(IDC_METHOD_CORPORATION_BASIC))->SetCheck(0);
     for (int id = IDC_METHOD_CORPORATION_BASIC; id <= IDC_METHOD_BANK; ++id)
         ASSERT_FALSE(qobject_cast<QAbstractButton*>(Item(id))->isChecked()) << id;
     Calculate();
@@ -431,6 +438,83 @@ TEST_F(CalculatorWindow, WindowHasAFixedSizeAndNoMaximiseBox)
     EXPECT_TRUE(dlg->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(dlg->windowIcon().isNull());
     EXPECT_EQ(dlg->ClientArea()->size(), QSize(404, 536));
+}
+
+// The window with the keyboard alone: Tab reaches the method group at its checked
+// option, in window order; the arrows choose within it; Enter on a focused push button
+// presses that button, Enter elsewhere calculates; Ctrl+Q leaves.
+TEST_F(CalculatorWindow, KeyboardReachesEveryGroupAndButton)
+{
+    auto next = [&] {
+        QTest::keyClick(Focused(), Qt::Key_Tab);
+        return Focused() ? Focused()->objectName().toInt() : 0;
+    };
+    Item(IDC_INCOME)->setFocus(Qt::TabFocusReason);
+    std::vector<int> order{IDC_INCOME};
+    for (int i = 0; i < 11; ++i)
+        order.push_back(next());
+    EXPECT_EQ(order, (std::vector<int>{IDC_INCOME, IDC_LOAN, IDC_BONUS_PART, IDC_RATE1, IDC_RATE2, IDC_PERIOD,
+                                       IDC_METHOD_CORPORATION_BASIC, IDC_DESK_CALCULATOR, IDC_SHOW_SUMMARY,
+                                       IDC_CALCULATE, IDC_INCOME_TOGGLE, IDC_INCOME}));
+
+    Item(IDC_METHOD_CORPORATION_BASIC)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Focused(), Qt::Key_Right);
+    EXPECT_EQ(Focused(), Item(IDC_METHOD_CORPORATION_YUTORI));
+    EXPECT_TRUE(qobject_cast<QAbstractButton*>(Item(IDC_METHOD_CORPORATION_YUTORI))->isChecked());
+    // The handler of the method ran: the focus went on to the loan field as a click's does.
+    Item(IDC_METHOD_CORPORATION_YUTORI)->setFocus(Qt::TabFocusReason);
+    // The new choice is the group's stop now.
+    Item(IDC_PERIOD)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(next(), IDC_METHOD_CORPORATION_YUTORI);
+
+    // Enter on the summary button opens the summary window; in a field it calculates.
+    Item(IDC_SHOW_SUMMARY)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Item(IDC_SHOW_SUMMARY), Qt::Key_Return);
+    EXPECT_NE(dlg->SummaryDlg(), nullptr);
+    EnterWorkedExample();
+    Item(IDC_LOAN)->setFocus();
+    QTest::keyClick(Item(IDC_LOAN), Qt::Key_Return);
+    EXPECT_EQ(Text(IDC_MONTHLY1), "63,309");
+
+    QSignalSpy rejected(dlg.get(), &QDialog::rejected);
+    QTest::keySequence(dlg.get(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(rejected.count(), 1);
+}
+
+TEST_F(CalculatorWindow, MenusHaveMnemonicsAndTheUsualShortcuts)
+{
+    QStringList titles;
+    for (QAction* menu : dlg->findChild<QMenuBar*>()->actions())
+        titles << menu->text();
+    EXPECT_EQ(titles, (QStringList{QString::fromUtf8("ﾌｧｲﾙ(&F)"), QString::fromUtf8("表示(&V)"),
+                                   QString::fromUtf8("ﾍﾙﾌﾟ(&H)")}));
+    EXPECT_EQ(dlg->MenuAction(ID_APP_EXIT)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(dlg->MenuAction(ID_APP_ABOUT)->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+// What a screen reader hears: fields named by their captions (the first rate's follows
+// the method), results described by the captions over them, the toggle's state.
+TEST_F(CalculatorWindow, ScreenReaderNamesFollowTheCaptions)
+{
+    auto name = [&](int id) { return QAccessible::queryAccessibleInterface(Item(id))->text(QAccessible::Name); };
+    EXPECT_EQ(name(IDC_LOAN), QString::fromUtf8("借入額"));
+    EXPECT_EQ(name(IDC_BONUS_PART), QString::fromUtf8("内ﾎﾞｰﾅｽ"));
+    EXPECT_EQ(name(IDC_INCOME), QString::fromUtf8("年収"));
+    EXPECT_EQ(name(IDC_RATE1), QString::fromUtf8("金利 当初10年間"));
+    EXPECT_EQ(qobject_cast<QComboBox*>(Item(IDC_PERIOD))->lineEdit()->accessibleName(), QString::fromUtf8("返済期間"));
+    EXPECT_EQ(Item(IDC_MONTHLY1)->accessibleDescription(), QString::fromUtf8("通 常 1～5年目"));
+    EXPECT_EQ(Item(IDC_BONUS3)->accessibleDescription(), QString::fromUtf8("ﾎﾞｰﾅｽ 11年目以降"));
+    SelectMethod(IDC_METHOD_EQUAL_PRINCIPAL);
+    EXPECT_EQ(Item(IDC_MONTHLY2)->accessibleDescription(), QString::fromUtf8("通 常 6年目第1回"));
+    EXPECT_EQ(Item(IDC_ANNUAL)->accessibleDescription(), QString::fromUtf8("年間返済額 1年目"));
+    SelectMethod(IDC_METHOD_BANK);
+    EXPECT_EQ(name(IDC_RATE1), QString::fromUtf8("金利 一定"));
+
+    QAccessibleInterface* toggle = QAccessible::queryAccessibleInterface(Item(IDC_INCOME_TOGGLE));
+    EXPECT_TRUE(toggle->state().expandable);
+    EXPECT_TRUE(toggle->state().expanded);
+    Click(IDC_INCOME_TOGGLE);
+    EXPECT_FALSE(toggle->state().expanded);
 }
 
 } // namespace

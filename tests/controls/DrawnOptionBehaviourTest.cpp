@@ -129,7 +129,7 @@ TEST_F(OptionGroup, DoubleClickGivesTwoNotifications)
     EXPECT_FALSE(m_option[2]->IsPressed());
 }
 
-TEST_F(OptionGroup, ArrowsWalkTheRunAndLeaveItAllUncheckedAtTheEnd)
+TEST_F(OptionGroup, ArrowsWalkTheRunAndKeepTheLastCheckedAtTheEnd)
 {
     m_option[0]->SetCheck(1);
     m_option[0]->setFocus(Qt::OtherFocusReason);
@@ -145,12 +145,13 @@ TEST_F(OptionGroup, ArrowsWalkTheRunAndLeaveItAllUncheckedAtTheEnd)
     EXPECT_EQ(Clicks(), (Counts{0, 1, 1}));
     EXPECT_EQ(QApplication::focusWidget(), m_option[2]);
 
-    // Past the last option the neighbour is the push button: nothing is checked and
-    // nobody is notified; the focus moves on to the button.
+    // Past the last option the neighbour is the push button: the last option stays
+    // checked (a keyboard user never ends up with no method), nobody is notified and
+    // the focus stays.
     QTest::keyClick(m_option[2], Qt::Key_Down);
-    EXPECT_EQ(Checks(), (Ints{0, 0, 0}));
+    EXPECT_EQ(Checks(), (Ints{0, 0, 1}));
     EXPECT_EQ(Clicks(), (Counts{0, 1, 1}));
-    EXPECT_EQ(QApplication::focusWidget(), m_button);
+    EXPECT_EQ(QApplication::focusWidget(), m_option[2]);
 }
 
 TEST_F(OptionGroup, ArrowsBackwardsAndOffTheFirstOption)
@@ -163,9 +164,67 @@ TEST_F(OptionGroup, ArrowsBackwardsAndOffTheFirstOption)
     EXPECT_EQ(Checks(), (Ints{1, 0, 0}));
     EXPECT_EQ(Clicks(), (Counts{1, 1, 0}));
     QTest::keyClick(m_option[0], Qt::Key_Up);
-    EXPECT_EQ(Checks(), (Ints{0, 0, 0}));
+    EXPECT_EQ(Checks(), (Ints{1, 0, 0}));
     EXPECT_EQ(Clicks(), (Counts{1, 1, 0}));
-    EXPECT_EQ(QApplication::focusWidget(), m_edit);
+    EXPECT_EQ(QApplication::focusWidget(), m_option[0]);
+}
+
+// Tab reaches a group at its checked option, or at its first while none is checked,
+// and at no other option; the window order places that stop.
+TEST_F(OptionGroup, TheCheckedOptionIsTheGroupsTabStop)
+{
+    auto tabStops = [&] {
+        std::array<bool, 3> stops{};
+        for (std::size_t i = 0; i < 3; ++i)
+            stops[i] = (m_option[i]->focusPolicy() & Qt::TabFocus) != 0;
+        return stops;
+    };
+    m_option[0]->UpdateGroupTabStop();
+    EXPECT_EQ(tabStops(), (std::array<bool, 3>{true, false, false}));
+    m_option[2]->SetCheck(1);
+    EXPECT_EQ(tabStops(), (std::array<bool, 3>{false, false, true}));
+    QTest::mouseClick(m_option[1], Qt::LeftButton);
+    EXPECT_EQ(tabStops(), (std::array<bool, 3>{false, true, false}));
+
+    auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    QWidget::setTabOrder(m_edit, m_option[0]);
+    QWidget::setTabOrder(m_option[0], m_option[1]);
+    QWidget::setTabOrder(m_option[1], m_option[2]);
+    QWidget::setTabOrder(m_option[2], m_button);
+    m_edit->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), m_option[1]);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), m_button);
+    press(Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), m_option[1]);
+}
+
+// Where choosing does more than choose (the summary's recall), the arrows only move the
+// focus among the options, wrapping past other controls, and Space or Enter chooses.
+TEST_F(OptionGroup, ArrowsThatOnlyMoveTheFocusAndEnterThatChooses)
+{
+    for (CDrawnOptionButton* option : m_option)
+        option->SetArrowsMoveFocusOnly(true);
+    m_option[0]->SetCheck(1);
+    m_option[0]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(m_option[0], Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), m_option[1]);
+    QTest::keyClick(m_option[1], Qt::Key_Down);
+    QTest::keyClick(m_option[2], Qt::Key_Down); // wraps past the button and the field
+    EXPECT_EQ(QApplication::focusWidget(), m_option[0]);
+    QTest::keyClick(m_option[0], Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), m_option[2]);
+    EXPECT_EQ(Checks(), (Ints{1, 0, 0}));
+    EXPECT_EQ(Clicks(), (Counts{0, 0, 0}));
+
+    QTest::keyClick(m_option[2], Qt::Key_Return);
+    EXPECT_EQ(Checks(), (Ints{0, 0, 1}));
+    EXPECT_EQ(Clicks(), (Counts{0, 0, 1}));
+    QTest::keyClick(m_option[2], Qt::Key_Up);
+    QTest::keyClick(m_option[1], Qt::Key_Space);
+    EXPECT_EQ(Checks(), (Ints{0, 1, 0}));
+    EXPECT_EQ(Clicks(), (Counts{0, 1, 1}));
 }
 
 TEST_F(OptionGroup, ArrowsSkipHiddenOptions)

@@ -80,12 +80,16 @@ TEST(DialogLayout, BuildsOneNamedWidgetPerRowAtItsPlace)
     EXPECT_EQ(layout.GetDlgItem(-1), nullptr);
 }
 
-TEST(DialogLayout, TabOrderFollowsTheTableAndSkipsNonStops)
+TEST(DialogLayout, FocusChainFollowsTheTableAndOnlyStopsAreTabStops)
 {
     QWidget client;
     DialogLayout layout;
     layout.Build(&client, kDialog);
-    EXPECT_EQ(layout.GetDlgItem(1)->nextInFocusChain(), layout.GetDlgItem(5));
+    // Every control that can take the focus is in the chain at its place, so that one
+    // that becomes a Tab stop later is reached there; the others are passed by Tab.
+    EXPECT_EQ(layout.GetDlgItem(1)->nextInFocusChain(), layout.GetDlgItem(2));
+    EXPECT_EQ(layout.GetDlgItem(2)->nextInFocusChain(), layout.GetDlgItem(3));
+    EXPECT_EQ(layout.GetDlgItem(4)->nextInFocusChain(), layout.GetDlgItem(5));
     EXPECT_EQ(layout.GetDlgItem(1)->focusPolicy(), Qt::StrongFocus);
     EXPECT_EQ(layout.GetDlgItem(2)->focusPolicy(), Qt::ClickFocus);
     EXPECT_EQ(layout.GetDlgItem(6)->focusPolicy(), Qt::NoFocus);

@@ -47,8 +47,37 @@ TEST(SummaryPlacement, ScreenNotStartingAtZero)
 
 TEST(SummaryPlacement, FollowingHasNoScreenEdgeRule)
 {
-    EXPECT_EQ(PlaceBesideMain({1800, 10, 320, 480}), (FrameRect{2120, 10, 304, 480}));
-    EXPECT_EQ(PlaceBesideMain({-100, 10, 320, 480}), (FrameRect{220, 10, 304, 480}));
+    EXPECT_EQ(PlaceBesideMain({1800, 10, 320, 480}, 0, kScreen), (FrameRect{2120, 10, 304, 480}));
+    EXPECT_EQ(PlaceBesideMain({-100, 10, 320, 480}, 0, kScreen), (FrameRect{220, 10, 304, 480}));
+}
+
+// A screen narrower than the two windows side by side (the pair at 2× on a 1280-pixel
+// screen: 2 × 640 − 16 > 1280; or 640 × 480): the main window keeps every control on
+// the screen and the summary window overlaps its right part, on opening and while
+// following.
+TEST(SummaryPlacement, TooNarrowForBothTheSummaryOverlapsTheMainWindow)
+{
+    const SummaryPlacement p = PlaceOnOpening({200, 0, 650, 1100}, 0, 1280);
+    EXPECT_EQ(p.mainX, 200);
+    EXPECT_EQ(p.summary, (FrameRect{1280 - 634, 0, 634, 1100}));
+    EXPECT_FALSE(FitSideBySide(650, 1280));
+
+    // Started partly off the right edge: back on the screen, never off the left.
+    const SummaryPlacement right = PlaceOnOpening({1000, 0, 650, 1100}, 0, 1280);
+    EXPECT_EQ(right.mainX, 1280 - 650);
+    EXPECT_EQ(right.summary.Right(), 1280);
+    const SummaryPlacement off = PlaceOnOpening({-300, 0, 650, 1100}, 0, 1280);
+    EXPECT_EQ(off.mainX, 0);
+    EXPECT_GE(off.summary.x, 0);
+
+    // A summary window wider than the whole screen starts at its left edge.
+    const SummaryPlacement tiny = PlaceOnOpening({0, 0, 700, 500}, 0, 640);
+    EXPECT_EQ(tiny.mainX, 0);
+    EXPECT_EQ(tiny.summary.x, 0);
+
+    // Following: kept on the screen over the main window's right part.
+    EXPECT_EQ(PlaceBesideMain({300, 5, 650, 1100}, 0, 1280), (FrameRect{1280 - 634, 5, 634, 1100}));
+    EXPECT_EQ(PlaceBesideMain({0, 5, 650, 1100}, 0, 1280).x, 1280 - 634);
 }
 
 SnapshotRow RowWithPeriod(const char* period, const char* method = "2")

@@ -115,8 +115,13 @@ TEST_F(SummaryDlgTest, ButtonsGetShadedFaceIconsCursorAndTips)
         EXPECT_EQ(b->GetActiveBkColor(), face.PackedPlus(0x141414)) << id;
         EXPECT_EQ(b->GetIconAlign(), 1);
         EXPECT_TRUE(b->HasBtnCursor()) << id;
-        EXPECT_EQ(b->accessibleName(), b->toolTip()) << id;
+        if (id == IDC_SUMMARY_CLOSE || id == IDC_ADD_RESULT) {
+            EXPECT_EQ(b->accessibleName(), b->toolTip()) << id;
+        }
     }
+    // The eight clear buttons share one tip; each is named after the slot it clears.
+    EXPECT_EQ(Button(kSlotControls[0].clear)->accessibleName(), QString::fromUtf8("公庫1のクリア"));
+    EXPECT_EQ(Button(kSlotControls[7].clear)->accessibleName(), QString::fromUtf8("銀行2のクリア"));
     EXPECT_EQ(Button(IDC_SUMMARY_CLOSE)->toolTip(), QString::fromUtf8("閉じる"));
     EXPECT_EQ(Button(IDC_ADD_RESULT)->toolTip(), QString::fromUtf8("算出結果を追加します"));
     EXPECT_EQ(Button(1088)->toolTip(), QString::fromUtf8("左記結果のクリア"));
@@ -280,6 +285,40 @@ TEST_F(SummaryDlgTest, SelectingAStoredSlotRecallsIt)
     EXPECT_EQ(host.calls, (std::vector<std::string>{"captions", "show", "checks", "texts"}));
 }
 
+// With the keyboard alone: Tab reaches the slots (one stop) and every clear button; the
+// arrows move among the slots without recalling any; Space or Enter recalls.
+TEST_F(SummaryDlgTest, SlotsAndClearButtonsByKeyboard)
+{
+    Calculate(test::YutoriKept(), "35");
+    ClickAdd();
+    auto option = [&](int slot) { return qobject_cast<CDrawnOptionButton*>(dlg->GetDlgItem(1089 + slot)); };
+    auto tabStop = [](QWidget* w) { return (w->focusPolicy() & Qt::TabFocus) != 0; };
+    EXPECT_TRUE(tabStop(option(1)));
+    for (int slot = 2; slot <= 8; ++slot)
+        EXPECT_FALSE(tabStop(option(slot))) << slot;
+    for (const SlotControlIds& ids : kSlotControls)
+        EXPECT_TRUE(tabStop(Button(ids.clear))) << ids.clear;
+    option(1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(option(1), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Button(kSlotControls[0].clear)) << "window order: slot, then its clear";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Button(kSlotControls[1].clear)) << "the other slots are no stops";
+
+    option(1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(option(1), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), option(3));
+    EXPECT_FALSE(host.recalled.has_value());
+    QTest::keyClick(option(3), Qt::Key_Up);
+    QTest::keyClick(option(2), Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), option(1));
+    EXPECT_FALSE(host.recalled.has_value());
+    QTest::keyClick(option(1), Qt::Key_Return);
+    ASSERT_TRUE(host.recalled.has_value());
+    EXPECT_EQ(host.recalled->monthly[0], "63,309");
+    EXPECT_EQ(option(1)->GetCheck(), 1);
+}
+
 TEST_F(SummaryDlgTest, StoredPeriodDecidesTheSecondRateRow)
 {
     Calculate(test::EqualPrincipalKept(), "10");
@@ -350,17 +389,24 @@ TEST_F(SummaryDlgTest, MenuCloseDoesNotCallBack)
     EXPECT_TRUE(Deleted());
 }
 
-TEST_F(SummaryDlgTest, EnterDoesNothing)
+// Enter presses the focused button and nothing else: add adds, a clear button clears,
+// and only Enter on the close button closes the window.
+TEST_F(SummaryDlgTest, EnterPressesTheFocusedButton)
 {
     Calculate(test::YutoriKept());
     Button(IDC_ADD_RESULT)->setFocus();
-    QTest::keyClick(dlg, Qt::Key_Return);
-    QTest::keyClick(Button(IDC_SUMMARY_CLOSE), Qt::Key_Enter);
     QTest::keyClick(Button(IDC_ADD_RESULT), Qt::Key_Return);
+    EXPECT_NE(Text(1072), "");
     EXPECT_FALSE(Deleted());
+    Button(kSlotControls[0].clear)->setFocus();
+    QTest::keyClick(Button(kSlotControls[0].clear), Qt::Key_Enter);
+    EXPECT_EQ(Text(1072), "");
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_EQ(host.closedCalls, 0);
-    EXPECT_EQ(Text(1072), "");
+    Button(IDC_SUMMARY_CLOSE)->setFocus();
+    QTest::keyClick(Button(IDC_SUMMARY_CLOSE), Qt::Key_Return);
+    EXPECT_TRUE(Deleted());
+    EXPECT_EQ(host.closedCalls, 1);
 }
 
 TEST_F(SummaryDlgTest, ReopeningStartsEmpty)
