@@ -107,9 +107,15 @@ void CLoanDlg::DescribeResults()
         QWidget* result = m_layout.GetDlgItem(r.result);
         if (!result)
             continue;
-        QString text = ControlText(m_layout.GetDlgItem(r.row)).simplified();
+        // "通　常" is spaced for the eye; read, it is one word.
+        auto word = [&](int id) {
+            QString w = ControlText(m_layout.GetDlgItem(id));
+            w.removeIf([](QChar c) { return c.isSpace(); });
+            return w;
+        };
+        QString text = word(r.row);
         if (r.column)
-            text += QLatin1Char(' ') + ControlText(m_layout.GetDlgItem(r.column)).simplified();
+            text += QLatin1Char(' ') + word(r.column);
         if (result->accessibleDescription() != text)
             result->setAccessibleDescription(text);
     }

@@ -502,10 +502,10 @@ TEST_F(CalculatorWindow, ScreenReaderNamesFollowTheCaptions)
     EXPECT_EQ(name(IDC_INCOME), QString::fromUtf8("年収"));
     EXPECT_EQ(name(IDC_RATE1), QString::fromUtf8("金利 当初10年間"));
     EXPECT_EQ(qobject_cast<QComboBox*>(Item(IDC_PERIOD))->lineEdit()->accessibleName(), QString::fromUtf8("返済期間"));
-    EXPECT_EQ(Item(IDC_MONTHLY1)->accessibleDescription(), QString::fromUtf8("通 常 1～5年目"));
+    EXPECT_EQ(Item(IDC_MONTHLY1)->accessibleDescription(), QString::fromUtf8("通常 1～5年目"));
     EXPECT_EQ(Item(IDC_BONUS3)->accessibleDescription(), QString::fromUtf8("ﾎﾞｰﾅｽ 11年目以降"));
     SelectMethod(IDC_METHOD_EQUAL_PRINCIPAL);
-    EXPECT_EQ(Item(IDC_MONTHLY2)->accessibleDescription(), QString::fromUtf8("通 常 6年目第1回"));
+    EXPECT_EQ(Item(IDC_MONTHLY2)->accessibleDescription(), QString::fromUtf8("通常 6年目第1回"));
     EXPECT_EQ(Item(IDC_ANNUAL)->accessibleDescription(), QString::fromUtf8("年間返済額 1年目"));
     SelectMethod(IDC_METHOD_BANK);
     EXPECT_EQ(name(IDC_RATE1), QString::fromUtf8("金利 一定"));

@@ -26,10 +26,11 @@ d.type_text(win, "3.0")
 d.key(win, "Tab", "Down", "Down")  # period 25 -> 30 -> 35
 d.key(win, "Return")
 
+# Each figure is described by the captions a sighted user reads it by.
 expected = {
-    "通常 第1期": "79,503", "通常 第2期": "79,503", "通常 第3期": "88,948",
-    "ﾎﾞｰﾅｽ 第1期": "119,596", "ﾎﾞｰﾅｽ 第2期": "119,596", "ﾎﾞｰﾅｽ 第3期": "133,936",
-    "年間返済額": "1,193,228", "必要年収": "596", "借入総返済額": "45,313,480",
+    "通常 1～5年目": "79,503", "通常 6～10年目": "79,503", "通常 11年目以降": "88,948",
+    "ﾎﾞｰﾅｽ 1～5年目": "119,596", "ﾎﾞｰﾅｽ 6～10年目": "119,596", "ﾎﾞｰﾅｽ 11年目以降": "133,936",
+    "年間返済額 1～5年目": "1,193,228", "必要年収": "596", "借入総返済額": "45,313,480",
 }
 for description, text in expected.items():
     check.equal(description, d.poll(lambda: d.text_by_description(app, description), text), text)
