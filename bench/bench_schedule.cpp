@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The repayment schedule of a 99-year loan: 1,188 monthly and 198 bonus rows
 // (3,000 万円 with 600 in bonus, 2.0 % then 3.0 %), per family, and what a
 // window does with it afterwards (self-checks, views).

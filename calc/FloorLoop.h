@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The interest loops floor once a period, and floor is a single instruction
 // only from SSE4.1 on, which the baseline x86-64 target lacks (there it is a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Calendar labels of a schedule. The user picks the month of the first
 // repayment and two bonus months; instalment 1 falls in the first repayment

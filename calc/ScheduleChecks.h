@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The schedule's proof of itself. CheckSchedule looks at the rows alone and
 // holds for every schedule, whatever built it (fixed rates, prepayments,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A schedule as a CSV file for spreadsheet programs: UTF-8 with a byte-order
 // mark (without it spreadsheet programs in Japan read the file as Shift_JIS

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text the schedule shows, in one place: column headings (the table, the
 // CSV file, the command line), part names, and the notes that explain why the

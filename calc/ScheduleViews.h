@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two ways a schedule is read: every instalment in order (monthly view)
 // and one row per loan year (yearly view), plus the yearly view of several

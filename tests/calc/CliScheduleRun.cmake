@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # hensai-calc --schedule for fixed-rate loans, run as a user would:
 # cmake -DCLI=<path to hensai-calc> -P CliScheduleRun.cmake
 if(NOT CLI)

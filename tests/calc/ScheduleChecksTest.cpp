@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The self-checks must fail on a broken schedule, or they prove nothing: each
 // case below breaks one rule of a sound schedule and expects that rule's check
 // (and only checks that depend on it) to fail.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Schedules of random loans that the calculate command accepts: every method,
 // periods 1 to 99 years, rates across what the rate field can hold, bonus parts
 // from none to half. Seeded, so a failure names a loan that fails again.
