@@ -17,6 +17,8 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick hyperfine time
   # reading the running program as a screen reader does
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+  # another desktop's look: the qt6ct platform theme gives a dark palette and other fonts
+  qt6ct
 )
 
 missing=()
