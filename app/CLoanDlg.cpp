@@ -5,7 +5,7 @@
 #include "calc/CalculateCommand.h"
 #include "calc/CheckMessages.h"
 #include "calc/DecimalText.h"
-#include "calc/ratefield/CRateEdit.h"
+#include "controls/CRateEdit.h"
 #include "controls/CColorLabel.h"
 #include "controls/CDrawnOptionButton.h"
 #include "controls/CDrawnToggleButton.h"

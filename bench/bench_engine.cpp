@@ -10,15 +10,8 @@ namespace {
 
 hn::LoanInput WorkedLoan(hn::RepaymentMethod method)
 {
-    hn::LoanInput in;
-    in.method = method;
-    in.loanYen = 30000000.0;
-    in.bonusYen = 6000000.0;
-    in.normalYen = 24000000.0;
-    in.rate1 = 0.02;
-    in.rate2 = 0.03;
-    in.periodYears = 35;
-    return in;
+    return hn::MakeLoanInput(
+        {.method = method, .loanMan = 3000, .bonusMan = 600, .rate1Percent = 2.0, .rate2Percent = 3.0, .periodYears = 35});
 }
 
 void ComputeFamily(benchmark::State& state, hn::RepaymentMethod method)

@@ -14,15 +14,16 @@ std::string InsertSeparators(std::string text, int n, char separator)
     return text;
 }
 
-std::string FormatAmount(std::int32_t value)
+std::string FormatAmount(std::int64_t value)
 {
-    char digits[16];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
-    (void)ec; // 16 characters always hold an int32
-    const bool negative = value < 0;
-    const char* first = digits + (negative ? 1 : 0);
-    std::string text = InsertSeparators(std::string(first, static_cast<const char*>(end)), 3, ',');
-    if (negative)
+    // The magnitude as unsigned, so that the most negative value has one too.
+    const std::uint64_t magnitude =
+        value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    char digits[24];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, magnitude);
+    (void)ec; // 24 characters always hold a uint64
+    std::string text = InsertSeparators(std::string(digits, end), 3, ',');
+    if (value < 0)
         text.insert(text.begin(), '-');
     return text;
 }

@@ -9,7 +9,8 @@ namespace hn {
 
 // 1234567 -> "1,234,567". A negative value keeps its sign in front of the
 // grouped digits ("-1,234"); the program itself passes no negative amounts.
-std::string FormatAmount(std::int32_t value);
+// 64 bits wide, so that the summary window's sums of 32-bit figures fit.
+std::string FormatAmount(std::int64_t value);
 
 // Inserts `separator` before every n-th character counted from the right end,
 // whatever the characters are. A text of at most n characters, and any text

@@ -69,23 +69,38 @@ ResultTexts MakeResultTexts(const LoanInput& input, const LoanResult& result)
     return t;
 }
 
+LoanInput RequestedLoan(const CalcRequest& request) noexcept
+{
+    const double periodYears = ReadPeriodYears(request.periodText);
+    LoanInput input = MakeLoanInput({
+        // With no option on the computation runs as for 公庫基本型.
+        .method = IsValidMethod(request.method) ? request.method : CorporationBasic,
+        .loanMan = request.loanMan,
+        .bonusMan = request.bonusMan,
+        .rate1Percent = request.rate1Percent,
+        .rate2Percent = request.rate2Percent,
+        .periodYears = periodYears,
+        .incomeMan = request.incomeMan,
+    });
+    // The second rate plays no part up to ten years (its field is hidden then).
+    if (periodYears <= 10)
+        input.rate2 = input.rate1;
+    return input;
+}
+
 CalcOutcome RunCalculateCommand(const CalcRequest& request)
 {
     const RepaymentMethod method = request.method;
-    const double loanYen = request.loanMan * 10000.0;
-    const double bonusYen = request.bonusMan * 10000.0;
-    const double normalYen = loanYen - bonusYen;
-    const double rate1 = request.rate1Percent * 0.01;
-    double rate2 = request.rate2Percent * 0.01;
-    const double incomeYen = request.incomeMan * 10000.0;
+    const LoanInput input = RequestedLoan(request);
+    const double periodYears = input.periodYears;
+    const double loanYen = input.loanYen;
+    const double bonusYen = input.bonusYen;
+    const double incomeYen = input.incomeYen;
+    const double rate1 = input.rate1;
+    const double rate2 = input.rate2;
 
-    const double periodYears = ReadPeriodYears(request.periodText);
     if (request.periodText.empty() || periodYears == 0.0 || !IsValidPeriod(periodYears))
         return Fail(kMsgPeriodInvalid, CalcField::Period, false);
-
-    // The second rate plays no part up to ten years (its field is hidden then).
-    if (periodYears <= 10)
-        rate2 = rate1;
 
     if (loanYen == 0.0 || rate1 == 0.0 || (rate2 == 0.0 && method != BankOther))
         return Fail(kMsgInputMissing, CalcField::Loan, false);
@@ -116,17 +131,6 @@ CalcOutcome RunCalculateCommand(const CalcRequest& request)
 
     if (std::isinf(loanYen))
         return Fail(kMsgLoanTooLarge, CalcField::Loan, true);
-
-    LoanInput input;
-    // With no option on the computation runs as for 公庫基本型.
-    input.method = IsValidMethod(method) ? method : CorporationBasic;
-    input.loanYen = loanYen;
-    input.bonusYen = bonusYen;
-    input.normalYen = normalYen;
-    input.rate1 = rate1;
-    input.rate2 = rate2;
-    input.periodYears = periodYears;
-    input.incomeYen = incomeYen;
 
     const RepaymentOutcome computed = ComputeRepayment(input);
     if (computed.status == RepaymentStatus::InvalidInput)

@@ -85,6 +85,11 @@ struct CalcOutcome {
 // The period as a number: the text read the way ReadDecimalPrefix reads.
 double ReadPeriodYears(std::string_view periodText) noexcept;
 
+// The loan a request describes, as the command computes it once every check has
+// passed: method 1 when no option is on, amounts and rates in the engine's units,
+// the first rate for both when the period is ten years or less.
+LoanInput RequestedLoan(const CalcRequest& request) noexcept;
+
 // Runs the checks in order and, when all pass, the computation.
 //   1  period text empty, reading 0 or not a whole number from 1 to 99
 //   2  (period 10 or less: the second rate takes the first rate's value)

@@ -307,10 +307,24 @@ RepaymentPlan PlanRepayment(const LoanInput& in) noexcept
     return MakePlan(in, PeriodRates(in));
 }
 
-std::int32_t RequiredIncomeMan(std::int32_t basisYen) noexcept
+LoanInput MakeLoanInput(const LoanInFieldUnits& f) noexcept
 {
-    // 64-bit so that a basis near INT32_MAX cannot overflow on the + 5000.
-    return static_cast<std::int32_t>((static_cast<std::int64_t>(basisYen) + 5000) / 10000);
+    LoanInput in;
+    in.method = f.method;
+    in.loanYen = f.loanMan * 10000.0;
+    in.bonusYen = f.bonusMan * 10000.0;
+    in.normalYen = in.loanYen - in.bonusYen;
+    in.rate1 = f.rate1Percent * 0.01;
+    in.rate2 = f.rate2Percent * 0.01;
+    in.periodYears = f.periodYears;
+    in.incomeYen = f.incomeMan * 10000.0;
+    return in;
+}
+
+std::int32_t RoundYenToMan(std::int32_t yen) noexcept
+{
+    // 64-bit so that an amount near INT32_MAX cannot overflow on the + 5000.
+    return static_cast<std::int32_t>((static_cast<std::int64_t>(yen) + 5000) / 10000);
 }
 
 RepaymentOutcome ComputeRepayment(const LoanInput& in) noexcept
@@ -384,7 +398,7 @@ RepaymentOutcome ComputeRepayment(const LoanInput& in) noexcept
     }
     res.annualYen = *annualYen;
     res.totalYen = *totalYen;
-    res.requiredIncomeMan = RequiredIncomeMan(*basis);
+    res.requiredIncomeMan = RoundYenToMan(*basis);
     out.status = RepaymentStatus::Ok;
     return out;
 }

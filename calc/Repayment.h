@@ -21,6 +21,22 @@ struct LoanInput {
     double incomeYen = 0.0;   // not used here; carried for the summary window
 };
 
+// A loan in the units its fields show: amounts in 万円, rates in percent.
+struct LoanInFieldUnits {
+    RepaymentMethod method = CorporationBasic;
+    double loanMan = 0.0;
+    double bonusMan = 0.0;
+    double rate1Percent = 0.0;
+    double rate2Percent = 0.0;
+    double periodYears = 0.0;
+    double incomeMan = 0.0;
+};
+
+// The same loan in the engine's units: yen and fractions per year, the normal part
+// being the loan less its bonus part. No checks: ComputeRepayment refuses what is
+// outside its domain.
+LoanInput MakeLoanInput(const LoanInFieldUnits& fields) noexcept;
+
 // Band 1 = years 1-5 (months 1-60, bonus 1-10), band 2 = years 6-10,
 // band 3 = year 11 to the end. An unused band holds 0.
 struct LoanResult {
@@ -135,7 +151,8 @@ constexpr int BandOf(int number, int perBand) noexcept
 // else answers an empty plan with months 0).
 RepaymentPlan PlanRepayment(const LoanInput& in) noexcept;
 
-// (basis + 5000) / 10000 in whole numbers: the required income in 万円, half up.
-std::int32_t RequiredIncomeMan(std::int32_t basisYen) noexcept;
+// Yen to 万円, rounded half up: (yen + 5000) / 10000 in whole numbers. The engine
+// turns its required-income basis into the required-income figure with it.
+std::int32_t RoundYenToMan(std::int32_t yen) noexcept;
 
 } // namespace hn

@@ -4,6 +4,8 @@
 #include "platform/OffscreenPaint.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace hn {
 
@@ -19,7 +21,7 @@ void CDrawnButton::Attach()
 
 DrawItemState CDrawnButton::CurrentItemState() const
 {
-    return {m_bPressed != 0, hasFocus()};
+    return {m_press.IsPushed(), hasFocus()};
 }
 
 QImage CDrawnButton::RenderItem(const DrawItemState& state, qreal devicePixelRatio)
@@ -52,6 +54,57 @@ void CDrawnButton::DrawRecipe(Canvas& canvas, const DrawnRecipe& recipe, const D
         for (std::size_t i = 1; i < step.points.size(); ++i)
             canvas.LineTo(step.points[i].x, step.points[i].y);
     }
+}
+
+void CDrawnButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    m_press.OnLeftPress();
+    OnLeftPressed();
+    RedrawPushedLook();
+    event->accept();
+}
+
+void CDrawnButton::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_press.IsCaptured()) {
+        event->ignore();
+        return;
+    }
+    if (m_press.OnPointerMove(rect().contains(event->position().toPoint())))
+        RedrawPushedLook();
+    event->accept();
+}
+
+void CDrawnButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+void CDrawnButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (m_press.OnSpaceUp())
+        OnSpaceClick();
+}
+
+void CDrawnButton::focusOutEvent(QFocusEvent* event)
+{
+    if (m_press.OnFocusLost())
+        RedrawPushedLook();
+    QAbstractButton::focusOutEvent(event);
+}
+
+bool CDrawnButton::hitButton(const QPoint& pos) const
+{
+    return rect().contains(pos);
 }
 
 void CDrawnButton::paintEvent(QPaintEvent*)

@@ -1,11 +1,12 @@
 #pragma once
 // Base of the drawn option and toggle buttons: the kind, the pressed flag, the
 // seven-colour palette with its pens (rebuilt whenever the system colours change), the
-// attach step and the off-screen drawing frame. All mouse and keyboard handling is the
-// derived classes' own; the button class underneath gives the clicked() signal and the
-// screen-reader view.
+// attach step and the off-screen drawing frame. The mouse and keyboard handling is the
+// derived classes' own, with a PressTracker deciding when they look pushed and click;
+// the button class underneath gives the clicked() signal and the screen-reader view.
 #include "controls/DrawnPalette.h"
 #include "controls/DrawnRecipes.h"
+#include "controls/PressTracker.h"
 
 #include <QAbstractButton>
 #include <QImage>
@@ -27,7 +28,7 @@ public:
     DrawnKind Kind() const { return m_nKind; }
     const DrawnPalette& Palette() const { return m_palette; }
     const DrawnPens& Pens() const { return m_pens; }
-    bool IsPressed() const { return m_bPressed != 0; }
+    bool IsPressed() const { return m_press.IsPushed(); }
 
     // The dialog calls this once the control has its place (the attach step). Only the
     // first call counts.
@@ -59,10 +60,30 @@ protected:
     // Draws a recipe's lines and pixels with these pens, relative to the canvas origin.
     static void DrawRecipe(Canvas& canvas, const DrawnRecipe& recipe, const DrawnPens& pens);
 
+    // Redraws what the pushed look changes: the option its ball, the toggle all of it.
+    virtual void RedrawPushedLook() = 0;
+    // What a left press does besides the pushed look (the option takes the focus).
+    virtual void OnLeftPressed() {}
+    // Space came up after going down here: the kind's click.
+    virtual void OnSpaceClick() = 0;
+
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // A left press is this control's own: it keeps every move and the release until the
+    // button comes up (Qt's implicit grab is the capture).
+    void mousePressEvent(QMouseEvent* event) override;
+    // While the press that started here is held: pushed while the pointer is inside.
+    void mouseMoveEvent(QMouseEvent* event) override;
+    // The second press of a double click is a press like the first: two clicks.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Space up: a click when it went down here; a Space that went down elsewhere is not.
+    void keyReleaseEvent(QKeyEvent* event) override;
+    // A Space held while the focus leaves is dropped, not clicked.
+    void focusOutEvent(QFocusEvent* event) override;
+    // The whole control takes clicks.
+    bool hitButton(const QPoint& pos) const override;
 
-    int m_bPressed = 0;
+    PressTracker m_press;
     DrawnPalette m_palette;
     DrawnPens m_pens;
 

@@ -179,7 +179,7 @@ void CDrawnOptionButton::DrawItem(Canvas& canvas, const DrawItemState& state)
 
 void CDrawnOptionButton::DrawBullet(Canvas& canvas) const
 {
-    const bool pressed = m_bPressed != 0;
+    const bool pressed = m_press.IsPushed();
     const bool sunken = m_nChecked != 0 || pressed;
     // A held ball is drawn with a darkened copy; the palette itself is never touched, so
     // the colours after release are exactly those before the press.
@@ -205,49 +205,14 @@ void CDrawnOptionButton::DrawBullet(Canvas& canvas) const
     canvas.SetOrigin(origin.x(), origin.y());
 }
 
-bool CDrawnOptionButton::hitButton(const QPoint& pos) const
-{
-    return rect().contains(pos);
-}
-
-void CDrawnOptionButton::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    // The press is this control's own: it takes the focus and keeps every move and the
-    // release until the button comes up (Qt's implicit grab is the capture).
-    m_bPressed = 1;
-    m_bCapture = true;
-    setFocus(Qt::MouseFocusReason);
-    InvalidateBullet();
-    event->accept();
-}
-
-void CDrawnOptionButton::mouseMoveEvent(QMouseEvent* event)
-{
-    if (!m_bCapture) {
-        event->ignore();
-        return;
-    }
-    const int inside = rect().contains(event->position().toPoint()) ? 1 : 0;
-    if (inside != m_bPressed) {
-        m_bPressed = inside;
-        InvalidateBullet();
-    }
-    event->accept();
-}
-
 void CDrawnOptionButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !m_bCapture) {
+    if (event->button() != Qt::LeftButton || !m_press.IsCaptured()) {
         event->ignore();
         return;
     }
-    m_bCapture = false;
     event->accept();
-    if (rect().contains(event->position().toPoint())) {
+    if (m_press.OnLeftRelease(rect().contains(event->position().toPoint()))) {
         const QPointer<CDrawnOptionButton> guard(this);
         SetCheck(1);
         UncheckGroupSiblings();
@@ -255,15 +220,8 @@ void CDrawnOptionButton::mouseReleaseEvent(QMouseEvent* event)
         if (!guard)
             return;
     }
-    m_bPressed = 0;
+    m_press.Unpush();
     InvalidateBullet();
-}
-
-void CDrawnOptionButton::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    // The second press of a double click is a press like the first, so a double click
-    // gives two clicks.
-    mousePressEvent(event);
 }
 
 void CDrawnOptionButton::keyPressEvent(QKeyEvent* event)
@@ -274,11 +232,8 @@ void CDrawnOptionButton::keyPressEvent(QKeyEvent* event)
     }
     switch (event->key()) {
     case Qt::Key_Space:
-        m_bSpaceDown = true;
-        if (!m_bPressed) {
-            m_bPressed = 1;
+        if (m_press.OnSpaceDown())
             InvalidateBullet();
-        }
         break;
     case Qt::Key_Left:
     case Qt::Key_Up:
@@ -311,24 +266,15 @@ void CDrawnOptionButton::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void CDrawnOptionButton::keyReleaseEvent(QKeyEvent* event)
+void CDrawnOptionButton::OnSpaceClick()
 {
-    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    // A Space released here that went down elsewhere is not a click here.
-    if (!m_bSpaceDown)
-        return;
-    m_bSpaceDown = false;
     const QPointer<CDrawnOptionButton> guard(this);
     SetCheck(1);
     NotifyClick();
     if (!guard)
         return;
     UncheckGroupSiblings();
-    m_bPressed = 0;
+    m_press.Unpush();
     InvalidateBullet();
 }
 
@@ -337,7 +283,7 @@ void CDrawnOptionButton::focusInEvent(QFocusEvent* event)
     CDrawnButton::focusInEvent(event);
     // A click that takes the focus keeps it, and so does a checked option; where the
     // arrows move the focus by themselves, so does the option they moved it to.
-    if (m_nChecked != 0 || m_bPressed != 0 || event->reason() == Qt::MouseFocusReason || m_bArrowsMoveFocusOnly)
+    if (m_nChecked != 0 || m_press.IsPushed() || event->reason() == Qt::MouseFocusReason || m_bArrowsMoveFocusOnly)
         return;
     // Otherwise the focus belongs to the checked option of this run of drawn options.
     QWidget* item = this;
@@ -353,19 +299,6 @@ void CDrawnOptionButton::focusInEvent(QFocusEvent* event)
             return;
         }
     }
-}
-
-void CDrawnOptionButton::focusOutEvent(QFocusEvent* event)
-{
-    // A Space held while the focus leaves is dropped, not clicked.
-    if (m_bSpaceDown) {
-        m_bSpaceDown = false;
-        if (!m_bCapture && m_bPressed) {
-            m_bPressed = 0;
-            InvalidateBullet();
-        }
-    }
-    CDrawnButton::focusOutEvent(event);
 }
 
 void CDrawnOptionButton::nextCheckState()

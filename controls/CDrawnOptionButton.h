@@ -49,16 +49,14 @@ protected:
     void RecalcPalette() override;
     void DrawItem(Canvas& canvas, const DrawItemState& state) override;
 
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    void RedrawPushedLook() override { InvalidateBullet(); }
+    void OnLeftPressed() override { setFocus(Qt::MouseFocusReason); }
+
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
+    void OnSpaceClick() override;
     void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool hitButton(const QPoint& pos) const override;
     // QAbstractButton::click() (a screen reader's press, a program's click): check and
     // clear the group before the button sends clicked(), as a mouse click does.
     void nextCheckState() override;
@@ -73,8 +71,6 @@ private:
     std::vector<CDrawnOptionButton*> GroupOptions();
 
     int m_nChecked = 0;
-    bool m_bCapture = false;   // the left button went down here and is still held
-    bool m_bSpaceDown = false; // Space went down while this control had the focus
     bool m_bArrowsMoveFocusOnly = false;
 };
 

@@ -77,7 +77,7 @@ void CDrawnToggleButton::DrawItem(Canvas& canvas, const DrawItemState& state)
     const QPoint origin = canvas.Origin();
     canvas.SetOrigin(origin.x() + ToggleTriangleLeft(0), origin.y() + ToggleTriangleTop(height()));
     if (m_bAnimate) {
-        m_bAnimate = 0;
+        m_bAnimate = false;
         DrawRecipe(canvas, ToggleIntermediateTriangle(), m_pens);
         m_finalFrameTimer.start();
     } else {
@@ -90,38 +90,6 @@ void CDrawnToggleButton::DrawItem(Canvas& canvas, const DrawItemState& state)
     canvas.SetOrigin(origin.x(), origin.y());
 }
 
-bool CDrawnToggleButton::hitButton(const QPoint& pos) const
-{
-    return rect().contains(pos);
-}
-
-void CDrawnToggleButton::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    m_bMouseDown = 1;
-    // The pushed look while the pointer stays over the control.
-    m_bPressed = 1;
-    update();
-    event->accept();
-}
-
-void CDrawnToggleButton::mouseMoveEvent(QMouseEvent* event)
-{
-    if (!m_bMouseDown) {
-        event->ignore();
-        return;
-    }
-    const int inside = rect().contains(event->position().toPoint()) ? 1 : 0;
-    if (inside != m_bPressed) {
-        m_bPressed = inside;
-        update();
-    }
-    event->accept();
-}
-
 void CDrawnToggleButton::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
@@ -130,24 +98,15 @@ void CDrawnToggleButton::mouseReleaseEvent(QMouseEvent* event)
     }
     event->accept();
     // Only a press that started here and a release over the control make a click.
-    const bool click = m_bMouseDown && rect().contains(event->position().toPoint());
-    m_bMouseDown = 0;
-    if (m_bPressed) {
-        m_bPressed = 0;
+    const bool click = m_press.OnLeftRelease(rect().contains(event->position().toPoint()));
+    if (m_press.Unpush())
         update();
-    }
     if (!click)
         return;
     const QPointer<CDrawnToggleButton> guard(this);
     NotifyClick();
     if (guard)
         Flip();
-}
-
-void CDrawnToggleButton::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    // The second press of a double click is a press like the first: two flips.
-    mousePressEvent(event);
 }
 
 void CDrawnToggleButton::keyPressEvent(QKeyEvent* event)
@@ -159,45 +118,22 @@ void CDrawnToggleButton::keyPressEvent(QKeyEvent* event)
     event->accept();
     if (event->isAutoRepeat())
         return;
-    m_bSpaceDown = true;
-    if (!m_bPressed) {
-        m_bPressed = 1;
+    if (m_press.OnSpaceDown())
         update();
-    }
 }
 
-void CDrawnToggleButton::keyReleaseEvent(QKeyEvent* event)
+void CDrawnToggleButton::OnSpaceClick()
 {
-    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    if (!m_bSpaceDown)
-        return;
     // Space is a click like the mouse's: the parent hears of it first, then the flip, so
     // the state and what the parent did with it stay in step.
-    m_bSpaceDown = false;
-    if (!m_bMouseDown) {
-        m_bPressed = 0;
+    if (!m_press.IsCaptured()) {
+        m_press.Unpush();
         update();
     }
     const QPointer<CDrawnToggleButton> guard(this);
     NotifyClick();
     if (guard)
         Flip();
-}
-
-void CDrawnToggleButton::focusOutEvent(QFocusEvent* event)
-{
-    if (m_bSpaceDown) {
-        m_bSpaceDown = false;
-        if (!m_bMouseDown && m_bPressed) {
-            m_bPressed = 0;
-            update();
-        }
-    }
-    CDrawnButton::focusOutEvent(event);
 }
 
 void CDrawnToggleButton::nextCheckState()
@@ -209,8 +145,8 @@ void CDrawnToggleButton::nextCheckState()
 
 void CDrawnToggleButton::Flip()
 {
-    m_bOpen = m_bOpen ? 0 : 1;
-    m_bAnimate = 1;
+    m_bOpen = !m_bOpen;
+    m_bAnimate = true;
     // The diagonal frame now; its paint asks for the final frame 50 ms later.
     repaint();
 }

@@ -26,7 +26,7 @@ public:
     ColorRef GetFaceColor() const { return m_face; }
 
     // 0 closed (points right), 1 open (points down).
-    int GetToggleState() const { return m_bOpen; }
+    int GetToggleState() const { return m_bOpen ? 1 : 0; }
 
     // Whether what the toggle shows and hides is shown now, as screen readers announce
     // it (expanded or collapsed). The owner says so: it decides what the state means.
@@ -41,14 +41,11 @@ protected:
     void OnAttach() override;
     void DrawItem(Canvas& canvas, const DrawItemState& state) override;
 
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    void RedrawPushedLook() override { update(); }
+
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    bool hitButton(const QPoint& pos) const override;
+    void OnSpaceClick() override;
     // QAbstractButton::click() (a screen reader's press, a program's click): flip once
     // every handler connected so far has seen the click.
     void nextCheckState() override;
@@ -56,10 +53,8 @@ protected:
 private:
     void Flip();
 
-    int m_bAnimate = 0;
-    int m_bOpen = 0;
-    int m_bMouseDown = 0;
-    bool m_bSpaceDown = false;
+    bool m_bAnimate = false;
+    bool m_bOpen = false;
     bool m_bExpanded = true;
     ColorRef m_face;
     // Asks for the final frame once the diagonal one has been seen; the window stays

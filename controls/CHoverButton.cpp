@@ -60,12 +60,6 @@ bool CHoverButton::SetBtnCursor(const std::optional<QCursor>& cursor)
     return cursor.has_value();
 }
 
-void CHoverButton::SetIconAlign(int align)
-{
-    m_nIconAlign = align;
-    update();
-}
-
 void CHoverButton::SetNormalBkColor(ColorRef colour, int repaint)
 {
     m_crNormalBk = colour;
@@ -78,12 +72,6 @@ void CHoverButton::SetActiveBkColor(ColorRef colour, int repaint)
     m_crActiveBk = colour;
     if (repaint == 1)
         update();
-}
-
-void CHoverButton::SetAccessibleName(const QString& name)
-{
-    m_bNamedExplicitly = true;
-    setAccessibleName(name);
 }
 
 void CHoverButton::PointerAt(QPointF pos, Qt::MouseButtons buttons)
@@ -124,8 +112,11 @@ bool CHoverButton::event(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::ToolTipChange:
-        if (!m_bNamedExplicitly)
-            setAccessibleName(toolTip());
+        // Follow the tool tip unless the name has been set to something else since.
+        if (accessibleName() == m_strNameFromTip) {
+            m_strNameFromTip = toolTip();
+            setAccessibleName(m_strNameFromTip);
+        }
         break;
     case QEvent::PaletteChange:
         update();

@@ -11,6 +11,7 @@
 #include <QCursor>
 #include <QImage>
 #include <QPushButton>
+#include <QString>
 #include <optional>
 
 namespace hn {
@@ -34,8 +35,8 @@ public:
     // a cursor is now set.
     bool SetBtnCursor(const std::optional<QCursor>& cursor);
     // 0: icon left of the caption, 1: above it. The buttons have no caption, so both
-    // centre the icon.
-    void SetIconAlign(int align);
+    // centre the icon: the alignment is kept but changes nothing drawn.
+    void SetIconAlign(int align) { m_nIconAlign = align; }
     int GetIconAlign() const { return m_nIconAlign; }
 
     // Backgrounds at rest and while lit or pressed; repaint 1 invalidates the button,
@@ -45,8 +46,8 @@ public:
     ColorRef GetNormalBkColor() const { return m_crNormalBk; }
     ColorRef GetActiveBkColor() const { return m_crActiveBk; }
 
-    // The name a screen reader announces. Until one is given the tool-tip text is used.
-    void SetAccessibleName(const QString& name);
+    // Screen readers announce the tool-tip text until setAccessibleName gives the button
+    // a name of its own.
 
     bool IsHover() const { return m_hover.IsLit(); }
     bool HasBtnCursor() const { return m_cursor.has_value(); }
@@ -74,7 +75,7 @@ private:
     qreal m_drawnRatio = 0;
     ColorRef m_crNormalBk;
     ColorRef m_crActiveBk;
-    bool m_bNamedExplicitly = false;
+    QString m_strNameFromTip; // the accessible name as the tool tip last set it
 };
 
 } // namespace hn

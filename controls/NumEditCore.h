@@ -50,23 +50,29 @@ public:
     // The Delete key, with or without Shift or Ctrl.
     void OnDeleteKey();
 
+    // The rules every key action keeps, which tests and the fuzzer check states against.
+    // The canonical text of a value (what SetValue shows).
+    std::string FormatValue(double v) const;
+    // The value the field reads from a text: the integer digits, ".", the fraction
+    // digits, thousands separators left out.
+    double ParseText(std::string_view text) const;
+    // Text and caret as a key action leaves them, the value read from the text.
+    void SetTextAndParse(std::string text, std::ptrdiff_t caret);
+    // What every key does first: the selection deleted and the text rewritten as the
+    // canonical text of its value, the caret kept where it was.
+    void Normalize();
+
+private:
     // The routines the key actions are built from.
     std::string StripSeparators(std::string_view text) const;
     std::pair<std::string, std::string> SplitParts(std::string_view text) const;
     std::string Regroup(std::string_view text) const;
-    std::string FormatValue(double v) const;
-    void SetTextAndParse(std::string text, std::ptrdiff_t caret);
-    void Normalize();
     void InsertDigit(char digit);
     void DeleteBackward();
     void DeleteForward();
     void OnDecimalKey();
     void OnSignKey(char sign);
 
-    // The value the field reads from a text (I + "." + F of SplitParts).
-    double ParseText(std::string_view text) const;
-
-private:
     bool IsInIntegerPart(std::string_view text, std::size_t caret) const;
     bool IsOutOfRange(std::string_view text) const;
     std::string TrimLeadingSeparator(std::string text) const;

@@ -272,7 +272,7 @@ void CSummaryDlg::SetUpButtons()
         // Qt's tool tips follow the pointer themselves; the text is all they need.
         const QString tip = QString::fromUtf8(LoadStringUtf8(b.tip));
         b.button->setToolTip(tip);
-        b.button->SetAccessibleName(tip);
+        b.button->setAccessibleName(tip);
     }
     // Eight buttons with one tip: a screen reader needs to hear which slot each clears,
     // and a keyboard user to reach them.

@@ -1,5 +1,6 @@
 #include "summary/SlotTable.h"
 
+#include "calc/AmountText.h"
 #include "calc/DecimalText.h"
 #include "calc/RatioText.h"
 
@@ -100,10 +101,10 @@ GaugeState SlotTable::RecalcTotals(std::int32_t incomeYen)
 
     // Only the monthly sum decides whether the four sums show.
     if (m_nSlotMonthly[kSumIndex] != 0) {
-        m_texts.sumMonthly = FormatWideAmount(m_nSlotMonthly[kSumIndex]);
-        m_texts.sumBonus = FormatWideAmount(m_nSlotBonus[kSumIndex]);
-        m_texts.grandTotal = FormatWideAmount(m_nSlotTotal[kSumIndex]);
-        m_texts.loan = FormatWideAmount(m_nSlotLoan[kSumIndex]);
+        m_texts.sumMonthly = FormatAmount(m_nSlotMonthly[kSumIndex]);
+        m_texts.sumBonus = FormatAmount(m_nSlotBonus[kSumIndex]);
+        m_texts.grandTotal = FormatAmount(m_nSlotTotal[kSumIndex]);
+        m_texts.loan = FormatAmount(m_nSlotLoan[kSumIndex]);
     } else {
         m_texts.sumMonthly.clear();
         m_texts.sumBonus.clear();
@@ -112,12 +113,12 @@ GaugeState SlotTable::RecalcTotals(std::int32_t incomeYen)
     }
 
     const std::int64_t annual = AnnualRepayment(m_nSlotMonthly[kSumIndex], m_nSlotBonus[kSumIndex]);
-    m_texts.annual = annual != 0 ? FormatWideAmount(annual) : std::string();
+    m_texts.annual = annual != 0 ? FormatAmount(annual) : std::string();
 
     const auto annualYen = static_cast<double>(annual);
-    const double required = RequiredIncomeMan(annualYen);
+    const double required = IncomeManAtTwentyPercentBurden(annualYen);
     // |annual| < 2^40, so the required income is far inside the 64-bit range.
-    m_texts.requiredIncome = required != 0 ? FormatWideAmount(static_cast<std::int64_t>(required)) : std::string();
+    m_texts.requiredIncome = required != 0 ? FormatAmount(static_cast<std::int64_t>(required)) : std::string();
 
     GaugeState gauge;
     if (const std::optional<double> ratio = BurdenRatio(annualYen, static_cast<double>(incomeYen))) {

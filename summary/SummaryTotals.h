@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
 namespace hn {
 
@@ -28,7 +27,7 @@ std::int64_t AnnualRepayment(std::int64_t monthlySum, std::int64_t bonusSum) noe
 
 // The income (units of 10,000 yen) that carries `annualYen` at a burden of 20 %,
 // rounded half up: floor((A × 5 + 5000) × 0.0001), in doubles.
-double RequiredIncomeMan(double annualYen) noexcept;
+double IncomeManAtTwentyPercentBurden(double annualYen) noexcept;
 
 // The burden in percent: annual / income × 100, not rounded. Empty when either is 0.
 std::optional<double> BurdenRatio(double annualYen, double incomeYen) noexcept;
@@ -39,9 +38,6 @@ ColorRef RatioBarColor(double ratio) noexcept;
 // The gauge position: the ratio truncated toward zero; a value beyond the int range
 // is held at its end (the gauge clamps to its own range anyway).
 int RatioGaugePosition(double ratio) noexcept;
-
-// An amount with a comma every three digits, for figures that may exceed 32 bits.
-std::string FormatWideAmount(std::int64_t value);
 
 // What the gauge should show after a recalculation.
 struct GaugeState {

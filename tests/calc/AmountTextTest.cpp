@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <limits>
 
 namespace hn {
 namespace {
@@ -26,6 +27,17 @@ TEST(FormatAmount, KeepsTheSignInFrontOfTheGroups)
     EXPECT_EQ(FormatAmount(-1000), "-1,000");
     EXPECT_EQ(FormatAmount(-123456), "-123,456");
     EXPECT_EQ(FormatAmount(INT32_MIN), "-2,147,483,648");
+}
+
+// The summary window's sums of eight slots go beyond 32 bits.
+TEST(FormatAmount, GroupsBeyondThirtyTwoBits)
+{
+    EXPECT_EQ(FormatAmount(3000), "3,000");
+    EXPECT_EQ(FormatAmount(-1234567), "-1,234,567");
+    EXPECT_EQ(FormatAmount(17179869176LL), "17,179,869,176");
+    EXPECT_EQ(FormatAmount(-17179869176LL), "-17,179,869,176");
+    EXPECT_EQ(FormatAmount(std::numeric_limits<std::int64_t>::min()), "-9,223,372,036,854,775,808");
+    EXPECT_EQ(FormatAmount(std::numeric_limits<std::int64_t>::max()), "9,223,372,036,854,775,807");
 }
 
 TEST(InsertSeparators, CountsCharactersFromTheRight)

@@ -39,13 +39,8 @@ namespace {
 
 TEST(ComputeRepayment, AllocatesNothing)
 {
-    LoanInput in;
-    in.loanYen = 30000000.0;
-    in.bonusYen = 6000000.0;
-    in.normalYen = 24000000.0;
-    in.rate1 = 0.02;
-    in.rate2 = 0.03;
-    in.periodYears = 35;
+    LoanInput in =
+        MakeLoanInput({.loanMan = 3000, .bonusMan = 600, .rate1Percent = 2.0, .rate2Percent = 3.0, .periodYears = 35});
 
     const long before = g_allocations;
     int ok = 0;

@@ -12,15 +12,7 @@ namespace {
 LoanInput Loan(RepaymentMethod method, double loanMan, double bonusMan, double rate1Percent,
                double rate2Percent, double years)
 {
-    LoanInput in;
-    in.method = method;
-    in.loanYen = loanMan * 10000.0;
-    in.bonusYen = bonusMan * 10000.0;
-    in.normalYen = in.loanYen - in.bonusYen;
-    in.rate1 = rate1Percent * 0.01;
-    in.rate2 = rate2Percent * 0.01;
-    in.periodYears = years;
-    return in;
+    return MakeLoanInput({method, loanMan, bonusMan, rate1Percent, rate2Percent, years});
 }
 
 LoanResult Computed(const LoanInput& in)
@@ -206,12 +198,12 @@ TEST(RollBalance, FloorsEachPeriodsInterest)
     EXPECT_LT(left, 12.0);
 }
 
-TEST(RequiredIncomeMan, RoundsHalfUp)
+TEST(RoundYenToMan, RoundsHalfUp)
 {
-    EXPECT_EQ(RequiredIncomeMan(14995000), 1500);
-    EXPECT_EQ(RequiredIncomeMan(14994999), 1499);
-    EXPECT_EQ(RequiredIncomeMan(0), 0);
-    EXPECT_EQ(RequiredIncomeMan(INT32_MAX), 214748); // no overflow on the + 5000
+    EXPECT_EQ(RoundYenToMan(14995000), 1500);
+    EXPECT_EQ(RoundYenToMan(14994999), 1499);
+    EXPECT_EQ(RoundYenToMan(0), 0);
+    EXPECT_EQ(RoundYenToMan(INT32_MAX), 214748); // no overflow on the + 5000
 }
 
 // Input outside the domain is refused, never computed into garbage.

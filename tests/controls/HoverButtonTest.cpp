@@ -262,7 +262,7 @@ TEST_F(HoverButtonTest, ScreenReadersGetTheToolTipUnlessNamedExplicitly)
 {
     button->setToolTip(QString::fromUtf8("電卓"));
     EXPECT_EQ(button->accessibleName(), QString::fromUtf8("電卓"));
-    button->SetAccessibleName(QStringLiteral("calculator"));
+    button->setAccessibleName(QStringLiteral("calculator"));
     button->setToolTip(QStringLiteral("other"));
     EXPECT_EQ(button->accessibleName(), QStringLiteral("calculator"));
 }

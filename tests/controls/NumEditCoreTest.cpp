@@ -362,21 +362,31 @@ TEST(NumEditHugeInput, ValueStaysFiniteAndTheTextSane)
     EXPECT_EQ(fraction.GetDecimals(), 0);
 }
 
+// The grouping every edit applies to the text as it stands: Backspace at the very start
+// deletes nothing and regroups the rest.
+std::string Regrouped(CNumEditCore field, std::string_view text)
+{
+    field.SetText(text);
+    field.SetSel(0, 0);
+    field.OnChar(U'\b');
+    return field.GetText();
+}
+
 TEST(NumEditRoutines, GroupingTrimAndParse)
 {
-    CNumEditCore whole = WholeNumbers();
-    EXPECT_EQ(whole.Regroup("-123456"), "-123,456");
-    EXPECT_EQ(whole.Regroup("-123"), "-123");
-    EXPECT_EQ(whole.Regroup("123"), "123");
-    EXPECT_EQ(whole.Regroup("1,2,3,4"), "1,234");
-    EXPECT_EQ(whole.Regroup("12.5"), "12"); // no fraction digits: the fraction goes
+    const CNumEditCore whole = WholeNumbers();
+    EXPECT_EQ(Regrouped(whole, "-123456"), "-123,456");
+    EXPECT_EQ(Regrouped(whole, "-123"), "-123");
+    EXPECT_EQ(Regrouped(whole, "123"), "123");
+    EXPECT_EQ(Regrouped(whole, "1,2,3,4"), "1,234");
+    EXPECT_EQ(Regrouped(whole, "12.5"), "12"); // no fraction digits: the fraction goes
 
-    CNumEditCore fraction;
-    EXPECT_EQ(fraction.Regroup("1234.5"), "1,234.5");
-    EXPECT_EQ(fraction.Regroup("12"), "12.");
-    const auto [integer, rest] = fraction.SplitParts("1,234.5.6");
-    EXPECT_EQ(integer, "1234");
-    EXPECT_EQ(rest, "5.6");
+    const CNumEditCore fraction;
+    EXPECT_EQ(Regrouped(fraction, "1234.5"), "1,234.5");
+    EXPECT_EQ(Regrouped(fraction, "12"), "12.");
+    // Separators go from the integer part, which is grouped afresh; everything after
+    // the first point is the fraction.
+    EXPECT_EQ(Regrouped(fraction, "1,2,34.5.6"), "1,234.5.6");
 
     EXPECT_EQ(fraction.ParseText("-"), 0.0);
     EXPECT_EQ(fraction.ParseText(""), 0.0);

@@ -1,6 +1,6 @@
 // The rate field: its character filter, and typing into a shown CRateEdit.
-#include "calc/ratefield/CRateEdit.h"
-#include "calc/ratefield/RateFilter.h"
+#include "controls/CRateEdit.h"
+#include "controls/RateFilter.h"
 #include "tests/controls/NumEditWidgetHarness.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Gallery shots of the entry fields and the about box: the numeric field with grouped
 // digits (also with the comma-decimal separators), the rate field, and the about box.
 #include "app/CAboutDlg.h"
-#include "calc/ratefield/CRateEdit.h"
+#include "controls/CRateEdit.h"
 #include "controls/CNumEdit.h"
 #include "platform/DialogFont.h"
 #include "platform/DialogTemplate.h"

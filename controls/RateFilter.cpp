@@ -1,4 +1,4 @@
-#include "calc/ratefield/RateFilter.h"
+#include "controls/RateFilter.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "calc/ratefield/CRateEdit.h"
+#include "controls/CRateEdit.h"
 
 #include "calc/DecimalText.h"
-#include "calc/ratefield/RateFilter.h"
+#include "controls/RateFilter.h"
 
 #include <QKeyEvent>
 
