@@ -13,11 +13,7 @@ namespace {
 hn::ScenarioInput HalfYearlyChanges(hn::RepaymentMethod method, hn::ReviewRule review)
 {
     hn::ScenarioInput in;
-    in.loan.method = method;
-    in.loan.loanYen = 30000000.0;
-    in.loan.bonusYen = 6000000.0;
-    in.loan.normalYen = 24000000.0;
-    in.loan.periodYears = 35;
+    in.loan = hn::MakeLoanInput({.method = method, .loanMan = 3000, .bonusMan = 600, .periodYears = 35});
     in.review = review;
     // Up and down around a steep rise (0.5 % to 14.7 %), so that reviews are
     // capped and unpaid interest arises under the five-year rule.

@@ -12,15 +12,8 @@ namespace {
 
 hn::LoanInput LongLoan(hn::RepaymentMethod method)
 {
-    hn::LoanInput in;
-    in.method = method;
-    in.loanYen = 30000000.0;
-    in.bonusYen = 6000000.0;
-    in.normalYen = 24000000.0;
-    in.rate1 = 0.02;
-    in.rate2 = 0.03;
-    in.periodYears = 99;
-    return in;
+    return hn::MakeLoanInput(
+        {.method = method, .loanMan = 3000, .bonusMan = 600, .rate1Percent = 2.0, .rate2Percent = 3.0, .periodYears = 99});
 }
 
 void BuildSchedule99(benchmark::State& state, hn::RepaymentMethod method)

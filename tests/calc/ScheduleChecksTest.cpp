@@ -13,15 +13,7 @@ namespace {
 
 LoanInput WorkedLoan(RepaymentMethod method)
 {
-    LoanInput in;
-    in.method = method;
-    in.loanYen = 30000000.0;
-    in.bonusYen = 6000000.0;
-    in.normalYen = 24000000.0;
-    in.rate1 = 0.02;
-    in.rate2 = 0.03;
-    in.periodYears = 35;
-    return in;
+    return MakeLoanInput({method, 3000, 600, 2.0, 3.0, 35});
 }
 
 const ScheduleCheckResult* Find(const ScheduleCheckReport& report, ScheduleCheck check, CheckScope scope)
