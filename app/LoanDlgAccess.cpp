@@ -7,7 +7,7 @@
 #include "controls/CDrawnToggleButton.h"
 #include "controls/CHoverButton.h"
 #include "controls/CNumEdit.h"
-#include "calc/ratefield/CRateEdit.h"
+#include "controls/CRateEdit.h"
 #include "platform/DataExchange.h"
 #include "res/MainDialogIds.h"
 

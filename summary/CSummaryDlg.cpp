@@ -277,7 +277,7 @@ void CSummaryDlg::SetUpButtons()
     // Eight buttons with one tip: a screen reader needs to hear which slot each clears,
     // and a keyboard user to reach them.
     for (std::size_t k = 0; k < kSlotControls.size(); ++k) {
-        m_btnClear[k]->SetAccessibleName(m_optSlot[k]->text() + QStringLiteral("のクリア"));
+        m_btnClear[k]->setAccessibleName(m_optSlot[k]->text() + QStringLiteral("のクリア"));
         m_btnClear[k]->setFocusPolicy(Qt::StrongFocus);
     }
     m_gauge->setAccessibleName(ControlText(m_layout.GetDlgItem(IDC_SUMMARY_HEADING_RATIO)).simplified());
