@@ -28,6 +28,12 @@ void CRateEdit::OnTypedChar(char32_t ch)
     insert(QString(QChar(static_cast<char16_t>(ch))));
 }
 
+void CRateEdit::OnPaste(const QString& text)
+{
+    for (const char32_t ch : text.toUcs4())
+        OnTypedChar(ch);
+}
+
 void CRateEdit::OnEditKey(const QKeyEvent& event)
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers();

@@ -16,6 +16,8 @@ public:
 
 protected:
     void OnTypedChar(char32_t ch) override;
+    // A paste is typing: each character through the same filter, the rest dropped.
+    void OnPaste(const QString& text) override;
     void OnEditKey(const QKeyEvent& event) override;
 };
 

@@ -1,6 +1,8 @@
 #include "controls/NumEditBase.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -47,6 +49,23 @@ QVariant CNumEditBase::inputMethodQuery(Qt::InputMethodQuery query) const
 
 void CNumEditBase::keyPressEvent(QKeyEvent* event)
 {
+    // Selecting all and copying change nothing; a paste goes to the field's own filter.
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        copy();
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        if (!isReadOnly())
+            OnPaste(QGuiApplication::clipboard()->text());
+        event->accept();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right:

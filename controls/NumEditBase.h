@@ -24,6 +24,9 @@ protected:
     virtual void OnTypedChar(char32_t ch) = 0;
     // Backspace, Delete or Insert, with whatever modifiers are held.
     virtual void OnEditKey(const QKeyEvent& event) = 0;
+    // The clipboard's text on a paste key. Refused unless a field takes it through its
+    // own filter.
+    virtual void OnPaste(const QString& text) { (void)text; }
 
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
