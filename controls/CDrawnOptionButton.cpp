@@ -67,31 +67,30 @@ int CDrawnOptionButton::SetCheck(int state)
 
 std::vector<CDrawnOptionButton*> CDrawnOptionButton::GroupOptions()
 {
-    std::vector<CDrawnOptionButton*> options;
+    // One pass over the siblings in creation order: a group runs from a group start to
+    // the next (the first control starts one). The walk of the dialog group would give
+    // the same members one step at a time, each step a pass of its own.
     QWidget* parent = parentWidget();
     if (!parent)
         return {this};
+    std::vector<CDrawnOptionButton*> group;
+    bool mine = false;
+    bool first = true;
     for (QObject* child : parent->children()) {
-        auto* option = qobject_cast<CDrawnOptionButton*>(child);
-        if (!option)
+        auto* w = qobject_cast<QWidget*>(child);
+        if (!w || w->isWindow())
             continue;
-        // Members of this group are those the group walk reaches from here.
-        if (option == this) {
-            options.push_back(option);
-            continue;
-        }
-        QWidget* item = this;
-        for (int steps = GroupWalkLimit(this); steps > 0; --steps) {
-            item = GetNextDlgGroupItem(item, false);
-            if (!item || item == this)
-                break;
-            if (item == option) {
-                options.push_back(option);
-                break;
-            }
-        }
+        if ((first || IsGroupStart(w)) && !group.empty() && mine)
+            break; // this control's group has ended
+        if (first || IsGroupStart(w))
+            group.clear();
+        first = false;
+        if (w == this)
+            mine = true;
+        if (auto* option = qobject_cast<CDrawnOptionButton*>(w))
+            group.push_back(option);
     }
-    return options;
+    return group;
 }
 
 void CDrawnOptionButton::UpdateGroupTabStop()
@@ -99,7 +98,7 @@ void CDrawnOptionButton::UpdateGroupTabStop()
     const std::vector<CDrawnOptionButton*> options = GroupOptions();
     CDrawnOptionButton* stop = nullptr;
     for (CDrawnOptionButton* option : options)
-        if (option->GetCheck() != 0 && option->isEnabled()) {
+        if (option->GetCheck() != 0 && option->isEnabled() && !option->isHidden()) {
             stop = option;
             break;
         }
