@@ -27,6 +27,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -117,6 +120,18 @@ void AssignResultTexts(CLoanDlg& dlg, const Texts& t)
     dlg.m_strTotal = FromUtf8(t.total);
 }
 
+// What a window manager's title bar and frame take above and below a window, at most.
+constexpr int kTitleBarAllowance = 30;
+
+// Whether the whole window, menu bar and frame included, fits the screen's height.
+bool FitsOnScreen(const QWidget& window, const QWidget& client, const QMenuBar& menu)
+{
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return true;
+    return client.height() + menu.sizeHint().height() + kTitleBarAllowance <= screen->availableGeometry().height();
+}
+
 } // namespace
 
 CLoanDlg::CLoanDlg(QWidget* parent) : QDialog(parent)
@@ -149,8 +164,24 @@ CLoanDlg::CLoanDlg(QWidget* parent) : QDialog(parent)
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
     box->setMenuBar(m_menuBar);
-    box->addWidget(m_client);
-    box->setSizeConstraint(QLayout::SetFixedSize);
+    if (!FitsOnScreen(*this, *m_client, *m_menuBar)) {
+        // A screen shorter than the window (2x on a 1080-line screen leaves 540 lines for
+        // a window of about 590): the controls scroll within the screen's height, and
+        // Tab scrolls the field it reaches into view, so that nothing is out of reach.
+        auto* scroll = new QScrollArea(this);
+        scroll->setObjectName(QStringLiteral("clientScroll"));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        scroll->setWidget(m_client);
+        box->addWidget(scroll);
+        const QRect available = screen()->availableGeometry();
+        setFixedSize(m_client->width() + scroll->verticalScrollBar()->sizeHint().width(),
+                     std::max(200, available.height() - kTitleBarAllowance));
+    } else {
+        box->addWidget(m_client);
+        box->setSizeConstraint(QLayout::SetFixedSize);
+    }
 
     OnInitDialog();
     ConnectCommands();
