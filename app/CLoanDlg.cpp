@@ -62,8 +62,6 @@ const char* const kPeriodItems[] = {"5", "10", "15", "20", "25", "30", "35"};
 constexpr int kPeriod25Index = 4;
 constexpr int kRateMaxLength = 5;
 constexpr int kPeriodMaxLength = 2;
-// Picture buttons sit 20 per channel darker than the face at rest, 20 lighter when lit.
-constexpr int kPictureButtonShade = 20;
 const ColorRef kToggleFace = ColorRef::Rgb(255, 64, 64);
 
 struct LabelLook {
@@ -267,8 +265,8 @@ void CLoanDlg::SetUpPictureButtons()
     } buttons[] = {{m_btnCalculate, IDI_CALCULATE}, {m_btnCalculator, IDI_DESKCALC}, {m_btnSummary, IDI_SUMMARY}};
     for (const auto& b : buttons) {
         b.button->SetIconAlign(1);
-        b.button->SetNormalBkColor(face.Shifted(-kPictureButtonShade), false);
-        b.button->SetActiveBkColor(face.Shifted(kPictureButtonShade), false);
+        b.button->SetNormalBkColor(face.Shifted(-kHoverButtonShade), false);
+        b.button->SetActiveBkColor(face.Shifted(kHoverButtonShade), false);
         b.button->SetIcon(LoadIconSizes(b.icon));
         b.button->SetBtnCursor(LoadHandCursor());
     }
