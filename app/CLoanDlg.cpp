@@ -237,6 +237,10 @@ void CLoanDlg::OnInitDialog()
     m_editRate2->setMaxLength(kRateMaxLength);
 
     // 10. The period box: two characters, chosen from the list while the period is fixed.
+    // A typed period stays as typed: no completion from the list (a typed 2 would show
+    // 20 and the first Enter would only accept that), and Enter adds nothing to the list.
+    m_comboPeriod->setCompleter(nullptr);
+    m_comboPeriod->setInsertPolicy(QComboBox::NoInsert);
     m_comboPeriod->lineEdit()->setMaxLength(kPeriodMaxLength);
     m_comboPeriod->setEnabled(true);
     m_comboPeriod->lineEdit()->setReadOnly(true);
