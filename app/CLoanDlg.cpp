@@ -1,5 +1,6 @@
 #include "app/CLoanDlg.h"
 
+#include "app/AppMessages.h"
 #include "app/CAboutDlg.h"
 #include "app/Contact.h"
 #include "calc/CalculateCommand.h"
@@ -14,6 +15,7 @@
 #include "platform/DataExchange.h"
 #include "platform/DesktopLaunch.h"
 #include "platform/SysColors.h"
+#include "platform/WindowStacking.h"
 #include "res/DialogTemplates.h"
 #include "res/ImageResources.h"
 #include "res/MainDialogIds.h"
@@ -493,8 +495,13 @@ QWidget* CLoanDlg::FieldWidget(int focusField) const
 
 void CLoanDlg::ShowCheckMessage(const QString& text)
 {
+    ShowMessage(FromUtf8(kCheckCaption), text);
+}
+
+void CLoanDlg::ShowMessage(const QString& caption, const QString& text)
+{
     QMessageBox box(this);
-    box.setWindowTitle(FromUtf8(kCheckCaption));
+    box.setWindowTitle(caption);
     box.setText(text);
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
@@ -570,26 +577,25 @@ void CLoanDlg::OnIncomeToggle()
 
 void CLoanDlg::OnAlwaysOnTop()
 {
-    // Changing the flag re-creates the native window: keep where and how big it was.
-    const QPoint position = pos();
-    setWindowFlag(Qt::WindowStaysOnTopHint, MenuAction(ID_ALWAYS_ON_TOP)->isChecked());
-    move(position);
-    show();
+    // The action has already flipped its tick. The window keeps its native window: no
+    // move, no resize, no change of the active window, and the modal run goes on.
+    SetStaysOnTop(this, MenuAction(ID_ALWAYS_ON_TOP)->isChecked());
 }
 
 void CLoanDlg::ReapplyTopmost()
 {
-    if (!MenuAction(ID_ALWAYS_ON_TOP)->isChecked())
-        return;
-    const QPoint position = pos();
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    move(position);
-    show();
+    if (MenuAction(ID_ALWAYS_ON_TOP)->isChecked())
+        SetStaysOnTop(this, true);
 }
 
 void CLoanDlg::OnCalculator()
 {
-    StartDeskCalculator();
+    // A desk calculator that is there starts silently. Many Linux desktops have none:
+    // then say so and name what to install, rather than leave the button doing nothing.
+    if (StartDeskCalculator() != DeskCalculatorStart::NotFound)
+        return;
+    ShowMessage(QString::fromUtf8(LoadStringUtf8(IDS_TIP_DESK_CALCULATOR)),
+                FromUtf8(kNoDeskCalculatorText) + DeskCalculatorCandidates().join(QStringLiteral(", ")));
 }
 
 void CLoanDlg::OnHomePage()
@@ -651,6 +657,8 @@ void CLoanDlg::OnShowSummary()
         m_pSummaryDlg->Activate();
     } else {
         OpenSummary();
+        // The keyboard goes back to this window, so the next key typed lands here.
+        activateWindow();
         if (m_editIncome->isVisible())
             m_editIncome->setFocus();
         else
