@@ -1,5 +1,6 @@
 #include "app/CLoanDlg.h"
 
+#include "app/AppMessages.h"
 #include "app/CAboutDlg.h"
 #include "app/Contact.h"
 #include "calc/CalculateCommand.h"
@@ -14,6 +15,7 @@
 #include "platform/DataExchange.h"
 #include "platform/DesktopLaunch.h"
 #include "platform/SysColors.h"
+#include "platform/WindowStacking.h"
 #include "res/DialogTemplates.h"
 #include "res/ImageResources.h"
 #include "res/MainDialogIds.h"
@@ -65,8 +67,6 @@ const char* const kPeriodItems[] = {"5", "10", "15", "20", "25", "30", "35"};
 constexpr int kPeriod25Index = 4;
 constexpr int kRateMaxLength = 5;
 constexpr int kPeriodMaxLength = 2;
-// Picture buttons sit 20 per channel darker than the face at rest, 20 lighter when lit.
-constexpr int kPictureButtonShade = 20;
 const ColorRef kToggleFace = ColorRef::Rgb(255, 64, 64);
 
 struct LabelLook {
@@ -270,6 +270,10 @@ void CLoanDlg::OnInitDialog()
     m_editRate2->setMaxLength(kRateMaxLength);
 
     // 10. The period box: two characters, chosen from the list while the period is fixed.
+    // A typed period stays as typed: no completion from the list (a typed 2 would show
+    // 20 and the first Enter would only accept that), and Enter adds nothing to the list.
+    m_comboPeriod->setCompleter(nullptr);
+    m_comboPeriod->setInsertPolicy(QComboBox::NoInsert);
     m_comboPeriod->lineEdit()->setMaxLength(kPeriodMaxLength);
     m_comboPeriod->setEnabled(true);
     m_comboPeriod->lineEdit()->setReadOnly(true);
@@ -298,8 +302,8 @@ void CLoanDlg::SetUpPictureButtons()
     } buttons[] = {{m_btnCalculate, IDI_CALCULATE}, {m_btnCalculator, IDI_DESKCALC}, {m_btnSummary, IDI_SUMMARY}};
     for (const auto& b : buttons) {
         b.button->SetIconAlign(1);
-        b.button->SetNormalBkColor(face.Shifted(-kPictureButtonShade), false);
-        b.button->SetActiveBkColor(face.Shifted(kPictureButtonShade), false);
+        b.button->SetNormalBkColor(face.Shifted(-kHoverButtonShade), false);
+        b.button->SetActiveBkColor(face.Shifted(kHoverButtonShade), false);
         b.button->SetIcon(LoadIconSizes(b.icon));
         b.button->SetBtnCursor(LoadHandCursor());
     }
@@ -522,8 +526,13 @@ QWidget* CLoanDlg::FieldWidget(int focusField) const
 
 void CLoanDlg::ShowCheckMessage(const QString& text)
 {
+    ShowMessage(FromUtf8(kCheckCaption), text);
+}
+
+void CLoanDlg::ShowMessage(const QString& caption, const QString& text)
+{
     QMessageBox box(this);
-    box.setWindowTitle(FromUtf8(kCheckCaption));
+    box.setWindowTitle(caption);
     box.setText(text);
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
@@ -599,26 +608,25 @@ void CLoanDlg::OnIncomeToggle()
 
 void CLoanDlg::OnAlwaysOnTop()
 {
-    // Changing the flag re-creates the native window: keep where and how big it was.
-    const QPoint position = pos();
-    setWindowFlag(Qt::WindowStaysOnTopHint, MenuAction(ID_ALWAYS_ON_TOP)->isChecked());
-    move(position);
-    show();
+    // The action has already flipped its tick. The window keeps its native window: no
+    // move, no resize, no change of the active window, and the modal run goes on.
+    SetStaysOnTop(this, MenuAction(ID_ALWAYS_ON_TOP)->isChecked());
 }
 
 void CLoanDlg::ReapplyTopmost()
 {
-    if (!MenuAction(ID_ALWAYS_ON_TOP)->isChecked())
-        return;
-    const QPoint position = pos();
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    move(position);
-    show();
+    if (MenuAction(ID_ALWAYS_ON_TOP)->isChecked())
+        SetStaysOnTop(this, true);
 }
 
 void CLoanDlg::OnCalculator()
 {
-    StartDeskCalculator();
+    // A desk calculator that is there starts silently. Many Linux desktops have none:
+    // then say so and name what to install, rather than leave the button doing nothing.
+    if (StartDeskCalculator() != DeskCalculatorStart::NotFound)
+        return;
+    ShowMessage(QString::fromUtf8(LoadStringUtf8(IDS_TIP_DESK_CALCULATOR)),
+                FromUtf8(kNoDeskCalculatorText) + DeskCalculatorCandidates().join(QStringLiteral(", ")));
 }
 
 void CLoanDlg::OnHomePage()
@@ -680,6 +688,8 @@ void CLoanDlg::OnShowSummary()
         m_pSummaryDlg->Activate();
     } else {
         OpenSummary();
+        // The keyboard goes back to this window, so the next key typed lands here.
+        activateWindow();
         if (m_editIncome->isVisible())
             m_editIncome->setFocus();
         else

@@ -106,6 +106,8 @@ private:
     bool ClickFocusedPushButton();
 
     void ShowCheckMessage(const QString& text);
+    // A message box owned by this window: no icon, one OK button.
+    void ShowMessage(const QString& caption, const QString& text);
     QWidget* FieldWidget(int focusField) const;
     int SelectedMethod() const;
     bool PeriodFixed() const;

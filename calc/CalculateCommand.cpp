@@ -99,23 +99,11 @@ CalcOutcome RunCalculateCommand(const CalcRequest& request)
     const double rate1 = input.rate1;
     const double rate2 = input.rate2;
 
-    if (request.periodText.empty() || periodYears == 0.0 || !IsValidPeriod(periodYears))
+    if (request.periodText.empty() || periodYears == 0.0)
         return Fail(kMsgPeriodInvalid, CalcField::Period, false);
 
     if (loanYen == 0.0 || rate1 == 0.0 || (rate2 == 0.0 && method != BankOther))
         return Fail(kMsgInputMissing, CalcField::Loan, false);
-
-    if (IsNegativeOrNaN(loanYen))
-        return Fail(kMsgLoanInvalid, CalcField::Loan, true);
-    if (IsNegativeOrNaN(bonusYen))
-        return Fail(kMsgBonusInvalid, CalcField::BonusPart, true);
-    if (IsNegativeOrNaN(incomeYen))
-        return Fail(kMsgIncomeInvalid, CalcField::Income, true);
-    if (!(rate1 >= kMinRate))
-        return Fail(kMsgRate1Invalid, CalcField::Rate1, true);
-    if (method != BankOther && !(rate2 >= kMinRate))
-        return Fail(kMsgRate2Invalid, CalcField::Rate2, true);
-
     if (incomeYen > kMaxIncomeYen)
         return Fail(kMsgIncomeTooLarge, CalcField::Income, true);
     if (bonusYen / loanYen > 0.5 || bonusYen > kMaxBonusYen)
@@ -129,6 +117,20 @@ CalcOutcome RunCalculateCommand(const CalcRequest& request)
     if (rate2 > kMaxRate)
         return Fail(kMsgRate2TooLarge, CalcField::Rate2, true);
 
+    // Inputs no loan can have, which the checks above let through. They come last so
+    // that everyday mistakes keep their own messages.
+    if (!IsValidPeriod(periodYears))
+        return Fail(kMsgPeriodInvalid, CalcField::Period, false);
+    if (IsNegativeOrNaN(loanYen))
+        return Fail(kMsgLoanInvalid, CalcField::Loan, true);
+    if (IsNegativeOrNaN(bonusYen))
+        return Fail(kMsgBonusInvalid, CalcField::BonusPart, true);
+    if (IsNegativeOrNaN(incomeYen))
+        return Fail(kMsgIncomeInvalid, CalcField::Income, true);
+    if (!(rate1 >= kMinRate))
+        return Fail(kMsgRate1Invalid, CalcField::Rate1, true);
+    if (method != BankOther && !(rate2 >= kMinRate))
+        return Fail(kMsgRate2Invalid, CalcField::Rate2, true);
     if (std::isinf(loanYen))
         return Fail(kMsgLoanTooLarge, CalcField::Loan, true);
 

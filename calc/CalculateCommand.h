@@ -91,16 +91,17 @@ double ReadPeriodYears(std::string_view periodText) noexcept;
 LoanInput RequestedLoan(const CalcRequest& request) noexcept;
 
 // Runs the checks in order and, when all pass, the computation.
-//   1  period text empty, reading 0 or not a whole number from 1 to 99
+//   1  period text empty or reading 0
 //   2  (period 10 or less: the second rate takes the first rate's value)
 //   3  loan 0, first rate 0, or second rate 0 outside BankOther
-//   4  loan negative or NaN; bonus part, income, first rate likewise; second
-//      rate likewise outside BankOther; a rate below 0.001 % counts as wrong
-//   5  income above 9,999 万円
-//   6  bonus part above half the loan or above 4,999 万円
-//   7  公庫（ゆとり)型 / 年金(ｽﾃｯﾌﾟ)型 below 25 years
-//   8  first rate above 99 %, then second rate above 99 %
-//   9  a loan whose figures do not fit the result fields, or (a small loan at
+//   4  income above 9,999 万円
+//   5  bonus part above half the loan or above 4,999 万円
+//   6  公庫（ゆとり)型 / 年金(ｽﾃｯﾌﾟ)型 below 25 years
+//   7  first rate above 99 %, then second rate above 99 %
+//   8  period not a whole number from 1 to 99
+//   9  loan negative or NaN; bonus part, income, first rate likewise; second
+//      rate likewise outside BankOther; a rate below kMinRate counts as wrong
+//   10 a loan whose figures do not fit the result fields, or (a small loan at
 //      an extreme rate) whose floored schedule gives a negative instalment
 CalcOutcome RunCalculateCommand(const CalcRequest& request);
 

@@ -70,9 +70,10 @@ struct RepaymentOutcome {
 };
 
 // Limits of the input domain. The smallest rate is the smallest one the
-// five-character rate field can state without an exponent (0.001 %); far below
+// five-character rate field can state, ".0001" (%), computed as the calculate
+// command computes it so that the field's own value is never refused; far below
 // it the annuity factor loses its precision and then its meaning.
-inline constexpr double kMinRate = 0.00001;
+inline constexpr double kMinRate = 0.0001 * 0.01;
 inline constexpr double kMaxRate = 0.99;
 inline constexpr int kMinPeriodYears = 1;
 inline constexpr int kMaxPeriodYears = 99;

@@ -77,6 +77,7 @@ void CHoverButton::SetActiveBkColor(ColorRef colour, int repaint)
 void CHoverButton::PointerAt(QPointF pos, Qt::MouseButtons buttons)
 {
     const bool inside = rect().contains(pos.toPoint());
+    m_hover.SetEnabled(isEnabled()); // also disabled through a parent
     if (m_hover.OnPointerMove(inside, buttons & Qt::LeftButton, QApplication::activeWindow() != nullptr))
         update();
 }
@@ -120,6 +121,10 @@ bool CHoverButton::event(QEvent* event)
         break;
     case QEvent::PaletteChange:
         update();
+        break;
+    case QEvent::EnabledChange:
+        if (m_hover.SetEnabled(isEnabled()))
+            update();
         break;
     default:
         break;

@@ -16,6 +16,11 @@
 
 namespace hn {
 
+// The windows set their picture buttons this much darker than the dialog face in each
+// channel at rest and this much lighter while lit or pressed, held within 0..255 so
+// that a face near white or black keeps shades next to it.
+inline constexpr int kHoverButtonShade = 20;
+
 class CHoverButton : public QPushButton {
     Q_OBJECT
 public:

@@ -42,6 +42,7 @@ CNumEdit::CNumEdit(const LocaleSeparators& separators, QWidget* parent)
     , m_core(separators.chDecimal, separators.chThousand)
 {
     setAlignment(Qt::AlignRight);
+    connect(this, &QLineEdit::textChanged, this, &CNumEdit::OnTextChanged);
 }
 
 void CNumEdit::SetValue(double v)
@@ -104,6 +105,13 @@ void CNumEdit::OnEditKey(const QKeyEvent& event)
     }
 }
 
+void CNumEdit::OnTextChanged(const QString& text)
+{
+    if (m_bPushing)
+        return;
+    m_core.SetText(ToCoreText(text));
+}
+
 void CNumEdit::PullState()
 {
     const std::string text = ToCoreText(this->text());
@@ -121,8 +129,11 @@ void CNumEdit::PullState()
 void CNumEdit::PushState()
 {
     const QString text = FromCoreText(m_core.GetText());
-    if (text != this->text())
+    if (text != this->text()) {
+        m_bPushing = true;
         setText(text);
+        m_bPushing = false;
+    }
     setCursorPosition(static_cast<int>(m_core.GetCaret()));
 }
 

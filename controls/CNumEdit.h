@@ -1,7 +1,8 @@
 #pragma once
 // Entry field for a signed decimal number (loan amount, bonus part, annual income). The
 // editing itself is CNumEditCore's; this widget feeds it the keys and mirrors its text
-// and caret. The program reads the number with GetValue, never the text.
+// and caret. The program reads the number with GetValue, never the text; a text written
+// into the field from outside sets that number too.
 #include "controls/NumEditBase.h"
 #include "controls/NumEditCore.h"
 #include "platform/LocaleSeparators.h"
@@ -29,11 +30,14 @@ protected:
     void OnEditKey(const QKeyEvent& event) override;
 
 private:
-    // The control's text may have been written from outside since the last key.
+    // A text written from outside (setText by the window) goes to the core at once, so
+    // that the value follows it.
+    void OnTextChanged(const QString& text);
     void PullState();
     void PushState();
 
     CNumEditCore m_core;
+    bool m_bPushing = false;
 };
 
 } // namespace hn

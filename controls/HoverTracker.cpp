@@ -9,7 +9,7 @@ bool HoverTracker::OnPointerMove(bool inside, bool leftHeld, bool appActive)
         return false;
     if (!m_bIsFlat)
         return false;
-    if (!inside)
+    if (!inside || !m_bEnabled)
         return Unlight();
     // Over the button: light it only while the application is the active one, so that
     // passing over it with another program in front leaves it flat.
@@ -28,6 +28,12 @@ bool HoverTracker::OnPointerLeave()
 bool HoverTracker::OnFocusLost()
 {
     return m_bIsFlat ? Unlight() : false;
+}
+
+bool HoverTracker::SetEnabled(bool enabled)
+{
+    m_bEnabled = enabled;
+    return enabled ? false : Unlight();
 }
 
 void HoverTracker::SetFlat(bool flat)

@@ -13,6 +13,9 @@ public:
     bool OnPointerLeave();
     // The button lost the keyboard focus.
     bool OnFocusLost();
+    // The button was enabled or disabled. A disabled button is never lit: it would
+    // promise a click that does nothing.
+    bool SetEnabled(bool enabled);
 
     bool IsLit() const { return m_bHover; }
     bool IsFlat() const { return m_bIsFlat; }
@@ -22,6 +25,7 @@ private:
     bool Unlight();
 
     bool m_bIsFlat = true;
+    bool m_bEnabled = true;
     bool m_bHover = false;
 };
 

@@ -35,6 +35,7 @@ void CNumEditCore::SetText(std::string_view text)
 {
     m_strText.assign(text);
     SetSel(m_nSelStart, m_nSelEnd);
+    m_dValue = ParseText(m_strText);
 }
 
 void CNumEditCore::SetSel(std::size_t start, std::size_t end)

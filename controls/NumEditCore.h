@@ -31,8 +31,9 @@ public:
     char GetThousandChar() const { return m_chThousand; }
     int GetDecimals() const { return m_nDecimals; }
 
-    // Text written from outside (the window's data exchange): the text only; the value
-    // keeps its number until the next key action parses the text again.
+    // Text written from outside (the window's data exchange, a slot recall). The value
+    // follows it, read as the next key action would read it: a field that shows one
+    // number must never compute with another.
     void SetText(std::string_view text);
     // The selection as the control reports it; clamped to the text, either order.
     void SetSel(std::size_t start, std::size_t end);

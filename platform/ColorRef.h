@@ -1,8 +1,8 @@
 #pragma once
 // A colour as the dialogs handle it: one packed 0x00BBGGRR value (red in the lowest
-// byte). Some callers offset the packed value as a whole (±0x141414), others work
-// channel by channel; both are explicit here. Plain C++ so that palette arithmetic can
-// be tested without a window.
+// byte). Shades are worked out channel by channel and held within 0..255: offsetting
+// the packed value as a whole carries one channel into the next and turns a light face
+// black. Plain C++ so that palette arithmetic can be tested without a window.
 #include <algorithm>
 #include <compare>
 #include <cstdint>
@@ -24,11 +24,6 @@ public:
     constexpr int Green() const { return static_cast<int>((m_packed >> 8) & 0xFFu); }
     constexpr int Blue() const { return static_cast<int>((m_packed >> 16) & 0xFFu); }
     constexpr std::uint32_t Packed() const { return m_packed; }
-
-    // The packed value plus or minus a packed offset, carries and borrows crossing
-    // channels as they do on the raw value; the result is masked to 24 bits.
-    constexpr ColorRef PackedPlus(std::uint32_t offset) const { return ColorRef(m_packed + offset); }
-    constexpr ColorRef PackedMinus(std::uint32_t offset) const { return ColorRef(m_packed - offset); }
 
     // Every channel moved by delta and held within 0..255.
     constexpr ColorRef Shifted(int delta) const { return Rgb(Red() + delta, Green() + delta, Blue() + delta); }

@@ -15,6 +15,8 @@ packages=(
   # seeing the program as a user does: virtual display, typing, screenshots
   locales-all
   xvfb xauth xdotool x11-utils imagemagick hyperfine time
+  # a real window manager for the end-to-end journey (stacking, activation, frames)
+  openbox
   # reading the running program as a screen reader does
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0
   # another desktop's look: the qt6ct platform theme gives a dark palette and other fonts

@@ -25,8 +25,6 @@ namespace hn {
 
 namespace {
 
-// The two button colours are the face colour moved by this much as one packed value.
-constexpr std::uint32_t kButtonShadeOffset = 0x141414;
 constexpr int kValueFontHeight = 15;
 constexpr int kCaptionFontHeight = 10;
 // Smallest height a figure is drawn at to keep all its digits.
@@ -265,8 +263,8 @@ void CSummaryDlg::SetUpButtons()
     const std::optional<QCursor> hand = LoadCursorResource(IDC_HANDCURSOR);
     for (const ButtonSetUp& b : buttons) {
         b.button->SetIconAlign(1);
-        b.button->SetNormalBkColor(base.PackedMinus(kButtonShadeOffset), 0);
-        b.button->SetActiveBkColor(base.PackedPlus(kButtonShadeOffset), 0);
+        b.button->SetNormalBkColor(base.Shifted(-kHoverButtonShade), 0);
+        b.button->SetActiveBkColor(base.Shifted(kHoverButtonShade), 0);
         b.button->SetIcon(LoadIconSizes(b.icon));
         b.button->SetBtnCursor(hand);
         // Qt's tool tips follow the pointer themselves; the text is all they need.

@@ -389,6 +389,33 @@ TEST_F(CalculatorWindow, UnfixedPeriodDecidesTheRowAsItIsTyped)
     EXPECT_EQ(Text(IDC_PERIOD), "20"); // fixing leaves the text as it is
 }
 
+// A typed period stays as typed (no completion from the list) and the first Enter
+// calculates with it; the list keeps its seven entries.
+TEST_F(CalculatorWindow, TypedPeriodStaysAsTypedAndTheFirstEnterCalculates)
+{
+    EnterWorkedExample();
+    Unfix();
+    auto* combo = qobject_cast<QComboBox*>(Item(IDC_PERIOD));
+    const struct {
+        const char* typed;
+        const char* monthly;
+        const char* total;
+    } periods[] = {{"1", "2,021,732", "30,350,932"}, {"2", "1,020,966", "30,653,928"}, {"3", "687,421", "30,958,896"}};
+    for (const auto& p : periods) {
+        SCOPED_TRACE(p.typed);
+        TypePeriod(QString::fromLatin1(p.typed));
+        EXPECT_EQ(Text(IDC_PERIOD), p.typed);
+        EXPECT_FALSE(SecondRateRowShown());
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(boxes.OnlyText(), "");
+        EXPECT_EQ(Text(IDC_PERIOD), p.typed);
+        EXPECT_EQ(Text(IDC_MONTHLY1), p.monthly);
+        EXPECT_EQ(Text(IDC_MONTHLY2), "");
+        EXPECT_EQ(Text(IDC_TOTAL), p.total);
+        EXPECT_EQ(combo->count(), 7);
+    }
+}
+
 TEST_F(CalculatorWindow, IncomeToggleHidesAndShowsTheIncomeRow)
 {
     Type(IDC_INCOME, "600");

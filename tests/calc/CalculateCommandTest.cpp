@@ -298,7 +298,7 @@ TEST(CalculateCommand, RefusesInputsWithoutAMeaningfulLoan)
          {kMsgIncomeTooLarge, CalcField::Income, true}},
         {"rate1 negative", [](Fields& f, double, double) { f.rate1 = -2; },
          {kMsgRate1Invalid, CalcField::Rate1, true}},
-        {"rate1 below 0.001 %", [](Fields& f, double, double) { f.rate1 = 0.0009; },
+        {"rate1 below what a field can state", [](Fields& f, double, double) { f.rate1 = 0.00009; },
          {kMsgRate1Invalid, CalcField::Rate1, true}},
         {"rate1 NaN", [](Fields& f, double n, double) { f.rate1 = n; }, {kMsgRate1Invalid, CalcField::Rate1, true}},
         {"rate2 negative", [](Fields& f, double, double) { f.rate2 = -3; },
@@ -329,9 +329,70 @@ TEST(CalculateCommand, RefusesInputsWithoutAMeaningfulLoan)
     bank.method = BankOther;
     bank.rate2 = -3; // never used by 銀行型・他
     ExpectComputes(bank);
-    Fields smallest;
-    smallest.rate1 = smallest.rate2 = 0.001;
-    ExpectComputes(smallest);
+}
+
+// The five-character rate field can state rates down to .0001 %; every such rate is
+// taken, by every method and at the longest period, and gives a usable schedule.
+TEST(CalculateCommand, TakesTheSmallestRatesARateFieldCanState)
+{
+    for (const double rate : {0.0001, 0.0005, 0.0009, 0.001}) {
+        for (RepaymentMethod m = kFirstMethod; m <= kLastMethod; ++m) {
+            for (const char* period : {"1", "35", "99"}) {
+                SCOPED_TRACE(testing::Message() << rate << " % " << MethodName(m) << " " << period);
+                Fields f;
+                f.method = m;
+                f.rate1 = f.rate2 = rate;
+                f.period = period;
+                if (std::string_view(period) != "1" || FamilyOf(m) != RepaymentFamily::ReducedEarly) {
+                    const CalcOutcome out = f.Run();
+                    ASSERT_TRUE(out.ok) << out.failure.message;
+                    // Next to no interest: about the loan itself comes back.
+                    EXPECT_GE(out.success.result.totalYen, 29'990'000);
+                    EXPECT_LT(out.success.result.totalYen, 30'300'000);
+                }
+            }
+        }
+    }
+}
+
+// The checks that only guard against inputs no loan can have come after the ones a
+// user meets every day, so that those keep their own messages.
+TEST(CalculateCommand, EverydayChecksComeBeforeTheGuardsAgainstImpossibleInputs)
+{
+    Fields negativeLoan;
+    negativeLoan.loan = -3000;
+    negativeLoan.income = 10000;
+    ExpectStop(negativeLoan, {kMsgIncomeTooLarge, CalcField::Income, true});
+
+    Fields fractionalPeriod;
+    fractionalPeriod.period = "2.5";
+    fractionalPeriod.loan = 0;
+    ExpectStop(fractionalPeriod, {kMsgInputMissing, CalcField::Loan, false});
+
+    Fields longPeriod;
+    longPeriod.period = "100";
+    longPeriod.rate1 = 0;
+    ExpectStop(longPeriod, {kMsgInputMissing, CalcField::Loan, false});
+
+    Fields yutori;
+    yutori.method = CorporationYutori;
+    yutori.period = "-5";
+    ExpectStop(yutori, {kMsgYutoriPeriod, CalcField::Loan, false, true});
+
+    Fields negativeBonus;
+    negativeBonus.bonus = -600;
+    negativeBonus.rate1 = 120;
+    ExpectStop(negativeBonus, {kMsgRate1TooLarge, CalcField::Rate1, true});
+
+    Fields negativeRate;
+    negativeRate.rate1 = -2;
+    negativeRate.bonus = 2000;
+    ExpectStop(negativeRate, {kMsgBonusTooLarge, CalcField::BonusPart, true});
+
+    Fields tinyRate;
+    tinyRate.rate2 = 0.00001;
+    tinyRate.rate1 = 120;
+    ExpectStop(tinyRate, {kMsgRate1TooLarge, CalcField::Rate1, true});
 }
 
 } // namespace

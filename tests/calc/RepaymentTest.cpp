@@ -232,7 +232,7 @@ TEST(ComputeRepayment, RefusesInputOutsideItsDomain)
         {"normal part infinite", [](LoanInput& in, double, double i) { in.normalYen = i; }},
         {"rate1 0", [](LoanInput& in, double, double) { in.rate1 = 0; }},
         {"rate1 negative", [](LoanInput& in, double, double) { in.rate1 = -0.02; }},
-        {"rate1 below 0.001 %", [](LoanInput& in, double, double) { in.rate1 = 0.000009; }},
+        {"rate1 below .0001 %", [](LoanInput& in, double, double) { in.rate1 = 0.0000009; }},
         {"rate1 above 99 %", [](LoanInput& in, double, double) { in.rate1 = 0.991; }},
         {"rate1 NaN", [](LoanInput& in, double n, double) { in.rate1 = n; }},
         {"rate2 0", [](LoanInput& in, double, double) { in.rate2 = 0; }},

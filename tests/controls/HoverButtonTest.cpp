@@ -174,6 +174,30 @@ TEST_F(HoverButtonTest, EnteringLightsOnlyWhileTheProgramIsActive)
     EXPECT_FALSE(button->IsHover());
 }
 
+TEST_F(HoverButtonTest, ADisabledButtonNeverLights)
+{
+    ShowActive();
+    button->setEnabled(false);
+    MoveTo(OffButton());
+    MoveTo(OnButton());
+    MoveTo(OnButton() + QPoint(1, 0));
+    EXPECT_FALSE(button->IsHover());
+    EXPECT_EQ(PixelAt(Snapshot(*button), 5, 5), kNormalBk);
+
+    // Lit when it becomes disabled (the summary button is pressed and the window it
+    // opens disables it): the lit look goes at once, and comes back only on a move.
+    button->setEnabled(true);
+    MoveTo(OnButton());
+    ASSERT_TRUE(button->IsHover());
+    button->setEnabled(false);
+    EXPECT_FALSE(button->IsHover());
+    EXPECT_EQ(PixelAt(Snapshot(*button), 5, 5), kNormalBk);
+    button->setEnabled(true);
+    EXPECT_FALSE(button->IsHover());
+    MoveTo(OnButton() + QPoint(1, 0));
+    EXPECT_TRUE(button->IsHover());
+}
+
 TEST_F(HoverButtonTest, DraggingInWithTheLeftButtonHeldDoesNotLight)
 {
     ShowActive();

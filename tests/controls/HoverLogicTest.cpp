@@ -55,6 +55,18 @@ TEST(HoverTracking, FocusLossDropsTheLitLook)
     EXPECT_FALSE(t.OnFocusLost());
 }
 
+TEST(HoverTracking, ADisabledButtonIsNeverLit)
+{
+    HoverTracker t;
+    EXPECT_FALSE(t.SetEnabled(false));
+    EXPECT_FALSE(t.OnPointerMove(true, false, true));
+    EXPECT_FALSE(t.IsLit());
+    EXPECT_FALSE(t.SetEnabled(true));
+    EXPECT_TRUE(t.OnPointerMove(true, false, true));
+    EXPECT_TRUE(t.SetEnabled(false)) << "disabling a lit button redraws it at rest";
+    EXPECT_FALSE(t.IsLit());
+}
+
 TEST(HoverTracking, ANonFlatButtonNeverLights)
 {
     HoverTracker t;

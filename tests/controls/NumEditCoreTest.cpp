@@ -162,23 +162,29 @@ TEST(NumEditSign, MinusAndPlusKeys)
     EXPECT_EQ(Shown(field), "123,45|6");
 }
 
-TEST(NumEditOutsideText, KeepsTheValueUntilTheNextKey)
+TEST(NumEditOutsideText, SetsTheValueAsTheNextKeyWouldReadIt)
 {
     CNumEditCore field = WholeNumbers();
     Type(field, "1234");
     field.SetText("3,000");
     EXPECT_EQ(field.GetText(), "3,000");
-    EXPECT_EQ(field.GetValue(), 1234.0);
+    EXPECT_EQ(field.GetValue(), 3000.0);
 
-    Type(field, "5"); // the key reads the text first
+    Type(field, "5");
     EXPECT_EQ(Shown(field), "30,005|");
     EXPECT_EQ(field.GetValue(), 30005.0);
 
     field.SetText("777");
+    EXPECT_EQ(field.GetValue(), 777.0);
     field.SetSel(3, 3);
     field.OnChar(U'\b');
     EXPECT_EQ(Shown(field), "77|");
     EXPECT_EQ(field.GetValue(), 77.0);
+
+    field.SetText("-1,5x");
+    EXPECT_EQ(field.GetValue(), -15.0);
+    field.SetText("abc");
+    EXPECT_EQ(field.GetValue(), 0.0);
 }
 
 TEST(NumEditValue, SetValueShowsTheCanonicalTextWithTheCaretAtTheStart)
@@ -342,8 +348,9 @@ TEST(NumEditHugeInput, ValueStaysFiniteAndTheTextSane)
     EXPECT_EQ(field.GetText().back(), '9');
     EXPECT_LT(field.GetValue(), DBL_MAX);
 
-    // A huge text from outside reads as the largest double at the next key.
+    // A huge text from outside reads as the largest double, and the next key shows it.
     field.SetText(std::string(400, '9'));
+    EXPECT_EQ(field.GetValue(), DBL_MAX);
     Type(field, "+");
     EXPECT_EQ(field.GetValue(), DBL_MAX);
     EXPECT_EQ(field.GetText().substr(0, 23), "179,769,313,486,231,570");

@@ -179,22 +179,32 @@ TEST(NumEditWidget, FocusPolicySetAfterConstructionKeepsTheRightButtonOut)
     EXPECT_TRUE(strong->hasFocus());
 }
 
-TEST(NumEditWidget, OutsideTextKeepsTheValueUntilAKey)
+// A text the window writes into the field (its data exchange, a slot recall) sets the
+// value too: a field must never compute with a number other than the one it shows.
+TEST(NumEditWidget, OutsideTextSetsTheValue)
 {
     WholeNumberField w;
     QTest::keyClicks(w.field, "1234");
     w.field->setText("3,000");
-    EXPECT_EQ(w.field->GetValue(), 1234.0);
+    EXPECT_EQ(w.field->GetValue(), 3000.0);
     QTest::keyClick(w.field, Qt::Key_End);
     QTest::keyClicks(w.field, "5");
     EXPECT_EQ(w.field->text(), "30,005");
     EXPECT_EQ(w.field->GetValue(), 30005.0);
 
-    w.field->setText(QStringLiteral("１2")); // a full-width digit written from outside
+    w.field->setText("");
+    EXPECT_EQ(w.field->GetValue(), 0.0);
+    w.field->setText(QStringLiteral("１2")); // a full-width digit written from outside: no number
+    EXPECT_EQ(w.field->GetValue(), 0.0);
     QTest::keyClick(w.field, Qt::Key_End);
     QTest::keyClicks(w.field, "+");
     EXPECT_EQ(w.field->text(), "");
     EXPECT_EQ(w.field->GetValue(), 0.0);
+
+    // The field's own keys and SetValue leave the caret where they put it.
+    w.field->SetValue(42);
+    EXPECT_EQ(w.field->cursorPosition(), 0);
+    EXPECT_EQ(w.field->GetValue(), 42.0);
 }
 
 TEST(NumEditWidget, FractionDigitsAndSetValue)

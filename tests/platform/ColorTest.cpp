@@ -18,19 +18,12 @@ TEST(ColorRef, PacksRedInTheLowestByte)
     EXPECT_EQ(c.Blue(), 0x56);
 }
 
-TEST(ColorRef, PackedOffsetsAndChannelShiftsDifferAtTheEdges)
+TEST(ColorRef, ChannelShiftsHoldAtBothEndsOfTheScale)
 {
-    const ColorRef face = ColorRef::Rgb(240, 240, 240);
-    // Channel-wise: held at 255. Packed: red carries into green.
-    EXPECT_EQ(face.Shifted(20), ColorRef::Rgb(255, 255, 255));
-    EXPECT_EQ(face.PackedPlus(0x141414u), ColorRef(0xF0F0F0u + 0x141414u));
-    EXPECT_EQ(face.PackedPlus(0x141414u).Red(), 4);
-    EXPECT_EQ(face.PackedPlus(0x141414u).Green(), 5);
-    // The usual face colour moves by 20 per channel either way.
-    const ColorRef usual = ColorRef::Rgb(212, 208, 200);
-    EXPECT_EQ(usual.PackedMinus(0x141414u), usual.Shifted(-20));
-    EXPECT_EQ(usual.PackedPlus(0x141414u), usual.Shifted(20));
-    EXPECT_EQ(ColorRef::Rgb(5, 5, 5).Shifted(-20), ColorRef::Rgb(0, 0, 0));
+    EXPECT_EQ(ColorRef::Rgb(240, 240, 240).Shifted(20), ColorRef::Rgb(255, 255, 255));
+    EXPECT_EQ(ColorRef::Rgb(239, 250, 10).Shifted(20), ColorRef::Rgb(255, 255, 30));
+    EXPECT_EQ(ColorRef::Rgb(10, 10, 10).Shifted(-20), ColorRef::Rgb(0, 0, 0));
+    EXPECT_EQ(ColorRef::Rgb(212, 208, 200).Shifted(-20), ColorRef::Rgb(192, 188, 180));
 }
 
 TEST(SysColors, ComeFromThePaletteRoles)

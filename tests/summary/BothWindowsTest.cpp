@@ -109,6 +109,37 @@ TEST_F(BothWindowsTest, WorkedExampleAddedAndRecalled)
     EXPECT_EQ(Text(IDC_MONTHLY1), "97,142");
 }
 
+// Calculating right after a recall computes what the fields show: the recalled loan,
+// not the one typed before, and the income the field shows after the recall.
+TEST_F(BothWindowsTest, CalculateAfterARecallUsesTheRecalledInputs)
+{
+    EnterWorkedExample();
+    Type(IDC_INCOME, "600");
+    ASSERT_NE(OpenSummary(), nullptr);
+    Calculate();
+    ClickInSummary(IDC_ADD_RESULT);
+    ASSERT_EQ(SummaryText(1072), "79,503");
+
+    Item(IDC_LOAN)->setFocus();
+    qobject_cast<QLineEdit*>(Item(IDC_LOAN))->selectAll();
+    QTest::keyClicks(Item(IDC_LOAN), "2000");
+    Type(IDC_BONUS_PART, "\b\b\b"); // no bonus part
+    Calculate();
+    ASSERT_EQ(Text(IDC_MONTHLY1), "66,252");
+    Type(IDC_INCOME, "0"); // 6,000 typed since: the recall puts back the text last read
+
+    ClickSlotOption(1);
+    EXPECT_EQ(Text(IDC_LOAN), "3,000");
+    EXPECT_EQ(Text(IDC_INCOME), "600");
+    QTest::keyClick(Item(IDC_LOAN), Qt::Key_Return);
+    EXPECT_EQ(boxes.OnlyText(), "");
+    EXPECT_EQ(Text(IDC_MONTHLY1), "79,503");
+    EXPECT_EQ(Text(IDC_BONUS1), "119,596");
+    EXPECT_EQ(Text(IDC_TOTAL), "45,313,480");
+    EXPECT_EQ(dlg->GetKeptFigures().loanMan, 3000);
+    EXPECT_EQ(dlg->GetKeptFigures().income, 6'000'000);
+}
+
 TEST_F(BothWindowsTest, ResultFromBeforeOpeningCannotBeAdded)
 {
     EnterWorkedExample();

@@ -111,8 +111,8 @@ TEST_F(SummaryDlgTest, ButtonsGetShadedFaceIconsCursorAndTips)
     for (int id : ids) {
         CHoverButton* b = Button(id);
         ASSERT_NE(b, nullptr) << id;
-        EXPECT_EQ(b->GetNormalBkColor(), face.PackedMinus(0x141414)) << id;
-        EXPECT_EQ(b->GetActiveBkColor(), face.PackedPlus(0x141414)) << id;
+        EXPECT_EQ(b->GetNormalBkColor(), face.Shifted(-20)) << id;
+        EXPECT_EQ(b->GetActiveBkColor(), face.Shifted(20)) << id;
         EXPECT_EQ(b->GetIconAlign(), 1);
         EXPECT_TRUE(b->HasBtnCursor()) << id;
         if (id == IDC_SUMMARY_CLOSE || id == IDC_ADD_RESULT) {
@@ -125,6 +125,34 @@ TEST_F(SummaryDlgTest, ButtonsGetShadedFaceIconsCursorAndTips)
     EXPECT_EQ(Button(IDC_SUMMARY_CLOSE)->toolTip(), QString::fromUtf8("閉じる"));
     EXPECT_EQ(Button(IDC_ADD_RESULT)->toolTip(), QString::fromUtf8("算出結果を追加します"));
     EXPECT_EQ(Button(1088)->toolTip(), QString::fromUtf8("左記結果のクリア"));
+}
+
+// A face near white or near black: the shades stay next to the face instead of wrapping
+// round to the other end of the scale (a lit button must not turn black).
+TEST(SummaryDlgButtons, ShadesStayNearAFaceAtEitherEndOfTheScale)
+{
+    const QPalette original = QApplication::palette();
+    const struct {
+        int face;
+        ColorRef rest;
+        ColorRef lit;
+    } cases[] = {{239, ColorRef::Rgb(219, 219, 219), ColorRef::Rgb(255, 255, 255)},
+                 {10, ColorRef::Rgb(0, 0, 0), ColorRef::Rgb(30, 30, 30)}};
+    for (const auto& c : cases) {
+        QPalette palette = original;
+        palette.setColor(QPalette::Button, QColor(c.face, c.face, c.face));
+        QApplication::setPalette(palette);
+        FakeSummaryHost host;
+        auto* dlg = new CSummaryDlg(host);
+        ASSERT_TRUE(dlg->Create());
+        for (const int id : std::initializer_list<int>{IDC_SUMMARY_CLOSE, IDC_ADD_RESULT, kSlotControls[0].clear}) {
+            auto* b = qobject_cast<CHoverButton*>(dlg->GetDlgItem(id));
+            EXPECT_EQ(b->GetNormalBkColor(), c.rest) << c.face << " " << id;
+            EXPECT_EQ(b->GetActiveBkColor(), c.lit) << c.face << " " << id;
+        }
+        delete dlg;
+    }
+    QApplication::setPalette(original);
 }
 
 TEST_F(SummaryDlgTest, LabelsTakeTheirFontsAndColours)

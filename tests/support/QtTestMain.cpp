@@ -1,4 +1,7 @@
-// Test entry point for widget tests: one QApplication for the whole run.
+// Test entry point for widget tests: one QApplication for the whole run, and no real
+// outside program started by any of them.
+#include "tests/support/LaunchRecorder.h"
+
 #include <QApplication>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -21,6 +24,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietOffscreenNotes);
     QApplication app(argc, argv);
+    const hn::test::LaunchRecorder noOutsidePrograms;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
