@@ -12,6 +12,7 @@
 #include "controls/CDrawnToggleButton.h"
 #include "controls/CHoverButton.h"
 #include "controls/CNumEdit.h"
+#include "controls/DialogSetUp.h"
 #include "platform/DataExchange.h"
 #include "platform/DesktopLaunch.h"
 #include "platform/SysColors.h"
@@ -39,19 +40,19 @@ namespace hn {
 
 namespace {
 
-// The fourteen bound texts in exchange order.
+// The fourteen bound texts of the state in exchange order.
 struct BoundText {
     int id;
-    QString CLoanDlg::*member;
+    std::string LoanWindowState::*member;
 };
 const BoundText kBoundTexts[] = {
-    {IDC_MONTHLY1, &CLoanDlg::m_strMonthly1},   {IDC_MONTHLY2, &CLoanDlg::m_strMonthly2},
-    {IDC_MONTHLY3, &CLoanDlg::m_strMonthly3},   {IDC_BONUS1, &CLoanDlg::m_strBonus1},
-    {IDC_BONUS2, &CLoanDlg::m_strBonus2},       {IDC_BONUS3, &CLoanDlg::m_strBonus3},
-    {IDC_REQUIRED_INCOME, &CLoanDlg::m_strRequiredIncome}, {IDC_ANNUAL, &CLoanDlg::m_strAnnual},
-    {IDC_LOAN, &CLoanDlg::m_strLoan},           {IDC_BONUS_PART, &CLoanDlg::m_strBonusPart},
-    {IDC_RATE1, &CLoanDlg::m_strRate1},         {IDC_RATE2, &CLoanDlg::m_strRate2},
-    {IDC_TOTAL, &CLoanDlg::m_strTotal},         {IDC_INCOME, &CLoanDlg::m_strIncome},
+    {IDC_MONTHLY1, &LoanWindowState::m_strMonthly1},   {IDC_MONTHLY2, &LoanWindowState::m_strMonthly2},
+    {IDC_MONTHLY3, &LoanWindowState::m_strMonthly3},   {IDC_BONUS1, &LoanWindowState::m_strBonus1},
+    {IDC_BONUS2, &LoanWindowState::m_strBonus2},       {IDC_BONUS3, &LoanWindowState::m_strBonus3},
+    {IDC_REQUIRED_INCOME, &LoanWindowState::m_strRequiredIncome}, {IDC_ANNUAL, &LoanWindowState::m_strAnnual},
+    {IDC_LOAN, &LoanWindowState::m_strLoan},           {IDC_BONUS_PART, &LoanWindowState::m_strBonusPart},
+    {IDC_RATE1, &LoanWindowState::m_strRate1},         {IDC_RATE2, &LoanWindowState::m_strRate2},
+    {IDC_TOTAL, &LoanWindowState::m_strTotal},         {IDC_INCOME, &LoanWindowState::m_strIncome},
 };
 
 bool IsResultText(int id)
@@ -69,11 +70,6 @@ constexpr int kRateMaxLength = 5;
 constexpr int kPeriodMaxLength = 2;
 const ColorRef kToggleFace = ColorRef::Rgb(255, 64, 64);
 
-struct LabelLook {
-    int id;
-    int fontHeight;
-    std::optional<ColorRef> background;
-};
 const LabelLook kLabelLooks[] = {
     {IDC_MONTHLY1, 15, ColorRef::Rgb(180, 254, 173)}, {IDC_BONUS1, 15, ColorRef::Rgb(180, 254, 173)},
     {IDC_MONTHLY2, 15, ColorRef::Rgb(180, 254, 173)}, {IDC_BONUS2, 15, ColorRef::Rgb(180, 254, 173)},
@@ -92,32 +88,6 @@ template <class T>
 ControlFactory Make()
 {
     return [](const DialogItem&, QWidget* parent) -> QWidget* { return new T(parent); };
-}
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToUtf8(const QString& text)
-{
-    return text.toUtf8().toStdString();
-}
-
-// The nine result texts into their bound members; a calculation's ResultTexts and a
-// recalled slot's HostTexts name them alike.
-template <class Texts>
-void AssignResultTexts(CLoanDlg& dlg, const Texts& t)
-{
-    dlg.m_strMonthly1 = FromUtf8(t.monthly[0]);
-    dlg.m_strMonthly2 = FromUtf8(t.monthly[1]);
-    dlg.m_strMonthly3 = FromUtf8(t.monthly[2]);
-    dlg.m_strBonus1 = FromUtf8(t.bonus[0]);
-    dlg.m_strBonus2 = FromUtf8(t.bonus[1]);
-    dlg.m_strBonus3 = FromUtf8(t.bonus[2]);
-    dlg.m_strAnnual = FromUtf8(t.annual);
-    dlg.m_strRequiredIncome = FromUtf8(t.requiredIncome);
-    dlg.m_strTotal = FromUtf8(t.total);
 }
 
 // What a window manager's title bar and frame take above and below a window, at most.
@@ -243,33 +213,31 @@ void CLoanDlg::OnInitDialog()
     for (int i = 0; i < 6; ++i)
         m_optMethod[static_cast<std::size_t>(i)] = m_layout.Item<CDrawnOptionButton>(IDC_METHOD_FIRST + i);
 
-    // 1. The period list, then every bound text written once: fields and results start empty.
+    // The period list, then every bound text written once: fields and results start empty.
     for (const char* item : kPeriodItems)
         m_comboPeriod->addItem(QString::fromLatin1(item));
     UpdateData(false);
 
-    // 3, 4
+    // The window's icon; results are kept under 公庫基本型 until one is calculated.
     setWindowIcon(LoadAppIcon());
-    m_nMethod = CorporationBasic;
+    m_state.m_nMethod = CorporationBasic;
 
-    // 5. Picture buttons.
     SetUpPictureButtons();
 
-    // 6. The first method is selected.
+    // The first method is selected.
     m_optMethod[0]->SetCheck(1);
 
-    // 7. Whole numbers in the amount fields.
+    // Whole numbers in the amount fields.
     for (CNumEdit* edit : {m_editLoan, m_editBonusPart, m_editIncome})
         edit->SetDecimals(0);
 
-    // 8. Coloured labels.
     SetUpColorLabels();
 
-    // 9. Rates: five characters.
+    // Rates: five characters.
     m_editRate1->setMaxLength(kRateMaxLength);
     m_editRate2->setMaxLength(kRateMaxLength);
 
-    // 10. The period box: two characters, chosen from the list while the period is fixed.
+    // The period box: two characters, chosen from the list while the period is fixed.
     // A typed period stays as typed: no completion from the list (a typed 2 would show
     // 20 and the first Enter would only accept that), and Enter adds nothing to the list.
     m_comboPeriod->setCompleter(nullptr);
@@ -278,17 +246,16 @@ void CLoanDlg::OnInitDialog()
     m_comboPeriod->setEnabled(true);
     m_comboPeriod->lineEdit()->setReadOnly(true);
     m_comboPeriod->setCurrentIndex(kPeriod25Index);
+    m_state.periodText = ToUtf8(PeriodEditText());
 
-    // 11. The window opens with the focus in the loan field.
+    // The window opens with the focus in the loan field.
     m_editLoan->setFocus();
 
-    // 12. The red disclosure triangle of the income row.
+    // The red disclosure triangle of the income row.
     m_btnIncomeToggle->Attach();
     m_btnIncomeToggle->SetFaceColor(kToggleFace);
     m_btnIncomeToggle->setAccessibleName(QStringLiteral("年収欄の表示切替"));
 
-    // 14.
-    SetUpToolTips();
 
     SetUpKeyboardAndNames();
 }
@@ -299,39 +266,18 @@ void CLoanDlg::SetUpPictureButtons()
     const struct {
         CHoverButton* button;
         int icon;
-    } buttons[] = {{m_btnCalculate, IDI_CALCULATE}, {m_btnCalculator, IDI_DESKCALC}, {m_btnSummary, IDI_SUMMARY}};
-    for (const auto& b : buttons) {
-        b.button->SetIconAlign(1);
-        b.button->SetNormalBkColor(face.Shifted(-kHoverButtonShade), false);
-        b.button->SetActiveBkColor(face.Shifted(kHoverButtonShade), false);
-        b.button->SetIcon(LoadIconSizes(b.icon));
-        b.button->SetBtnCursor(LoadHandCursor());
-    }
+        int tip;
+    } buttons[] = {{m_btnCalculate, IDI_CALCULATE, IDS_TIP_CALCULATE},
+                   {m_btnCalculator, IDI_DESKCALC, IDS_TIP_DESK_CALCULATOR},
+                   {m_btnSummary, IDI_SUMMARY, IDS_TIP_SHOW_SUMMARY}};
+    for (const auto& b : buttons)
+        SetUpPictureButton({b.button, LoadIconSizes(b.icon), FromUtf8(LoadStringUtf8(b.tip))},
+                           face.Shifted(-kHoverButtonShade), face.Shifted(kHoverButtonShade), LoadHandCursor());
 }
 
 void CLoanDlg::SetUpColorLabels()
 {
-    for (const LabelLook& look : kLabelLooks) {
-        auto* label = m_layout.Item<CColorLabel>(look.id);
-        label->SetFontSize(look.fontHeight);
-        if (look.background)
-            label->SetBkColor(*look.background);
-    }
-}
-
-void CLoanDlg::SetUpToolTips()
-{
-    const struct {
-        CHoverButton* button;
-        int text;
-    } tips[] = {{m_btnCalculate, IDS_TIP_CALCULATE},
-                {m_btnCalculator, IDS_TIP_DESK_CALCULATOR},
-                {m_btnSummary, IDS_TIP_SHOW_SUMMARY}};
-    for (const auto& tip : tips) {
-        const QString text = QString::fromUtf8(LoadStringUtf8(tip.text));
-        tip.button->setToolTip(text);
-        tip.button->setAccessibleName(text);
-    }
+    ApplyLabelLooks(m_layout, kLabelLooks);
 }
 
 void CLoanDlg::ConnectCommands()
@@ -349,6 +295,9 @@ void CLoanDlg::ConnectCommands()
 
     connect(m_comboPeriod, &QComboBox::activated, this, &CLoanDlg::OnPeriodSelChange);
     connect(m_comboPeriod->lineEdit(), &QLineEdit::textEdited, this, &CLoanDlg::OnPeriodEditChange);
+    // The state's period text is the box's, whoever changes it.
+    connect(m_comboPeriod->lineEdit(), &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_state.periodText = ToUtf8(text); });
 
     const struct {
         int id;
@@ -370,9 +319,9 @@ void CLoanDlg::UpdateData(bool save)
     for (const BoundText& bound : kBoundTexts) {
         QWidget* control = m_layout.GetDlgItem(bound.id);
         if (save)
-            this->*bound.member = ControlText(control);
+            m_state.*bound.member = ToUtf8(ControlText(control));
         else
-            SetControlTextIfDifferent(control, this->*bound.member);
+            SetControlTextIfDifferent(control, FromUtf8(m_state.*bound.member));
     }
 }
 
@@ -413,12 +362,10 @@ void CLoanDlg::ClearResults()
 {
     // Only the nine result displays: the inputs keep what they show even when their
     // bound texts have not been read since the user typed.
-    for (const BoundText& bound : kBoundTexts) {
-        if (!IsResultText(bound.id))
-            continue;
-        (this->*bound.member).clear();
-        SetControlTextIfDifferent(m_layout.GetDlgItem(bound.id), QString());
-    }
+    ClearResultTexts(m_state);
+    for (const BoundText& bound : kBoundTexts)
+        if (IsResultText(bound.id))
+            SetControlTextIfDifferent(m_layout.GetDlgItem(bound.id), QString());
 }
 
 // ---------------------------------------------------------------- period
@@ -541,18 +488,17 @@ void CLoanDlg::ShowMessage(const QString& caption, const QString& text)
 
 void CLoanDlg::OnCalculate()
 {
-    const std::string periodText = ToUtf8(PeriodEditText());
-    CalcRequest request;
-    request.loanMan = m_editLoan->GetValue();
-    request.bonusMan = m_editBonusPart->GetValue();
-    request.rate1Percent = m_editRate1->GetValue();
-    request.rate2Percent = m_editRate2->GetValue();
-    request.incomeMan = m_editIncome->GetValue();
-    request.periodText = periodText;
+    // The fields' numbers, the period text, the bound texts and the method as they stand.
+    m_state.loanMan = m_editLoan->GetValue();
+    m_state.bonusMan = m_editBonusPart->GetValue();
+    m_state.rate1Percent = m_editRate1->GetValue();
+    m_state.rate2Percent = m_editRate2->GetValue();
+    m_state.incomeMan = m_editIncome->GetValue();
+    m_state.periodText = ToUtf8(PeriodEditText());
     UpdateData(true);
-    request.method = SelectedMethod();
+    m_state.selectedMethod = SelectedMethod();
 
-    const CalcOutcome outcome = RunCalculateCommand(request);
+    const CalcOutcome outcome = Calculate(m_state);
     if (!outcome.ok) {
         const CalcFailure& failure = outcome.failure;
         ShowCheckMessage(FromUtf8(failure.message));
@@ -570,18 +516,6 @@ void CLoanDlg::OnCalculate()
         UpdateData(false);
         return;
     }
-
-    UpdateData(true);
-    const CalcSuccess& success = outcome.success;
-    AssignResultTexts(*this, success.texts);
-
-    if (IsValidMethod(request.method))
-        m_nMethod = request.method;
-    m_nFirstMonthly = success.result.monthly[0];
-    m_nFirstBonus = success.result.bonus[0];
-    m_nIncome = success.incomeYen;
-    m_nLoanMan = success.loanMan;
-    m_nTotal = success.result.totalYen;
 
     if (m_pSummaryDlg)
         m_pSummaryDlg->EnableAddButton();
@@ -726,31 +660,6 @@ void CLoanDlg::moveEvent(QMoveEvent* event)
 
 // ---------------------------------------------------------------- summary host
 
-KeptFigures CLoanDlg::GetKeptFigures() const
-{
-    return {m_nMethod, m_nFirstMonthly, m_nFirstBonus, m_nIncome, m_nLoanMan, m_nTotal};
-}
-
-HostTexts CLoanDlg::GetHostTexts() const
-{
-    HostTexts t;
-    t.loan = ToUtf8(m_strLoan);
-    t.bonusPart = ToUtf8(m_strBonusPart);
-    t.rate1 = ToUtf8(m_strRate1);
-    t.rate2 = ToUtf8(m_strRate2);
-    t.periodEdit = ToUtf8(PeriodEditText());
-    t.monthly[0] = ToUtf8(m_strMonthly1);
-    t.monthly[1] = ToUtf8(m_strMonthly2);
-    t.monthly[2] = ToUtf8(m_strMonthly3);
-    t.bonus[0] = ToUtf8(m_strBonus1);
-    t.bonus[1] = ToUtf8(m_strBonus2);
-    t.bonus[2] = ToUtf8(m_strBonus3);
-    t.annual = ToUtf8(m_strAnnual);
-    t.requiredIncome = ToUtf8(m_strRequiredIncome);
-    t.total = ToUtf8(m_strTotal);
-    return t;
-}
-
 void CLoanDlg::SetMethodChecks(RepaymentMethod method)
 {
     for (std::size_t i = 0; i < m_optMethod.size(); ++i)
@@ -764,12 +673,8 @@ void CLoanDlg::ApplyCaptionSet(const CaptionSet& captions)
 
 void CLoanDlg::RecallTexts(const HostTexts& t)
 {
-    m_strLoan = FromUtf8(t.loan);
-    m_strBonusPart = FromUtf8(t.bonusPart);
-    m_strRate1 = FromUtf8(t.rate1);
-    m_strRate2 = FromUtf8(t.rate2);
+    ApplyShownTexts(m_state, t);
     m_comboPeriod->setEditText(FromUtf8(t.periodEdit));
-    AssignResultTexts(*this, t);
     UpdateData(false);
 }
 

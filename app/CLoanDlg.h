@@ -1,6 +1,7 @@
 #pragma once
 // The calculator window (dialog 102 with menu 150): inputs, the six method options,
 // the result table and the picture buttons. Its life is the program's life.
+#include "calc/LoanWindowState.h"
 #include "platform/DialogBuilder.h"
 #include "summary/SummaryHost.h"
 
@@ -31,23 +32,12 @@ public:
     explicit CLoanDlg(QWidget* parent = nullptr);
     ~CLoanDlg() override;
 
-    // Figures of the last successful calculation, read by the summary window.
-    std::int32_t m_nMethod = 0;
-    std::int32_t m_nFirstMonthly = 0;
-    std::int32_t m_nFirstBonus = 0;
-    std::int32_t m_nIncome = 0;
-    std::int32_t m_nLoanMan = 0;
-    std::int32_t m_nTotal = 0;
+    // What the window shows and keeps: inputs, method, period, kept figures and result
+    // texts. The window maps its controls to and from it and holds nothing else.
+    const LoanWindowState& State() const { return m_state; }
 
-    // The fourteen bound texts.
-    QString m_strMonthly1, m_strMonthly2, m_strMonthly3;
-    QString m_strBonus1, m_strBonus2, m_strBonus3;
-    QString m_strRequiredIncome, m_strAnnual;
-    QString m_strLoan, m_strBonusPart, m_strRate1, m_strRate2;
-    QString m_strTotal, m_strIncome;
-
-    // Data exchange: save = true reads the controls into the bound texts, false shows
-    // the bound texts in the controls (changing only those that differ).
+    // Data exchange: save = true reads the controls into the state's bound texts, false
+    // shows the bound texts in the controls (changing only those that differ).
     void UpdateData(bool save);
 
     void ShowSecondRate() override;
@@ -61,8 +51,7 @@ public:
     QWidget* ClientArea() const { return m_client; }
 
     // CSummaryHost
-    KeptFigures GetKeptFigures() const override;
-    HostTexts GetHostTexts() const override;
+    const LoanWindowState& LoanState() const override { return m_state; }
     void SetMethodChecks(RepaymentMethod method) override;
     void ApplyCaptionSet(const CaptionSet& captions) override;
     void RecallTexts(const HostTexts& texts) override;
@@ -97,7 +86,6 @@ private:
     void ConnectCommands();
     void SetUpPictureButtons();
     void SetUpColorLabels();
-    void SetUpToolTips();
     void SetUpKeyboardAndNames();
     void NameFieldsByCaptions();
     // Result figures described by the captions over them; again whenever they change.
@@ -118,6 +106,7 @@ private:
     void OpenSummary();
     void ReapplyTopmost();
 
+    LoanWindowState m_state;
     DialogLayout m_layout;
     QWidget* m_client = nullptr;
     QMenuBar* m_menuBar = nullptr;

@@ -1,5 +1,6 @@
 // hensai-calc: the loan calculation of Hensai Navi on the command line.
 #include "calc/CalculateCommand.h"
+#include "calc/LoanWindowState.h"
 #include "calc/ScenarioTexts.h"
 #include "calc/ScheduleTexts.h"
 #include "cli/CliOptions.h"
@@ -201,21 +202,22 @@ int main(int argc, char** argv)
     if (o.planning.capacity)
         return RunCapacity(o);
 
-    hn::CalcRequest request;
-    request.method = o.method;
-    request.loanMan = o.loanMan;
-    request.bonusMan = o.bonusMan;
-    request.rate1Percent = o.rate1Percent;
-    request.rate2Percent = o.rate2Percent;
+    // The calculator window's state as its fields would show these options.
+    hn::LoanWindowState state;
+    state.selectedMethod = o.method;
+    state.loanMan = o.loanMan;
+    state.bonusMan = o.bonusMan;
+    state.rate1Percent = o.rate1Percent;
+    state.rate2Percent = o.rate2Percent;
     if (o.scenario.requested) {
         // The window's checks of the loan, with the path's first rate standing
         // in for the rate fields; the path's own rates are checked already.
-        request.rate1Percent = request.rate2Percent = hn::StartPercent(o.scenario.path);
+        state.rate1Percent = state.rate2Percent = hn::StartPercent(o.scenario.path);
     }
-    request.periodText = o.periodText;
-    request.incomeMan = o.incomeMan;
+    state.periodText = o.periodText;
+    state.incomeMan = o.incomeMan;
 
-    const hn::CalcOutcome outcome = hn::RunCalculateCommand(request);
+    const hn::CalcOutcome outcome = hn::Calculate(state);
     if (!outcome.ok) {
         Write(stderr, std::string(outcome.failure.message) + "\n");
         return kExitCheckFailed;

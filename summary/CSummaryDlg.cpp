@@ -4,6 +4,7 @@
 #include "controls/CDrawnOptionButton.h"
 #include "controls/CGaugeBar.h"
 #include "controls/CHoverButton.h"
+#include "controls/DialogSetUp.h"
 #include "platform/DataExchange.h"
 #include "platform/DialogFont.h"
 #include "res/DialogTemplates.h"
@@ -31,12 +32,6 @@ constexpr int kCaptionFontHeight = 10;
 constexpr int kMinFigureFontHeight = 7;
 
 // How a colour label looks; an empty colour keeps the label's default.
-struct LabelLook {
-    int id;
-    int fontHeight;
-    std::optional<ColorRef> background;
-    std::optional<ColorRef> text;
-};
 
 std::vector<LabelLook> LabelLooks()
 {
@@ -115,10 +110,6 @@ void FitFigure(CColorLabel* label, int fontHeight)
         label->SetFontSize(height);
 }
 
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -261,17 +252,9 @@ void CSummaryDlg::SetUpButtons()
     buttons.push_back({m_btnAdd, IDI_ADD, IDS_TIP_ADD_RESULT});
 
     const std::optional<QCursor> hand = LoadCursorResource(IDC_HANDCURSOR);
-    for (const ButtonSetUp& b : buttons) {
-        b.button->SetIconAlign(1);
-        b.button->SetNormalBkColor(base.Shifted(-kHoverButtonShade), 0);
-        b.button->SetActiveBkColor(base.Shifted(kHoverButtonShade), 0);
-        b.button->SetIcon(LoadIconSizes(b.icon));
-        b.button->SetBtnCursor(hand);
-        // Qt's tool tips follow the pointer themselves; the text is all they need.
-        const QString tip = QString::fromUtf8(LoadStringUtf8(b.tip));
-        b.button->setToolTip(tip);
-        b.button->setAccessibleName(tip);
-    }
+    for (const ButtonSetUp& b : buttons)
+        SetUpPictureButton({b.button, LoadIconSizes(b.icon), FromUtf8(LoadStringUtf8(b.tip))},
+                           base.Shifted(-kHoverButtonShade), base.Shifted(kHoverButtonShade), hand);
     // Eight buttons with one tip: a screen reader needs to hear which slot each clears,
     // and a keyboard user to reach them.
     for (std::size_t k = 0; k < kSlotControls.size(); ++k) {
@@ -283,16 +266,7 @@ void CSummaryDlg::SetUpButtons()
 
 void CSummaryDlg::SetUpLabels()
 {
-    for (const LabelLook& look : LabelLooks()) {
-        auto* label = m_layout.Item<CColorLabel>(look.id);
-        if (!label)
-            continue;
-        label->SetFontSize(look.fontHeight);
-        if (look.background)
-            label->SetBkColor(*look.background);
-        if (look.text)
-            label->SetTextColor(*look.text);
-    }
+    ApplyLabelLooks(m_layout, LabelLooks());
     for (const LabelDescription& d : LabelDescriptions()) {
         QStringList parts;
         for (int id : d.captions)

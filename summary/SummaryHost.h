@@ -2,6 +2,7 @@
 // What the summary window needs of the main window: the figures and texts of its last
 // calculation, and the few operations that a slot recall performs on it. CLoanDlg
 // implements it; tests can give the summary window a stand-in.
+#include "calc/LoanWindowState.h"
 #include "calc/RepaymentMethod.h"
 
 #include <cstdint>
@@ -35,12 +36,21 @@ struct HostTexts {
     std::string total;         // m_strTotal
 };
 
+// The kept figures and the texts a slot keeps, as the calculator window's state holds
+// them.
+KeptFigures KeptFiguresOf(const LoanWindowState& state);
+HostTexts ShownTextsOf(const LoanWindowState& state);
+// A recalled slot's texts into the state: loan, bonus part, rates, period and the nine
+// results (the income and the kept figures stay).
+void ApplyShownTexts(LoanWindowState& state, const HostTexts& texts);
+
 class CSummaryHost {
 public:
-    virtual KeptFigures GetKeptFigures() const = 0;
-    // The bound texts as they stand now (not refreshed from the controls), and the
-    // period box's edit text as the control shows it.
-    virtual HostTexts GetHostTexts() const = 0;
+    // The calculator window's state as it stands: the bound texts as last exchanged
+    // (not refreshed from the controls), the period text as the box shows it.
+    virtual const LoanWindowState& LoanState() const = 0;
+    KeptFigures GetKeptFigures() const { return KeptFiguresOf(LoanState()); }
+    HostTexts GetHostTexts() const { return ShownTextsOf(LoanState()); }
 
     // Recall: check the option of `method` and uncheck the five others; no method
     // handler runs and the kept figures stay as they are.

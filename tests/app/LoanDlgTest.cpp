@@ -5,6 +5,7 @@
 #include "calc/RepaymentMethod.h"
 #include "controls/CDrawnOptionButton.h"
 #include "platform/LocaleSeparators.h"
+#include "tests/support/WorkedLoan.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -95,7 +96,7 @@ TEST_F(CalculatorWindow, StartsEmptyWithTheFirstMethodAndTwentyFiveYears)
         EXPECT_EQ(Text(id), "") << id;
     for (QString& t : Results())
         EXPECT_EQ(t, "");
-    EXPECT_EQ(dlg->m_nMethod, 1);
+    EXPECT_EQ(dlg->State().m_nMethod, 1);
     EXPECT_TRUE(dlg->MenuAction(ID_FIX_PERIOD)->isChecked());
     EXPECT_FALSE(dlg->MenuAction(ID_ALWAYS_ON_TOP)->isChecked());
     EXPECT_FALSE(dlg->MenuAction(ID_TOGGLE_SUMMARY)->isChecked());
@@ -117,14 +118,14 @@ TEST_F(CalculatorWindow, WorkedExampleForEverySixMethods)
         EXPECT_EQ(r[6], e.annual) << e.option;
         EXPECT_EQ(r[7], e.required) << e.option;
         EXPECT_EQ(r[8], e.total) << e.option;
-        EXPECT_EQ(dlg->m_nMethod, e.option - IDC_METHOD_FIRST + 1);
+        EXPECT_EQ(dlg->State().m_nMethod, e.option - IDC_METHOD_FIRST + 1);
     }
     // Kept for the summary window: the last calculation (銀行型・他).
-    EXPECT_EQ(dlg->m_nFirstMonthly, 79503);
-    EXPECT_EQ(dlg->m_nFirstBonus, 119596);
-    EXPECT_EQ(dlg->m_nLoanMan, 3000);
-    EXPECT_EQ(dlg->m_nTotal, 41762980);
-    EXPECT_EQ(dlg->m_nIncome, 0);
+    EXPECT_EQ(dlg->State().m_nFirstMonthly, test::kWorkedBank.monthly[0]);
+    EXPECT_EQ(dlg->State().m_nFirstBonus, test::kWorkedBank.bonus[0]);
+    EXPECT_EQ(dlg->State().m_nLoanMan, 3000);
+    EXPECT_EQ(dlg->State().m_nTotal, test::kWorkedBank.total);
+    EXPECT_EQ(dlg->State().m_nIncome, 0);
 }
 
 TEST_F(CalculatorWindow, EnterCalculatesAndNoBonusLeavesTheBonusRowBlank)
@@ -142,8 +143,8 @@ TEST_F(CalculatorWindow, EnterCalculatesAndNoBonusLeavesTheBonusRowBlank)
     EXPECT_EQ(Text(IDC_BONUS3), "");
     EXPECT_EQ(Text(IDC_ANNUAL), "1,192,536");
     EXPECT_EQ(Text(IDC_TOTAL), "45,280,860");
-    EXPECT_EQ(dlg->m_nIncome, 6000000);
-    EXPECT_EQ(dlg->m_nFirstBonus, 0);
+    EXPECT_EQ(dlg->State().m_nIncome, 6000000);
+    EXPECT_EQ(dlg->State().m_nFirstBonus, 0);
 }
 
 TEST_F(CalculatorWindow, ShortPeriodsLeaveLaterBandsBlank)
@@ -329,7 +330,7 @@ TEST_F(CalculatorWindow, NoOptionOnComputesTheFirstMethodAndKeepsTheKeptMethod)
     Calculate();
     EXPECT_EQ(Text(IDC_MONTHLY1), "79,503");
     EXPECT_EQ(Text(IDC_MONTHLY3), "88,948");
-    EXPECT_EQ(dlg->m_nMethod, 1);
+    EXPECT_EQ(dlg->State().m_nMethod, 1);
 }
 
 TEST_F(CalculatorWindow, MethodsSwitchCaptionsAndTheSecondRateRow)

@@ -3,6 +3,7 @@
 // replaces the global allocation functions of the test program with counting
 // ones that forward to malloc/free.
 #include "calc/Repayment.h"
+#include "tests/support/WorkedLoan.h"
 
 #include <gtest/gtest.h>
 
@@ -39,8 +40,7 @@ namespace {
 
 TEST(ComputeRepayment, AllocatesNothing)
 {
-    LoanInput in =
-        MakeLoanInput({.loanMan = 3000, .bonusMan = 600, .rate1Percent = 2.0, .rate2Percent = 3.0, .periodYears = 35});
+    LoanInput in = test::WorkedLoan(CorporationBasic);
 
     const long before = g_allocations;
     int ok = 0;

@@ -1,4 +1,5 @@
 #include "calc/Repayment.h"
+#include "tests/support/WorkedLoan.h"
 
 #include <gtest/gtest.h>
 
@@ -41,18 +42,19 @@ LoanResult Expect(std::array<std::int32_t, 3> monthly, std::array<std::int32_t, 
     return r;
 }
 
+LoanResult Expect(const test::WorkedFigures& f)
+{
+    return Expect(f.monthly, f.bonus, f.annual, f.requiredIncomeMan, f.total);
+}
+
 // Loan 3,000 万円, of which 600 in bonus instalments, 2.0 % then 3.0 %, 35 years.
 TEST(ComputeRepayment, WorkedResults)
 {
     const Worked cases[] = {
-        {"CorporationBasic", Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35),
-         Expect({79503, 79503, 88948}, {119596, 119596, 133936}, 1193228, 596, 45313480)},
-        {"CorporationYutori", Loan(CorporationYutori, 3000, 600, 2.0, 3.0, 35),
-         Expect({63309, 83276, 93170}, {95194, 125275, 140296}, 950096, 596, 45965590)},
-        {"EqualPrincipal", Loan(EqualPrincipal, 3000, 600, 2.0, 3.0, 35),
-         Expect({97142, 91427, 99999}, {145714, 137142, 149999}, 1450841, 728, 43246377)},
-        {"BankOther", Loan(BankOther, 3000, 600, 2.0, 3.0, 35),
-         Expect({79503, 79503, 79503}, {119596, 119596, 119596}, 1193228, 596, 41762980)},
+        {"CorporationBasic", test::WorkedLoan(CorporationBasic), Expect(test::kWorkedBasic)},
+        {"CorporationYutori", test::WorkedLoan(CorporationYutori), Expect(test::kWorkedYutori)},
+        {"EqualPrincipal", test::WorkedLoan(EqualPrincipal), Expect(test::kWorkedEqualPrincipal)},
+        {"BankOther", test::WorkedLoan(BankOther), Expect(test::kWorkedBank)},
         {"CorporationBasic without bonus", Loan(CorporationBasic, 3000, 0, 2.0, 3.0, 35),
          Expect({99378, 99378, 111185}, {0, 0, 0}, 1192536, 596, 45280860)},
     };

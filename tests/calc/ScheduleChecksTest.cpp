@@ -3,6 +3,7 @@
 // case below breaks one rule of a sound schedule and expects that rule's check
 // (and only checks that depend on it) to fail.
 #include "calc/ScheduleChecks.h"
+#include "tests/support/WorkedLoan.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,7 @@
 namespace hn {
 namespace {
 
-LoanInput WorkedLoan(RepaymentMethod method)
-{
-    return MakeLoanInput({method, 3000, 600, 2.0, 3.0, 35});
-}
+using test::WorkedLoan;
 
 const ScheduleCheckResult* Find(const ScheduleCheckReport& report, ScheduleCheck check, CheckScope scope)
 {

@@ -20,8 +20,19 @@ public:
         window.show();
     }
 
-    KeptFigures GetKeptFigures() const override { return kept; }
-    HostTexts GetHostTexts() const override { return texts; }
+    // The state a calculator window would hold with these figures and texts.
+    const LoanWindowState& LoanState() const override
+    {
+        state = LoanWindowState{};
+        ApplyShownTexts(state, texts);
+        state.m_nMethod = kept.method;
+        state.m_nFirstMonthly = kept.firstMonthly;
+        state.m_nFirstBonus = kept.firstBonus;
+        state.m_nIncome = kept.income;
+        state.m_nLoanMan = kept.loanMan;
+        state.m_nTotal = kept.total;
+        return state;
+    }
 
     void SetMethodChecks(RepaymentMethod method) override
     {
@@ -55,6 +66,7 @@ public:
     QWidget* owner = &window; // the summary window's owner; a test may give another
     KeptFigures kept;
     HostTexts texts;
+    mutable LoanWindowState state;
 
     std::vector<std::string> calls;
     std::optional<RepaymentMethod> checkedMethod;

@@ -1,6 +1,7 @@
 // The figures under the slots: ratio text, required income, ratio bands, gauge position.
 #include "calc/RatioText.h"
 #include "summary/SummaryTotals.h"
+#include "tests/support/WorkedLoan.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -56,7 +57,7 @@ TEST(RequiredIncome, DividedByTwentyPercentRoundedHalfUp)
 
 TEST(AnnualRepayment, TwelveMonthlyAndTwoBonusInstalments)
 {
-    EXPECT_EQ(AnnualRepayment(63309, 95194), 950096);
+    EXPECT_EQ(AnnualRepayment(test::kWorkedYutori.monthly[0], test::kWorkedYutori.bonus[0]), test::kWorkedYutori.annual);
     EXPECT_EQ(AnnualRepayment(160451, 240908), 2407228);
     EXPECT_EQ(AnnualRepayment(8LL * 2147483647, 0), 206158430112LL); // beyond 32 bits, exact
 }

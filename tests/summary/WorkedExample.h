@@ -1,19 +1,21 @@
 #pragma once
-// The two results of the summary window's worked example (loan 3,000 of which 600 by
-// bonus, 2.0 % and 3.0 %, 35 years, income 600), as the main window keeps them.
+// The two results of the summary window's worked example (the shared worked loan
+// under 公庫（ゆとり)型 and 元金均等型), as the main window keeps them.
 #include "calc/AmountText.h"
 #include "summary/SummaryHost.h"
+#include "tests/support/WorkedLoan.h"
 
 namespace hn::test {
 
 inline KeptFigures YutoriKept()
 {
-    return {CorporationYutori, 63309, 95194, 6000000, 3000, 45965590};
+    return {CorporationYutori, kWorkedYutori.monthly[0], kWorkedYutori.bonus[0], 6000000, 3000, kWorkedYutori.total};
 }
 
 inline KeptFigures EqualPrincipalKept()
 {
-    return {EqualPrincipal, 97142, 145714, 6000000, 3000, 43246377};
+    return {EqualPrincipal, kWorkedEqualPrincipal.monthly[0], kWorkedEqualPrincipal.bonus[0], 6000000, 3000,
+            kWorkedEqualPrincipal.total};
 }
 
 // Main-window texts that go with a kept result (bands 2 and 3 hold markers).

@@ -19,14 +19,18 @@ public:
         window.setFixedSize(303, 420);
         window.move(0, 0);
     }
-    KeptFigures GetKeptFigures() const override { return kept; }
-    HostTexts GetHostTexts() const override
+    const LoanWindowState& LoanState() const override
     {
-        HostTexts t;
-        t.monthly[0] = FormatAmount(kept.firstMonthly);
-        t.bonus[0] = FormatAmount(kept.firstBonus);
-        t.periodEdit = "35";
-        return t;
+        state.m_nMethod = kept.method;
+        state.m_nFirstMonthly = kept.firstMonthly;
+        state.m_nFirstBonus = kept.firstBonus;
+        state.m_nIncome = kept.income;
+        state.m_nLoanMan = kept.loanMan;
+        state.m_nTotal = kept.total;
+        state.m_strMonthly1 = FormatAmount(kept.firstMonthly);
+        state.m_strBonus1 = FormatAmount(kept.firstBonus);
+        state.periodText = "35";
+        return state;
     }
     void SetMethodChecks(RepaymentMethod) override {}
     void ApplyCaptionSet(const CaptionSet&) override {}
@@ -38,6 +42,7 @@ public:
 
     QWidget window;
     KeptFigures kept;
+    mutable LoanWindowState state;
 };
 
 QImage Shoot(const std::vector<KeptFigures>& adds)
