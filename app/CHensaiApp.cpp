@@ -30,9 +30,18 @@ int CHensaiApp::Run(int& argc, char** argv)
 
 bool CHensaiApp::InitInstance(int& argc, char** argv)
 {
-    // A second copy ends at once and silently; the running one is left as it is.
-    if (m_runningGuard.TryAcquire() == SingleInstance::Result::HeldElsewhere)
+    // A second copy ends at once and silently; the running one is left as it is. Without
+    // a guard the program still runs, and says why.
+    switch (m_runningGuard.TryAcquire()) {
+    case SingleInstance::Result::HeldElsewhere:
         return false;
+    case SingleInstance::Result::Unavailable:
+        std::fprintf(stderr, "hensai-navi: running without the one-copy guard: %s\n",
+                     m_runningGuard.WhyUnavailable().c_str());
+        break;
+    case SingleInstance::Result::Acquired:
+        break;
+    }
 
     if (!HasDisplay()) {
         std::fprintf(stderr, "hensai-navi: no display to show the window on; "

@@ -1,6 +1,6 @@
 """Helpers for driving the real program on a virtual display: start it, find its
 windows with xdotool, type and click as a user, read texts through the accessibility
-tree (AT-SPI), take screenshots."""
+tree (AT-SPI), take screenshots, and watch that the program and its windows stay up."""
 import os
 import subprocess
 import sys
@@ -25,13 +25,13 @@ def xdotool(*args, check=True):
     return run("xdotool", *args, check=check).stdout.strip()
 
 
-def start(binary):
+def start(binary, env=None):
     """Starts the program with its output going to a file: a pipe nobody reads could
     fill and stall it, and a failing test shows what the program said."""
     log = tempfile.NamedTemporaryFile(prefix="hensai-", suffix=".log", delete=False,
                                       dir=os.environ.get("XDG_RUNTIME_DIR"))
     with log:
-        program = subprocess.Popen([binary], stdout=log, stderr=subprocess.STDOUT)
+        program = subprocess.Popen([binary], stdout=log, stderr=subprocess.STDOUT, env=env)
     program.log_path = log.name
     return program
 
@@ -133,10 +133,21 @@ def poll(fn, expected, timeout=5.0):
     return value
 
 
+def mapped(window):
+    """Whether the X window exists and is mapped (viewable)."""
+    result = run("xwininfo", "-id", window, check=False)
+    return result.returncode == 0 and "Map State: IsViewable" in result.stdout
+
+
 class Checks:
+    """Counts checks; after every step (alive) and at the end, the watched program must
+    still run and each watched window still be mapped, or the test fails."""
+
     def __init__(self):
         self.passed = 0
         self.failed = 0
+        self.program = None
+        self.windows = {}
 
     def equal(self, what, actual, expected):
         if actual == expected:
@@ -148,7 +159,50 @@ class Checks:
     def true(self, what, value):
         self.equal(what, bool(value), True)
 
+    def watch(self, program, **windows):
+        """Watches the program and the named windows (X ids) from now on."""
+        self.program = program
+        self.windows.update(windows)
+
+    def unwatch(self, *names):
+        """Stops watching the named windows, or, with no names, everything."""
+        if not names:
+            self.program = None
+            self.windows.clear()
+        for name in names:
+            self.windows.pop(name, None)
+
+    def alive(self, step):
+        """Fails, and ends the test, when the program has ended or a watched window is
+        gone: every later check would only repeat that."""
+        problems = []
+        if self.program is not None and self.program.poll() is not None:
+            problems.append(f"the program ended with status {self.program.returncode}:\n"
+                            f"{output(self.program)}")
+        for name, window in self.windows.items():
+            if not mapped(window):
+                problems.append(f"the {name} window ({window}) is no longer mapped")
+        if not problems:
+            self.passed += 1
+            return
+        for problem in problems:
+            print(f"FAIL after {step}: {problem}", file=sys.stderr)
+        self.failed += 1
+        self.unwatch()
+        self.finish()
+
     def finish(self):
+        if self.program is not None or self.windows:
+            watched, self.program, self.windows = (self.program, self.windows), None, {}
+            program, windows = watched
+            for name, window in windows.items():
+                if not mapped(window):
+                    self.failed += 1
+                    print(f"FAIL at the end: the {name} window is no longer mapped", file=sys.stderr)
+            if program is not None and program.poll() is not None:
+                self.failed += 1
+                print(f"FAIL at the end: the program ended with status {program.returncode}",
+                      file=sys.stderr)
         print(f"{self.passed} passed, {self.failed} failed")
         sys.exit(1 if self.failed else 0)
 
@@ -183,3 +237,99 @@ def window_node(app, title, timeout=10.0):
                 return child
         time.sleep(0.1)
     raise AssertionError(f"no window {title!r} in the accessibility tree")
+
+
+# ---------------------------------------------------------------- with a window manager
+
+def start_window_manager():
+    """Starts openbox on the virtual display and waits until it manages the screen."""
+    wm = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL)
+    deadline = time.monotonic() + 10
+    while time.monotonic() < deadline:
+        if "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False).stdout:
+            return wm
+        time.sleep(0.1)
+    wm.kill()
+    raise AssertionError("openbox did not take over the screen")
+
+
+def active_window():
+    return xdotool("getactivewindow", check=False)
+
+
+def net_wm_state(window):
+    """The _NET_WM_STATE atoms the window manager has set on the window."""
+    out = run("xprop", "-id", window, "_NET_WM_STATE").stdout
+    return set(a.strip() for a in out.split("=", 1)[1].split(",")) if "=" in out else set()
+
+
+def extents(node):
+    e = Atspi.Component.get_extents(node, Atspi.CoordType.SCREEN)
+    return e.x, e.y, e.width, e.height
+
+
+def point_at(x, y):
+    xdotool("mousemove", "--sync", str(x), str(y))
+
+
+def click_at(x, y):
+    point_at(x, y)
+    xdotool("click", "1")
+
+
+def click(node, dx=None):
+    """Clicks the middle of an element (or dx pixels from its left edge)."""
+    x, y, w, h = extents(node)
+    click_at(x + (w // 2 if dx is None else dx), y + h // 2)
+
+
+def showing(node):
+    return node.get_state_set().contains(Atspi.StateType.SHOWING)
+
+
+def checked(node):
+    return node.get_state_set().contains(Atspi.StateType.CHECKED)
+
+
+def choose(app, title, item, timeout=5.0):
+    """Opens a menu of the menu bar and clicks one of its items, with the mouse."""
+    click(find(app, title, "menu item"))
+    node = find(app, item)
+    deadline = time.monotonic() + timeout
+    while not showing(node):
+        if time.monotonic() > deadline:
+            raise AssertionError(f"menu {title!r} did not open")
+        time.sleep(0.05)
+    time.sleep(0.1)
+    click(node)
+    time.sleep(0.4)
+
+
+def field(app, name):
+    """The entry field named by its caption (for a combo box, its edit part)."""
+    for node in walk(app):
+        try:
+            if node.get_name() != name or node.get_role_name() not in ("text", "combo box"):
+                continue
+        except gi.repository.GLib.Error:
+            continue
+        if node.get_role_name() == "combo box":
+            for child in walk(node):
+                if child.get_role_name() == "text":
+                    return child
+        return node
+    raise AssertionError(f"no entry field named {name!r}")
+
+
+def text_of(node):
+    return Atspi.Text.get_text(node, 0, -1)
+
+
+def grab(x, y, w, h):
+    """The screen's pixels in a rectangle, as raw RGB bytes (the pointer is not in it)."""
+    result = subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}",
+                             "-depth", "8", "rgb:-"], capture_output=True, timeout=20)
+    if result.returncode != 0:
+        raise AssertionError(f"import failed: {result.stderr.decode(errors='replace')}")
+    return result.stdout
