@@ -3,6 +3,7 @@
 
 #include "calc/DecimalText.h"
 #include "calc/Repayment.h"
+#include "calc/ScenarioTexts.h"
 
 #include <algorithm>
 #include <charconv>
@@ -77,6 +78,32 @@ std::string DescribeRatePathProblem(const RatePathCheck& check)
         return entry + ": the rate must be from 0.001 to 99 percent";
     case RatePathProblem::BadText:
         return entry + ": expected month:percent, as in 13:1.5";
+    }
+    return {};
+}
+
+std::string RatePathProblemText(const RatePathCheck& check)
+{
+    const auto inRow = [&](std::string_view text) {
+        return std::to_string(check.step + 1) + "行目: " + std::string(text);
+    };
+    switch (check.problem) {
+    case RatePathProblem::None:
+        return {};
+    case RatePathProblem::Empty:
+        return std::string(kMsgPathEmpty);
+    case RatePathProblem::NoFirstMonth:
+        return std::string(kMsgPathNoFirstMonth);
+    case RatePathProblem::MonthOutOfRange:
+        return inRow(kMsgPathMonthOutOfRange);
+    case RatePathProblem::MonthRepeated:
+        return inRow(kMsgPathMonthRepeated);
+    case RatePathProblem::MonthsNotRising:
+        return inRow(kMsgPathMonthsNotRising);
+    case RatePathProblem::RateOutOfRange:
+        return inRow(kMsgPathRateOutOfRange);
+    case RatePathProblem::BadText:
+        return inRow(kMsgPathBadText);
     }
     return {};
 }

@@ -51,6 +51,9 @@ RatePathCheck CheckRatePath(const RatePath& path) noexcept;
 // One line for the command line, naming the entry (1-based) where it helps.
 std::string DescribeRatePathProblem(const RatePathCheck& check);
 
+// The same in the window's words ("2行目: 同じ回が2度あります").
+std::string RatePathProblemText(const RatePathCheck& check);
+
 // The rate in force at `month` (the last step at or before it); the first
 // step's rate before month 1. The path must not be empty.
 double RateAt(const RatePath& path, int month) noexcept;

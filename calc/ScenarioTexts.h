@@ -34,4 +34,16 @@ inline constexpr std::string_view kSumWarning = "注意";
 inline constexpr std::string_view kMsgScenarioReduced =
     "公庫（ゆとり)型と年金(ｽﾃｯﾌﾟ)型には金利シナリオを計算できません";
 
+// A scenario whose figures leave the range the engine computes exactly.
+inline constexpr std::string_view kMsgScenarioNotComputed = "この借入と金利の推移では計算できません";
+// Why a rate path cannot drive a scenario, for the window; the entry is named
+// by its row ("3行目: ...") where one is at fault.
+inline constexpr std::string_view kMsgPathEmpty = "金利の推移を入力してください";
+inline constexpr std::string_view kMsgPathNoFirstMonth = "金利の推移は1回目の金利から入力してください";
+inline constexpr std::string_view kMsgPathMonthOutOfRange = "回は1～1188で入力してください";
+inline constexpr std::string_view kMsgPathMonthRepeated = "同じ回が2度あります";
+inline constexpr std::string_view kMsgPathMonthsNotRising = "回は小さい順に入力してください";
+inline constexpr std::string_view kMsgPathRateOutOfRange = "金利は0.001～99%で入力してください";
+inline constexpr std::string_view kMsgPathBadText = "回と金利を正しく入力してください";
+
 } // namespace hn

@@ -3,6 +3,7 @@
 // calendar labels of their months.
 #include "calc/RateCalendar.h"
 #include "calc/RatePath.h"
+#include "calc/ScenarioTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -94,3 +95,14 @@ TEST(RateCalendarLabels, AprilAndOctoberRatesPaidFromJulyAndJanuary)
 
 } // namespace
 } // namespace hn
+
+// The window names the row at fault in its own words; a check that passes says nothing.
+TEST(RatePathProblemText, NamesTheRowAtFault)
+{
+    EXPECT_EQ(hn::RatePathProblemText({}), "");
+    EXPECT_EQ(hn::RatePathProblemText(hn::CheckRatePath(hn::RatePath{})), std::string(hn::kMsgPathEmpty));
+    EXPECT_EQ(hn::RatePathProblemText(hn::ParseRatePath("1:1,13:2,13:3").check),
+              "3行目: " + std::string(hn::kMsgPathMonthRepeated));
+    EXPECT_EQ(hn::RatePathProblemText(hn::ParseRatePath("1:1,x").check), "2行目: " + std::string(hn::kMsgPathBadText));
+    EXPECT_EQ(hn::RatePathProblemText(hn::ParseRatePath("13:1").check), std::string(hn::kMsgPathNoFirstMonth));
+}

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The planning window ("借入可能額・繰上げ返済"): borrowing capacity, the burden
+// ratio as lenders read it, early repayment and rate scenarios, one section
+// each. It is modeless; the main window opens it from its menu and hands it a
+// function that gives the calculator's loan and the summary window's loans,
+// which the window takes on opening and whenever the user asks for them again.
+#include "planning/PlanningFigures.h"
+
+#include <QDialog>
+#include <functional>
+
+class QTabWidget;
+
+namespace hn {
+
+class CapacityPage;
+class ReadingPage;
+class PrepayPage;
+class ScenarioPage;
+
+class CPlanningDlg : public QDialog {
+    Q_OBJECT
+public:
+    using SeedSource = std::function<PlanningSeed()>;
+    CPlanningDlg(SeedSource source, QWidget* owner);
+
+    // Takes the calculator's loan and the summary's loans again.
+    void Reseed();
+
+    QTabWidget* Sections() const { return m_tabs; }
+    CapacityPage* Capacity() const { return m_capacity; }
+    ReadingPage* Reading() const { return m_reading; }
+    PrepayPage* Prepay() const { return m_prepay; }
+    ScenarioPage* Scenario() const { return m_scenario; }
+
+private:
+    SeedSource m_source;
+    QTabWidget* m_tabs = nullptr;
+    CapacityPage* m_capacity = nullptr;
+    ReadingPage* m_reading = nullptr;
+    PrepayPage* m_prepay = nullptr;
+    ScenarioPage* m_scenario = nullptr;
+};
+
+} // namespace hn

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the scenario charts draw, worked out without Qt: each scenario's
+// instalment as steps and its balance as a line over the months, and axes
+// that hold every series with round tick values.
+#include "calc/ScenarioSummary.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace hn {
+
+struct ChartPoint {
+    int month = 0;
+    std::int64_t yen = 0;
+    friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
+};
+
+struct ChartSeries {
+    // Instalment: from each point's month the payment holds until the next
+    // point; the last point holds through `lastMonth`.
+    std::vector<ChartPoint> instalment;
+    // Balance + unpaid interest owed after each month, starting at month 0 with the loan.
+    std::vector<ChartPoint> owed;
+    int lastMonth = 0;
+};
+
+// The monthly part of a scenario.
+ChartSeries SeriesOf(const ScenarioSchedule& scenario);
+
+struct ChartAxis {
+    std::int64_t top = 0;  // a round value at or above every value drawn
+    std::int64_t step = 0; // between ticks; top is a whole number of steps
+    int lastMonth = 0;     // at or above every series' last month, whole years
+};
+
+// Axes for the instalment (owed = false) or the owed amount (owed = true) of
+// every series together. The settling last instalment can be far above the
+// others (unpaid interest paid in one lump); it is left out of the scale when
+// `skipSettling` is set, so that the regular steps stay readable.
+ChartAxis AxisFor(const std::vector<ChartSeries>& all, bool owed, bool skipSettling);
+
+// A round tick step (1, 2 or 5 times a power of ten) that splits `top` into at
+// most `maxTicks` parts.
+std::int64_t RoundStep(std::int64_t top, int maxTicks) noexcept;
+
+} // namespace hn

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Caption/value rows of figures. Each value label is described by its caption,
+// so a screen reader reads "3,750 万円, 借入可能額"; values can be selected and copied.
+#include "planning/PlanningFigures.h"
+
+#include <QWidget>
+
+class QGridLayout;
+class QLabel;
+
+namespace hn {
+
+class FigureGrid : public QWidget {
+    Q_OBJECT
+public:
+    explicit FigureGrid(QWidget* parent = nullptr);
+    void SetRows(const std::vector<FigureRow>& rows);
+    // The value shown under a caption; empty when there is none.
+    QString Value(const QString& caption) const;
+
+private:
+    QGridLayout* m_grid = nullptr;
+    std::vector<QLabel*> m_labels;
+};
+
+} // namespace hn

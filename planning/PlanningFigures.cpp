@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "planning/PlanningFigures.h"
+
+#include "calc/AmountText.h"
+#include "calc/CalculateCommand.h"
+#include "calc/DecimalText.h"
+#include "calc/PlanningTexts.h"
+#include "calc/RatioText.h"
+#include "calc/ScenarioTexts.h"
+
+#include <cmath>
+
+namespace hn {
+
+namespace {
+
+std::string PercentText(double rate)
+{
+    return FormatDecimal(std::round(rate / 0.01 * 1e6) / 1e6) + " %";
+}
+
+std::string Instalment(int number)
+{
+    return "第" + std::to_string(number) + "回";
+}
+
+} // namespace
+
+std::string ManText(std::int64_t man)
+{
+    return FormatAmount(man) + " 万円";
+}
+
+std::string YenText(std::int64_t yen)
+{
+    return FormatAmount(yen) + " 円";
+}
+
+PlannedLoan PlanLoan(const PlanningLoan& loan)
+{
+    const std::string period = FormatDecimal(loan.periodYears);
+    CalcRequest req;
+    req.method = loan.method;
+    req.loanMan = loan.loanMan;
+    req.bonusMan = loan.bonusMan;
+    req.rate1Percent = loan.rate1Percent;
+    req.rate2Percent = loan.rate2Percent;
+    req.periodText = period;
+    req.incomeMan = loan.incomeMan;
+    const CalcOutcome out = RunCalculateCommand(req);
+    PlannedLoan planned;
+    planned.ok = out.ok;
+    if (!out.ok)
+        planned.message = out.failure.message;
+    else
+        planned.input = out.success.input;
+    return planned;
+}
+
+std::vector<FigureRow> CapacityRows(const CapacityResult& r)
+{
+    std::vector<FigureRow> rows;
+    rows.push_back({std::string(kCapCapacity), ManText(r.capacityMan)});
+    if (!r.cappedBy.empty()) {
+        rows.push_back({std::string(kCapCappedBy), std::string(r.cappedBy)});
+        rows.push_back({std::string(kCapLargestFitting), ManText(r.largestFittingMan)});
+    }
+    rows.push_back({std::string(kCapLimit), std::to_string(r.limitPercent) + " %"});
+    rows.push_back({std::string(kCapAllowance), YenText(r.allowanceYen)});
+    rows.push_back({std::string(kCapScreeningRate), PercentText(r.screeningRate)});
+    rows.push_back({std::string(kCapScreeningMonthly), YenText(r.screeningMonthlyYen)});
+    rows.push_back({std::string(kCapScreeningAnnual), YenText(r.screeningAnnualYen)});
+    rows.push_back({std::string(kCapScreeningRatio), FormatRatioText(r.screeningRatioPercent)});
+    if (r.bonusMan > 0)
+        rows.push_back({std::string(kCapBonusPart), ManText(r.bonusMan)});
+    rows.push_back({"毎月返済額", r.loan.texts.monthly[0]});
+    if (!r.loan.texts.bonus[0].empty())
+        rows.push_back({"ﾎﾞｰﾅｽ返済額", r.loan.texts.bonus[0]});
+    rows.push_back({"年間返済額", r.loan.texts.annual});
+    rows.push_back({"総返済額", r.loan.texts.total});
+    rows.push_back({std::string(kCapRatio), FormatRatioText(r.ratioPercent)});
+    return rows;
+}
+
+std::vector<FigureRow> ReadingRows(const LenderReading& reading, const BurdenReading& one)
+{
+    std::vector<FigureRow> rows;
+    rows.push_back({"年間返済額", YenText(one.annualYen)});
+    rows.push_back({std::string(kCapLimit), std::to_string(reading.limitPercent) + " %"});
+    rows.push_back({std::string(kCapAllowance), YenText(reading.allowanceYen)});
+    if (one.ratioPercent)
+        rows.push_back({"返済負担率", FormatRatioText(*one.ratioPercent)});
+    rows.push_back({"判定", std::string(one.within ? kReadWithin : kReadOver)});
+    rows.push_back({std::string(kReadIncomeNeeded), ManText(one.incomeNeededMan)});
+    return rows;
+}
+
+std::string EndText(const SchedulePart& part, const ScheduleCalendar& calendar)
+{
+    const int n = static_cast<int>(part.rows.size());
+    const YearMonth when = part.kind == SchedulePartKind::Monthly ? MonthOfInstalment(calendar, n)
+                                                                   : MonthOfBonus(calendar, n);
+    return Instalment(n) + " (" + JapaneseText(when) + ")";
+}
+
+std::vector<FigureRow> PrepayRows(PrepayMode mode, const PrepaymentOutcome& o, const ScheduleCalendar& calendar)
+{
+    std::vector<FigureRow> rows;
+    if (!o.ok) {
+        rows.push_back({std::string(PrepayModeCaption(mode)), std::string(o.message)});
+        return rows;
+    }
+    const AppliedPrepayment& a = o.applied.front();
+    rows.push_back({std::string(kPrepayNextInstalment), a.nextInstalmentYen != 0 ? YenText(a.nextInstalmentYen) : "-"});
+    rows.push_back({std::string(kPrepayEnd), EndText(o.after.monthly, calendar)});
+    const int dropped = o.monthsBefore() - o.monthsAfter();
+    rows.push_back({std::string(kPrepayShortenedBy), std::to_string(dropped / 12) + "年" + std::to_string(dropped % 12) + "か月"});
+    rows.push_back({std::string(kPrepayUsed), YenText(o.prepaidYen)});
+    rows.push_back({std::string(kPrepayInterestSaved), YenText(o.interestSaved)});
+    rows.push_back({std::string(kPrepayInterest), YenText(o.totalsAfter.interest)});
+    rows.push_back({std::string(kPrepayTotal), YenText(o.totalsAfter.payment)});
+    return rows;
+}
+
+std::vector<FigureRow> ScenarioRows(const ScenarioSummary& s)
+{
+    std::vector<FigureRow> rows;
+    rows.push_back({std::string(kSumTotalRepaid), YenText(s.totalRepaid)});
+    rows.push_back({std::string(kSumTotalInterest), YenText(s.totalInterest)});
+    rows.push_back({std::string(kSumPeakMonthly), YenText(s.peakMonthly)});
+    if (s.peakBonus > 0)
+        rows.push_back({std::string(kSumPeakBonus), YenText(s.peakBonus)});
+    rows.push_back({std::string(kSumLastMonthly), YenText(s.lastMonthly)});
+    rows.push_back({std::string(kSumMonthsWithUnpaid), std::to_string(s.monthsWithUnpaid) + "か月"});
+    rows.push_back({std::string(kSumLargestUnpaid), YenText(s.largestUnpaid)});
+    rows.push_back({std::string(kSumEnd), std::to_string(s.endYear) + "年目 (第" + std::to_string(s.endMonth) + "回)"});
+    return rows;
+}
+
+} // namespace hn

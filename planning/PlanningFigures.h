@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The planning window's figures as caption/value rows, and the loan it plans
+// with, built from the values its fields give. Plain C++: the window only shows
+// these rows, so what it says is tested here.
+#include "calc/Capacity.h"
+#include "calc/LenderReading.h"
+#include "calc/Prepayment.h"
+#include "calc/ScenarioSummary.h"
+#include "calc/ScheduleCalendar.h"
+
+#include <string>
+#include <vector>
+
+namespace hn {
+
+struct FigureRow {
+    std::string caption;
+    std::string value;
+    friend bool operator==(const FigureRow&, const FigureRow&) = default;
+};
+
+// "3,750 万円", "116,664 円", "-1,000 円".
+std::string ManText(std::int64_t man);
+std::string YenText(std::int64_t yen);
+
+// The loan of the calculator window (or typed in the planning window).
+struct PlanningLoan {
+    RepaymentMethod method = CorporationBasic;
+    double loanMan = 0.0;
+    double bonusMan = 0.0;
+    double rate1Percent = 0.0;
+    double rate2Percent = 0.0;
+    double periodYears = 0.0;
+    double incomeMan = 0.0;
+};
+
+// One loan of the summary window's slots, for the lenders' reading.
+struct SlotLoan {
+    std::string caption; // the slot's name as the summary window shows it
+    LoanInput input;
+};
+
+// What the planning window takes from the rest of the program when it opens or
+// the user asks for it again.
+struct PlanningSeed {
+    PlanningLoan loan;
+    std::vector<SlotLoan> slotLoans;
+};
+
+// The loan as the calculate command checks and computes it; !ok carries its message.
+struct PlannedLoan {
+    bool ok = false;
+    std::string_view message;
+    LoanInput input;
+};
+PlannedLoan PlanLoan(const PlanningLoan& loan);
+
+std::vector<FigureRow> CapacityRows(const CapacityResult& r);
+
+// Rows of one reading (real rates or screening rate) against the limit.
+std::vector<FigureRow> ReadingRows(const LenderReading& reading, const BurdenReading& one);
+
+// "第394回 (2059年3月)": the last instalment of a part and its calendar month.
+std::string EndText(const SchedulePart& part, const ScheduleCalendar& calendar);
+
+// One column of the side-by-side comparison of a prepayment.
+std::vector<FigureRow> PrepayRows(PrepayMode mode, const PrepaymentOutcome& o, const ScheduleCalendar& calendar);
+
+std::vector<FigureRow> ScenarioRows(const ScenarioSummary& s);
+
+} // namespace hn

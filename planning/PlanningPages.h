@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The sections of the planning window: borrowing capacity, the burden ratio as
+// lenders read it, and early repayment. Each takes its values from its fields,
+// asks calc/ and shows the rows PlanningFigures makes; a refused input is
+// reported in a message box and the focus goes back to the fields.
+#include "planning/PlanningFigures.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace hn {
+
+class CNumEdit;
+class FigureGrid;
+class LoanFields;
+
+// A combo box of BurdenLimitRules() with the chosen rule's wording beneath.
+class LimitChoice : public QWidget {
+    Q_OBJECT
+public:
+    explicit LimitChoice(QWidget* parent = nullptr);
+    const BurdenLimitRule* Rule() const;
+    void SelectKey(std::string_view key);
+    QComboBox* Combo() const { return m_combo; }
+
+private:
+    QComboBox* m_combo = nullptr;
+    QLabel* m_wording = nullptr;
+};
+
+class CapacityPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit CapacityPage(QWidget* parent = nullptr);
+    void Seed(const PlanningLoan& loan);
+    // Computes and shows; false (after the message) when the input is refused.
+    bool Compute();
+    FigureGrid* Figures() const { return m_figures; }
+
+    CNumEdit* m_income = nullptr;
+    LimitChoice* m_limit = nullptr;
+    CNumEdit* m_screening = nullptr;
+    CNumEdit* m_otherDebts = nullptr;
+    CNumEdit* m_period = nullptr;
+    QComboBox* m_method = nullptr;
+    CNumEdit* m_rate1 = nullptr;
+    CNumEdit* m_rate2 = nullptr;
+    CNumEdit* m_bonusShare = nullptr;
+
+private:
+    FigureGrid* m_figures = nullptr;
+};
+
+class ReadingPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit ReadingPage(QWidget* parent = nullptr);
+    void Seed(const PlanningSeed& seed);
+    bool Compute();
+    FigureGrid* AtRealRates() const { return m_real; }
+    FigureGrid* AtScreeningRate() const { return m_screened; }
+    // One check box per loan: read at the screening rate.
+    const std::vector<QCheckBox*>& LoanChecks() const { return m_checks; }
+
+    CNumEdit* m_income = nullptr;
+    LimitChoice* m_limit = nullptr;
+    CNumEdit* m_screening = nullptr;
+    CNumEdit* m_otherDebts = nullptr;
+
+private:
+    std::vector<SlotLoan> m_loans;
+    QWidget* m_loanBox = nullptr;
+    std::vector<QCheckBox*> m_checks;
+    QLabel* m_noLoans = nullptr;
+    FigureGrid* m_real = nullptr;
+    FigureGrid* m_screened = nullptr;
+};
+
+class PrepayPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit PrepayPage(QWidget* parent = nullptr);
+    void Seed(const PlanningLoan& loan);
+    bool Compute();
+    // Reduce, Shorten, ShortenWhole, side by side.
+    FigureGrid* Column(PrepayMode mode) const { return m_columns[static_cast<int>(mode)]; }
+    // The schedule after the prepayment of each way, from the last Compute.
+    const PrepaymentComparison& Comparison() const { return m_comparison; }
+
+    LoanFields* m_loan = nullptr;
+    CNumEdit* m_instalment = nullptr;
+    CNumEdit* m_amount = nullptr;
+    CNumEdit* m_bonusAmount = nullptr;
+
+private:
+    FigureGrid* m_before = nullptr;
+    FigureGrid* m_columns[3] = {};
+    PrepaymentComparison m_comparison;
+};
+
+} // namespace hn
