@@ -1,7 +1,11 @@
 #include "app/CHensaiApp.h"
 
 #include "app/CLoanDlg.h"
+#include "app/StartOptions.h"
 #include "platform/DialogFont.h"
+
+#include "AppConfig.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -23,6 +27,10 @@ CHensaiApp::CHensaiApp() : m_runningGuard(kRunningGuard) {}
 
 int CHensaiApp::Run(int& argc, char** argv)
 {
+    // --help and --version answer at once: no lock taken, no display needed.
+    if (const StartAction action = ReadStartOptions(argc, argv); action != StartAction::RunWindow)
+        return PrintStartText(action);
+
     const bool ran = InitInstance(argc, argv);
     const int status = ExitInstance();
     return ran ? status : (HasDisplay() ? 0 : 1);
@@ -59,6 +67,10 @@ bool CHensaiApp::InitInstance(int& argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hensai-navi"));
     QApplication::setApplicationDisplayName(QStringLiteral("Hensai Navi"));
+    QApplication::setApplicationVersion(QStringLiteral(HENSAI_VERSION));
+    // Ties the window to the installed desktop entry (its icon and name in the
+    // task bar under Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral(HENSAI_APP_ID));
     QApplication::setFont(DialogFont());
     if (!HasJapaneseFont())
         std::fprintf(stderr, "hensai-navi: no Japanese font found; texts will show as empty boxes "

@@ -2,7 +2,7 @@
 
 #include "app/AppMessages.h"
 #include "app/CAboutDlg.h"
-#include "app/Contact.h"
+#include "app/HelpAddresses.h"
 #include "calc/CalculateCommand.h"
 #include "calc/CheckMessages.h"
 #include "calc/DecimalText.h"
@@ -22,6 +22,8 @@
 #include "res/MainDialogIds.h"
 #include "res/StringTable.h"
 #include "summary/CSummaryDlg.h"
+
+#include "AppConfig.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -565,12 +567,18 @@ void CLoanDlg::OnCalculator()
 
 void CLoanDlg::OnHomePage()
 {
-    OpenAddress(QString::fromLatin1(kHomePageAddress));
+    const QUrl url = HomePageUrl(QStringLiteral(HENSAI_HOMEPAGE_URL), InstalledReadmePath());
+    if (!url.isEmpty())
+        OpenAddress(url.toString(QUrl::FullyEncoded));
 }
 
 void CLoanDlg::OnSendMail()
 {
-    OpenAddress(QString::fromLatin1(kSupportMailAddress));
+    // With no address configured the command does nothing, as when no mail
+    // program answers.
+    const QUrl url = SupportMailUrl(QStringLiteral(HENSAI_SUPPORT_MAIL));
+    if (!url.isEmpty())
+        OpenAddress(url.toString(QUrl::FullyEncoded));
 }
 
 void CLoanDlg::OnAppAbout()

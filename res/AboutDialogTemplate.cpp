@@ -1,6 +1,8 @@
 // Dialog 100: the about box.
 #include "res/DialogTemplates.h"
 
+#include "Version.h"
+
 namespace hn {
 
 namespace {
@@ -9,7 +11,7 @@ using K = ControlKind;
 
 constexpr DialogItem kAboutItems[] = {
     {-1, K::IconStatic, "128", 6, 5, 20, 20, 0},
-    {-1, K::Text, "Hensai Navi  version 2.3.8", 34, 8, 85, 8, kNoPrefix},
+    {-1, K::Text, "Hensai Navi  version " HENSAI_VERSION, 34, 8, 85, 8, kNoPrefix},
     {-1, K::Text, "© 2026 Hensai Navi", 45, 20, 73, 8, 0},
     {-1, K::Text, "2026年12月版", 20, 37, 59, 8, 0},
     {1063, K::Text, "製作: 返済ナビ", 80, 37, 57, 8, 0},

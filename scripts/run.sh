@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts Hensai Navi.
+# Sets up only what building and running need, builds the programs (no tests,
+# no benchmarks) and starts Hensai Navi.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-scripts/build.sh default
-exec build/default/app/hensai-navi "$@"
+scripts/setup.sh --run
+scripts/build.sh run
+exec build/run/app/hensai-navi "$@"

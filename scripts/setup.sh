@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing Hensai Navi need.
+# Installs the Debian packages Hensai Navi needs.
+#   scripts/setup.sh          everything: building, running, testing, fuzzing, packaging
+#   scripts/setup.sh --run    only what building and running the program need
 # Safe to run again: packages already present are skipped.
 set -euo pipefail
 
-packages=(
+run_packages=(
   # build
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # a Japanese font: without one Qt draws empty boxes
+  fonts-ipafont-gothic
+)
+test_packages=(
   # tests, benchmarks and fuzzers
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  # a Japanese font: without one Qt draws empty boxes
-  fonts-ipafont-gothic
   # seeing the program as a user does: virtual display, typing, screenshots
   locales-all
   xvfb xauth xdotool x11-utils imagemagick hyperfine time
@@ -21,7 +25,16 @@ packages=(
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0
   # another desktop's look: the qt6ct platform theme gives a dark palette and other fonts
   qt6ct
+  # packaging: the .deb, its checks, the validators, the icon renderer
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db librsvg2-bin
 )
+
+packages=("${run_packages[@]}")
+case "${1:-}" in
+  --run) ;;
+  "") packages+=("${test_packages[@]}") ;;
+  *) echo "usage: $0 [--run]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

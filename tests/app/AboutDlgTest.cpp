@@ -1,5 +1,7 @@
 #include "app/CAboutDlg.h"
 
+#include "Version.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -16,7 +18,7 @@ TEST(AboutBox, ShowsNameVersionAndIconAndEndsOnOkOrEscape)
     bool version = false, icon = false;
     for (QWidget* w : about.Layout().Controls())
         if (auto* label = qobject_cast<QLabel*>(w)) {
-            version |= label->text() == "Hensai Navi  version 2.3.8";
+            version |= label->text() == "Hensai Navi  version " HENSAI_VERSION;
             icon |= !label->pixmap().isNull();
         }
     EXPECT_TRUE(version);

@@ -1,0 +1,33 @@
+# The Debian package, built by CPack from what `cmake --install` installs:
+#   cpack --preset default        (or scripts/package-check.sh, which also checks it)
+# Shared-library dependencies are found by dpkg-shlibdeps; the Japanese font is
+# named by hand, since nothing links against it and without it every text shows
+# as empty boxes.
+set(CPACK_GENERATOR "DEB")
+set(CPACK_PACKAGE_NAME "hensai-navi")
+set(CPACK_PACKAGE_VENDOR "The Hensai Navi developers")
+set(CPACK_PACKAGE_CONTACT "${HENSAI_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for Japanese housing loan repayments")
+set(CPACK_PACKAGE_DESCRIPTION
+"Hensai Navi (返済ナビ) works out the repayments of a Japanese housing loan
+for six repayment methods: the first monthly and bonus instalments of years
+1-5, 6-10 and 11 on, the first year's repayment, the income needed for a
+20 % burden and the total repaid, exact to the yen. A second window
+combines up to eight results and shows the burden against the income.
+The command hensai-calc does the same calculation in a terminal.")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "hensai-navi")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_DIRECTORY "${PROJECT_BINARY_DIR}/package")
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "math")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+if(HENSAI_HOMEPAGE_URL)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${HENSAI_HOMEPAGE_URL}")
+endif()
+
+include(CPack)
