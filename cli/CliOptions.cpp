@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include "calc/CalculateCommand.h"
 #include "calc/DecimalText.h"
 
 #include <optional>
@@ -64,6 +65,10 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
         std::string_view arg = args[k];
         if (arg == "--help" || arg == "-h") {
             o.help = true;
+            continue;
+        }
+        if (arg == "--version") {
+            o.version = true;
             continue;
         }
         if (arg == "--json") {
@@ -152,6 +157,23 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
     return result;
 }
 
+std::vector<std::string> MissingRequiredOptions(const CliOptions& options)
+{
+    std::vector<std::string> missing;
+    if (!options.loanGiven)
+        missing.emplace_back("--loan");
+    // A rate path takes the place of both rates.
+    if (options.scenario.requested)
+        return missing;
+    if (!options.rate1Given)
+        missing.emplace_back("--rate1");
+    // Up to ten years the first rate stands for the second; 銀行型・他 has one rate.
+    const bool usesRate2 = options.method != BankOther && ReadPeriodYears(options.periodText) > 10;
+    if (usesRate2 && !options.rate2Given)
+        missing.emplace_back("--rate2");
+    return missing;
+}
+
 const char* CliHelpText()
 {
     return
@@ -192,8 +214,10 @@ const char* CliHelpText()
         "                型は reduce (返済額軽減型)、shorten (期間短縮型)、shorten-whole\n"
         "                (期間短縮型・回数単位)。ﾎﾞｰﾅｽ分 (万円) は額のうちﾎﾞｰﾅｽ返済分へ\n"
         "  --help, -h    この説明を表示\n"
+        "  --version     バージョンを表示\n"
         "数値は小数点に \".\" を使います (ロケールに関係なく)。空の値は 0 です。\n"
-        "終了コード: 0 計算成功, 2 入力チェックの失敗 (標準エラーにメッセージ) または使い方の誤り,\n"
+        "終了コード: 0 計算成功, 1 標準出力への書き込みの失敗,\n"
+        "2 入力チェックの失敗 (標準エラーにメッセージ) または使い方の誤り,\n"
         "3 返済予定表の検算の失敗 (プログラムの誤り)。\n"
         "\n"
         "Usage: hensai-calc [options]\n"
@@ -247,10 +271,12 @@ const char* CliHelpText()
         "                or shorten-whole (whole instalments drop out); BONUS 万円 of\n"
         "                the amount go to the bonus part. Repeatable\n"
         "  --help, -h    show this help\n"
+        "  --version     show the version\n"
         "Numbers use \".\" as the decimal point whatever the locale; an empty value is 0.\n"
-        "Exit status: 0 computed, 2 an input check failed (its message goes to\n"
-        "standard error) or the options were wrong, 3 a self-check of the schedule\n"
-        "failed (a fault of the program).\n";
+        "Exit status: 0 computed, 1 the output could not be written, 2 an input\n"
+        "check failed (its message goes to standard error) or the options were wrong,\n"
+        "3 a self-check of the schedule failed (a fault of the program).\n"
+        "The JSON keys and units are described in hensai-calc(1).\n";
 }
 
 } // namespace hn

@@ -27,6 +27,7 @@ struct CliOptions {
     PlanningCliOptions planning; // --capacity and its companions, --prepay
     bool loanGiven = false;
     bool bonusGiven = false;
+    bool version = false;
 };
 
 struct CliParse {
@@ -41,5 +42,10 @@ CliParse ParseCliOptions(const std::vector<std::string>& args);
 
 // The --help text, Japanese and English.
 const char* CliHelpText();
+
+// The options that the calculation needs but were not given ("--loan",
+// "--rate1", "--rate2"), in that order: --rate2 only where the method and
+// period use a second rate, and neither rate when a rate path stands for them.
+std::vector<std::string> MissingRequiredOptions(const CliOptions& options);
 
 } // namespace hn

@@ -1,5 +1,6 @@
 // hensai-calc: the loan calculation of Hensai Navi on the command line.
 #include "calc/CalculateCommand.h"
+#include "calc/CheckMessages.h"
 #include "calc/LoanWindowState.h"
 #include "calc/ScenarioTexts.h"
 #include "calc/ScheduleTexts.h"
@@ -10,7 +11,11 @@
 #include "calc/ScheduleCsv.h"
 #include "cli/ScheduleOutput.h"
 
+#include "Version.h"
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -18,13 +23,37 @@
 
 namespace {
 
+constexpr int kExitWriteFailed = 1;
 constexpr int kExitCheckFailed = 2;
 constexpr int kExitUsage = 2;
 constexpr int kExitSelfCheckFailed = 3;
 
+constexpr const char* kHelpHint = "Try 'hensai-calc --help'.\n";
+
 void Write(std::FILE* stream, const std::string& text)
 {
     std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+// Everything on standard output has to reach its destination: a full disk or a
+// closed pipe is a failure, not a silent success with half a result.
+int FinishOutput(int status)
+{
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    const int err = errno;
+    Write(stderr, std::string("hensai-calc: cannot write to standard output") +
+                      (err ? std::string(": ") + std::strerror(err) : std::string()) + "\n");
+    return kExitWriteFailed;
+}
+
+std::string JoinOptions(const std::vector<std::string>& names)
+{
+    std::string s;
+    for (const std::string& n : names)
+        s += (s.empty() ? "" : ", ") + n;
+    return s;
 }
 
 std::string ScenarioInputJson(const hn::LoanInput& in, std::string_view periodText)
@@ -150,8 +179,8 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
     } else {
         Write(stdout, o.json ? json : text);
     }
-    if (std::fflush(stdout) != 0)
-        return 1;
+    if (const int status = FinishOutput(0); status != 0)
+        return status;
     if (!checks.allPassed()) {
         Write(stderr, std::string(hn::kMsgCheckFailed) + "\n");
         return kExitSelfCheckFailed;
@@ -190,13 +219,17 @@ int main(int argc, char** argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     const hn::CliParse parse = hn::ParseCliOptions(args);
     if (!parse.ok) {
-        Write(stderr, "hensai-calc: " + parse.error + "\nTry 'hensai-calc --help'.\n");
+        Write(stderr, "hensai-calc: " + parse.error + "\n" + kHelpHint);
         return kExitUsage;
     }
     const hn::CliOptions& o = parse.options;
     if (o.help) {
         std::fputs(hn::CliHelpText(), stdout);
-        return 0;
+        return FinishOutput(0);
+    }
+    if (o.version) {
+        std::fputs("hensai-calc " HENSAI_VERSION "\n", stdout);
+        return FinishOutput(0);
     }
 
     if (o.planning.capacity)
@@ -219,13 +252,23 @@ int main(int argc, char** argv)
 
     const hn::CalcOutcome outcome = hn::Calculate(state);
     if (!outcome.ok) {
-        Write(stderr, std::string(outcome.failure.message) + "\n");
+        // The check's own text first, exactly as the window shows it.
+        std::string message = std::string(outcome.failure.message) + "\n";
+        if (outcome.failure.message == hn::kMsgInputMissing) {
+            const auto missing = hn::MissingRequiredOptions(o);
+            if (!missing.empty())
+                message += std::string("hensai-calc: missing ") + (missing.size() == 1 ? "option " : "options ") +
+                           JoinOptions(missing) + "\n";
+        }
+        if (args.empty())
+            message += kHelpHint;
+        Write(stderr, message);
         return kExitCheckFailed;
     }
     if (!o.scenario.requested && !o.scenario.schedule && o.planning.prepayments.empty()) {
         Write(stdout, o.json ? hn::FormatResultJson(outcome.success, o.periodText)
                              : hn::FormatResultLines(outcome.success));
-        return std::fflush(stdout) == 0 ? 0 : 1;
+        return FinishOutput(0);
     }
     return RunScheduleOrScenario(o, outcome.success);
 }

@@ -1,7 +1,7 @@
 # Runs hensai-calc as a user would and checks what it prints and how it exits.
 # cmake -DCLI=<path to hensai-calc> -P CliRun.cmake
-if(NOT CLI)
-  message(FATAL_ERROR "CLI not set")
+if(NOT CLI OR NOT VERSION)
+  message(FATAL_ERROR "CLI and VERSION must be set")
 endif()
 
 function(run out_var err_var rc_var)
@@ -87,6 +87,40 @@ expect_equal("check message" "${err}" "ゆとりは25年以上で利用できま
 expect_equal("no result on failure" "${out}" "")
 run(out err rc --loan 3000 --bonus 1501 --rate1 2 --rate2 3)
 expect_equal("bonus check" "${err}" "ﾎﾞｰﾅｽ額が多すぎます\n")
+
+# A required option left out: the check's text stays the first line, the next
+# names what is missing; with no arguments at all a hint to --help follows.
+run(out err rc --loan 3000 --rate1 2)
+expect_equal("missing rate2 exit code" "${rc}" "2")
+expect_equal("missing rate2" "${err}" "入力項目が不足しています\nhensai-calc: missing option --rate2\n")
+run(out err rc --method 6 --loan 3000)
+expect_equal("missing rate1, bank method" "${err}" "入力項目が不足しています\nhensai-calc: missing option --rate1\n")
+run(out err rc --rate1 2 --years 10)
+expect_equal("missing loan, short period" "${err}" "入力項目が不足しています\nhensai-calc: missing option --loan\n")
+run(out err rc)
+expect_equal("no arguments exit code" "${rc}" "2")
+expect_equal("no arguments" "${err}"
+  "入力項目が不足しています\nhensai-calc: missing options --loan, --rate1, --rate2\nTry 'hensai-calc --help'.\n")
+# A rate path stands for both rates: only the loan can be missing.
+run(out err rc --method 6 --years 30 --rate-path "1:2.0")
+expect_equal("missing loan with a rate path" "${err}" "入力項目が不足しています\nhensai-calc: missing option --loan\n")
+# Given but zero is not missing: only the check's text.
+run(out err rc --loan 0 --rate1 2 --rate2 3)
+expect_equal("zero loan" "${err}" "入力項目が不足しています\n")
+
+# A result that cannot be written is a failure with a message, not exit 0.
+foreach(args "${worked}" "--help" "--version")
+  execute_process(COMMAND ${CLI} ${args} OUTPUT_FILE /dev/full ERROR_VARIABLE err RESULT_VARIABLE rc)
+  expect_equal("exit code writing '${args}' to a full disk" "${rc}" "1")
+  string(FIND "${err}" "cannot write" at)
+  if(at EQUAL -1)
+    message(SEND_ERROR "no write error message for '${args}': '${err}'")
+  endif()
+endforeach()
+
+run(out err rc --version)
+expect_equal("version exit code" "${rc}" "0")
+expect_equal("version" "${out}" "hensai-calc ${VERSION}\n")
 
 # Bad usage: exit code 2 with a hint.
 foreach(args "--loans;3000" "--loan" "--loan;3,000" "--method;7" "stray")
