@@ -27,7 +27,7 @@ for f in "${desktop[@]}"; do
   [ -z "$out" ] || { echo "$out"; status=1; }
 done
 for f in "${metainfo[@]}"; do
-  echo "appstreamcli validate --no-net $(basename "$f")"
+  echo "appstreamcli validate --no-net --pedantic $(basename "$f")"
   appstreamcli validate --no-net --pedantic "$f" || status=1
 done
 for f in "${manpages[@]}"; do
