@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of the main window's own message boxes (the calculate command's are in
 // calc/CheckMessages.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box (dialog 100): product name, version and credits. Modal; OK, Escape and
 // the close box end it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application: one copy at a time, then the calculator window run modally. The
 // program's whole life is that modal run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator window (dialog 102 with menu 150): inputs, the six method options,
 // the result table and the picture buttons. Its life is the program's life.

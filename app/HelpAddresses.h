@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the help menu's ﾎｰﾑﾍﾟｰｼﾞへ and ﾒｰﾙを送る lead. The addresses are set
 // when the program is built; either may be empty.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window for the keyboard and for screen readers: captions that name
 // their fields, result figures described by the captions over them, menu mnemonics and
 // shortcuts, and Enter on a focused push button.

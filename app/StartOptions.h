@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options hensai-navi answers itself, before it takes the single-instance
 // lock or opens a window: --help and --version. Everything else goes to Qt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ComputeRepayment per family over a 35-year term (the longest term of the
 // period list), the worked loan: 3,000 万円 with 600 in bonus, 2.0 % then 3.0 %.
 #include "calc/AmountText.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cpu-usage.sh SECONDS -- COMMAND [ARGS...]
 #
 # Starts COMMAND (under the current DISPLAY; wrap the call in xvfb-run for a headless

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up time and memory of the program beside a bare Qt 6 dialog.
 
 Run under a virtual display:

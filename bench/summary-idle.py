@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """CPU cost of the whole program while the summary window is open with no income: its
 gauge then animates amber stripes forty times a second.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Amount text of the result fields: decimal digits with a comma every three
 // characters from the right, no unit. The user's regional settings play no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculate command (button 1062) without its window: the input checks in
 // their fixed order, the computation and the result texts, as one function over

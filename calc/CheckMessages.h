@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text of the calculate command's input checks, in one place. The window
 // shows each in a message box captioned kCheckCaption with one OK button; the

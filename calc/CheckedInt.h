@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way a double becomes a 32-bit int in this program. A plain cast of a
 // value outside the int range (or of NaN or an infinity) is undefined behaviour,

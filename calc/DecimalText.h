@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and writing decimal numbers with "." whatever the C locale says.
 // Qt sets LC_NUMERIC from the environment, and under, say, de_DE.UTF-8 strtod

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The burden ratio as the summary window writes it (and the planning figures
 // after it): four significant digits, trailing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The repayment engine: one LoanInput in, one LoanResult out, no state, no
 // allocation. Money is computed in doubles in a fixed order; every instalment

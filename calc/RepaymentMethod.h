@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six repayment methods, their families and every caption that depends on
 // the method. The value is what the main window and the summary window store

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Command-line options of hensai-calc, read into the values a window's fields
 // would give.

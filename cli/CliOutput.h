@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What hensai-calc prints for a computed loan: labelled lines as the main window
 // labels its result fields, or one JSON object.

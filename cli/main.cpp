@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hensai-calc: the loan calculation of Hensai Navi on the command line.
 #include "calc/CalculateCommand.h"
 #include "calc/CheckMessages.h"

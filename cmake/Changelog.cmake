@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads the releases out of CHANGELOG.md: every heading "## [1.2.3] - 2026-12-07",
 # newest first. Sets, in the caller's scope:
 #   HENSAI_RELEASE_DATE      the date of the release named by PROJECT_VERSION

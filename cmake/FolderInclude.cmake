@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each library includes its own headers and those of what it links, and nothing else,
 # so that the compiler itself refuses an include outside the layer graph
 # (docs/architecture.md). Headers are included by folder ("calc/Repayment.h"); a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The hardening flags Debian builds its packages with: stack protector, fortified
 # C library calls, position-independent executables, read-only relocations bound
 # at start-up. _FORTIFY_SOURCE needs the optimiser, so Debug builds (and the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by CPack from what `cmake --install` installs:
 #   cpack --preset default        (or scripts/package-check.sh, which also checks it)
 # Shared-library dependencies are found by dpkg-shlibdeps; the Japanese font is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A static text with its own text colour, background colour and font height, used for
 // the result figures and the coloured headings. The frame the dialog gave it (a sunken

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of the drawn option and toggle buttons: the kind, the pressed flag, the
 // seven-colour palette with its pens (rebuilt whenever the system colours change), the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own option (radio) button: a 12 × 12 shaded ball left of the caption,
 // sunken and dotted when checked, darker while held. It keeps its own check state,

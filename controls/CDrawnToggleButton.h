@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small disclosure button: a coloured triangle that points right while closed and down
 // while open, swinging through a diagonal frame for 50 ms whenever it changes. Each

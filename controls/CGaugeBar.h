@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A progress bar that draws itself: a shaded tube in one base colour with a two-pixel
 // shadow after its end, or, in animation mode, diagonal stripes over the whole control

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's flat picture button: a small icon on a background a little darker than
 // the dialog face and no frame at rest; lighter with a thin raised frame while the

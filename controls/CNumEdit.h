@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Entry field for a signed decimal number (loan amount, bonus part, annual income). The
 // editing itself is CNumEditCore's; this widget feeds it the keys and mirrors its text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Entry field for an interest rate in percent. Typed characters pass RateFieldAccepts;
 // the window limits the length (setMaxLength). GetValue reads the text as a "."-number

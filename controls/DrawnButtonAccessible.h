@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What screen readers see of a drawn option button: an option (radio) button named by
 // its caption, checkable, checked while its own check state is set, pressable; and of

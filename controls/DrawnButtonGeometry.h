@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the drawn option and toggle buttons put their parts, from the control's size.
 // Every halving is a floor (also for negative values), so small controls place their

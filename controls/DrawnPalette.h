@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours of the drawn option and toggle buttons: the seven-colour palette, the
 // darkened copy used while a button is held, and the pens drawn from it. Plain C++ so

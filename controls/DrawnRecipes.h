@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawn buttons' pictures as data: each step is a run of lines through its points in
 // one pen (the end point of every line left out, as the platform draws lines) or, with a

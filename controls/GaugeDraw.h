@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The gauge bar's picture, line by line, on the GDI-like canvas: a tube shaded from
 // dark edges to a light middle with a two-pixel shadow after its end, or a band of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The gauge bar's colour arithmetic: five tones of one base colour and the shadow tones
 // after the bar's end. Plain C++ so that the shades can be checked without a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The flat hover button's look for one state: which background, which frame, where the
 // icon goes. Plain C++; the widget draws what this decides.

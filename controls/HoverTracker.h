@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // When a flat hover button is lit. The windowing layer reports pointer moves, leaving
 // and focus loss; this decides. Plain C++ so that the rules can be tested on their own.

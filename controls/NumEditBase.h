@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of the program's numeric entry fields (CNumEdit, CRateEdit): a QLineEdit whose
 // text changes only through its own key filter. Typed characters and the Backspace,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Editing core of the numeric entry field (CNumEdit): text, caret, selection and the
 // number the field stands for. Every key is applied here; the widget only maps Qt's

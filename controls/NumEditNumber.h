@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number conversions of the numeric entry field. Both ignore the C library's locale:
 // Qt sets LC_NUMERIC from the environment, and the field's text is always read and

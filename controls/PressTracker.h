@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // When a drawn button looks pushed and when letting go makes a click. Two things hold
 // a button down: the left mouse button pressed on it (it keeps every move and the

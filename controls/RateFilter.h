@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which typed characters the rate field takes: Backspace, the digits, and one "." as
 // long as no exponent letter stands left of the caret. Everything else is dropped,

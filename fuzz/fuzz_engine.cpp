@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary fields through the calculate command and arbitrary inputs
 // straight into the engine, formats every result, and checks what must hold
 // whatever the input: no undefined behaviour (the sanitizers), a known message

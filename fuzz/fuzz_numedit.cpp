@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the numeric entry field's editing core with arbitrary key sequences, caret
 // moves, selections, texts written from outside, SetValue with any double (NaN and
 // infinities included) and SetDecimals with any count, and checks what must hold after

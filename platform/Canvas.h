@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small GDI-like drawing surface over a QImage, so that owner-drawn controls keep the
 // exact pixels of their line-by-line drawing recipes. Pens are one pixel wide and

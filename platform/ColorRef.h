@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A colour as the dialogs handle it: one packed 0x00BBGGRR value (red in the lowest
 // byte). Shades are worked out channel by channel and held within 0..255: offsetting

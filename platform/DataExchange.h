@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog data exchange: moving a dialog's bound strings to and from its controls.
 // Writing replaces a control's text only where it differs, so that a selection or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting outside programs: the desk calculator, and the desktop's handler for a web or
 // mailto: address. Everything goes through one DesktopLauncher, the desktop's own unless

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds a dialog's controls from its template table: one widget per row, placed by
 // dialog units, objectName set to the control id, hidden/disabled/group-start/tab-stop

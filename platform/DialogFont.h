@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialogs' 9-point Japanese Gothic font, asked for by family so that Latin text and
 // half-width katakana come from the same proportional face.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialog's group order, as its keyboard handling walks it: controls in creation
 // order, a group starting at a control marked group-start (or at the first control),

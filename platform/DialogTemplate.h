@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog templates as data: one row per control with its place in dialog units. The
 // tables live in res/; DialogBuilder turns a table into widgets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One picture drawn at several sizes (16 pixels for ordinary screens, 32 and 48 for
 // dense ones), and the choice of the one to show at a device pixel ratio.

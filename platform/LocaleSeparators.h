@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The decimal and thousands separators of the numeric entry field, taken from the
 // user's locale (the desktop's stand-in for the system locale query).

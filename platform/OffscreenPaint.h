@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints a control through an off-screen image: the whole picture is composed first and
 // reaches the screen in one drawImage call, so nothing flickers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lets one copy of the program run at a time: an exclusive lock on a file named after
 // the guard, held for the life of the process. The kernel drops it when the process

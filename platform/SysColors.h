@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The named system colours the controls draw with, taken from the application palette.
 // Controls listen for QEvent::PaletteChange (the colour-change notice) and read them anew.

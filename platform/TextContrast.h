@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How readable one colour is on another, by the contrast ratio of relative luminances
 // used for accessible text (1:1 for equal colours up to 21:1 for black on white), and the

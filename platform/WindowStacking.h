@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeping a top-level window above the others, or no longer doing so.
 class QWidget;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three dialog templates of the program, as tables for DialogLayout::Build.
 #include "platform/DialogTemplate.h"

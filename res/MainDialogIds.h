@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Control, menu and string ids of the main calculator window (dialog 102, menu 150).
 namespace hn {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog 102: the calculator window. Positions in dialog units, in window order; the
 // tab stops in this order are 1059, 1002, 1011, 1014, 1017, 1020, 1052, 1064, 1062, 1101.
 #include "res/DialogTemplates.h"

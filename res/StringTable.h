@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The string table: window-menu test text and tool tips. UTF-8.
 namespace hn {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog 151: the results summary window. Positions in dialog units, in window order.
 #include "res/DialogTemplates.h"
 #include "res/SummaryDialogIds.h"

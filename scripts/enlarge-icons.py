@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Enlarges a 16-pixel XPM picture to 32 or 48 pixels with the Scale2x / Scale3x
 pixel-art rules: no new colours, straight edges stay straight, and diagonal steps are
 smoothed instead of turning into staircases. The result is the starting point for the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks it as a distribution would:
 #   1. cpack makes build/default/package/hensai-navi_<version>_<arch>.deb
 #   2. dpkg-deb -x unpacks it into a scratch folder

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program icon for the desktop's icon theme:
 #   16 and 32 pixels from the hand-drawn pixel pictures res/icons/mainframe_{16,32}.xpm
 #   (a vector drawing made that small loses its crisp edges), 48 to 256 pixels

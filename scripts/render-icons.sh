@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every picture in res/icons/ to PNG, at its own size and enlarged
 # eight times (nearest neighbour, so each pixel stays a sharp square):
 #   scripts/render-icons.sh <output-folder>      (e.g. docs/images/icons)

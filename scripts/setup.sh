@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Hensai Navi needs.
 #   scripts/setup.sh          everything: building, running, testing, fuzzing, packaging
 #   scripts/setup.sh --run    only what building and running the program need

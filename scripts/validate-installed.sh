@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installed tree as a distribution's tools would: the desktop entry
 # (desktop-file-validate), the AppStream metadata (appstreamcli, offline) and
 # the manual pages (man --warnings: any warning fails).

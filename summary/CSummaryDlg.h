@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The results summary window (dialog 151, "集計結果表示"): eight result slots, two per
 // repayment family, with their sums, the yearly repayment, the income it requires and

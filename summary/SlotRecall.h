@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What selecting a slot's option button does to the main window: which captions it
 // shows, whether the second-rate row shows, and whether the slot's snapshot is written

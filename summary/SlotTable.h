@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the summary window keeps: for each of the eight slots its four figures and its
 // snapshot of the main window, the display texts of every value label, and the rules

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the summary window needs of the main window: the figures and texts of its last
 // calculation, and the few operations that a slot recall performs on it. CLoanDlg

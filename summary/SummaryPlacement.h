@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the summary window stands: directly right of the main window, as tall as it
 // and 16 pixels narrower. All rectangles are outer (frame) rectangles in screen

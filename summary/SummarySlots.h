@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eight result slots of the summary window, two per repayment family, and the
 // sixteen texts of a slot's snapshot of the main window. Plain C++.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arithmetic below the slots of the summary window: the sums, the yearly
 // repayment of year 1, the income it requires, and the burden ratio against the

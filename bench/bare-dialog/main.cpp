@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up time and memory: the smallest Qt 6 dialog, with the same
 // libraries and platform plugin as the program and one line of Japanese text.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gauge-demo: one gauge bar in its animation mode, amber as the summary window shows it
 // while there is no ratio, at the summary window's size. bench/cpu-usage.sh measures
 // what the running animation costs.

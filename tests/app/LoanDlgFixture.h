@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives the real calculator window the way a user does: typing into its fields,
 // clicking its options and buttons, and reading back what it shows.

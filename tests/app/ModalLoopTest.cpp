@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both windows run the way the program runs them: the calculator window through its own
 // modal loop, every menu item and every button used as a person uses them (menus opened
 // and items clicked with the mouse), outside programs replaced by a recorder. After each

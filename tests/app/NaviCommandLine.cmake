@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # hensai-navi --help and --version answer without a display and without taking
 # the single-instance lock (no lock file appears), and say so when output fails.
 # cmake -DNAVI=<hensai-navi> -DVERSION=<version> -DRUNTIME=<scratch folder> -P NaviCommandLine.cmake

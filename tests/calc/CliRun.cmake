@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs hensai-calc as a user would and checks what it prints and how it exits.
 # cmake -DCLI=<path to hensai-calc> -P CliRun.cmake
 if(NOT CLI OR NOT VERSION)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs twice: once in the C.UTF-8 locale and once under de_DE.UTF-8, where the
 // C library's own strtod would read "," and stop at ".".
 #include "calc/DecimalText.h"

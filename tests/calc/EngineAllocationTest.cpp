@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine allocates nothing: the benchmarks and the fuzzers call it in
 // tight loops, and a window may call it on every key press one day. This file
 // replaces the global allocation functions of the test program with counting

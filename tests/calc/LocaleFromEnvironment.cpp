@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program runs under Qt, which sets the C library's locale from the
 // environment. The calc tests do the same before any test runs, so that the
 // run registered with LC_ALL=de_DE.UTF-8 really has "," as the C decimal point.

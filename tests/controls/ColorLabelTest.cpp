@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour label: its colours inside the dialog's frame, when changes show, its font.
 #include "controls/CColorLabel.h"
 #include "platform/DialogBuilder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Palette arithmetic, part geometry and drawing recipes of the drawn option and toggle
 // buttons, without a window.
 #include "controls/DrawnButtonGeometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn option button's picture, pixel by pixel, in each of its states.
 #include "controls/CDrawnOptionButton.h"
 #include "platform/DialogFont.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the drawn button tests: fixed system colours so that every pixel is known,
 // and small helpers to read pixels and drive the mouse.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn toggle button: its triangles, the diagonal frame between them, the held
 // look, and the order of click and flip.
 #include "controls/CDrawnToggleButton.h"

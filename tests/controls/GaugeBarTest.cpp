@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gauge bar as a widget: the tube at its positions, the stripes and their timer.
 #include "controls/CGaugeBar.h"
 #include "tests/controls/HoverGaugeLabelPalette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gauge colour arithmetic and bar geometry, without a window.
 #include "controls/GaugeGeometry.h"
 #include "controls/GaugeShades.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flat hover button as a widget: its looks pixel by pixel and its answers to real
 // pointer events (routed through the window, so grabs and enter/leave are Qt's own).
 #define QTEST_QPA_MOUSE_HANDLING

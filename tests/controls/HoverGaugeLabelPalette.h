@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fixed application palette for the pixel tests of the hover button, gauge bar and
 // colour label, so that the system colours they draw with are known values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When the flat hover button lights and where its icon goes, without a window.
 #include "controls/HoverFrame.h"
 #include "controls/HoverTracker.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric entry field's editing, key by key, without a window.
 #include "controls/NumEditCore.h"
 #include "tests/controls/NumEditTestText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long random key sequences through the numeric entry field's core. After every key:
 // the caret lies inside the text, a digit never leaves it just before a separator, the
 // value is the number read from the text, and every key starts from the canonical text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the entry field's separators from a locale's decimal and group strings.
 #include "platform/LocaleSeparators.h"
 

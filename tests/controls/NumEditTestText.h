@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Field states written as text with the caret as "|" or the selection in "[...]", so
 // that a test reads like the field looks: "1,|234", "1,[234]".

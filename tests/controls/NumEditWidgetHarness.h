@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A shown window with one entry field under test and a plain QLineEdit beside it: the
 // plain one takes the focus away and, fed the same events, shows that an event would

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric entry field as a user meets it: real key and mouse events into a shown
 // CNumEdit, text and value read back.
 #include "controls/CNumEdit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When a drawn button looks pushed and when letting go clicks, without a window.
 #include "controls/PressTracker.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rate field: its character filter, and typing into a shown CRateEdit.
 #include "controls/CRateEdit.h"
 #include "controls/RateFilter.h"

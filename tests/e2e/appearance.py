@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Both windows under another desktop's look and read by a screen reader: the qt6ct
 platform theme with its dark colour scheme and a larger general font. Every control that
 takes the focus has a spoken name; the fields carry their captions; every text shown

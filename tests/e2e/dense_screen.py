@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The calculator window at a device pixel ratio of 2 on a 1920 x 1080 screen (960 x 540
 in the window's own pixels): the window stays within the screen, its controls scroll,
 and the bottom figure is reached by Tab and read."""

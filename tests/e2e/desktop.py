@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Helpers for driving the real program on a virtual display: start it, find its
 windows with xdotool, type and click as a user, read texts through the accessibility
 tree (AT-SPI), take screenshots, and watch that the program and its windows stay up."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The calculator window end to end: type the worked example as a user, calculate,
 read the results as a screen reader does; one copy at a time, also after kill -9."""
 import os

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one end-to-end script against the real program on a private virtual display,
 # with a private session bus (for the accessibility tree) and a fresh runtime folder
 # (for the single-instance lock).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The summary window end to end: open it from the calculator window, add two results,
 check that it stands beside the calculator window and follows it when it moves."""
 import os

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn controls on a screen of device pixel ratio 2 (the test runs with
 // QT_SCALE_FACTOR=2, set by its own main): every pixel of their 1× pictures becomes a 2 × 2 block of one
 // colour (lines one device-pixel pair wide, nothing blended by scaling), the option's

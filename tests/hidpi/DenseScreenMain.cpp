@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of the dense-screen tests: every screen at a device pixel ratio of 2.
 #include <QApplication>
 #include <gtest/gtest.h>

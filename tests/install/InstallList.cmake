@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and compares the files there with
 # expected-files.txt: nothing missing, nothing extra (no test, benchmark,
 # fuzzer or gallery program), nothing in the wrong place.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program icon afresh and compares it, pixel by pixel, with the
 # committed PNGs in dist/icons: a changed drawing whose PNGs were not rendered
 # again fails here.   icons-rendered.sh <source dir> <scratch dir>

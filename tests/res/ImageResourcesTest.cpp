@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compiled-in icons and the hand cursor: they load from a program that
 // links only the resource library, at their sizes, in the 16-colour palette
 // with a transparent mask, and the cursor clicks with its fingertip.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real calculator window and the real summary window together, driven through
 // their buttons, fields and keys as a user drives them.
 #include "controls/CColorLabel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A stand-in main window for the summary window's tests: it serves figures and texts
 // and records what the summary window asks of it.

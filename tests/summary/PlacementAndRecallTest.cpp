@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the summary window opens and follows, and what selecting a slot plans.
 #include "summary/SlotRecall.h"
 #include "summary/SummaryPlacement.h"

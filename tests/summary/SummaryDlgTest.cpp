@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The summary window itself, with a stand-in main window: built from its template,
 // driven through its real buttons and keys.
 #include "summary/CSummaryDlg.h"

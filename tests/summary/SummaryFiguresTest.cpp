@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures under the slots: ratio text, required income, ratio bands, gauge position.
 #include "calc/RatioText.h"
 #include "summary/SummaryTotals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two results of the summary window's worked example (the shared worked loan
 // under 公庫（ゆとり)型 and 元金均等型), as the main window keeps them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stands in for the desktop while it exists: records the programs and addresses the
 // windows would start or open, and starts nothing. `installed` names the programs that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers every modal message box that a test provokes: records its caption, text,
 // buttons and icon, then presses OK, so that a handler that shows one runs to its end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a dialog the way the program runs it: shown by its own modal loop (exec), with
 // the test's steps performed one after another inside that loop. After every step the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry point for widget tests: one QApplication for the whole run, and no real
 // outside program started by any of them.
 #include "tests/support/LaunchRecorder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gallery shots of the drawn option button and the drawn toggle button in each of their
 // states, sized as the main window uses them, with the program's Japanese captions.
 #include "controls/CDrawnOptionButton.h"

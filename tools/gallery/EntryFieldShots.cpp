@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gallery shots of the entry fields and the about box: the numeric field with grouped
 // digits (also with the comma-decimal separators), the rate field, and the about box.
 #include "app/CAboutDlg.h"

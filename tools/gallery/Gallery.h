@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The control gallery: every control in each of its states, rendered to PNG files at 1×
 // and 4× so that anyone can look at the pixels. Each control family registers a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gallery shots of the flat hover button, the gauge bar and the colour label, sized as
 // the main and summary windows use them.
 #include "controls/CColorLabel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The summary window: empty, after the worked example's two results, and with a result
 // but no income (amber stripes).
 #include "calc/AmountText.h"

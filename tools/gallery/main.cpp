@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hensai-gallery <output folder>: writes <family>-<shot>.png and <family>-<shot>@4x.png
 // for every registered control family, and an index.md that shows them all.
 #include "tools/gallery/Gallery.h"
