@@ -53,7 +53,11 @@ time.sleep(1.0)
 check.equal("mail with no address opens nothing", opened(), ["file://" + readme])
 check.equal("the program still runs", program.poll(), None)
 
-menu_command(app, "ﾍﾙﾌﾟ", "ﾊﾞｰｼﾞｮﾝ情報")
+# The about box runs modally: an accessibility action on its item would wait for
+# the box to close before answering, so the open menu gets keys instead, as from
+# a user (the popup holds the keyboard): the last item, then Enter.
+d.press(app, "ﾍﾙﾌﾟ")
+d.xdotool("key", "Up", "Return")
 about = d.wait_for_window("ﾊﾞｰｼﾞｮﾝ情報", program=program)
 about_node = d.window_node(app, "ﾊﾞｰｼﾞｮﾝ情報")
 line = f"Hensai Navi  version {version}"
@@ -61,7 +65,6 @@ check.true("about box shows the version", any(n.get_name() == line for n in d.wa
 if out:
     d.focus(about)
     d.screenshot(about, os.path.join(out, "about-box.png"))
-d.key(about, "Escape")
 
 program.terminate()
 program.wait(timeout=10)
