@@ -210,7 +210,7 @@ int RunCapacity(const hn::CliOptions& o)
     }
     Write(stdout, o.json ? hn::FormatCapacityJson(out.result, *q.limit, hn::FormatResultJson(out.result.loan, o.periodText))
                          : hn::FormatCapacityLines(out.result, *q.limit));
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return FinishOutput(0);
 }
 
 } // namespace

@@ -110,7 +110,8 @@ run(out err rc --loan 0 --rate1 2 --rate2 3)
 expect_equal("zero loan" "${err}" "入力項目が不足しています\n")
 
 # A result that cannot be written is a failure with a message, not exit 0.
-foreach(args "${worked}" "--help" "--version")
+set(capacity --capacity --income 600 --limit 25 --rate1 1.5 --years 35)
+foreach(args "${worked}" "${worked};--schedule;yearly" "${capacity}" "--help" "--version")
   execute_process(COMMAND ${CLI} ${args} OUTPUT_FILE /dev/full ERROR_VARIABLE err RESULT_VARIABLE rc)
   expect_equal("exit code writing '${args}' to a full disk" "${rc}" "1")
   string(FIND "${err}" "cannot write" at)
