@@ -44,11 +44,13 @@ else
   echo "hensai-calc: unexpected output:"; echo "$got"; status=1
 fi
 
-# The unpacked window program on a virtual display, with its own lock folder.
+# The unpacked window program on a virtual display, with its own lock folder. The
+# display number starts at a random place: xvfb-run -a alone races other virtual
+# displays starting at the same moment for :99.
 mkdir -p "$scratch/runtime"
 chmod 700 "$scratch/runtime"
 if XDG_RUNTIME_DIR="$scratch/runtime" LANG=C.UTF-8 \
-   xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+   xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 1024x768x24" bash -c '
      unset QT_QPA_PLATFORM
      "$1" >"$2/navi.log" 2>&1 &
      pid=$!
