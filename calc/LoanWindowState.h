@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator window as plain data: the inputs as its fields show them, the method
 // chosen, the period, the figures kept from its last successful calculation and the

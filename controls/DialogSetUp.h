@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program's windows do alike when they set up their controls: the picture
 // buttons, the colour labels and the UTF-8 texts of the resource tables. Each window

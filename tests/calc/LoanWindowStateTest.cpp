@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window's state without the window: what a calculation writes into it
 // and what it leaves, and the loan the window shows.
 #include "calc/LoanWindowState.h"

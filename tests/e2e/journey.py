@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A user's journey through both windows under a real window manager (openbox), with
 the mouse and the keyboard: always on top ticked and unticked, periods typed into the
 unfixed period box, the summary window opened and a digit typed at once, a result added

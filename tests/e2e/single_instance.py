@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The one-copy guard with real processes: two starts while the runtime folder does not
 exist yet; a lock file (and a lock folder) of another user, held by its owner; a link
 planted where the lock file goes. The guard must hold in the first case; in the others

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The worked loan that the tests share: 3,000 万円 of which 600 is repaid by the bonus
 // instalments, 2.0 % for the first ten years and 3.0 % after, 35 years, income 600 万円;
