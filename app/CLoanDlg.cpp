@@ -14,6 +14,8 @@
 #include "controls/CHoverButton.h"
 #include "controls/CNumEdit.h"
 #include "controls/DialogSetUp.h"
+#include "planning/CPlanningDlg.h"
+#include "planning/PlanningSlots.h"
 #include "platform/DataExchange.h"
 #include "platform/DesktopLaunch.h"
 #include "platform/SysColors.h"
@@ -308,6 +310,7 @@ void CLoanDlg::ConnectCommands()
     } commands[] = {
         {ID_ALWAYS_ON_TOP, &CLoanDlg::OnAlwaysOnTop}, {ID_APP_EXIT, &CLoanDlg::reject},
         {ID_FIX_PERIOD, &CLoanDlg::OnFixPeriod},       {ID_TOGGLE_SUMMARY, &CLoanDlg::OnToggleSummary},
+        {ID_PLANNING, &CLoanDlg::OnPlanning},
         {ID_HOME_PAGE, &CLoanDlg::OnHomePage},         {ID_SEND_MAIL, &CLoanDlg::OnSendMail},
         {ID_APP_ABOUT, &CLoanDlg::OnAppAbout},
     };
@@ -651,6 +654,33 @@ void CLoanDlg::OnToggleSummary()
         OpenSummary();
     }
     ReapplyTopmost();
+}
+
+void CLoanDlg::OnPlanning()
+{
+    if (!m_pPlanningDlg) {
+        // The window asks for the fields (and the summary's slots) when it opens and
+        // whenever the user takes them again, so it never holds stale figures of ours.
+        auto seed = [this] {
+            PlanningSeed seed;
+            seed.loan.method = IsValidMethod(SelectedMethod()) ? SelectedMethod() : CorporationBasic;
+            seed.loan.loanMan = m_editLoan->GetValue();
+            seed.loan.bonusMan = m_editBonusPart->GetValue();
+            seed.loan.rate1Percent = m_editRate1->GetValue();
+            seed.loan.rate2Percent = m_editRate2->GetValue();
+            seed.loan.periodYears = ReadDecimalPrefix(ToUtf8(PeriodEditText()));
+            seed.loan.incomeMan = m_editIncome->GetValue();
+            if (m_pSummaryDlg)
+                seed.slotLoans = SlotLoans(m_pSummaryDlg->Slots(), m_editLoan->GetDecimalChar(),
+                                           m_editLoan->GetThousandChar());
+            return seed;
+        };
+        m_pPlanningDlg = new CPlanningDlg(seed, this);
+        m_pPlanningDlg->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_pPlanningDlg->show();
+    m_pPlanningDlg->raise();
+    m_pPlanningDlg->activateWindow();
 }
 
 void CLoanDlg::OnSummaryClosed()

@@ -26,6 +26,7 @@ class CHoverButton;
 class CNumEdit;
 class CRateEdit;
 class CSummaryDlg;
+class CPlanningDlg;
 
 class CLoanDlg : public QDialog, public CSummaryHost {
     Q_OBJECT
@@ -71,6 +72,8 @@ public slots:
     void OnCalculator();
     void OnShowSummary();
     void OnToggleSummary();
+    // 表示 › 借入可能額・繰上げ返済: opens the planning window, or raises it.
+    void OnPlanning();
     void OnAlwaysOnTop();
     void OnFixPeriod();
     void OnHomePage();
@@ -112,6 +115,7 @@ private:
     QWidget* m_client = nullptr;
     QMenuBar* m_menuBar = nullptr;
     QPointer<CSummaryDlg> m_pSummaryDlg;
+    QPointer<CPlanningDlg> m_pPlanningDlg;
 
     QLabel* m_staticIncome = nullptr;
     QLabel* m_staticIncomeUnit = nullptr;

@@ -76,6 +76,7 @@ enum MainDialogId : int {
     ID_HOME_PAGE = 32773,
     ID_TOGGLE_SUMMARY = 32775,
     ID_FIX_PERIOD = 32777,
+    ID_PLANNING = 32779,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
 };

@@ -4,11 +4,15 @@
 #include "controls/CColorLabel.h"
 #include "controls/CDrawnOptionButton.h"
 #include "controls/CGaugeBar.h"
+#include "controls/CNumEdit.h"
+#include "planning/CPlanningDlg.h"
+#include "planning/PlanningPages.h"
 #include "res/SummaryDialogIds.h"
 #include "summary/CSummaryDlg.h"
 #include "tests/app/LoanDlgFixture.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QPointer>
 
 namespace hn::test {
@@ -44,6 +48,28 @@ protected:
 
     QPointer<CSummaryDlg> summary;
 };
+
+// 表示 › 借入可能額・繰上げ返済 opens one planning window with the calculator's
+// fields, and its lenders' reading takes the loans filed in the summary window.
+TEST_F(BothWindowsTest, PlanningWindowTakesTheFieldsAndTheFiledLoans)
+{
+    EnterWorkedExample();
+    Type(IDC_INCOME, "600");
+    ASSERT_NE(OpenSummary(), nullptr);
+    Calculate();
+    ClickInSummary(IDC_ADD_RESULT);
+    QAction* planning = dlg->MenuAction(ID_PLANNING);
+    ASSERT_NE(planning, nullptr);
+    planning->trigger();
+    auto* window = dlg->findChild<CPlanningDlg*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_DOUBLE_EQ(window->Capacity()->m_income->GetValue(), 600);
+    ASSERT_EQ(window->Reading()->LoanChecks().size(), 1u);
+    EXPECT_TRUE(window->Reading()->LoanChecks()[0]->text().contains(QStringLiteral("3,000 万円")));
+    planning->trigger(); // raises the same window
+    EXPECT_EQ(dlg->findChildren<CPlanningDlg*>().size(), 1);
+}
 
 TEST_F(BothWindowsTest, WorkedExampleAddedAndRecalled)
 {
