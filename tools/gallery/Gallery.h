@@ -13,6 +13,7 @@ namespace hn::gallery {
 struct Shot {
     QString name;  // file-name friendly, e.g. "checked-pressed"
     QImage image;
+    bool magnified = true; // also written at 4×; whole windows are large enough as they are
 };
 
 using ShotMaker = std::function<std::vector<Shot>()>;

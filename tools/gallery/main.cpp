@@ -60,13 +60,20 @@ int main(int argc, char** argv)
         index << "\n## " << family.name << "\n\n| state | 1× | 4× |\n|---|---|---|\n";
         for (const auto& shot : family.maker()) {
             const QString base = family.name + QLatin1Char('-') + shot.name;
-            const QImage big = shot.image.scaled(shot.image.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-            if (!shot.image.save(out.filePath(base + QStringLiteral(".png"))) ||
-                !big.save(out.filePath(base + QStringLiteral("@4x.png")))) {
+            bool saved = shot.image.save(out.filePath(base + QStringLiteral(".png")));
+            if (shot.magnified) {
+                const QImage big =
+                    shot.image.scaled(shot.image.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+                saved = saved && big.save(out.filePath(base + QStringLiteral("@4x.png")));
+            }
+            if (!saved) {
                 std::fprintf(stderr, "hensai-gallery: cannot write %s\n", qPrintable(base));
                 return 1;
             }
-            index << "| " << shot.name << " | ![](" << base << ".png) | ![](" << base << "@4x.png) |\n";
+            index << "| " << shot.name << " | ![](" << base << ".png) | ";
+            if (shot.magnified)
+                index << "![](" << base << "@4x.png)";
+            index << " |\n";
             ++written;
         }
     }

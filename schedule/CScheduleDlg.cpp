@@ -1,0 +1,618 @@
+#include "schedule/CScheduleDlg.h"
+
+#include "calc/ScheduleTexts.h"
+#include "schedule/ScheduleChart.h"
+#include "schedule/ScheduleTableModel.h"
+#include "schedule/ScheduleWindowTexts.h"
+#include "summary/SummaryTotals.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <set>
+
+namespace hn {
+
+namespace {
+
+// The totals and checks beside the chart and the table.
+constexpr int kSidePanelWidth = 330;
+
+QString Text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString Text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+// Readable red on the window's background, light or dark.
+QColor WarningColour(const QPalette& palette)
+{
+    return palette.color(QPalette::Window).lightness() < 128 ? QColor(255, 120, 120) : QColor(190, 0, 0);
+}
+
+void SetTextColour(QLabel* label, const QColor& colour)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+}
+
+// A label whose text is a figure: the caption goes into the description, so that a
+// screen reader speaks both and the figure stays the label's text.
+QLabel* FigureLabel(const QString& caption, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setAccessibleDescription(caption);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+std::int64_t OpeningBalance(const Schedule& s)
+{
+    return s.monthly.loanYen + s.bonus.loanYen;
+}
+
+std::int64_t OpeningBalance(const std::vector<ScheduleLoan>& loans)
+{
+    std::int64_t sum = 0;
+    for (const ScheduleLoan& loan : loans) {
+        const LoanInput in = WholeYenInput(loan.input);
+        sum += static_cast<std::int64_t>(in.loanYen);
+    }
+    return sum;
+}
+
+} // namespace
+
+YearMonth CScheduleDlg::CurrentYearMonth()
+{
+    const QDate today = QDate::currentDate();
+    return {today.year(), today.month()};
+}
+
+CScheduleDlg::CScheduleDlg(QWidget* owner, YearMonth today) : QDialog(owner)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(Text(kScheduleTitle));
+    setModal(false);
+    m_calendar.firstMonth = DefaultFirstMonth(today);
+    m_calendar.bonusMonths = {6, 12};
+    BuildWidgets();
+    resize(1040, 680);
+}
+
+QWidget* CScheduleDlg::BuildControlRow()
+{
+    auto* row = new QWidget(this);
+    auto* box = new QHBoxLayout(row);
+    box->setContentsMargins(0, 0, 0, 0);
+
+    auto* viewCaption = new QLabel(Text(kViewGroup), row);
+    box->addWidget(viewCaption);
+    m_viewGroup = new QButtonGroup(this);
+    const std::string_view captions[3] = {kViewMonthly, kViewYearly, kViewCombined};
+    for (int i = 0; i < 3; ++i) {
+        m_viewButtons[i] = new QRadioButton(Text(captions[i]), row);
+        m_viewGroup->addButton(m_viewButtons[i], i);
+        box->addWidget(m_viewButtons[i]);
+    }
+    m_viewButtons[0]->setChecked(true);
+    m_viewButtons[2]->setEnabled(false);
+    connect(m_viewGroup, &QButtonGroup::idClicked, this, [this](int id) { SetView(static_cast<ScheduleView>(id)); });
+    box->addSpacing(16);
+
+    auto* firstCaption = new QLabel(Text(kFirstMonthCaption), row);
+    m_firstMonth = new QDateEdit(row);
+    m_firstMonth->setDisplayFormat(Text(kYearMonthFormat));
+    m_firstMonth->setDateRange(QDate(kMinCalendarYear, 1, 1), QDate(kMaxCalendarYear, 12, 1));
+    m_firstMonth->setDate(QDate(m_calendar.firstMonth.year, m_calendar.firstMonth.month, 1));
+    m_firstMonth->setAccessibleName(Text(kFirstMonthCaption).remove(QStringLiteral("(&F)")));
+    firstCaption->setBuddy(m_firstMonth);
+    box->addWidget(firstCaption);
+    box->addWidget(m_firstMonth);
+    connect(m_firstMonth, &QDateEdit::dateChanged, this, &CScheduleDlg::OnCalendarEdited);
+    box->addSpacing(8);
+
+    auto* bonusCaption = new QLabel(Text(kBonusMonthsCaption), row);
+    box->addWidget(bonusCaption);
+    const std::string_view bonusNames[2] = {kFirstBonusMonthName, kSecondBonusMonthName};
+    for (int i = 0; i < 2; ++i) {
+        m_bonusMonth[i] = new QComboBox(row);
+        for (int m = 1; m <= 12; ++m)
+            m_bonusMonth[i]->addItem(QString::number(m) + Text(kMonthSuffix), m);
+        m_bonusMonth[i]->setCurrentIndex(m_calendar.bonusMonths[static_cast<std::size_t>(i)] - 1);
+        m_bonusMonth[i]->setAccessibleName(Text(bonusNames[i]));
+        box->addWidget(m_bonusMonth[i]);
+        connect(m_bonusMonth[i], &QComboBox::currentIndexChanged, this, &CScheduleDlg::OnCalendarEdited);
+    }
+    bonusCaption->setBuddy(m_bonusMonth[0]);
+    box->addStretch(1);
+
+    m_btnSave = new QPushButton(Text(kSaveCsv), row);
+    m_btnCopy = new QPushButton(Text(kCopy), row);
+    m_btnSave->setAutoDefault(false);
+    m_btnCopy->setAutoDefault(false);
+    box->addWidget(m_btnSave);
+    box->addWidget(m_btnCopy);
+    connect(m_btnSave, &QPushButton::clicked, this, &CScheduleDlg::OnSaveCsv);
+    connect(m_btnCopy, &QPushButton::clicked, this, &CScheduleDlg::OnCopy);
+    return row;
+}
+
+void CScheduleDlg::BuildWidgets()
+{
+    auto* layout = new QVBoxLayout(this);
+    m_heading = new QLabel(this);
+    m_heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont headingFont = m_heading->font();
+    headingFont.setBold(true);
+    m_heading->setFont(headingFont);
+    layout->addWidget(m_heading);
+    layout->addWidget(BuildControlRow());
+
+    m_noticeLabel = new QLabel(this);
+    m_noticeLabel->setWordWrap(true);
+    m_noticeLabel->setVisible(false);
+    layout->addWidget(m_noticeLabel);
+
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid, 1);
+
+    // The chart first: it is what most people look at.
+    m_chart = new ScheduleChart(this);
+    grid->addWidget(m_chart, 0, 0);
+
+    auto* totals = new QGroupBox(Text(kTotalsHeading), this);
+    auto* totalsBox = new QVBoxLayout(totals);
+    m_totalsGrid = new QGridLayout;
+    totalsBox->addLayout(m_totalsGrid);
+    m_notes = new QLabel(totals);
+    m_notes->setWordWrap(true);
+    m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    totalsBox->addWidget(m_notes);
+    totalsBox->addStretch(1);
+    totals->setFixedWidth(kSidePanelWidth);
+    grid->addWidget(totals, 0, 1);
+
+    auto* tableColumn = new QVBoxLayout;
+    auto* unit = new QLabel(Text(kUnitNote), this);
+    tableColumn->addWidget(unit);
+    m_model = new ScheduleTableModel(this);
+    m_table = new QTableView(this);
+    m_table->setModel(m_model);
+    m_table->setAccessibleName(Text(kTableName));
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->setVisible(false);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    tableColumn->addWidget(m_table, 1);
+    grid->addLayout(tableColumn, 1, 0);
+
+    auto* checks = new QGroupBox(Text(kChecksHeading), this);
+    auto* checksOuter = new QVBoxLayout(checks);
+    auto* scroll = new QScrollArea(checks);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* checksInner = new QWidget(scroll);
+    m_checksBox = new QVBoxLayout(checksInner);
+    m_checksBox->setContentsMargins(0, 0, 0, 0);
+    m_checksBox->addStretch(1);
+    scroll->setWidget(checksInner);
+    checksOuter->addWidget(scroll);
+    checks->setFixedWidth(kSidePanelWidth);
+    grid->addWidget(checks, 1, 1);
+    grid->setRowStretch(0, 2);
+    grid->setRowStretch(1, 3);
+
+    m_status = new QLabel(this);
+    layout->addWidget(m_status);
+
+    // Ctrl+C copies from anywhere in the window, as the button does.
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, &CScheduleDlg::OnCopy);
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, &CScheduleDlg::OnSaveCsv);
+
+    setTabOrder(m_viewButtons[0], m_firstMonth);
+    setTabOrder(m_firstMonth, m_bonusMonth[0]);
+    setTabOrder(m_bonusMonth[0], m_bonusMonth[1]);
+    setTabOrder(m_bonusMonth[1], m_btnSave);
+    setTabOrder(m_btnSave, m_btnCopy);
+    setTabOrder(m_btnCopy, m_table);
+}
+
+void CScheduleDlg::ShowLoan(const ScheduleLoan& loan)
+{
+    ShowReport(MakeLoanReport(loan, m_calendar));
+}
+
+void CScheduleDlg::ShowReport(LoanReport report)
+{
+    m_report = std::move(report);
+    m_notice.clear();
+    Refresh();
+}
+
+void CScheduleDlg::SourceCleared()
+{
+    if (!m_report)
+        return;
+    m_notice = Text(FillIn(kSlotCleared, {m_report->loan.caption}));
+    SetNotice(m_notice, true);
+}
+
+void CScheduleDlg::SourceClosed()
+{
+    if (!m_report)
+        return;
+    m_notice = Text(FillIn(kSummaryClosed, {m_report->loan.caption}));
+    SetNotice(m_notice, true);
+}
+
+void CScheduleDlg::SetCombinedLoans(std::vector<ScheduleLoan> loans)
+{
+    m_combinedLoans = std::move(loans);
+    m_viewButtons[2]->setEnabled(!m_combinedLoans.empty());
+    if (m_combinedLoans.empty() && m_view == ScheduleView::Combined)
+        m_view = ScheduleView::Yearly;
+    Refresh();
+}
+
+void CScheduleDlg::SetView(ScheduleView view)
+{
+    if (view == ScheduleView::Combined && m_combinedLoans.empty())
+        view = ScheduleView::Yearly;
+    m_view = view;
+    Refresh();
+}
+
+bool CScheduleDlg::SetCalendar(const ScheduleCalendar& calendar)
+{
+    if (!IsValidCalendar(calendar)) {
+        m_status->setText(Text(kSameBonusMonths));
+        SetTextColour(m_status, WarningColour(palette()));
+        // Show the calendar in force again.
+        const QSignalBlocker b0(m_bonusMonth[0]), b1(m_bonusMonth[1]), b2(m_firstMonth);
+        m_bonusMonth[0]->setCurrentIndex(m_calendar.bonusMonths[0] - 1);
+        m_bonusMonth[1]->setCurrentIndex(m_calendar.bonusMonths[1] - 1);
+        m_firstMonth->setDate(QDate(m_calendar.firstMonth.year, m_calendar.firstMonth.month, 1));
+        return false;
+    }
+    m_calendar = calendar;
+    {
+        const QSignalBlocker b0(m_bonusMonth[0]), b1(m_bonusMonth[1]), b2(m_firstMonth);
+        m_bonusMonth[0]->setCurrentIndex(m_calendar.bonusMonths[0] - 1);
+        m_bonusMonth[1]->setCurrentIndex(m_calendar.bonusMonths[1] - 1);
+        m_firstMonth->setDate(QDate(m_calendar.firstMonth.year, m_calendar.firstMonth.month, 1));
+    }
+    m_status->clear();
+    if (m_report)
+        m_report = MakeLoanReport(m_report->loan, m_calendar);
+    Refresh();
+    return true;
+}
+
+void CScheduleDlg::OnCalendarEdited()
+{
+    ScheduleCalendar c;
+    const QDate d = m_firstMonth->date();
+    c.firstMonth = {d.year(), d.month()};
+    c.bonusMonths = {m_bonusMonth[0]->currentData().toInt(), m_bonusMonth[1]->currentData().toInt()};
+    SetCalendar(c);
+}
+
+std::optional<int> CScheduleDlg::SourceSlot() const
+{
+    if (!m_report)
+        return std::nullopt;
+    return m_report->loan.slot;
+}
+
+void CScheduleDlg::Refresh()
+{
+    {
+        const QSignalBlocker block(m_viewGroup);
+        m_viewButtons[static_cast<int>(m_view)]->setChecked(true);
+    }
+    const bool combined = m_view == ScheduleView::Combined;
+    if (combined)
+        m_combined = MakeCombinedReport(m_combinedLoans, m_calendar);
+
+    QString heading;
+    QString message;
+    if (combined) {
+        QStringList names;
+        for (const std::string& c : m_combined.captions)
+            names << Text(c);
+        heading = Text(kSourceCombined) + Text(kGap) + names.join(QStringLiteral("、"));
+    } else if (m_report) {
+        heading = Text(m_report->loan.caption) + Text(kGap) + Text(LoanHeading(m_report->loan.input));
+        message = Text(m_report->message);
+    }
+    m_heading->setText(heading);
+
+    ShowTable();
+    if (combined) {
+        m_chart->SetYears(m_combined.yearly, OpeningBalance(m_combinedLoans));
+        std::vector<TotalsLine> lines{{std::string(kScheduleTotal), m_combined.scheduleTotal}};
+        if (m_combined.windowTotal != 0) {
+            lines.push_back({std::string(kWindowTotal), m_combined.windowTotal});
+            lines.push_back({std::string(kDifference), m_combined.scheduleTotal - m_combined.windowTotal});
+        }
+        ShowTotals(m_combined.yearly.empty() ? std::vector<TotalsLine>{} : lines);
+        ShowNotes(m_combined.notes);
+        std::vector<std::pair<std::string, bool>> checks;
+        for (const CheckLine& l : m_combined.checkLines)
+            checks.emplace_back(l.text, l.passed);
+        ShowChecks(checks);
+    } else if (m_report && m_report->ok()) {
+        m_chart->SetYears(m_report->yearly, OpeningBalance(m_report->schedule));
+        ShowTotals(TotalsLines(*m_report));
+        ShowNotes(m_report->notes);
+        std::vector<std::pair<std::string, bool>> checks;
+        for (const CheckLine& l : CheckLinesOf(m_report->checks))
+            checks.emplace_back(l.text, l.passed);
+        if (m_report->checks.allPassed())
+            checks.insert(checks.begin(), {std::string(kAllChecksPassed), true});
+        else
+            checks.insert(checks.begin(), {std::string(kMsgCheckFailed), false});
+        ShowChecks(checks);
+    } else {
+        m_chart->SetYears({}, 0);
+        ShowTotals({});
+        ShowNotes({});
+        ShowChecks({});
+    }
+
+    const bool hasRows = m_model->rowCount() > 0;
+    m_chart->setVisible(hasRows);
+    m_btnSave->setEnabled(hasRows);
+    m_btnCopy->setEnabled(hasRows);
+
+    // The notice: a source that went away wins over the loan's own message.
+    if (!m_notice.isEmpty())
+        SetNotice(m_notice, true);
+    else if (!message.isEmpty())
+        SetNotice(message, true);
+    else
+        SetNotice({}, false);
+}
+
+void CScheduleDlg::ShowTable()
+{
+    ScheduleTable table;
+    if (m_view == ScheduleView::Combined) {
+        bool unpaid = false;
+        for (const YearlyRow& y : m_combined.yearly)
+            unpaid = unpaid || y.unpaidInterest != 0;
+        table = ScheduleTable::Yearly(m_combined.yearly, unpaid);
+    } else if (m_report && m_report->ok()) {
+        const bool unpaid = m_report->hasUnpaidInterest();
+        table = m_view == ScheduleView::Monthly ? ScheduleTable::Monthly(m_report->monthly, unpaid)
+                                                : ScheduleTable::Yearly(m_report->yearly, unpaid);
+    } else {
+        table = m_view == ScheduleView::Monthly ? ScheduleTable::Monthly({}, false) : ScheduleTable::Yearly({}, false);
+    }
+    m_model->SetTable(std::move(table));
+    FitColumns();
+}
+
+void CScheduleDlg::FitColumns()
+{
+    // Widths from the widest text each column can hold, measured once rather than by
+    // asking every row (resizing to contents walks the rows).
+    const ScheduleTable& t = m_model->Table();
+    const QFontMetrics fm(m_table->font());
+    QFont bold = m_table->font();
+    bold.setBold(true);
+    const QFontMetrics fmBold(bold);
+    for (int c = 0; c < t.columnCount(); ++c) {
+        QString widest = Text(t.heading(c));
+        const ScheduleColumn column = t.column(c);
+        if (IsFigureColumn(column)) {
+            std::int64_t most = 0;
+            for (int r = 0; r < t.rowCount(); ++r)
+                most = std::max(most, t.figure(r, c).value_or(0));
+            const QString figure = Text(FormatWideAmount(most));
+            if (figure.size() > widest.size())
+                widest = figure;
+        } else if (column == ScheduleColumn::Month) {
+            widest = QStringLiteral("9999年12月");
+        } else if (column == ScheduleColumn::Period) {
+            widest = QStringLiteral("9999年12月～9999年12月");
+        } else if (column == ScheduleColumn::Part) {
+            widest = Text(kPartBonus);
+        } else {
+            widest = QStringLiteral("9999");
+        }
+        const int width = std::max(fmBold.horizontalAdvance(widest), fm.horizontalAdvance(Text(t.heading(c)))) + 14;
+        m_table->setColumnWidth(c, width);
+    }
+}
+
+void CScheduleDlg::ShowTotals(const std::vector<TotalsLine>& lines)
+{
+    while (QLayoutItem* item = m_totalsGrid->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    int row = 0;
+    for (const TotalsLine& line : lines) {
+        auto* caption = new QLabel(Text(line.caption), this);
+        QLabel* figure = FigureLabel(Text(line.caption), this);
+        figure->setText(line.yen ? Text(FormatWideAmount(*line.yen)) + Text(kYen) : Text(kNotComparable));
+        m_totalsGrid->addWidget(caption, row, 0);
+        m_totalsGrid->addWidget(figure, row, 1);
+        ++row;
+    }
+}
+
+void CScheduleDlg::ShowNotes(const std::vector<std::string>& notes)
+{
+    QStringList texts;
+    for (const std::string& n : notes)
+        texts << Text(n);
+    m_notes->setText(texts.join(QLatin1Char('\n')));
+    m_notes->setVisible(!texts.isEmpty());
+}
+
+void CScheduleDlg::ShowChecks(const std::vector<std::pair<std::string, bool>>& lines)
+{
+    for (QLabel* label : m_checkLabels)
+        delete label;
+    m_checkLabels.clear();
+    m_checkFailed.clear();
+    int at = 0;
+    for (const auto& [text, passed] : lines) {
+        auto* label = new QLabel(Text(passed ? kCheckPassed : kCheckFailed) + Text(text));
+        label->setWordWrap(true);
+        m_checksBox->insertWidget(at++, label);
+        m_checkLabels.push_back(label);
+        m_checkFailed.push_back(!passed);
+    }
+    ApplyWarningColours();
+}
+
+void CScheduleDlg::SetNotice(const QString& text, bool warning)
+{
+    m_noticeLabel->setText(text);
+    m_noticeLabel->setVisible(!text.isEmpty());
+    m_noticeWarning = warning;
+    ApplyWarningColours();
+}
+
+void CScheduleDlg::ApplyWarningColours()
+{
+    const QColor warning = WarningColour(palette());
+    const QColor normal = palette().color(QPalette::WindowText);
+    SetTextColour(m_noticeLabel, m_noticeWarning ? warning : normal);
+    for (std::size_t i = 0; i < m_checkLabels.size(); ++i)
+        SetTextColour(m_checkLabels[i], m_checkFailed[i] ? warning : normal);
+}
+
+void CScheduleDlg::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // A new palette (light to dark) needs its own red.
+    if (event->type() == QEvent::PaletteChange)
+        ApplyWarningColours();
+}
+
+bool CScheduleDlg::ExportCsv(const QString& path)
+{
+    const std::string csv = ScheduleCsv(m_model->Table());
+    QSaveFile file(path);
+    QString error;
+    if (!file.open(QIODevice::WriteOnly))
+        error = file.errorString();
+    else if (file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()))
+        error = file.errorString();
+    else if (!file.commit())
+        error = file.errorString();
+    if (!error.isEmpty()) {
+        file.cancelWriting();
+        QMessageBox box(QMessageBox::Warning, Text(kSaveFailedCaption),
+                        Text(kSaveFailed) + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QLatin1Char('\n') +
+                            error,
+                        QMessageBox::Ok, this);
+        box.exec();
+        return false;
+    }
+    SetTextColour(m_status, palette().color(QPalette::WindowText));
+    m_status->setText(Text(kSaved) + QDir::toNativeSeparators(path));
+    return true;
+}
+
+void CScheduleDlg::OnSaveCsv()
+{
+    if (m_model->rowCount() == 0)
+        return;
+    const QString start = QDir::home().filePath(Text(kCsvDefaultName));
+    const QString path = QFileDialog::getSaveFileName(this, Text(kSaveCsvTitle), start, Text(kCsvFilter));
+    if (!path.isEmpty())
+        ExportCsv(path);
+}
+
+void CScheduleDlg::OnCopy()
+{
+    if (m_model->rowCount() == 0)
+        return;
+    std::set<int> chosen;
+    if (const QItemSelectionModel* selection = m_table->selectionModel())
+        for (const QModelIndex& index : selection->selectedIndexes())
+            chosen.insert(index.row());
+    const std::string text = ScheduleTabText(m_model->Table(), std::vector<int>(chosen.begin(), chosen.end()));
+    QGuiApplication::clipboard()->setText(Text(text));
+    SetTextColour(m_status, palette().color(QPalette::WindowText));
+    m_status->setText(Text(kCopied));
+}
+
+QString CScheduleDlg::NoticeText() const
+{
+    return m_noticeLabel->isVisibleTo(this) ? m_noticeLabel->text() : QString();
+}
+
+QString CScheduleDlg::HeadingText() const
+{
+    return m_heading->text();
+}
+
+QStringList CScheduleDlg::TotalsTexts() const
+{
+    QStringList lines;
+    for (int r = 0; r < m_totalsGrid->rowCount(); ++r) {
+        QLayoutItem* caption = m_totalsGrid->itemAtPosition(r, 0);
+        QLayoutItem* figure = m_totalsGrid->itemAtPosition(r, 1);
+        if (caption && figure)
+            lines << qobject_cast<QLabel*>(caption->widget())->text() + QStringLiteral(": ") +
+                         qobject_cast<QLabel*>(figure->widget())->text();
+    }
+    return lines;
+}
+
+QStringList CScheduleDlg::NotesTexts() const
+{
+    return m_notes->text().isEmpty() ? QStringList() : m_notes->text().split(QLatin1Char('\n'));
+}
+
+std::vector<std::pair<QString, bool>> CScheduleDlg::CheckLines() const
+{
+    std::vector<std::pair<QString, bool>> lines;
+    for (std::size_t i = 0; i < m_checkLabels.size(); ++i)
+        lines.emplace_back(m_checkLabels[i]->text(), m_checkFailed[i]);
+    return lines;
+}
+
+} // namespace hn

@@ -1,0 +1,236 @@
+#include "schedule/ScheduleReport.h"
+
+#include "calc/RepaymentMethod.h"
+#include "calc/ScheduleTexts.h"
+#include "schedule/ScheduleWindowTexts.h"
+#include "summary/SummaryTotals.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace hn {
+
+namespace {
+
+void AddEndedEarlyNotes(const Schedule& s, std::vector<std::string>& notes)
+{
+    if (!s.endedEarly())
+        return;
+    notes.emplace_back(kNoteEndedEarly);
+    const auto part = [&](const SchedulePart& p, std::string_view pattern) {
+        if (p.endedEarly())
+            notes.push_back(FillIn(pattern, {std::to_string(p.rows.size()), std::to_string(p.termCount)}));
+    };
+    part(s.monthly, kEndedEarlyMonthly);
+    part(s.bonus, kEndedEarlyBonus);
+}
+
+CheckLine ChecksLine(const std::string& caption, bool passed)
+{
+    return {caption + std::string(passed ? kCombinedChecksPassed : kCombinedChecksFailed), passed};
+}
+
+} // namespace
+
+bool LoanReport::hasUnpaidInterest() const noexcept
+{
+    for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus})
+        for (const ScheduleRow& r : part->rows)
+            if (r.unpaidInterest != 0)
+                return true;
+    return false;
+}
+
+LoanReport MakeLoanReport(const ScheduleLoan& loan, const ScheduleCalendar& calendar)
+{
+    LoanReport report;
+    report.loan = loan;
+    report.loan.input = WholeYenInput(loan.input);
+    report.schedule = BuildSchedule(report.loan.input);
+    switch (report.schedule.status) {
+    case ScheduleStatus::Ok:
+        break;
+    case ScheduleStatus::BeyondExactRange:
+        report.message = kMsgScheduleBeyondExact;
+        return report;
+    case ScheduleStatus::InvalidInput:
+        report.message = kMsgScheduleInvalid;
+        return report;
+    }
+
+    // The calculator window refuses loans whose figures leave its 32-bit fields; a
+    // schedule of such a loan has nothing to be compared with.
+    const RepaymentOutcome outcome = ComputeRepayment(report.loan.input);
+    if (outcome.ok())
+        report.result = outcome.result;
+
+    report.checks = CheckSchedule(report.schedule);
+    if (report.result)
+        CheckAgainstResult(report.schedule, *report.result, report.checks);
+    report.monthly = MonthlyView(report.schedule, calendar);
+    report.yearly = YearlyView(report.schedule, calendar);
+
+    AddEndedEarlyNotes(report.schedule, report.notes);
+    if (report.hasUnpaidInterest())
+        report.notes.emplace_back(kNoteUnpaidInterest);
+    if (report.result) {
+        const WindowComparison c = CompareWithWindow(report.schedule, *report.result);
+        if (c.totalDifference() != 0)
+            report.notes.emplace_back(kNoteTotalDiffers);
+        // Elsewhere year 1 differs only where the schedule ended within it, which the
+        // note on the early end explains.
+        if (c.firstYearDifference() != 0 && report.loan.input.method == EqualPrincipal)
+            report.notes.emplace_back(kNoteFirstYearDiffers);
+    }
+    return report;
+}
+
+std::vector<TotalsLine> TotalsLines(const LoanReport& report)
+{
+    std::vector<TotalsLine> lines;
+    if (!report.ok())
+        return lines;
+    const std::string difference(kDifference);
+    if (!report.result) {
+        lines.push_back({std::string(kScheduleTotal), TotalsOf(report.schedule).payment});
+        lines.push_back({std::string(kWindowTotal), std::nullopt});
+        return lines;
+    }
+    const WindowComparison c = CompareWithWindow(report.schedule, *report.result);
+    lines.push_back({std::string(kScheduleTotal), c.scheduleTotal});
+    lines.push_back({std::string(kWindowTotal), c.windowTotal});
+    lines.push_back({difference, c.totalDifference()});
+    lines.push_back({std::string(kScheduleFirstYear), c.firstYear});
+    lines.push_back({std::string(kWindowAnnual), c.windowAnnual});
+    lines.push_back({difference, c.firstYearDifference()});
+    return lines;
+}
+
+std::vector<CheckLine> CheckLinesOf(const ScheduleCheckReport& report)
+{
+    std::vector<CheckLine> lines;
+    const ScheduleCheckResult* previous = nullptr;
+    for (const ScheduleCheckResult& item : report.items) {
+        // A check made once per band says so once when all its bands agree.
+        const bool repeat = previous && previous->check == item.check && previous->scope == item.scope &&
+                            previous->passed && item.passed;
+        previous = &item;
+        if (repeat)
+            continue;
+        CheckLine line;
+        line.passed = item.passed;
+        line.text = std::string(CheckCaption(item.check)) + "（" + std::string(ScopeCaption(item.scope)) + "）";
+        if (!item.passed) {
+            line.text += "：" + FormatWideAmount(item.actual) + " ≠ " + FormatWideAmount(item.expected);
+            if (item.failedRow != 0)
+                line.text += FillIn(kFailedRow, {std::to_string(item.failedRow)});
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+CombinedReport MakeCombinedReport(const std::vector<ScheduleLoan>& loans, const ScheduleCalendar& calendar)
+{
+    CombinedReport combined;
+    std::vector<Schedule> schedules;
+    bool comparable = true;
+    combined.allChecksPassed = true;
+    for (const ScheduleLoan& loan : loans) {
+        LoanReport one = MakeLoanReport(loan, calendar);
+        if (!one.ok()) {
+            combined.notes.push_back(FillIn(kCombinedSkipped, {loan.caption}) + one.message);
+            continue;
+        }
+        combined.captions.push_back(loan.caption);
+        combined.scheduleTotal += TotalsOf(one.schedule).payment;
+        if (one.result)
+            combined.windowTotal += one.result->totalYen;
+        else
+            comparable = false;
+        const bool passed = one.checks.allPassed();
+        combined.allChecksPassed = combined.allChecksPassed && passed;
+        combined.checkLines.push_back(ChecksLine(loan.caption, passed));
+        schedules.push_back(std::move(one.schedule));
+    }
+    if (schedules.empty()) {
+        combined.allChecksPassed = false;
+        if (loans.empty())
+            combined.notes.emplace_back(kCombinedEmpty);
+        return combined;
+    }
+    combined.yearly = CombinedYearlyView(schedules, calendar);
+    if (!comparable)
+        combined.windowTotal = 0;
+    else if (combined.scheduleTotal != combined.windowTotal)
+        combined.notes.emplace_back(kNoteTotalDiffers);
+    return combined;
+}
+
+std::string PercentText(double fraction)
+{
+    // The rate field holds at most five characters, so three decimals say it all.
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, fraction * 100.0, std::chars_format::fixed, 3);
+    std::string text = ec == std::errc{} ? std::string(buffer, end) : std::string("?");
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text;
+}
+
+std::string LoanHeading(const LoanInput& in)
+{
+    const auto amount = [](double yen) {
+        const double rounded = std::round(yen);
+        if (!std::isfinite(rounded) || std::fabs(rounded) >= 9.0e18)
+            return std::string("?");
+        const auto whole = static_cast<std::int64_t>(rounded);
+        // Whole 万円 as the fields show them; anything finer in yen.
+        return whole % 10000 == 0 ? FormatWideAmount(whole / 10000) + std::string(kManYen) : FormatWideAmount(whole) + std::string(kYen);
+    };
+    std::string text(MethodCaption(in.method));
+    text += kGap;
+    text += kLoanAmount;
+    text += amount(in.loanYen);
+    if (in.bonusYen > 0) {
+        text += kBonusPartOpen;
+        text += amount(in.bonusYen);
+        text += kBonusPartClose;
+    }
+    text += kGap;
+    text += kRate;
+    text += PercentText(in.rate1);
+    text += kPercent;
+    if (UsesSecondRate(in)) {
+        text += kRateSeparator;
+        text += PercentText(in.rate2);
+        text += kPercent;
+    }
+    text += kGap;
+    text += std::to_string(static_cast<long long>(in.periodYears));
+    text += kYears;
+    return text;
+}
+
+std::string FillIn(std::string_view pattern, const std::vector<std::string>& args)
+{
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+            const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (index < args.size()) {
+                out += args[index];
+                ++i;
+                continue;
+            }
+        }
+        out += pattern[i];
+    }
+    return out;
+}
+
+} // namespace hn

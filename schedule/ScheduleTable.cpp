@@ -1,0 +1,216 @@
+#include "schedule/ScheduleTable.h"
+
+#include "calc/ScheduleTexts.h"
+#include "summary/SummaryTotals.h"
+
+#include <algorithm>
+
+namespace hn {
+
+namespace {
+
+const std::vector<ScheduleColumn>& MonthlyColumns(bool withUnpaid)
+{
+    using C = ScheduleColumn;
+    static const std::vector<C> plain{C::Number, C::Month, C::Part, C::Payment, C::Interest,
+                                      C::Principal, C::Balance, C::TotalBalance};
+    static const std::vector<C> unpaid{C::Number, C::Month, C::Part, C::Payment, C::Interest,
+                                       C::Principal, C::Balance, C::Unpaid, C::TotalBalance};
+    return withUnpaid ? unpaid : plain;
+}
+
+const std::vector<ScheduleColumn>& YearlyColumns(bool withUnpaid)
+{
+    using C = ScheduleColumn;
+    static const std::vector<C> plain{C::Year, C::Period, C::Payment, C::Interest, C::Principal, C::Balance};
+    static const std::vector<C> unpaid{C::Year,      C::Period,  C::Payment, C::Interest,
+                                       C::Principal, C::Balance, C::Unpaid};
+    return withUnpaid ? unpaid : plain;
+}
+
+std::string MonthText(YearMonth ym)
+{
+    return ym.year == 0 ? std::string() : JapaneseText(ym);
+}
+
+std::string FigureText(std::int64_t value, FigureStyle style)
+{
+    return style == FigureStyle::Grouped ? FormatWideAmount(value) : std::to_string(value);
+}
+
+} // namespace
+
+ScheduleTable ScheduleTable::Monthly(std::vector<MonthlyViewRow> rows, bool withUnpaid)
+{
+    ScheduleTable t;
+    t.m_monthlyView = true;
+    t.m_columns = MonthlyColumns(withUnpaid);
+    t.m_monthly = std::move(rows);
+    return t;
+}
+
+ScheduleTable ScheduleTable::Yearly(std::vector<YearlyRow> rows, bool withUnpaid)
+{
+    ScheduleTable t;
+    t.m_monthlyView = false;
+    t.m_columns = YearlyColumns(withUnpaid);
+    t.m_yearly = std::move(rows);
+    return t;
+}
+
+int ScheduleTable::rowCount() const noexcept
+{
+    return static_cast<int>(m_monthlyView ? m_monthly.size() : m_yearly.size());
+}
+
+int ScheduleTable::columnOf(ScheduleColumn c) const noexcept
+{
+    const auto it = std::find(m_columns.begin(), m_columns.end(), c);
+    return it == m_columns.end() ? -1 : static_cast<int>(it - m_columns.begin());
+}
+
+std::string ScheduleTable::heading(int index) const
+{
+    switch (column(index)) {
+    case ScheduleColumn::Number: return std::string(kColNumber);
+    case ScheduleColumn::Month: return std::string(kColMonth);
+    case ScheduleColumn::Part: return std::string(kColPart);
+    case ScheduleColumn::Year: return std::string(kColYear);
+    case ScheduleColumn::Period: return std::string(kColPeriod);
+    case ScheduleColumn::Payment: return std::string(kColPayment);
+    case ScheduleColumn::Interest: return std::string(kColInterest);
+    case ScheduleColumn::Principal: return std::string(kColPrincipal);
+    case ScheduleColumn::Balance: return std::string(kColBalance);
+    case ScheduleColumn::TotalBalance: return std::string(kColTotalBalance);
+    case ScheduleColumn::Unpaid: return std::string(kColUnpaid);
+    }
+    return {};
+}
+
+bool IsFigureColumn(ScheduleColumn c) noexcept
+{
+    switch (c) {
+    case ScheduleColumn::Payment:
+    case ScheduleColumn::Interest:
+    case ScheduleColumn::Principal:
+    case ScheduleColumn::Balance:
+    case ScheduleColumn::TotalBalance:
+    case ScheduleColumn::Unpaid:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::optional<std::int64_t> ScheduleTable::figure(int row, int index) const
+{
+    const ScheduleColumn c = column(index);
+    if (m_monthlyView) {
+        const MonthlyViewRow& r = m_monthly.at(static_cast<std::size_t>(row));
+        switch (c) {
+        case ScheduleColumn::Payment: return r.row.payment;
+        case ScheduleColumn::Interest: return r.row.interest;
+        case ScheduleColumn::Principal: return r.row.principal;
+        case ScheduleColumn::Balance: return r.row.balance;
+        case ScheduleColumn::TotalBalance: return r.totalBalance;
+        case ScheduleColumn::Unpaid: return r.row.unpaidInterest;
+        default: return std::nullopt;
+        }
+    }
+    const YearlyRow& r = m_yearly.at(static_cast<std::size_t>(row));
+    switch (c) {
+    case ScheduleColumn::Payment: return r.payment;
+    case ScheduleColumn::Interest: return r.interest;
+    case ScheduleColumn::Principal: return r.principal;
+    case ScheduleColumn::Balance: return r.balance;
+    case ScheduleColumn::Unpaid: return r.unpaidInterest;
+    default: return std::nullopt;
+    }
+}
+
+std::string ScheduleTable::text(int row, int index, FigureStyle style) const
+{
+    if (const std::optional<std::int64_t> value = figure(row, index))
+        return FigureText(*value, style);
+    const ScheduleColumn c = column(index);
+    if (m_monthlyView) {
+        const MonthlyViewRow& r = m_monthly.at(static_cast<std::size_t>(row));
+        switch (c) {
+        case ScheduleColumn::Number: return std::to_string(r.row.number);
+        case ScheduleColumn::Month: return MonthText(r.when);
+        case ScheduleColumn::Part:
+            return std::string(r.part == SchedulePartKind::Monthly ? kPartMonthly : kPartBonus);
+        case ScheduleColumn::Year: return std::to_string(r.year);
+        default: return {};
+        }
+    }
+    const YearlyRow& r = m_yearly.at(static_cast<std::size_t>(row));
+    switch (c) {
+    case ScheduleColumn::Year: return std::to_string(r.year);
+    case ScheduleColumn::Period:
+        return r.from.year == 0 ? std::string() : MonthText(r.from) + "～" + MonthText(r.to);
+    default: return {};
+    }
+}
+
+bool ScheduleTable::isBonusRow(int row) const
+{
+    return m_monthlyView && m_monthly.at(static_cast<std::size_t>(row)).part == SchedulePartKind::Bonus;
+}
+
+std::string CsvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char ch : text) {
+        if (ch == '"')
+            quoted += '"';
+        quoted += ch;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string ScheduleCsv(const ScheduleTable& table)
+{
+    std::string csv = "\xEF\xBB\xBF"; // byte-order mark: spreadsheets then read UTF-8
+    const auto line = [&](auto cell) {
+        for (int c = 0; c < table.columnCount(); ++c) {
+            if (c > 0)
+                csv += ',';
+            csv += CsvField(cell(c));
+        }
+        csv += "\r\n";
+    };
+    line([&](int c) { return table.heading(c); });
+    for (int r = 0; r < table.rowCount(); ++r)
+        line([&](int c) { return table.text(r, c, FigureStyle::Plain); });
+    return csv;
+}
+
+std::string ScheduleTabText(const ScheduleTable& table, const std::vector<int>& rows)
+{
+    std::string out;
+    const auto line = [&](auto cell) {
+        for (int c = 0; c < table.columnCount(); ++c) {
+            if (c > 0)
+                out += '\t';
+            out += cell(c);
+        }
+        out += '\n';
+    };
+    line([&](int c) { return table.heading(c); });
+    const auto add = [&](int r) { line([&](int c) { return table.text(r, c, FigureStyle::Plain); }); };
+    if (rows.empty()) {
+        for (int r = 0; r < table.rowCount(); ++r)
+            add(r);
+    } else {
+        for (int r : rows)
+            if (r >= 0 && r < table.rowCount())
+                add(r);
+    }
+    return out;
+}
+
+} // namespace hn

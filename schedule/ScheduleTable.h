@@ -1,0 +1,80 @@
+#pragma once
+// The schedule as a table of texts: which columns a view has, what each cell says on
+// screen and in a file. The window's table model, the CSV file and the clipboard all
+// read it, so that the three always agree. Plain C++.
+#include "calc/ScheduleViews.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hn {
+
+enum class ScheduleColumn {
+    Number,       // 回 (within its part)
+    Month,        // 年月
+    Part,         // 区分: 毎月 / ﾎﾞｰﾅｽ
+    Year,         // 年目
+    Period,       // 期間: first and last month of a loan year
+    Payment,      // 返済額
+    Interest,     // 利息
+    Principal,    // 元金
+    Balance,      // 残高 (its own part in the monthly view; both parts in the yearly)
+    TotalBalance, // 残高合計 (both parts, monthly view)
+    Unpaid,       // 未払利息 (only where some instalment left interest unpaid)
+};
+
+// How a cell's figure is written: with a comma every three digits for the eye, or
+// bare digits for a spreadsheet.
+enum class FigureStyle { Grouped, Plain };
+
+class ScheduleTable {
+public:
+    ScheduleTable() = default;
+    // Every instalment: monthly rows with the bonus instalments in between.
+    static ScheduleTable Monthly(std::vector<MonthlyViewRow> rows, bool withUnpaid);
+    // One row per loan year (one loan or several together).
+    static ScheduleTable Yearly(std::vector<YearlyRow> rows, bool withUnpaid);
+
+    bool isMonthly() const noexcept { return m_monthlyView; }
+    int rowCount() const noexcept;
+    int columnCount() const noexcept { return static_cast<int>(m_columns.size()); }
+    ScheduleColumn column(int index) const { return m_columns.at(static_cast<std::size_t>(index)); }
+    int columnOf(ScheduleColumn c) const noexcept; // -1 when the view has no such column
+
+    // The heading of a column ("返済額" ...).
+    std::string heading(int column) const;
+    // The figure of a money column, none for a text column.
+    std::optional<std::int64_t> figure(int row, int column) const;
+    // What a cell says.
+    std::string text(int row, int column, FigureStyle style = FigureStyle::Grouped) const;
+    // A bonus instalment's row (the window sets it apart).
+    bool isBonusRow(int row) const;
+
+    const std::vector<MonthlyViewRow>& monthlyRows() const noexcept { return m_monthly; }
+    const std::vector<YearlyRow>& yearlyRows() const noexcept { return m_yearly; }
+
+private:
+    bool m_monthlyView = true;
+    std::vector<ScheduleColumn> m_columns;
+    std::vector<MonthlyViewRow> m_monthly;
+    std::vector<YearlyRow> m_yearly;
+};
+
+// True for the columns that hold money (right-aligned, summed by a spreadsheet).
+bool IsFigureColumn(ScheduleColumn c) noexcept;
+
+// The file a spreadsheet in Japan opens as it is: UTF-8 with a byte-order mark, the
+// headings as the first line, then the rows; fields separated by commas, figures as
+// bare digits, lines ended by CR LF. Only the rows: no totals, no checks.
+std::string ScheduleCsv(const ScheduleTable& table);
+
+// Tab-separated headings and rows (figures as bare digits), for pasting into a
+// spreadsheet; `rows` empty means all rows.
+std::string ScheduleTabText(const ScheduleTable& table, const std::vector<int>& rows = {});
+
+// A field quoted for CSV where it needs it (comma, quote, line break).
+std::string CsvField(const std::string& text);
+
+} // namespace hn

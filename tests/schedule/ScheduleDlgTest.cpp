@@ -1,0 +1,334 @@
+// The schedule window itself: what it shows for a loan, its views and calendar, the
+// notices, the file and the clipboard, keyboard and screen-reader reach, and its chart.
+#include "schedule/CScheduleDlg.h"
+
+#include "calc/ScheduleTexts.h"
+#include "schedule/ScheduleChart.h"
+#include "schedule/ScheduleTableModel.h"
+#include "schedule/ScheduleWindowTexts.h"
+#include "tests/support/MessageBoxCatcher.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace hn {
+namespace {
+
+QString Q(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+LoanInput Loan(RepaymentMethod method, double loanMan, double bonusMan, double rate1Percent, double rate2Percent,
+               double years)
+{
+    LoanInput in;
+    in.method = method;
+    in.loanYen = loanMan * 10000.0;
+    in.bonusYen = bonusMan * 10000.0;
+    in.normalYen = in.loanYen - in.bonusYen;
+    in.rate1 = rate1Percent * 0.01;
+    in.rate2 = rate2Percent * 0.01;
+    in.periodYears = years;
+    return in;
+}
+
+const ScheduleLoan kWorked{Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35), 0, std::string(kSourceCalculator)};
+const ScheduleLoan kSlotLoan{Loan(EqualPrincipal, 3000, 600, 2.0, 3.0, 35), 5, "元金1"};
+
+class ScheduleDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dlg = new CScheduleDlg(nullptr, YearMonth{2026, 12});
+        dlg->ShowLoan(kWorked);
+        dlg->show();
+        QCoreApplication::processEvents();
+    }
+    void TearDown() override { delete dlg.data(); }
+
+    QRadioButton* ViewButton(int i) const { return dlg->findChildren<QRadioButton*>().at(i); }
+    QPushButton* Button(std::string_view caption) const
+    {
+        for (QPushButton* b : dlg->findChildren<QPushButton*>())
+            if (b->text() == Q(caption))
+                return b;
+        return nullptr;
+    }
+    QString Cell(int row, int column) const
+    {
+        return dlg->Model()->data(dlg->Model()->index(row, column), Qt::DisplayRole).toString();
+    }
+
+    QPointer<CScheduleDlg> dlg;
+    test::MessageBoxCatcher boxes;
+};
+
+TEST_F(ScheduleDlgTest, OpensOnTheChartWithEveryInstalmentBelowAndBothTotals)
+{
+    EXPECT_EQ(dlg->windowTitle(), Q(kScheduleTitle));
+    EXPECT_FALSE(dlg->isModal());
+    ASSERT_TRUE(dlg->Chart()->isVisible());
+    EXPECT_LT(dlg->Chart()->geometry().top(), dlg->Table()->geometry().top());
+    EXPECT_EQ(dlg->Chart()->Years().size(), 35u);
+
+    EXPECT_EQ(dlg->View(), ScheduleView::Monthly);
+    EXPECT_EQ(dlg->Model()->rowCount(), 490);
+    EXPECT_EQ(Cell(0, 1), QStringLiteral("2027年1月")); // the month after "today"
+    EXPECT_EQ(Cell(0, 3), QStringLiteral("79,503"));
+    EXPECT_EQ(dlg->HeadingText(),
+              QStringLiteral("計算結果　公庫基本型　借入額 3,000万円（内ﾎﾞｰﾅｽ 600万円）　金利 2%／3%　35年"));
+
+    const QStringList totals = dlg->TotalsTexts();
+    ASSERT_EQ(totals.size(), 6);
+    EXPECT_EQ(totals[0], Q(kScheduleTotal) + QStringLiteral(": 45,313,439円"));
+    EXPECT_EQ(totals[1], Q(kWindowTotal) + QStringLiteral(": 45,313,480円"));
+    EXPECT_EQ(totals[2], Q(kDifference) + QStringLiteral(": -41円"));
+    EXPECT_TRUE(dlg->NotesTexts().contains(Q(kNoteTotalDiffers)));
+
+    const auto checks = dlg->CheckLines();
+    ASSERT_GT(checks.size(), 5u);
+    EXPECT_EQ(checks[0].first, Q(kCheckPassed) + Q(kAllChecksPassed));
+    for (const auto& [text, failed] : checks)
+        EXPECT_FALSE(failed) << text.toStdString();
+    EXPECT_TRUE(dlg->NoticeText().isEmpty());
+}
+
+TEST_F(ScheduleDlgTest, ViewsSwitchByTheirButtonsAndCombinedOnlyWithSlots)
+{
+    QTest::mouseClick(ViewButton(1), Qt::LeftButton);
+    EXPECT_EQ(dlg->View(), ScheduleView::Yearly);
+    EXPECT_EQ(dlg->Model()->rowCount(), 35);
+    EXPECT_EQ(Cell(0, 1), QStringLiteral("2027年1月～2027年12月"));
+
+    EXPECT_FALSE(ViewButton(2)->isEnabled());
+    dlg->SetCombinedLoans({{Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35), 1, "公庫1"},
+                           {Loan(BankOther, 1000, 0, 1.5, 1.5, 40), 7, "銀行1"}});
+    ASSERT_TRUE(ViewButton(2)->isEnabled());
+    QTest::mouseClick(ViewButton(2), Qt::LeftButton);
+    EXPECT_EQ(dlg->View(), ScheduleView::Combined);
+    EXPECT_EQ(dlg->Model()->rowCount(), 40); // up to the longer loan
+    EXPECT_TRUE(dlg->HeadingText().startsWith(Q(kSourceCombined)));
+    EXPECT_TRUE(dlg->HeadingText().contains(QStringLiteral("公庫1、銀行1")));
+    EXPECT_EQ(dlg->Chart()->Years().size(), 40u);
+    EXPECT_EQ(dlg->CheckLines().size(), 2u);
+
+    // The summary window emptied: back to the loan's own yearly view.
+    dlg->SetCombinedLoans({});
+    EXPECT_EQ(dlg->View(), ScheduleView::Yearly);
+    EXPECT_TRUE(ViewButton(1)->isChecked());
+    EXPECT_FALSE(ViewButton(2)->isEnabled());
+    EXPECT_EQ(dlg->Model()->rowCount(), 35);
+}
+
+TEST_F(ScheduleDlgTest, CalendarChangesLabelsOnlyAndRefusesEqualBonusMonths)
+{
+    const QString payment = Cell(0, 3);
+    auto* first = dlg->findChild<QDateEdit*>();
+    first->setDate(QDate(2030, 10, 1));
+    EXPECT_EQ(Cell(0, 1), QStringLiteral("2030年10月"));
+    EXPECT_EQ(Cell(6, 1), QStringLiteral("2030年12月")); // bonus 1: first bonus month from October
+    EXPECT_EQ(Cell(0, 3), payment);
+
+    auto combos = dlg->findChildren<QComboBox*>();
+    ASSERT_EQ(combos.size(), 2);
+    combos[1]->setCurrentIndex(5); // 6月 twice
+    EXPECT_EQ((dlg->Calendar().bonusMonths), (std::array<int, 2>{6, 12}));
+    EXPECT_EQ(combos[1]->currentIndex(), 11);
+    EXPECT_EQ(Cell(6, 1), QStringLiteral("2030年12月"));
+
+    combos[0]->setCurrentIndex(2); // 3月 and 12月
+    EXPECT_EQ(Cell(6, 1), QStringLiteral("2030年12月"));
+    EXPECT_EQ(Cell(13, 1), QStringLiteral("2031年3月"));
+}
+
+TEST_F(ScheduleDlgTest, NoScheduleShowsItsMessageInRedAndOffersNothingToSave)
+{
+    dlg->ShowLoan({Loan(CorporationBasic, 1e12, 0, 99.0, 99.0, 99), 0, std::string(kSourceCalculator)});
+    EXPECT_EQ(dlg->NoticeText(), Q(kMsgScheduleBeyondExact));
+    EXPECT_EQ(dlg->Model()->rowCount(), 0);
+    EXPECT_FALSE(dlg->Chart()->isVisible());
+    EXPECT_FALSE(Button(kSaveCsv)->isEnabled());
+    EXPECT_FALSE(Button(kCopy)->isEnabled());
+    EXPECT_TRUE(dlg->TotalsTexts().isEmpty());
+
+    // A loan with a schedule again: the message goes.
+    dlg->ShowLoan(kWorked);
+    EXPECT_TRUE(dlg->NoticeText().isEmpty());
+    EXPECT_TRUE(dlg->Chart()->isVisible());
+}
+
+TEST_F(ScheduleDlgTest, EarlyEndAndFailedCheckAreShownPlainly)
+{
+    dlg->ShowLoan({Loan(CorporationBasic, 10, 0, 50.0, 50.0, 25), 0, std::string(kSourceCalculator)});
+    EXPECT_TRUE(dlg->NotesTexts().contains(Q(kNoteEndedEarly)));
+    EXPECT_TRUE(dlg->NotesTexts().contains(QStringLiteral("毎月分は第299回で完済します（返済期間は300回）。")));
+
+    // A check that fails (a fault the program must never have) is red and heads the list.
+    LoanReport broken = MakeLoanReport(kWorked, dlg->Calendar());
+    broken.checks.items[1].passed = false;
+    dlg->ShowReport(broken);
+    const auto checks = dlg->CheckLines();
+    EXPECT_EQ(checks[0].first, Q(kCheckFailed) + Q(kMsgCheckFailed));
+    EXPECT_TRUE(checks[0].second);
+    EXPECT_TRUE(checks[2].second);
+    EXPECT_FALSE(checks[1].second);
+    QLabel* failed = nullptr;
+    for (QLabel* l : dlg->findChildren<QLabel*>())
+        if (l->text() == checks[2].first)
+            failed = l;
+    ASSERT_NE(failed, nullptr);
+    const QColor red = failed->palette().color(QPalette::WindowText);
+    EXPECT_GT(red.red(), 150);
+    EXPECT_LT(red.green(), 60);
+}
+
+TEST_F(ScheduleDlgTest, SaysSoWhenItsSlotGoesAndForgetsThatOnANewLoan)
+{
+    dlg->ShowLoan(kSlotLoan);
+    EXPECT_EQ(dlg->SourceSlot(), 5);
+    dlg->SourceCleared();
+    EXPECT_EQ(dlg->NoticeText(), Q(FillIn(kSlotCleared, {"元金1"})));
+    EXPECT_EQ(dlg->Model()->rowCount(), 490); // the figures stay
+    // Still said after a view change.
+    dlg->SetView(ScheduleView::Yearly);
+    EXPECT_EQ(dlg->NoticeText(), Q(FillIn(kSlotCleared, {"元金1"})));
+    dlg->SourceClosed();
+    EXPECT_EQ(dlg->NoticeText(), Q(FillIn(kSummaryClosed, {"元金1"})));
+    dlg->ShowLoan(kSlotLoan);
+    EXPECT_TRUE(dlg->NoticeText().isEmpty());
+}
+
+TEST_F(ScheduleDlgTest, CsvGoesWholeToTheFileOrNotAtAllWithAMessage)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("返済予定表.csv"));
+    ASSERT_TRUE(dlg->ExportCsv(path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes.toStdString(), ScheduleCsv(dlg->Model()->Table()));
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    EXPECT_TRUE(boxes.Boxes().empty());
+
+    const QString nowhere = dir.filePath(QStringLiteral("no-such-folder/a.csv"));
+    EXPECT_FALSE(dlg->ExportCsv(nowhere));
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].caption, Q(kSaveFailedCaption));
+    EXPECT_TRUE(boxes.Boxes()[0].text.startsWith(Q(kSaveFailed)));
+    EXPECT_TRUE(boxes.Boxes()[0].text.contains(QStringLiteral("no-such-folder")));
+    EXPECT_FALSE(QFile::exists(nowhere));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary left over
+}
+
+TEST_F(ScheduleDlgTest, CopyTakesTheSelectedRowsOrAllWithTheKeyToo)
+{
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(Button(kCopy), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), ScheduleTabText(dlg->Model()->Table()));
+
+    dlg->Table()->selectRow(6);
+    dlg->Table()->setFocus();
+    QTest::keyClick(dlg->Table(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), ScheduleTabText(dlg->Model()->Table(), {6}));
+}
+
+TEST_F(ScheduleDlgTest, EveryControlReachableByKeyHasANameAndFiguresKeepTheirText)
+{
+    for (QWidget* w : dlg->findChildren<QWidget*>()) {
+        if (!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        // The edit inside a spin or combo box speaks through its box.
+        if (w->focusProxy())
+            w = w->focusProxy();
+        else if (w->parentWidget() && w->parentWidget()->focusProxy() == w)
+            w = w->parentWidget();
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(a, nullptr);
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << w->metaObject()->className();
+    }
+    // Totals: the figure is the text, the caption its description.
+    bool found = false;
+    for (QLabel* l : dlg->findChildren<QLabel*>())
+        if (l->accessibleDescription() == Q(kScheduleTotal)) {
+            EXPECT_EQ(l->text(), QStringLiteral("45,313,439円"));
+            EXPECT_TRUE(l->accessibleName().isEmpty());
+            found = true;
+        }
+    EXPECT_TRUE(found);
+    // Escape closes the window like the others.
+    QTest::keyClick(dlg, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dlg.isNull());
+}
+
+TEST_F(ScheduleDlgTest, DarkPaletteGetsALightRedAndTheChartItsBase)
+{
+    dlg->ShowLoan({Loan(CorporationBasic, 1e12, 0, 99.0, 99.0, 99), 0, std::string(kSourceCalculator)});
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(30, 30, 30));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(20, 20, 20));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dlg->setPalette(dark);
+    QCoreApplication::processEvents();
+    QLabel* notice = nullptr;
+    for (QLabel* l : dlg->findChildren<QLabel*>())
+        if (l->text() == Q(kMsgScheduleBeyondExact))
+            notice = l;
+    ASSERT_NE(notice, nullptr);
+    EXPECT_GT(notice->palette().color(QPalette::WindowText).lightness(), 128);
+
+    dlg->ShowLoan(kWorked);
+    const QImage image = dlg->Chart()->grab().toImage();
+    EXPECT_EQ(QColor(image.pixel(2, image.height() - 2)), QColor(20, 20, 20));
+}
+
+// The chart on its own, at 1× and 2×: bars in the two shares' colours where the
+// years are, the balance line starting at the loan.
+TEST(ScheduleChart, DrawsEachYearsSharesAndFindsTheYearUnderThePointer)
+{
+    const LoanReport r = MakeLoanReport(kWorked, ScheduleCalendar{{2027, 1}, {6, 12}});
+    ScheduleChart chart;
+    chart.resize(700, 260);
+    chart.SetYears(r.yearly, 30000000);
+    for (const qreal ratio : {1.0, 2.0}) {
+        SCOPED_TRACE(ratio);
+        QImage image(chart.size() * ratio, QImage::Format_ARGB32);
+        image.setDevicePixelRatio(ratio);
+        chart.render(&image);
+        const QRectF plot = chart.PlotArea();
+        const double perYear = plot.width() / 35.0;
+        // Year 1: interest (about 0.6 of the payment) at the foot, principal higher up.
+        const QPoint foot(static_cast<int>((plot.left() + perYear * 0.5) * ratio),
+                          static_cast<int>((plot.bottom() - 3) * ratio));
+        const QColor footColour = image.pixelColor(foot);
+        EXPECT_GT(footColour.red(), footColour.blue()) << "interest is the warm colour";
+        // Year 35 is nearly all principal: the cool colour halfway up its bar (below,
+        // the balance line runs down to 0).
+        const QPoint last(static_cast<int>((plot.left() + perYear * 34.5) * ratio),
+                          static_cast<int>((plot.bottom() - plot.height() * 0.4) * ratio));
+        const QColor lastColour = image.pixelColor(last);
+        EXPECT_GT(lastColour.blue(), lastColour.red()) << "principal is the cool colour";
+    }
+    const QRectF plot = chart.PlotArea();
+    EXPECT_EQ(chart.YearAt(QPoint(static_cast<int>(plot.left()) + 1, static_cast<int>(plot.center().y()))), 1);
+    EXPECT_EQ(chart.YearAt(QPoint(static_cast<int>(plot.right()) - 1, static_cast<int>(plot.center().y()))), 35);
+    EXPECT_EQ(chart.YearAt(QPoint(0, 0)), 0);
+}
+
+} // namespace
+} // namespace hn

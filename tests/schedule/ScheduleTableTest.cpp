@@ -1,0 +1,145 @@
+// The schedule as texts: columns of each view, cells on screen and in a file, the CSV
+// file a spreadsheet opens and the text copied to the clipboard.
+#include "schedule/ScheduleTable.h"
+
+#include "calc/Schedule.h"
+
+#include <gtest/gtest.h>
+#include <algorithm>
+
+namespace hn {
+namespace {
+
+Schedule WorkedSchedule()
+{
+    LoanInput in;
+    in.method = CorporationBasic;
+    in.loanYen = 3000 * 10000.0;
+    in.bonusYen = 600 * 10000.0;
+    in.normalYen = in.loanYen - in.bonusYen;
+    in.rate1 = 2.0 * 0.01;
+    in.rate2 = 3.0 * 0.01;
+    in.periodYears = 35;
+    return BuildSchedule(in);
+}
+
+const ScheduleCalendar kCalendar{{2027, 4}, {6, 12}};
+
+std::vector<std::string> Lines(const std::string& text, const std::string& end)
+{
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (std::size_t at; (at = text.find(end, from)) != std::string::npos; from = at + end.size())
+        lines.push_back(text.substr(from, at - from));
+    EXPECT_EQ(from, text.size()) << "text does not end with a line end";
+    return lines;
+}
+
+class ScheduleTableTest : public ::testing::Test {
+protected:
+    Schedule schedule = WorkedSchedule();
+    ScheduleTable monthly = ScheduleTable::Monthly(MonthlyView(schedule, kCalendar), false);
+    ScheduleTable yearly = ScheduleTable::Yearly(YearlyView(schedule, kCalendar), false);
+
+    std::vector<std::string> Row(const ScheduleTable& t, int row, FigureStyle style = FigureStyle::Grouped)
+    {
+        std::vector<std::string> cells;
+        for (int c = 0; c < t.columnCount(); ++c)
+            cells.push_back(t.text(row, c, style));
+        return cells;
+    }
+};
+
+TEST_F(ScheduleTableTest, MonthlyViewPutsEachBonusInstalmentAfterItsHalfYear)
+{
+    ASSERT_EQ(monthly.rowCount(), 490);
+    ASSERT_EQ(monthly.columnCount(), 8);
+    std::vector<std::string> headings;
+    for (int c = 0; c < monthly.columnCount(); ++c)
+        headings.push_back(monthly.heading(c));
+    EXPECT_EQ(headings, (std::vector<std::string>{"回", "年月", "区分", "返済額", "利息", "元金", "残高", "残高合計"}));
+
+    // Months 1-6, bonus 1, months 7-12, bonus 2, month 13 ...
+    EXPECT_FALSE(monthly.isBonusRow(5));
+    EXPECT_TRUE(monthly.isBonusRow(6));
+    EXPECT_TRUE(monthly.isBonusRow(13));
+    EXPECT_EQ(Row(monthly, 0)[0], "1");
+    EXPECT_EQ(Row(monthly, 0)[1], "2027年4月");
+    EXPECT_EQ(Row(monthly, 0)[2], "毎月");
+    // Bonus 1 falls in the first bonus month on or after the first repayment: June.
+    EXPECT_EQ(Row(monthly, 6)[0], "1");
+    EXPECT_EQ(Row(monthly, 6)[1], "2027年6月");
+    EXPECT_EQ(Row(monthly, 6)[2], "ﾎﾞｰﾅｽ");
+    EXPECT_EQ(Row(monthly, 13)[1], "2027年12月");
+
+    // Month 60 of the worked example, after nine bonus rows (the tenth follows it).
+    EXPECT_EQ(Row(monthly, 68), (std::vector<std::string>{"60", "2032年3月", "毎月", "79,503", "35,921", "43,582",
+                                                          "21,509,410", "26,951,082"}));
+    // The last row leaves nothing owed in either part.
+    EXPECT_EQ(Row(monthly, 489)[6], "0");
+    EXPECT_EQ(Row(monthly, 489)[7], "0");
+}
+
+TEST_F(ScheduleTableTest, YearlyViewHasOneRowPerYearWithItsMonths)
+{
+    ASSERT_EQ(yearly.rowCount(), 35);
+    ASSERT_EQ(yearly.columnCount(), 6);
+    EXPECT_EQ(yearly.heading(1), "期間");
+    const std::vector<std::string> first{"1", "2027年4月～2028年3月", "1,193,228",
+                                         Row(yearly, 0)[3], Row(yearly, 0)[4], Row(yearly, 0)[5]};
+    EXPECT_EQ(Row(yearly, 0), first);
+    EXPECT_EQ(*yearly.figure(0, 3) + *yearly.figure(0, 4), 1193228); // interest + principal
+    EXPECT_EQ(Row(yearly, 34)[5], "0");
+    EXPECT_FALSE(yearly.isBonusRow(0));
+    EXPECT_FALSE(yearly.figure(0, 1).has_value());
+}
+
+TEST_F(ScheduleTableTest, UnpaidInterestColumnOnlyWhenAsked)
+{
+    EXPECT_EQ(monthly.columnOf(ScheduleColumn::Unpaid), -1);
+    const ScheduleTable withUnpaid = ScheduleTable::Monthly(MonthlyView(schedule, kCalendar), true);
+    EXPECT_EQ(withUnpaid.columnCount(), 9);
+    EXPECT_EQ(withUnpaid.heading(withUnpaid.columnOf(ScheduleColumn::Unpaid)), "未払利息");
+    EXPECT_EQ(ScheduleTable::Yearly(YearlyView(schedule, kCalendar), true).columnCount(), 7);
+}
+
+TEST_F(ScheduleTableTest, CsvIsUtf8WithBomJapaneseHeadingsAndBareFigures)
+{
+    const std::string csv = ScheduleCsv(monthly);
+    ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    const std::vector<std::string> lines = Lines(csv.substr(3), "\r\n");
+    ASSERT_EQ(lines.size(), 491u); // headings and 490 rows, nothing else
+    EXPECT_EQ(lines[0], "回,年月,区分,返済額,利息,元金,残高,残高合計");
+    EXPECT_TRUE(lines[1].starts_with("1,2027年4月,毎月,79503,")) << lines[1];
+    EXPECT_TRUE(lines[69].starts_with("60,2032年3月,毎月,79503,35921,43582,21509410,")) << lines[69];
+    for (const std::string& line : lines)
+        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 7) << line; // no separator inside a figure
+
+    const std::vector<std::string> years = Lines(ScheduleCsv(yearly).substr(3), "\r\n");
+    ASSERT_EQ(years.size(), 36u);
+    EXPECT_EQ(years[0], "年目,期間,返済額,利息,元金,残高");
+    EXPECT_EQ(years[35].substr(years[35].rfind(',')), ",0");
+}
+
+TEST(CsvField, QuotesOnlyWhatNeedsIt)
+{
+    EXPECT_EQ(CsvField("返済額"), "返済額");
+    EXPECT_EQ(CsvField("a,b"), "\"a,b\"");
+    EXPECT_EQ(CsvField("say \"yes\""), "\"say \"\"yes\"\"\"");
+    EXPECT_EQ(CsvField("two\nlines"), "\"two\nlines\"");
+}
+
+TEST_F(ScheduleTableTest, TabTextCopiesHeadingsAndTheChosenRows)
+{
+    const std::vector<std::string> all = Lines(ScheduleTabText(yearly), "\n");
+    EXPECT_EQ(all.size(), 36u);
+    EXPECT_EQ(all[0], "年目\t期間\t返済額\t利息\t元金\t残高");
+    const std::vector<std::string> some = Lines(ScheduleTabText(yearly, {0, 34, 99}), "\n");
+    ASSERT_EQ(some.size(), 3u); // a row beyond the table is ignored
+    EXPECT_EQ(some[1].substr(0, some[1].find('\t', 2)), "1\t2027年4月～2028年3月");
+    EXPECT_NE(some[1].find("\t1193228\t"), std::string::npos);
+    EXPECT_EQ(some[2].substr(0, 3), "35\t");
+}
+
+} // namespace
+} // namespace hn
