@@ -1,10 +1,10 @@
 #include "schedule/CScheduleDlg.h"
 
 #include "calc/ScheduleTexts.h"
+#include "schedule/ScheduleReport.h"
 #include "schedule/ScheduleChart.h"
 #include "schedule/ScheduleTableModel.h"
 #include "schedule/ScheduleWindowTexts.h"
-#include "summary/SummaryTotals.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTableView>
@@ -106,7 +107,11 @@ CScheduleDlg::CScheduleDlg(QWidget* owner, YearMonth today) : QDialog(owner)
     m_calendar.firstMonth = DefaultFirstMonth(today);
     m_calendar.bonusMonths = {6, 12};
     BuildWidgets();
-    resize(1040, 680);
+    // As large as the figures need, but never beyond the screen (a 2× screen of 1080
+    // lines has 540 to offer).
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1040, 680);
+    resize(std::min(1040, room.width() - 40), std::min(680, room.height() - 60));
 }
 
 QWidget* CScheduleDlg::BuildControlRow()
@@ -127,19 +132,35 @@ QWidget* CScheduleDlg::BuildControlRow()
     m_viewButtons[0]->setChecked(true);
     m_viewButtons[2]->setEnabled(false);
     connect(m_viewGroup, &QButtonGroup::idClicked, this, [this](int id) { SetView(static_cast<ScheduleView>(id)); });
-    box->addSpacing(16);
+    box->addStretch(1);
 
+    m_btnSave = new QPushButton(Text(kSaveCsv), row);
+    m_btnCopy = new QPushButton(Text(kCopy), row);
+    m_btnSave->setAutoDefault(false);
+    m_btnCopy->setAutoDefault(false);
+    box->addWidget(m_btnSave);
+    box->addWidget(m_btnCopy);
+    connect(m_btnSave, &QPushButton::clicked, this, &CScheduleDlg::OnSaveCsv);
+    connect(m_btnCopy, &QPushButton::clicked, this, &CScheduleDlg::OnCopy);
+    return row;
+}
+
+QWidget* CScheduleDlg::BuildCalendarRow()
+{
+    auto* row = new QWidget(this);
+    auto* box = new QHBoxLayout(row);
+    box->setContentsMargins(0, 0, 0, 0);
     auto* firstCaption = new QLabel(Text(kFirstMonthCaption), row);
     m_firstMonth = new QDateEdit(row);
     m_firstMonth->setDisplayFormat(Text(kYearMonthFormat));
     m_firstMonth->setDateRange(QDate(kMinCalendarYear, 1, 1), QDate(kMaxCalendarYear, 12, 1));
     m_firstMonth->setDate(QDate(m_calendar.firstMonth.year, m_calendar.firstMonth.month, 1));
-    m_firstMonth->setAccessibleName(Text(kFirstMonthCaption).remove(QStringLiteral("(&F)")));
+    m_firstMonth->setAccessibleName(Text(kFirstMonthName));
     firstCaption->setBuddy(m_firstMonth);
     box->addWidget(firstCaption);
     box->addWidget(m_firstMonth);
     connect(m_firstMonth, &QDateEdit::dateChanged, this, &CScheduleDlg::OnCalendarEdited);
-    box->addSpacing(8);
+    box->addSpacing(12);
 
     auto* bonusCaption = new QLabel(Text(kBonusMonthsCaption), row);
     box->addWidget(bonusCaption);
@@ -155,15 +176,7 @@ QWidget* CScheduleDlg::BuildControlRow()
     }
     bonusCaption->setBuddy(m_bonusMonth[0]);
     box->addStretch(1);
-
-    m_btnSave = new QPushButton(Text(kSaveCsv), row);
-    m_btnCopy = new QPushButton(Text(kCopy), row);
-    m_btnSave->setAutoDefault(false);
-    m_btnCopy->setAutoDefault(false);
-    box->addWidget(m_btnSave);
-    box->addWidget(m_btnCopy);
-    connect(m_btnSave, &QPushButton::clicked, this, &CScheduleDlg::OnSaveCsv);
-    connect(m_btnCopy, &QPushButton::clicked, this, &CScheduleDlg::OnCopy);
+    box->addWidget(new QLabel(Text(kUnitNote), row));
     return row;
 }
 
@@ -203,8 +216,7 @@ void CScheduleDlg::BuildWidgets()
     grid->addWidget(totals, 0, 1);
 
     auto* tableColumn = new QVBoxLayout;
-    auto* unit = new QLabel(Text(kUnitNote), this);
-    tableColumn->addWidget(unit);
+    tableColumn->addWidget(BuildCalendarRow());
     m_model = new ScheduleTableModel(this);
     m_table = new QTableView(this);
     m_table->setModel(m_model);
@@ -245,12 +257,13 @@ void CScheduleDlg::BuildWidgets()
     auto* save = new QShortcut(QKeySequence::Save, this);
     connect(save, &QShortcut::activated, this, &CScheduleDlg::OnSaveCsv);
 
-    setTabOrder(m_viewButtons[0], m_firstMonth);
+    // Window order: the views and commands at the top, then the calendar and the table.
+    setTabOrder(m_viewButtons[0], m_btnSave);
+    setTabOrder(m_btnSave, m_btnCopy);
+    setTabOrder(m_btnCopy, m_firstMonth);
     setTabOrder(m_firstMonth, m_bonusMonth[0]);
     setTabOrder(m_bonusMonth[0], m_bonusMonth[1]);
-    setTabOrder(m_bonusMonth[1], m_btnSave);
-    setTabOrder(m_btnSave, m_btnCopy);
-    setTabOrder(m_btnCopy, m_table);
+    setTabOrder(m_bonusMonth[1], m_table);
 }
 
 void CScheduleDlg::ShowLoan(const ScheduleLoan& loan)
@@ -445,7 +458,7 @@ void CScheduleDlg::FitColumns()
             std::int64_t most = 0;
             for (int r = 0; r < t.rowCount(); ++r)
                 most = std::max(most, t.figure(r, c).value_or(0));
-            const QString figure = Text(FormatWideAmount(most));
+            const QString figure = Text(AmountText(most));
             if (figure.size() > widest.size())
                 widest = figure;
         } else if (column == ScheduleColumn::Month) {
@@ -472,7 +485,7 @@ void CScheduleDlg::ShowTotals(const std::vector<TotalsLine>& lines)
     for (const TotalsLine& line : lines) {
         auto* caption = new QLabel(Text(line.caption), this);
         QLabel* figure = FigureLabel(Text(line.caption), this);
-        figure->setText(line.yen ? Text(FormatWideAmount(*line.yen)) + Text(kYen) : Text(kNotComparable));
+        figure->setText(line.yen ? Text(AmountText(*line.yen)) + Text(kYen) : Text(kNotComparable));
         m_totalsGrid->addWidget(caption, row, 0);
         m_totalsGrid->addWidget(figure, row, 1);
         ++row;

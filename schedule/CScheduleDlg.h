@@ -92,6 +92,7 @@ protected:
 private:
     void BuildWidgets();
     QWidget* BuildControlRow();
+    QWidget* BuildCalendarRow();
     void Refresh();
     void ShowTable();
     void ShowTotals(const std::vector<TotalsLine>& lines);

@@ -2,8 +2,8 @@
 
 #include "calc/ScheduleTexts.h"
 #include "schedule/ChartScale.h"
+#include "schedule/ScheduleReport.h"
 #include "schedule/ScheduleWindowTexts.h"
-#include "summary/SummaryTotals.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -29,7 +29,7 @@ QString Text(std::string_view s)
 
 QString YenText(std::int64_t yen)
 {
-    return QString::fromStdString(FormatWideAmount(yen)) + Text(kYen);
+    return QString::fromStdString(AmountText(yen)) + Text(kYen);
 }
 
 bool IsDark(const QPalette& palette)
@@ -162,13 +162,13 @@ void ScheduleChart::paintEvent(QPaintEvent*)
         p.setPen(QPen(c.grid, 0, i == 0 ? Qt::SolidLine : Qt::DotLine));
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         p.setPen(c.text);
-        const QString figure = QString::fromStdString(FormatWideAmount(left.step * i));
+        const QString figure = QString::fromStdString(AmountText(left.step * i));
         p.drawText(QRectF(kMargin, y - fm.height() / 2.0, plot.left() - kMargin - kAxisGap, fm.height()),
                    Qt::AlignRight | Qt::AlignVCenter, figure);
     }
     for (int i = 0; i <= right.ticks(); ++i) {
         const double y = plot.bottom() - plot.height() * i / right.ticks();
-        const QString figure = QString::fromStdString(FormatWideAmount(right.step * i));
+        const QString figure = QString::fromStdString(AmountText(right.step * i));
         p.drawText(QRectF(plot.right() + kAxisGap, y - fm.height() / 2.0, width(), fm.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, figure);
     }

@@ -122,7 +122,7 @@ std::vector<CheckLine> CheckLinesOf(const ScheduleCheckReport& report)
         line.passed = item.passed;
         line.text = std::string(CheckCaption(item.check)) + "（" + std::string(ScopeCaption(item.scope)) + "）";
         if (!item.passed) {
-            line.text += "：" + FormatWideAmount(item.actual) + " ≠ " + FormatWideAmount(item.expected);
+            line.text += "：" + AmountText(item.actual) + " ≠ " + AmountText(item.expected);
             if (item.failedRow != 0)
                 line.text += FillIn(kFailedRow, {std::to_string(item.failedRow)});
         }
@@ -190,7 +190,7 @@ std::string LoanHeading(const LoanInput& in)
             return std::string("?");
         const auto whole = static_cast<std::int64_t>(rounded);
         // Whole 万円 as the fields show them; anything finer in yen.
-        return whole % 10000 == 0 ? FormatWideAmount(whole / 10000) + std::string(kManYen) : FormatWideAmount(whole) + std::string(kYen);
+        return whole % 10000 == 0 ? AmountText(whole / 10000) + std::string(kManYen) : AmountText(whole) + std::string(kYen);
     };
     std::string text(MethodCaption(in.method));
     text += kGap;
@@ -214,6 +214,11 @@ std::string LoanHeading(const LoanInput& in)
     text += std::to_string(static_cast<long long>(in.periodYears));
     text += kYears;
     return text;
+}
+
+std::string AmountText(std::int64_t yen)
+{
+    return FormatWideAmount(yen);
 }
 
 std::string FillIn(std::string_view pattern, const std::vector<std::string>& args)

@@ -75,6 +75,10 @@ CombinedReport MakeCombinedReport(const std::vector<ScheduleLoan>& loans, const 
 // "公庫基本型　借入額 3,000万円（内ﾎﾞｰﾅｽ 600万円）　金利 2%／3%　35年".
 std::string LoanHeading(const LoanInput& input);
 
+// An amount with a comma every three digits, 64 bits wide: every figure the schedule
+// window shows goes through here.
+std::string AmountText(std::int64_t yen);
+
 // `pattern` with %1, %2 ... replaced by `args` in order.
 std::string FillIn(std::string_view pattern, const std::vector<std::string>& args);
 

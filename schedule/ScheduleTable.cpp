@@ -1,7 +1,7 @@
 #include "schedule/ScheduleTable.h"
 
 #include "calc/ScheduleTexts.h"
-#include "summary/SummaryTotals.h"
+#include "schedule/ScheduleReport.h"
 
 #include <algorithm>
 
@@ -35,7 +35,7 @@ std::string MonthText(YearMonth ym)
 
 std::string FigureText(std::int64_t value, FigureStyle style)
 {
-    return style == FigureStyle::Grouped ? FormatWideAmount(value) : std::to_string(value);
+    return style == FigureStyle::Grouped ? AmountText(value) : std::to_string(value);
 }
 
 } // namespace

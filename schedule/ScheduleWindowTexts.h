@@ -15,6 +15,7 @@ inline constexpr std::string_view kViewYearly = "年別(&Y)";
 inline constexpr std::string_view kViewCombined = "集計結果の合算(&G)";
 inline constexpr std::string_view kViewGroup = "表示";
 inline constexpr std::string_view kFirstMonthCaption = "初回返済月(&F)";
+inline constexpr std::string_view kFirstMonthName = "初回返済月";
 inline constexpr std::string_view kBonusMonthsCaption = "ﾎﾞｰﾅｽ月(&B)";
 inline constexpr std::string_view kFirstBonusMonthName = "ﾎﾞｰﾅｽ月（1回目）";
 inline constexpr std::string_view kSecondBonusMonthName = "ﾎﾞｰﾅｽ月（2回目）";

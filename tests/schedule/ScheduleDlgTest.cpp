@@ -1,10 +1,12 @@
 // The schedule window itself: what it shows for a loan, its views and calendar, the
-// notices, the file and the clipboard, keyboard and screen-reader reach, and its chart.
+// notices, the file and the clipboard, keyboard and screen-reader reach, its chart, and
+// how the calculator window keeps it.
 #include "schedule/CScheduleDlg.h"
 
 #include "calc/ScheduleTexts.h"
 #include "schedule/ScheduleChart.h"
 #include "schedule/ScheduleTableModel.h"
+#include "schedule/ScheduleWindowOwner.h"
 #include "schedule/ScheduleWindowTexts.h"
 #include "tests/support/MessageBoxCatcher.h"
 
@@ -23,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace hn {
 namespace {
@@ -328,6 +331,76 @@ TEST(ScheduleChart, DrawsEachYearsSharesAndFindsTheYearUnderThePointer)
     EXPECT_EQ(chart.YearAt(QPoint(static_cast<int>(plot.left()) + 1, static_cast<int>(plot.center().y()))), 1);
     EXPECT_EQ(chart.YearAt(QPoint(static_cast<int>(plot.right()) - 1, static_cast<int>(plot.center().y()))), 35);
     EXPECT_EQ(chart.YearAt(QPoint(0, 0)), 0);
+}
+
+} // namespace
+} // namespace hn
+
+namespace hn {
+namespace {
+
+// The calculator window's side: one window at a time that follows its source.
+TEST(ScheduleWindowOwner, KeepsOneWindowThatFollowsItsSource)
+{
+    QWidget mainWindow;
+    auto owner = std::make_unique<ScheduleWindowOwner>(&mainWindow);
+    EXPECT_EQ(owner->Window(), nullptr);
+    owner->CalculatorLoanChanged(kWorked); // nothing open: nothing happens
+    EXPECT_EQ(owner->Window(), nullptr);
+
+    owner->Show(kWorked);
+    QPointer<CScheduleDlg> first = owner->Window();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->parentWidget(), &mainWindow);
+
+    // A new calculation: the window shows it.
+    ScheduleLoan changed = kWorked;
+    changed.input.periodYears = 20;
+    owner->CalculatorLoanChanged(changed);
+    EXPECT_EQ(first->Model()->rowCount(), 12 * 20 + 2 * 20);
+
+    // A slot's schedule replaces it in the same window; then the calculator window's
+    // changes no longer reach it, the slot's do.
+    owner->Show(kSlotLoan);
+    EXPECT_EQ(owner->Window(), first.data());
+    EXPECT_EQ(first->SourceSlot(), 5);
+    owner->CalculatorLoanChanged(kWorked);
+    EXPECT_TRUE(first->HeadingText().startsWith(QStringLiteral("元金1")));
+    owner->SlotChanged(6, std::nullopt); // another slot
+    EXPECT_TRUE(first->NoticeText().isEmpty());
+    owner->SlotChanged(5, std::nullopt);
+    EXPECT_EQ(first->NoticeText(), Q(FillIn(kSlotCleared, {"元金1"})));
+    ScheduleLoan refilled = kSlotLoan;
+    refilled.input.periodYears = 30;
+    owner->SlotChanged(5, refilled);
+    EXPECT_TRUE(first->NoticeText().isEmpty());
+    EXPECT_EQ(first->Model()->rowCount(), 12 * 30 + 2 * 30);
+
+    // The summary window's loans feed the combined view until it closes.
+    owner->SetSummaryLoans({kSlotLoan});
+    first->SetView(ScheduleView::Combined);
+    EXPECT_EQ(first->View(), ScheduleView::Combined);
+    owner->SummaryClosed();
+    EXPECT_EQ(first->View(), ScheduleView::Yearly);
+    EXPECT_EQ(first->NoticeText(), Q(FillIn(kSummaryClosed, {"元金1"})));
+
+    // Closed by the user: forgotten, and the next request opens a new one that knows
+    // the summary window's loans.
+    owner->SetSummaryLoans({kSlotLoan});
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(owner->Window(), nullptr);
+    owner->Show(kWorked);
+    QPointer<CScheduleDlg> second = owner->Window();
+    ASSERT_NE(second, nullptr);
+    second->SetView(ScheduleView::Combined);
+    EXPECT_EQ(second->View(), ScheduleView::Combined);
+
+    // The owner goes (the calculator window closes): so does the window.
+    owner.reset();
+    EXPECT_TRUE(second.isNull());
 }
 
 } // namespace
