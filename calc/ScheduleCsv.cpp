@@ -48,11 +48,19 @@ std::string ScheduleCsv(const Schedule& schedule, ScheduleViewKind view, const S
                       n(r.principal), n(r.balance), RatePercentText(r.yearlyRate), n(r.unpaidInterest)});
         }
     } else {
-        Row(out, {kColYear, kColFrom, kColTo, kColPayment, kColInterest, kColPrincipal, kColBalance, kColUnpaid});
-        for (const YearlyRow& y : YearlyView(schedule, calendar))
-            Row(out, {n(y.year), IsoText(y.from), IsoText(y.to), n(y.payment), n(y.interest), n(y.principal),
-                      n(y.balance), n(y.unpaidInterest)});
+        return YearlyCsv(YearlyView(schedule, calendar));
     }
+    return out;
+}
+
+std::string YearlyCsv(std::span<const YearlyRow> rows)
+{
+    std::string out(kUtf8ByteOrderMark);
+    const auto n = [](std::int64_t v) { return std::to_string(v); };
+    Row(out, {kColYear, kColFrom, kColTo, kColPayment, kColInterest, kColPrincipal, kColBalance, kColUnpaid});
+    for (const YearlyRow& y : rows)
+        Row(out, {n(y.year), IsoText(y.from), IsoText(y.to), n(y.payment), n(y.interest), n(y.principal),
+                  n(y.balance), n(y.unpaidInterest)});
     return out;
 }
 

@@ -7,6 +7,7 @@
 // The schedule window's export and hensai-calc --csv both write this.
 #include "calc/ScheduleViews.h"
 
+#include <span>
 #include <string>
 
 namespace hn {
@@ -17,6 +18,10 @@ inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // Yearly view: 年目, 開始年月, 終了年月, 返済額, 利息, 元金, 残高, 未払利息.
 // Months as "2027-04".
 std::string ScheduleCsv(const Schedule& schedule, ScheduleViewKind view, const ScheduleCalendar& calendar);
+
+// Yearly rows in the yearly view's form, e.g. several loans together
+// (CombinedYearlyView).
+std::string YearlyCsv(std::span<const YearlyRow> rows);
 
 // A yearly rate as the percent a user types ("2.375" for 0.02375): the
 // fraction divided by 0.01 and rounded to six decimals, which undoes the

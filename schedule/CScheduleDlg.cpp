@@ -1,5 +1,6 @@
 #include "schedule/CScheduleDlg.h"
 
+#include "calc/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
 #include "schedule/ScheduleReport.h"
 #include "schedule/ScheduleChart.h"
@@ -543,9 +544,20 @@ void CScheduleDlg::changeEvent(QEvent* event)
         ApplyWarningColours();
 }
 
+std::string CScheduleDlg::CsvText() const
+{
+    // The command line writes the same file (hensai-calc --csv).
+    if (m_view == ScheduleView::Combined)
+        return YearlyCsv(m_combined.yearly);
+    if (!m_report || !m_report->ok())
+        return {};
+    return ScheduleCsv(m_report->schedule,
+                       m_view == ScheduleView::Monthly ? ScheduleViewKind::Monthly : ScheduleViewKind::Yearly, m_calendar);
+}
+
 bool CScheduleDlg::ExportCsv(const QString& path)
 {
-    const std::string csv = ScheduleCsv(m_model->Table());
+    const std::string csv = CsvText();
     QSaveFile file(path);
     QString error;
     if (!file.open(QIODevice::WriteOnly))

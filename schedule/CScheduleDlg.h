@@ -13,6 +13,7 @@
 
 #include <QDialog>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QButtonGroup;
@@ -62,7 +63,9 @@ public:
     // before the first ShowLoan.
     std::optional<int> SourceSlot() const;
 
-    // Writes the table shown as CSV to `path` through a save file: all or nothing. On
+    // The view shown as a CSV file (empty without rows).
+    std::string CsvText() const;
+    // Writes CsvText to `path` through a save file: all or nothing. On
     // failure a message box says why and nothing is left at `path`. True on success.
     bool ExportCsv(const QString& path);
     // Asks for a file name, then ExportCsv.

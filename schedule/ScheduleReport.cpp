@@ -110,17 +110,14 @@ std::vector<TotalsLine> TotalsLines(const LoanReport& report)
 std::vector<CheckLine> CheckLinesOf(const ScheduleCheckReport& report)
 {
     std::vector<CheckLine> lines;
-    const ScheduleCheckResult* previous = nullptr;
     for (const ScheduleCheckResult& item : report.items) {
-        // A check made once per band says so once when all its bands agree.
-        const bool repeat = previous && previous->check == item.check && previous->scope == item.scope &&
-                            previous->passed && item.passed;
-        previous = &item;
-        if (repeat)
-            continue;
         CheckLine line;
         line.passed = item.passed;
-        line.text = std::string(CheckCaption(item.check)) + "（" + std::string(ScopeCaption(item.scope)) + "）";
+        std::string scope(ScopeCaption(item.scope));
+        // A band check names the instalment it compares.
+        if (item.comparedRow != 0)
+            scope += FillIn(kComparedRow, {std::to_string(item.comparedRow)});
+        line.text = std::string(CheckCaption(item.check)) + "（" + scope + "）";
         if (!item.passed) {
             line.text += "：" + AmountText(item.actual) + " ≠ " + AmountText(item.expected);
             if (item.failedRow != 0)

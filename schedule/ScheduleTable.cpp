@@ -158,37 +158,6 @@ bool ScheduleTable::isBonusRow(int row) const
     return m_monthlyView && m_monthly.at(static_cast<std::size_t>(row)).part == SchedulePartKind::Bonus;
 }
 
-std::string CsvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char ch : text) {
-        if (ch == '"')
-            quoted += '"';
-        quoted += ch;
-    }
-    quoted += '"';
-    return quoted;
-}
-
-std::string ScheduleCsv(const ScheduleTable& table)
-{
-    std::string csv = "\xEF\xBB\xBF"; // byte-order mark: spreadsheets then read UTF-8
-    const auto line = [&](auto cell) {
-        for (int c = 0; c < table.columnCount(); ++c) {
-            if (c > 0)
-                csv += ',';
-            csv += CsvField(cell(c));
-        }
-        csv += "\r\n";
-    };
-    line([&](int c) { return table.heading(c); });
-    for (int r = 0; r < table.rowCount(); ++r)
-        line([&](int c) { return table.text(r, c, FigureStyle::Plain); });
-    return csv;
-}
-
 std::string ScheduleTabText(const ScheduleTable& table, const std::vector<int>& rows)
 {
     std::string out;

@@ -1,7 +1,8 @@
 #pragma once
 // The schedule as a table of texts: which columns a view has, what each cell says on
-// screen and in a file. The window's table model, the CSV file and the clipboard all
-// read it, so that the three always agree. Plain C++.
+// screen and as bare figures. The window's table model and the clipboard both read
+// it, so that what is pasted is what is shown. (The CSV file is calc's, shared with
+// the command line.) Plain C++.
 #include "calc/ScheduleViews.h"
 
 #include <cstdint>
@@ -65,16 +66,8 @@ private:
 // True for the columns that hold money (right-aligned, summed by a spreadsheet).
 bool IsFigureColumn(ScheduleColumn c) noexcept;
 
-// The file a spreadsheet in Japan opens as it is: UTF-8 with a byte-order mark, the
-// headings as the first line, then the rows; fields separated by commas, figures as
-// bare digits, lines ended by CR LF. Only the rows: no totals, no checks.
-std::string ScheduleCsv(const ScheduleTable& table);
-
 // Tab-separated headings and rows (figures as bare digits), for pasting into a
 // spreadsheet; `rows` empty means all rows.
 std::string ScheduleTabText(const ScheduleTable& table, const std::vector<int>& rows = {});
-
-// A field quoted for CSV where it needs it (comma, quote, line break).
-std::string CsvField(const std::string& text);
 
 } // namespace hn

@@ -46,6 +46,7 @@ inline constexpr std::string_view kAllChecksPassed = "検算はすべて一致�
 inline constexpr std::string_view kCombinedChecksPassed = "：検算はすべて一致";
 inline constexpr std::string_view kCombinedChecksFailed = "：検算に不一致があります（プログラムの誤りです）";
 inline constexpr std::string_view kFailedRow = "（第%1回）";
+inline constexpr std::string_view kComparedRow = " 第%1回";
 inline constexpr std::string_view kNotComparable = "－";
 inline constexpr std::string_view kYen = "円";
 

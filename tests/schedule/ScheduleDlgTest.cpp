@@ -3,6 +3,7 @@
 // how the calculator window keeps it.
 #include "schedule/CScheduleDlg.h"
 
+#include "calc/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
 #include "schedule/ScheduleChart.h"
 #include "schedule/ScheduleTableModel.h"
@@ -223,9 +224,18 @@ TEST_F(ScheduleDlgTest, CsvGoesWholeToTheFileOrNotAtAllWithAMessage)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    EXPECT_EQ(bytes.toStdString(), ScheduleCsv(dlg->Model()->Table()));
+    // The command line's file of the same view (calc writes both).
+    EXPECT_EQ(bytes.toStdString(), ScheduleCsv(dlg->Report()->schedule, ScheduleViewKind::Monthly, dlg->Calendar()));
     EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
     EXPECT_TRUE(boxes.Boxes().empty());
+
+    // Several loans together: the yearly form of their sums.
+    dlg->SetCombinedLoans({kWorked, kSlotLoan});
+    dlg->SetView(ScheduleView::Combined);
+    ASSERT_TRUE(dlg->ExportCsv(path));
+    file.close();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), YearlyCsv(dlg->Combined().yearly));
 
     const QString nowhere = dir.filePath(QStringLiteral("no-such-folder/a.csv"));
     EXPECT_FALSE(dlg->ExportCsv(nowhere));

@@ -1,8 +1,9 @@
-// The schedule as texts: columns of each view, cells on screen and in a file, the CSV
-// file a spreadsheet opens and the text copied to the clipboard.
+// The schedule as texts: columns of each view, cells on screen and as bare figures, the
+// text copied to the clipboard, and several loans in the yearly file form.
 #include "schedule/ScheduleTable.h"
 
 #include "calc/Schedule.h"
+#include "calc/ScheduleCsv.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -103,30 +104,24 @@ TEST_F(ScheduleTableTest, UnpaidInterestColumnOnlyWhenAsked)
     EXPECT_EQ(ScheduleTable::Yearly(YearlyView(schedule, kCalendar), true).columnCount(), 7);
 }
 
-TEST_F(ScheduleTableTest, CsvIsUtf8WithBomJapaneseHeadingsAndBareFigures)
+TEST(YearlyCsv, SeveralLoansTogetherInTheYearlyFileForm)
 {
-    const std::string csv = ScheduleCsv(monthly);
+    LoanInput bank;
+    bank.method = BankOther;
+    bank.loanYen = bank.normalYen = 1000 * 10000.0;
+    bank.rate1 = bank.rate2 = 1.5 * 0.01;
+    bank.periodYears = 10;
+    const std::vector<Schedule> loans{WorkedSchedule(), BuildSchedule(bank)};
+    const std::vector<YearlyRow> together = CombinedYearlyView(loans, kCalendar);
+    const std::string csv = YearlyCsv(together);
     ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     const std::vector<std::string> lines = Lines(csv.substr(3), "\r\n");
-    ASSERT_EQ(lines.size(), 491u); // headings and 490 rows, nothing else
-    EXPECT_EQ(lines[0], "回,年月,区分,返済額,利息,元金,残高,残高合計");
-    EXPECT_TRUE(lines[1].starts_with("1,2027年4月,毎月,79503,")) << lines[1];
-    EXPECT_TRUE(lines[69].starts_with("60,2032年3月,毎月,79503,35921,43582,21509410,")) << lines[69];
-    for (const std::string& line : lines)
-        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 7) << line; // no separator inside a figure
-
-    const std::vector<std::string> years = Lines(ScheduleCsv(yearly).substr(3), "\r\n");
-    ASSERT_EQ(years.size(), 36u);
-    EXPECT_EQ(years[0], "年目,期間,返済額,利息,元金,残高");
-    EXPECT_EQ(years[35].substr(years[35].rfind(',')), ",0");
-}
-
-TEST(CsvField, QuotesOnlyWhatNeedsIt)
-{
-    EXPECT_EQ(CsvField("返済額"), "返済額");
-    EXPECT_EQ(CsvField("a,b"), "\"a,b\"");
-    EXPECT_EQ(CsvField("say \"yes\""), "\"say \"\"yes\"\"\"");
-    EXPECT_EQ(CsvField("two\nlines"), "\"two\nlines\"");
+    ASSERT_EQ(lines.size(), 36u);
+    // The heading and the form of one loan's yearly file.
+    EXPECT_EQ(lines[0], Lines(ScheduleCsv(loans[0], ScheduleViewKind::Yearly, kCalendar).substr(3), "\r\n")[0]);
+    const std::int64_t year1 = YearlyView(loans[0], kCalendar)[0].payment + YearlyView(loans[1], kCalendar)[0].payment;
+    EXPECT_TRUE(lines[1].starts_with("1,2027-04,2028-03," + std::to_string(year1) + ",")) << lines[1];
+    EXPECT_TRUE(lines[35].starts_with("35,2061-04,2062-03,")) << lines[35];
 }
 
 TEST_F(ScheduleTableTest, TabTextCopiesHeadingsAndTheChosenRows)
