@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The repayment schedule window ("返済予定表"): the chart first, then every instalment
 // (or every year) in a table, the schedule's total beside the calculator window's with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Axis arithmetic of the schedule chart: round tick steps that a reader can take in at
 // a glance, and which years get a label. Plain C++.

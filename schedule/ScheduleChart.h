@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The schedule at a glance: each loan year's payment as a bar split into interest
 // (below) and principal (above) against the left scale, and the balance still owed at

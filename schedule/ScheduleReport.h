@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the schedule window shows about a loan, worked out without a window: the
 // schedule and its views, its self-checks, the totals beside the calculator window's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The schedule as a table of texts: which columns a view has, what each cell says on
 // screen and as bare figures. The window's table model and the clipboard both read

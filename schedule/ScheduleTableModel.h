@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The schedule table for a QTableView: one model over the rows of a ScheduleTable
 // (1,386 rows for a 99-year loan with a bonus part), answering cells as they are

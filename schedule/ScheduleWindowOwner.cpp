@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule/ScheduleWindowOwner.h"
 
 #include "schedule/CScheduleDlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the calculator window does with the schedule window, in one place: at most one
 // open, showing the loan asked for; following the calculator window's loan or its

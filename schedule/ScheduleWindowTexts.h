@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text of the schedule window that is its own (the column headings, part names
 // and notes it shares with the command line are in calc/ScheduleTexts.h). UTF-8.

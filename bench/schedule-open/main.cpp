@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the repayment schedule window with a 35-year loan, timed inside the process:
 // from the window's construction to the end of its first paint, and the parts of it.
 //   schedule-open [RUNS]      (under a display, e.g. xvfb-run; or QT_QPA_PLATFORM=offscreen)

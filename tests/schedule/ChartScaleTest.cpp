@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's scales: round steps that hold the largest figure, and year labels that
 // never overlap.
 #include "schedule/ChartScale.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule window itself: what it shows for a loan, its views and calendar, the
 // notices, the file and the clipboard, keyboard and screen-reader reach, its chart, and
 // how the calculator window keeps it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the schedule window shows about a loan, without the window: totals beside the
 // calculator window's, the notes that explain a difference, the self-check lines, the
 // messages where there is no schedule, and several loans together.

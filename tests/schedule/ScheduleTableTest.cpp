@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule as texts: columns of each view, cells on screen and as bare figures, the
 // text copied to the clipboard, and several loans in the yearly file form.
 #include "schedule/ScheduleTable.h"

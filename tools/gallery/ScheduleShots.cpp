@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The repayment schedule window: the worked example by month and by year, two loans
 // together, a dark palette, a loan too large to schedule, and the chart at 2×.
 #include "schedule/CScheduleDlg.h"

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "schedule/StoredLoan.h"
+
+#include "calc/CalculateCommand.h"
+#include "calc/DecimalText.h"
+
+#include <string>
+
+namespace hn {
+
+namespace {
+
+// An entry field's text as the field reads it: its thousands characters dropped, its
+// decimal character a ".".
+double FieldValue(std::string_view text, FieldSeparators separators)
+{
+    std::string plain;
+    for (const char ch : text) {
+        if (ch == separators.thousand)
+            continue;
+        plain += ch == separators.decimal ? '.' : ch;
+    }
+    return ReadDecimalPrefix(plain);
+}
+
+} // namespace
+
+std::optional<LoanInput> StoredLoanInput(const StoredLoanTexts& texts, FieldSeparators separators)
+{
+    const std::optional<double> method = ParseDecimal(texts.method);
+    if (!method || !IsValidMethod(static_cast<int>(*method)) || *method != static_cast<int>(*method))
+        return std::nullopt;
+    CalcRequest request;
+    request.method = static_cast<RepaymentMethod>(*method);
+    request.loanMan = FieldValue(texts.loan, separators);
+    request.bonusMan = FieldValue(texts.bonusPart, separators);
+    request.rate1Percent = ReadDecimalPrefix(texts.rate1);
+    request.rate2Percent = ReadDecimalPrefix(texts.rate2);
+    request.periodText = texts.period;
+    const CalcOutcome outcome = RunCalculateCommand(request);
+    if (!outcome.ok)
+        return std::nullopt;
+    return outcome.success.input;
+}
+
+} // namespace hn
