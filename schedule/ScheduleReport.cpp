@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule/ScheduleReport.h"
 
+#include "calc/AmountText.h"
 #include "calc/RepaymentMethod.h"
 #include "calc/ScheduleTexts.h"
 #include "schedule/ScheduleWindowTexts.h"
-#include "summary/SummaryTotals.h"
 
 #include <algorithm>
 #include <charconv>
@@ -216,7 +216,7 @@ std::string LoanHeading(const LoanInput& in)
 
 std::string AmountText(std::int64_t yen)
 {
-    return FormatWideAmount(yen);
+    return FormatAmount(yen);
 }
 
 std::string FillIn(std::string_view pattern, const std::vector<std::string>& args)

@@ -33,15 +33,7 @@ protected:
 
 hn::LoanInput WorkedLoan()
 {
-    hn::LoanInput in;
-    in.method = hn::CorporationBasic;
-    in.loanYen = 3000 * 10000.0;
-    in.bonusYen = 600 * 10000.0;
-    in.normalYen = in.loanYen - in.bonusYen;
-    in.rate1 = 2.0 * 0.01;
-    in.rate2 = 3.0 * 0.01;
-    in.periodYears = 35;
-    return in;
+    return hn::MakeLoanInput({hn::CorporationBasic, 3000, 600, 2.0, 3.0, 35});
 }
 
 struct Sample {

@@ -14,15 +14,7 @@ namespace {
 
 Schedule WorkedSchedule()
 {
-    LoanInput in;
-    in.method = CorporationBasic;
-    in.loanYen = 3000 * 10000.0;
-    in.bonusYen = 600 * 10000.0;
-    in.normalYen = in.loanYen - in.bonusYen;
-    in.rate1 = 2.0 * 0.01;
-    in.rate2 = 3.0 * 0.01;
-    in.periodYears = 35;
-    return BuildSchedule(in);
+    return BuildSchedule(MakeLoanInput({CorporationBasic, 3000, 600, 2.0, 3.0, 35}));
 }
 
 const ScheduleCalendar kCalendar{{2027, 4}, {6, 12}};
@@ -107,11 +99,7 @@ TEST_F(ScheduleTableTest, UnpaidInterestColumnOnlyWhenAsked)
 
 TEST(YearlyCsv, SeveralLoansTogetherInTheYearlyFileForm)
 {
-    LoanInput bank;
-    bank.method = BankOther;
-    bank.loanYen = bank.normalYen = 1000 * 10000.0;
-    bank.rate1 = bank.rate2 = 1.5 * 0.01;
-    bank.periodYears = 10;
+    const LoanInput bank = MakeLoanInput({BankOther, 1000, 0, 1.5, 1.5, 10});
     const std::vector<Schedule> loans{WorkedSchedule(), BuildSchedule(bank)};
     const std::vector<YearlyRow> together = CombinedYearlyView(loans, kCalendar);
     const std::string csv = YearlyCsv(together);

@@ -16,15 +16,7 @@ namespace {
 LoanInput Loan(RepaymentMethod method, double loanMan, double bonusMan, double rate1Percent, double rate2Percent,
                double years)
 {
-    LoanInput in;
-    in.method = method;
-    in.loanYen = loanMan * 10000.0;
-    in.bonusYen = bonusMan * 10000.0;
-    in.normalYen = in.loanYen - in.bonusYen;
-    in.rate1 = rate1Percent * 0.01;
-    in.rate2 = rate2Percent * 0.01;
-    in.periodYears = years;
-    return in;
+    return MakeLoanInput({method, loanMan, bonusMan, rate1Percent, rate2Percent, years});
 }
 
 const ScheduleLoan kWorked{Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35), 0, "計算結果"};
