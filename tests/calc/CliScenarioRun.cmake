@@ -5,26 +5,7 @@ if(NOT CLI)
   message(FATAL_ERROR "CLI not set")
 endif()
 
-function(run out_var err_var rc_var)
-  execute_process(COMMAND ${CLI} ${ARGN}
-    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-  set(${out_var} "${out}" PARENT_SCOPE)
-  set(${err_var} "${err}" PARENT_SCOPE)
-  set(${rc_var} "${rc}" PARENT_SCOPE)
-endfunction()
-
-function(expect_line text line)
-  string(FIND "${text}" "${line}\n" at)
-  if(at EQUAL -1)
-    message(SEND_ERROR "missing line '${line}' in:\n${text}")
-  endif()
-endfunction()
-
-function(expect_equal what actual expected)
-  if(NOT "${actual}" STREQUAL "${expected}")
-    message(SEND_ERROR "${what}: got '${actual}', expected '${expected}'")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/CliTestSupport.cmake)
 
 # A bank's illustration: 1,000 万円, 30 years, 2.375 %, three points up from
 # month 13, five-year and 125 % rules, unpaid interest carried.

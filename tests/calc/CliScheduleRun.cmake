@@ -5,24 +5,12 @@ if(NOT CLI)
   message(FATAL_ERROR "CLI not set")
 endif()
 
-function(run out_var err_var rc_var)
-  execute_process(COMMAND ${CLI} ${ARGN}
-    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-  set(${out_var} "${out}" PARENT_SCOPE)
-  set(${err_var} "${err}" PARENT_SCOPE)
-  set(${rc_var} "${rc}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/CliTestSupport.cmake)
 
 function(expect_contains what text part)
   string(FIND "${text}" "${part}" at)
   if(at EQUAL -1)
     message(SEND_ERROR "${what}: missing '${part}' in:\n${text}")
-  endif()
-endfunction()
-
-function(expect_equal what actual expected)
-  if(NOT "${actual}" STREQUAL "${expected}")
-    message(SEND_ERROR "${what}: got '${actual}', expected '${expected}'")
   endif()
 endfunction()
 
