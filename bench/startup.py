@@ -3,7 +3,7 @@
 """Start-up time and memory of the program beside a bare Qt 6 dialog.
 
 Run under a virtual display:
-    xvfb-run -a -s "-screen 0 1280x800x24" bench/startup.py BUILD_DIR [RUNS]
+    scripts/with-display.sh bench/startup.py BUILD_DIR [RUNS]
 BUILD_DIR must hold app/hensai-navi and bench/bare-dialog/bare-dialog (a Release or
 RelWithDebInfo build). For every run it starts the program with a fresh runtime folder
 (so the single-instance lock is its own), takes the time from exec to the map event of

@@ -3,7 +3,7 @@
 """CPU cost of the whole program while the summary window is open with no income: its
 gauge then animates amber stripes forty times a second.
 
-    xvfb-run -a -s "-screen 0 1280x800x24" bench/summary-idle.py BUILD_DIR [SECONDS]
+    scripts/with-display.sh bench/summary-idle.py BUILD_DIR [SECONDS]
 
 Starts BUILD_DIR/app/hensai-navi with a fresh runtime folder, clicks the summary button
 with xdotool, lets it settle for a second, then reads the process's user and system CPU

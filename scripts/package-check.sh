@@ -44,41 +44,27 @@ else
   echo "hensai-calc: unexpected output:"; echo "$got"; status=1
 fi
 
-# The unpacked window program on a virtual display, with its own lock folder. The
-# display number starts at a random place: xvfb-run -a alone races other virtual
-# displays starting at the same moment for :99.
+# The unpacked window program on a private virtual display, with its own lock folder.
 mkdir -p "$scratch/runtime"
 chmod 700 "$scratch/runtime"
-start_window() {
-  XDG_RUNTIME_DIR="$scratch/runtime" LANG=C.UTF-8 \
-   xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 1024x768x24" bash -c '
-     unset QT_QPA_PLATFORM
-     "$1" >"$2/navi.log" 2>&1 &
-     pid=$!
-     started=$(date +%s%N)
-     for _ in $(seq 200); do
-       if xdotool search --onlyvisible --name "^Hensai Navi$" >/dev/null 2>&1; then
-         echo "hensai-navi: window mapped after $(( ($(date +%s%N) - started) / 1000000 )) ms"
-         kill "$pid"; wait "$pid" 2>/dev/null || true
-         exit 0
-       fi
-       kill -0 "$pid" 2>/dev/null || break
-       sleep 0.1
-     done
-     kill "$pid" 2>/dev/null || true
-     echo "hensai-navi: no window within 20 s"; cat "$2/navi.log"; exit 1
-   ' _ "$scratch/root/usr/bin/hensai-navi" "$scratch"
-}
-# A second try only when the first could not reach its virtual display (a server
-# that died under load); a program that fails on its own fails both times.
-if ! start_window; then
-  if grep -q "could not connect to display" "$scratch/navi.log"; then
-    echo "hensai-navi: the virtual display went away; trying once more"
-    start_window || status=1
-  else
-    status=1
-  fi
-fi
+XDG_RUNTIME_DIR="$scratch/runtime" LANG=C.UTF-8 \
+ scripts/with-display.sh --screen 1024x768 bash -c '
+   unset QT_QPA_PLATFORM
+   "$1" >"$2/navi.log" 2>&1 &
+   pid=$!
+   started=$(date +%s%N)
+   for _ in $(seq 200); do
+     if xdotool search --onlyvisible --name "^Hensai Navi$" >/dev/null 2>&1; then
+       echo "hensai-navi: window mapped after $(( ($(date +%s%N) - started) / 1000000 )) ms"
+       kill "$pid"; wait "$pid" 2>/dev/null || true
+       exit 0
+     fi
+     kill -0 "$pid" 2>/dev/null || break
+     sleep 0.1
+   done
+   kill "$pid" 2>/dev/null || true
+   echo "hensai-navi: no window within 20 s"; cat "$2/navi.log"; exit 1
+ ' _ "$scratch/root/usr/bin/hensai-navi" "$scratch" || status=1
 
 # Lintian: every finding is listed; errors fail the check.
 lintian --display-info --display-experimental --pedantic --fail-on error "$deb" >"$pkgdir/lintian.txt" 2>&1 \

@@ -12,5 +12,6 @@ export XDG_RUNTIME_DIR="$runtime"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export LANG=C.UTF-8
 unset QT_QPA_PLATFORM
-exec xvfb-run -a -s "-screen 0 ${E2E_SCREEN:-1280x800}x24" \
+here="$(cd "$(dirname "$0")" && pwd)"
+"$here/../../scripts/with-display.sh" --screen "${E2E_SCREEN:-1280x800}" \
   dbus-run-session -- /usr/bin/python3 "$script" "$binary" "$out" "${@:4}"
