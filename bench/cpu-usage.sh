@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # cpu-usage.sh SECONDS -- COMMAND [ARGS...]
 #
-# Starts COMMAND (under the current DISPLAY; wrap the call in xvfb-run for a headless
+# Starts COMMAND (under the current DISPLAY; wrap the call in scripts/with-display.sh for a headless
 # machine), lets it settle for a second, then measures the CPU time (user + system)
 # that the command and every process it started use over SECONDS of wall time, and
 # prints it as a percentage of one core. The command is ended afterwards.
