@@ -24,6 +24,7 @@
 #include "res/ImageResources.h"
 #include "res/MainDialogIds.h"
 #include "res/StringTable.h"
+#include "schedule/ScheduleWindowOwner.h"
 #include "summary/CSummaryDlg.h"
 
 #include "AppConfig.h"
@@ -160,6 +161,7 @@ CLoanDlg::CLoanDlg(QWidget* parent) : QDialog(parent)
 
     OnInitDialog();
     ConnectCommands();
+    SetUpSchedule();
 }
 
 CLoanDlg::~CLoanDlg()
@@ -169,8 +171,9 @@ CLoanDlg::~CLoanDlg()
     hide();
     for (QObject* sender : {static_cast<QObject*>(m_comboPeriod), static_cast<QObject*>(m_comboPeriod->lineEdit())})
         sender->disconnect(this);
-    // The summary window is ours and goes first, while everything it might look at
-    // still stands.
+    // The schedule and summary windows are ours and go first, while everything they
+    // might look at still stands.
+    m_schedule.reset();
     delete m_pSummaryDlg.data();
 }
 
@@ -312,7 +315,7 @@ void CLoanDlg::ConnectCommands()
         {ID_FIX_PERIOD, &CLoanDlg::OnFixPeriod},       {ID_TOGGLE_SUMMARY, &CLoanDlg::OnToggleSummary},
         {ID_PLANNING, &CLoanDlg::OnPlanning},
         {ID_HOME_PAGE, &CLoanDlg::OnHomePage},         {ID_SEND_MAIL, &CLoanDlg::OnSendMail},
-        {ID_APP_ABOUT, &CLoanDlg::OnAppAbout},
+        {ID_APP_ABOUT, &CLoanDlg::OnAppAbout},         {ID_SHOW_SCHEDULE, &CLoanDlg::OnShowSchedule},
     };
     for (const auto& c : commands)
         connect(MenuAction(c.id), &QAction::triggered, this, c.handler);
@@ -526,6 +529,7 @@ void CLoanDlg::OnCalculate()
     if (m_pSummaryDlg)
         m_pSummaryDlg->EnableAddButton();
     UpdateData(false);
+    ShowsLoan(outcome.success.input);
 }
 
 // ---------------------------------------------------------------- income row
@@ -686,6 +690,7 @@ void CLoanDlg::OnPlanning()
 void CLoanDlg::OnSummaryClosed()
 {
     m_pSummaryDlg = nullptr;
+    m_schedule->SummaryClosed();
     m_btnSummary->setEnabled(true);
     MenuAction(ID_TOGGLE_SUMMARY)->setChecked(false);
 }
@@ -715,6 +720,7 @@ void CLoanDlg::RecallTexts(const HostTexts& t)
     ApplyShownTexts(m_state, t);
     m_comboPeriod->setEditText(FromUtf8(t.periodEdit));
     UpdateData(false);
+    ShowsRecalledLoan(t);
 }
 
 } // namespace hn

@@ -3,6 +3,7 @@
 // The calculator window (dialog 102 with menu 150): inputs, the six method options,
 // the result table and the picture buttons. Its life is the program's life.
 #include "calc/LoanWindowState.h"
+#include "calc/Repayment.h"
 #include "platform/DialogBuilder.h"
 #include "summary/SummaryHost.h"
 
@@ -11,6 +12,9 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -27,6 +31,9 @@ class CNumEdit;
 class CRateEdit;
 class CSummaryDlg;
 class CPlanningDlg;
+class CScheduleDlg;
+class ScheduleWindowOwner;
+struct ScheduleLoan;
 
 class CLoanDlg : public QDialog, public CSummaryHost {
     Q_OBJECT
@@ -50,6 +57,8 @@ public:
     QWidget* GetDlgItem(int id) const { return m_layout.GetDlgItem(id); }
     QAction* MenuAction(int id) const;
     CSummaryDlg* SummaryDlg() const;
+    // The repayment schedule window while it is open.
+    CScheduleDlg* ScheduleDlg() const;
     QWidget* ClientArea() const { return m_client; }
 
     // CSummaryHost
@@ -58,6 +67,8 @@ public:
     void ApplyCaptionSet(const CaptionSet& captions) override;
     void RecallTexts(const HostTexts& texts) override;
     void OnSummaryClosed() override;
+    void OnSlotScheduleRequested(int slot) override;
+    void OnSlotChanged(int slot) override;
     QWidget* HostWindow() override { return this; }
 
 public slots:
@@ -79,6 +90,8 @@ public slots:
     void OnHomePage();
     void OnSendMail();
     void OnAppAbout();
+    // 表示 › 返済予定表: the schedule of the loan this window shows.
+    void OnShowSchedule();
 
 protected:
     void moveEvent(QMoveEvent* event) override;
@@ -86,6 +99,14 @@ protected:
 
 private:
     void OnInitDialog();
+    // The repayment schedule (LoanDlgSchedule.cpp): the menu command set up; the loan
+    // this window shows from now on (none: nothing to show); after a recall, the
+    // recalled slot's; a summary slot's loan and all of them.
+    void SetUpSchedule();
+    void ShowsLoan(const std::optional<LoanInput>& input);
+    void ShowsRecalledLoan(const HostTexts& texts);
+    std::optional<ScheduleLoan> SlotLoan(int slot) const;
+    std::vector<ScheduleLoan> SummaryLoans() const;
     void BuildMenu();
     void ConnectCommands();
     void SetUpPictureButtons();
@@ -116,6 +137,8 @@ private:
     QMenuBar* m_menuBar = nullptr;
     QPointer<CSummaryDlg> m_pSummaryDlg;
     QPointer<CPlanningDlg> m_pPlanningDlg;
+    std::unique_ptr<ScheduleWindowOwner> m_schedule;
+    std::optional<LoanInput> m_shownLoan; // the loan the schedule menu command shows
 
     QLabel* m_staticIncome = nullptr;
     QLabel* m_staticIncomeUnit = nullptr;

@@ -82,7 +82,8 @@ void CLoanDlg::SetUpKeyboardAndNames()
     const struct {
         int id;
         QKeySequence keys;
-    } shortcuts[] = {{ID_APP_EXIT, QKeySequence(Qt::CTRL | Qt::Key_Q)}, {ID_APP_ABOUT, QKeySequence(Qt::Key_F1)}};
+    } shortcuts[] = {{ID_APP_EXIT, QKeySequence(Qt::CTRL | Qt::Key_Q)}, {ID_APP_ABOUT, QKeySequence(Qt::Key_F1)},
+                   {ID_SHOW_SCHEDULE, QKeySequence(Qt::CTRL | Qt::Key_R)}};
     for (const auto& s : shortcuts) {
         QAction* action = MenuAction(s.id);
         action->setShortcut(s.keys);

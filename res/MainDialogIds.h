@@ -77,6 +77,7 @@ enum MainDialogId : int {
     ID_TOGGLE_SUMMARY = 32775,
     ID_FIX_PERIOD = 32777,
     ID_PLANNING = 32779,
+    ID_SHOW_SCHEDULE = 32780, // 表示 › 返済予定表: the repayment schedule window
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
 };

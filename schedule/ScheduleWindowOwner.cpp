@@ -10,6 +10,11 @@ ScheduleWindowOwner::~ScheduleWindowOwner()
     delete m_dlg.data();
 }
 
+CScheduleDlg* ScheduleWindowOwner::Window() const
+{
+    return m_dlg.data();
+}
+
 void ScheduleWindowOwner::Show(const ScheduleLoan& loan)
 {
     if (!m_dlg) {

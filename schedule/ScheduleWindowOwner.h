@@ -36,7 +36,7 @@ public:
     // The summary window closed and its slots with it.
     void SummaryClosed();
 
-    CScheduleDlg* Window() const { return m_dlg.data(); }
+    CScheduleDlg* Window() const;
 
 private:
     QWidget* m_owner;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "summary/CSummaryDlg.h"
 
+#include "calc/ScheduleTexts.h"
 #include "controls/CColorLabel.h"
 #include "controls/CDrawnOptionButton.h"
 #include "controls/CGaugeBar.h"
@@ -15,8 +16,10 @@
 #include "summary/SlotRecall.h"
 #include "summary/SummaryPlacement.h"
 
+#include <QAction>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -304,6 +307,16 @@ void CSummaryDlg::ConnectCommands()
         const int slot = static_cast<int>(k) + 1;
         connect(m_btnClear[k], &QAbstractButton::clicked, this, [this, slot] { OnClearSlot(slot); });
         connect(m_optSlot[k], &QAbstractButton::clicked, this, [this, slot] { OnSelectSlot(slot); });
+        // A filled slot offers its repayment schedule (right click, or the menu key on
+        // its option).
+        for (QWidget* w : {static_cast<QWidget*>(m_optSlot[k]), GetDlgItem(kSlotControls[k].monthly),
+                           GetDlgItem(kSlotControls[k].bonus)}) {
+            w->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(w, &QWidget::customContextMenuRequested, this, [this, slot, w](const QPoint& at) {
+                if (const std::unique_ptr<QMenu> menu = SlotContextMenu(slot))
+                    menu->exec(w->mapToGlobal(at));
+            });
+        }
     }
 }
 
@@ -352,8 +365,10 @@ void CSummaryDlg::keyPressEvent(QKeyEvent* event)
 
 void CSummaryDlg::OnAddResult()
 {
-    m_slots.AddResult(m_host.GetKeptFigures(), m_host.GetHostTexts());
+    const std::optional<int> slot = m_slots.AddResult(m_host.GetKeptFigures(), m_host.GetHostTexts());
     RecalcTotals();
+    if (slot)
+        m_host.OnSlotChanged(*slot);
 }
 
 void CSummaryDlg::OnClearSlot(int slot)
@@ -362,6 +377,17 @@ void CSummaryDlg::OnClearSlot(int slot)
         return;
     m_slots.ClearSlot(slot);
     RecalcTotals();
+    m_host.OnSlotChanged(slot);
+}
+
+std::unique_ptr<QMenu> CSummaryDlg::SlotContextMenu(int slot)
+{
+    if (!IsValidSlot(slot) || !m_slots.IsOccupied(slot))
+        return nullptr;
+    auto menu = std::make_unique<QMenu>(this);
+    QAction* schedule = menu->addAction(QString::fromUtf8(kScheduleTitle.data(), static_cast<qsizetype>(kScheduleTitle.size())));
+    connect(schedule, &QAction::triggered, this, [this, slot] { m_host.OnSlotScheduleRequested(slot); });
+    return menu;
 }
 
 void CSummaryDlg::RecalcTotals()

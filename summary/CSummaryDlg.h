@@ -25,6 +25,9 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
+
+class QMenu;
 
 namespace hn {
 
@@ -65,6 +68,9 @@ public:
     void RecallSlot(int slot);
     // Sums, yearly repayment, required income and ratio; shows them and sets the gauge.
     void RecalcTotals();
+    // The context menu of a slot (its option and its two figures): "返済予定表" for a
+    // filled slot, none for an empty one.
+    std::unique_ptr<QMenu> SlotContextMenu(int slot);
 
     const SlotTable& Slots() const { return m_slots; }
     QWidget* GetDlgItem(int id) const { return m_layout.GetDlgItem(id); }

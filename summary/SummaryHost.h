@@ -65,6 +65,10 @@ public:
 
     // The summary window was closed by the user (close button, close box, Escape).
     virtual void OnSummaryClosed() = 0;
+    // The context menu of a filled slot asked for that slot's repayment schedule.
+    virtual void OnSlotScheduleRequested(int /*slot*/) {}
+    // A slot was filled or cleared (a schedule of it follows).
+    virtual void OnSlotChanged(int /*slot*/) {}
     // The main window: the summary window's owner and the window it stands beside.
     virtual QWidget* HostWindow() = 0;
 

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The calculator window's side of the repayment schedule window: its menu command, the
+// loan it shows (the last calculation's, or a recalled slot's), a summary slot's loan
+// computed again from the texts stored with the slot, and the events the schedule
+// window follows. ScheduleWindowOwner keeps the window itself.
+#include "app/CLoanDlg.h"
+
+#include "controls/CDrawnOptionButton.h"
+#include "controls/CNumEdit.h"
+#include "res/MainDialogIds.h"
+#include "res/SummaryDialogIds.h"
+#include "schedule/ScheduleWindowOwner.h"
+#include "schedule/ScheduleWindowTexts.h"
+#include "schedule/StoredLoan.h"
+#include "summary/CSummaryDlg.h"
+
+#include <QAction>
+
+namespace hn {
+
+namespace {
+
+ScheduleLoan CalculatorLoan(const LoanInput& input)
+{
+    return {input, 0, std::string(kSourceCalculator)};
+}
+
+} // namespace
+
+void CLoanDlg::SetUpSchedule()
+{
+    m_schedule = std::make_unique<ScheduleWindowOwner>(this);
+    // Nothing to show before the first calculation.
+    MenuAction(ID_SHOW_SCHEDULE)->setEnabled(false);
+}
+
+CScheduleDlg* CLoanDlg::ScheduleDlg() const
+{
+    return m_schedule ? m_schedule->Window() : nullptr;
+}
+
+void CLoanDlg::OnShowSchedule()
+{
+    if (!m_shownLoan)
+        return;
+    m_schedule->SetSummaryLoans(SummaryLoans());
+    m_schedule->Show(CalculatorLoan(*m_shownLoan));
+}
+
+void CLoanDlg::ShowsLoan(const std::optional<LoanInput>& input)
+{
+    m_shownLoan = input;
+    MenuAction(ID_SHOW_SCHEDULE)->setEnabled(input.has_value());
+    if (input)
+        m_schedule->CalculatorLoanChanged(CalculatorLoan(*input));
+}
+
+void CLoanDlg::ShowsRecalledLoan(const HostTexts& texts)
+{
+    // The method options already show the slot's method; the rest is in the texts.
+    const std::string method = std::to_string(SelectedMethod());
+    ShowsLoan(StoredLoanInput({method, texts.loan, texts.bonusPart, texts.rate1, texts.rate2, texts.periodEdit},
+                              {m_editLoan->GetDecimalChar(), m_editLoan->GetThousandChar()}));
+}
+
+std::optional<ScheduleLoan> CLoanDlg::SlotLoan(int slot) const
+{
+    if (!m_pSummaryDlg || !IsValidSlot(slot) || !m_pSummaryDlg->Slots().IsOccupied(slot))
+        return std::nullopt;
+    const SnapshotRow& row = m_pSummaryDlg->Slots().Snapshot(slot);
+    const std::optional<LoanInput> input =
+        StoredLoanInput({row[kSnapMethod], row[kSnapLoan], row[kSnapBonusPart], row[kSnapRate1], row[kSnapRate2],
+                         row[kSnapPeriod]},
+                        {m_editLoan->GetDecimalChar(), m_editLoan->GetThousandChar()});
+    if (!input)
+        return std::nullopt;
+    const auto* option = qobject_cast<QAbstractButton*>(
+        m_pSummaryDlg->GetDlgItem(kSlotControls[static_cast<std::size_t>(slot - 1)].option));
+    return ScheduleLoan{*input, slot, option ? option->text().toStdString() : std::to_string(slot)};
+}
+
+std::vector<ScheduleLoan> CLoanDlg::SummaryLoans() const
+{
+    std::vector<ScheduleLoan> loans;
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        if (std::optional<ScheduleLoan> loan = SlotLoan(slot))
+            loans.push_back(std::move(*loan));
+    return loans;
+}
+
+void CLoanDlg::OnSlotScheduleRequested(int slot)
+{
+    if (const std::optional<ScheduleLoan> loan = SlotLoan(slot)) {
+        m_schedule->SetSummaryLoans(SummaryLoans());
+        m_schedule->Show(*loan);
+    }
+}
+
+void CLoanDlg::OnSlotChanged(int slot)
+{
+    m_schedule->SetSummaryLoans(SummaryLoans());
+    m_schedule->SlotChanged(slot, SlotLoan(slot));
+}
+
+} // namespace hn
