@@ -675,8 +675,7 @@ void CLoanDlg::OnPlanning()
             seed.loan.periodYears = ReadDecimalPrefix(ToUtf8(PeriodEditText()));
             seed.loan.incomeMan = m_editIncome->GetValue();
             if (m_pSummaryDlg)
-                seed.slotLoans = SlotLoans(m_pSummaryDlg->Slots(), m_editLoan->GetDecimalChar(),
-                                           m_editLoan->GetThousandChar());
+                seed.slotLoans = SlotLoans(m_pSummaryDlg->Slots(), Separators());
             return seed;
         };
         m_pPlanningDlg = new CPlanningDlg(seed, this);

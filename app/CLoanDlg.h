@@ -5,6 +5,7 @@
 #include "calc/LoanWindowState.h"
 #include "calc/Repayment.h"
 #include "platform/DialogBuilder.h"
+#include "summary/StoredLoan.h"
 #include "summary/SummaryHost.h"
 
 #include <QDialog>
@@ -107,6 +108,8 @@ private:
     void ShowsRecalledLoan(const HostTexts& texts);
     std::optional<ScheduleLoan> SlotLoan(int slot) const;
     std::vector<ScheduleLoan> SummaryLoans() const;
+    // The decimal and thousands characters the amount fields show.
+    FieldSeparators Separators() const;
     void BuildMenu();
     void ConnectCommands();
     void SetUpPictureButtons();

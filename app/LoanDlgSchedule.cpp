@@ -11,8 +11,8 @@
 #include "res/SummaryDialogIds.h"
 #include "schedule/ScheduleWindowOwner.h"
 #include "schedule/ScheduleWindowTexts.h"
-#include "schedule/StoredLoan.h"
 #include "summary/CSummaryDlg.h"
+#include "summary/StoredLoan.h"
 
 #include <QAction>
 
@@ -26,6 +26,11 @@ ScheduleLoan CalculatorLoan(const LoanInput& input)
 }
 
 } // namespace
+
+FieldSeparators CLoanDlg::Separators() const
+{
+    return {m_editLoan->GetDecimalChar(), m_editLoan->GetThousandChar()};
+}
 
 void CLoanDlg::SetUpSchedule()
 {
@@ -58,20 +63,15 @@ void CLoanDlg::ShowsLoan(const std::optional<LoanInput>& input)
 void CLoanDlg::ShowsRecalledLoan(const HostTexts& texts)
 {
     // The method options already show the slot's method; the rest is in the texts.
-    const std::string method = std::to_string(SelectedMethod());
-    ShowsLoan(StoredLoanInput({method, texts.loan, texts.bonusPart, texts.rate1, texts.rate2, texts.periodEdit},
-                              {m_editLoan->GetDecimalChar(), m_editLoan->GetThousandChar()}));
+    ShowsLoan(StoredLoanInput(SelectedMethod(), texts, Separators()));
 }
 
 std::optional<ScheduleLoan> CLoanDlg::SlotLoan(int slot) const
 {
     if (!m_pSummaryDlg || !IsValidSlot(slot) || !m_pSummaryDlg->Slots().IsOccupied(slot))
         return std::nullopt;
-    const SnapshotRow& row = m_pSummaryDlg->Slots().Snapshot(slot);
-    const std::optional<LoanInput> input =
-        StoredLoanInput({row[kSnapMethod], row[kSnapLoan], row[kSnapBonusPart], row[kSnapRate1], row[kSnapRate2],
-                         row[kSnapPeriod]},
-                        {m_editLoan->GetDecimalChar(), m_editLoan->GetThousandChar()});
+    const Snapshot& snapshot = m_pSummaryDlg->Slots().SnapshotOf(slot);
+    const std::optional<LoanInput> input = StoredLoanInput(snapshot.method, snapshot.texts, Separators());
     if (!input)
         return std::nullopt;
     const auto* option = qobject_cast<QAbstractButton*>(

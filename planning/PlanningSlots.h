@@ -2,16 +2,15 @@
 #pragma once
 // The summary window's filled slots as loans the engine computes, for the
 // lenders' reading. A slot keeps its loan as the calculator's field texts,
-// which follow the user's separators; they are read back with those.
+// which follow the user's separators; they are read back with those, through the
+// calculate command's own checks.
 #include "planning/PlanningFigures.h"
 #include "summary/SlotTable.h"
+#include "summary/StoredLoan.h"
 
 namespace hn {
 
-// A field text ("2,000" or "2.000,5") as a number; empty when it is not one.
-std::optional<double> ReadFieldText(const std::string& text, char decimal, char thousand);
-
 // Every occupied slot whose snapshot the calculate command accepts, in slot order.
-std::vector<SlotLoan> SlotLoans(const SlotTable& slots, char decimal, char thousand);
+std::vector<SlotLoan> SlotLoans(const SlotTable& slots, FieldSeparators separators);
 
 } // namespace hn

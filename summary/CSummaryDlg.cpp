@@ -442,7 +442,7 @@ void CSummaryDlg::OnSelectSlot(int slot)
 {
     if (!IsValidSlot(slot))
         return;
-    const SlotSelectionPlan plan = PlanSlotSelection(slot, m_slots.Snapshot(slot));
+    const SlotSelectionPlan plan = PlanSlotSelection(slot, m_slots.SnapshotOf(slot));
     m_host.ApplyCaptionSet(*plan.captions);
     if (plan.secondRate == SecondRateRow::Show)
         m_host.ShowSecondRate();
@@ -454,12 +454,11 @@ void CSummaryDlg::OnSelectSlot(int slot)
 
 void CSummaryDlg::RecallSlot(int slot)
 {
-    const SnapshotRow& row = m_slots.Snapshot(slot);
-    if (!RowHoldsResult(row))
+    const Snapshot& snapshot = m_slots.SnapshotOf(slot);
+    if (!snapshot.HoldsResult())
         return;
-    if (const std::optional<RepaymentMethod> method = RecalledMethod(row))
-        m_host.SetMethodChecks(*method);
-    m_host.RecallTexts(RecalledTexts(row));
+    m_host.SetMethodChecks(snapshot.method);
+    m_host.RecallTexts(snapshot.texts);
 }
 
 } // namespace hn

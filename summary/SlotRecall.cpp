@@ -17,7 +17,7 @@ bool PeriodUsesSecondRate(const std::string& periodText)
     return std::trunc(ReadDecimalPrefix(periodText)) > kLastSingleRatePeriod;
 }
 
-SlotSelectionPlan PlanSlotSelection(int slot, const SnapshotRow& row)
+SlotSelectionPlan PlanSlotSelection(int slot, const Snapshot& snapshot)
 {
     SlotSelectionPlan plan;
     if (slot >= 7) {
@@ -27,7 +27,7 @@ SlotSelectionPlan PlanSlotSelection(int slot, const SnapshotRow& row)
         return plan;
     }
     plan.captions = slot >= 5 ? &kEqualPrincipalCaptions : &kStandardCaptions;
-    const std::string& period = row[kSnapPeriod];
+    const std::string& period = snapshot.texts.periodEdit;
     if (period.empty()) {
         plan.secondRate = SecondRateRow::Show;
         plan.recall = false;
@@ -36,32 +36,6 @@ SlotSelectionPlan PlanSlotSelection(int slot, const SnapshotRow& row)
     plan.secondRate = PeriodUsesSecondRate(period) ? SecondRateRow::Show : SecondRateRow::Hide;
     plan.recall = true;
     return plan;
-}
-
-std::optional<RepaymentMethod> RecalledMethod(const SnapshotRow& row)
-{
-    const std::string& text = row[kSnapMethod];
-    if (text.size() == 1 && text[0] >= '1' && text[0] <= '6')
-        return static_cast<RepaymentMethod>(text[0] - '0');
-    return std::nullopt;
-}
-
-HostTexts RecalledTexts(const SnapshotRow& row)
-{
-    HostTexts texts;
-    texts.loan = row[kSnapLoan];
-    texts.bonusPart = row[kSnapBonusPart];
-    texts.rate1 = row[kSnapRate1];
-    texts.rate2 = row[kSnapRate2];
-    texts.periodEdit = row[kSnapPeriod];
-    for (int band = 0; band < 3; ++band) {
-        texts.monthly[band] = row[static_cast<std::size_t>(kSnapMonthly1 + band)];
-        texts.bonus[band] = row[static_cast<std::size_t>(kSnapBonus1 + band)];
-    }
-    texts.annual = row[kSnapAnnual];
-    texts.requiredIncome = row[kSnapRequiredIncome];
-    texts.total = row[kSnapTotal];
-    return texts;
 }
 
 } // namespace hn

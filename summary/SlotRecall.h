@@ -24,22 +24,10 @@ struct SlotSelectionPlan {
 // than 10 whole years shows it) and recall only when a period is stored; an empty
 // period shows the row and recalls nothing. 銀行 slots (7, 8) take the bank captions,
 // always hide the row and always recall. `slot` must be 1..8.
-SlotSelectionPlan PlanSlotSelection(int slot, const SnapshotRow& row);
+SlotSelectionPlan PlanSlotSelection(int slot, const Snapshot& snapshot);
 
 // Whether a period text (read as a decimal number, truncated to whole years) is long
 // enough for the second rate.
 bool PeriodUsesSecondRate(const std::string& periodText);
-
-// A row that holds a result: its slot text is set.
-inline bool RowHoldsResult(const SnapshotRow& row)
-{
-    return !row[kSnapSlot].empty();
-}
-
-// The method whose option the recall checks: element 1 when it is "1" to "6".
-std::optional<RepaymentMethod> RecalledMethod(const SnapshotRow& row);
-
-// The main window's texts as the snapshot holds them (elements 2 to 15).
-HostTexts RecalledTexts(const SnapshotRow& row);
 
 } // namespace hn

@@ -2,10 +2,8 @@
 #include "summary/SlotTable.h"
 
 #include "calc/AmountText.h"
-#include "calc/DecimalText.h"
 #include "calc/RatioText.h"
 
-#include <cmath>
 #include <numeric>
 
 namespace hn {
@@ -15,16 +13,6 @@ namespace {
 std::int64_t SumOfSlots(const SlotTable::Figures& figures)
 {
     return std::accumulate(figures.begin(), figures.begin() + kSlotCount, std::int64_t{0});
-}
-
-// The slot number a slot text stands for, read as a decimal number and truncated;
-// empty unless it is 1..8.
-std::optional<int> SlotFromText(const std::string& slotText)
-{
-    const double value = std::trunc(ReadDecimalPrefix(slotText));
-    if (!(value >= 1 && value <= kSlotCount))
-        return std::nullopt;
-    return static_cast<int>(value);
 }
 
 } // namespace
@@ -47,38 +35,20 @@ std::optional<int> SlotTable::AddResult(const KeptFigures& kept, const HostTexts
     m_nSlotBonus[i] = kept.firstBonus;
     m_nSlotTotal[i] = kept.total;
     m_nSlotLoan[i] = kept.loanMan;
-    StoreSnapshot(kept.method, std::to_string(target), texts);
+    StoreSnapshot(kept.method, target, texts);
     return target;
 }
 
-void SlotTable::StoreSnapshot(RepaymentMethod method, const std::string& slotText, const HostTexts& texts)
+void SlotTable::StoreSnapshot(RepaymentMethod method, int slot, const HostTexts& texts)
 {
-    const std::optional<int> slot = SlotFromText(slotText);
-    if (!slot)
-        return;
-    SnapshotRow& row = m_strSnapshot[static_cast<std::size_t>(*slot)];
-    row[kSnapSlot] = slotText;
-    row[kSnapMethod] = std::to_string(method);
-    row[kSnapLoan] = texts.loan;
-    row[kSnapBonusPart] = texts.bonusPart;
-    row[kSnapRate1] = texts.rate1;
-    row[kSnapRate2] = texts.rate2;
-    row[kSnapPeriod] = texts.periodEdit;
-    for (int band = 0; band < 3; ++band) {
-        row[static_cast<std::size_t>(kSnapMonthly1 + band)] = texts.monthly[band];
-        row[static_cast<std::size_t>(kSnapBonus1 + band)] = texts.bonus[band];
-    }
-    row[kSnapAnnual] = texts.annual;
-    row[kSnapRequiredIncome] = texts.requiredIncome;
-    row[kSnapTotal] = texts.total;
+    if (IsValidSlot(slot))
+        m_snapshots[static_cast<std::size_t>(slot - 1)] = {slot, method, texts};
 }
 
 void SlotTable::ClearSnapshot(int slot)
 {
-    if (!IsValidSlot(slot))
-        return;
-    for (std::string& text : m_strSnapshot[static_cast<std::size_t>(slot)])
-        text.clear();
+    if (IsValidSlot(slot))
+        m_snapshots[static_cast<std::size_t>(slot - 1)] = {};
 }
 
 void SlotTable::ClearSlot(int slot)
@@ -138,10 +108,10 @@ bool SlotTable::IsOccupied(int slot) const
     return IsValidSlot(slot) && !m_texts.monthly[static_cast<std::size_t>(slot - 1)].empty();
 }
 
-const SnapshotRow& SlotTable::Snapshot(int slot) const
+const Snapshot& SlotTable::SnapshotOf(int slot) const
 {
-    static const SnapshotRow kEmpty{};
-    return IsValidSlot(slot) ? m_strSnapshot[static_cast<std::size_t>(slot)] : kEmpty;
+    static const Snapshot kEmpty{};
+    return IsValidSlot(slot) ? m_snapshots[static_cast<std::size_t>(slot - 1)] : kEmpty;
 }
 
 } // namespace hn

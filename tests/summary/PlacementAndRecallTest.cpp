@@ -81,18 +81,16 @@ TEST(SummaryPlacement, TooNarrowForBothTheSummaryOverlapsTheMainWindow)
     EXPECT_EQ(PlaceBesideMain({0, 5, 650, 1100}, 0, 1280).x, 1280 - 634);
 }
 
-SnapshotRow RowWithPeriod(const char* period, const char* method = "2")
+Snapshot RowWithPeriod(const char* period, RepaymentMethod method = CorporationYutori)
 {
-    SnapshotRow row;
-    row[kSnapSlot] = "1";
-    row[kSnapMethod] = method;
-    row[kSnapPeriod] = period;
+    Snapshot row{1, method, {}};
+    row.texts.periodEdit = period;
     return row;
 }
 
 TEST(SlotSelection, CaptionSetsBySlot)
 {
-    const SnapshotRow row = RowWithPeriod("35");
+    const Snapshot row = RowWithPeriod("35");
     for (int slot : {1, 2, 3, 4})
         EXPECT_EQ(PlanSlotSelection(slot, row).captions, &kStandardCaptions) << slot;
     for (int slot : {5, 6})
@@ -124,7 +122,7 @@ TEST(SlotSelection, SecondRateRowByStoredPeriod)
 TEST(SlotSelection, EmptyPeriodShowsTheRowAndRecallsNothing)
 {
     for (int slot = 1; slot <= 6; ++slot) {
-        const SlotSelectionPlan plan = PlanSlotSelection(slot, SnapshotRow{});
+        const SlotSelectionPlan plan = PlanSlotSelection(slot, Snapshot{});
         EXPECT_EQ(plan.secondRate, SecondRateRow::Show);
         EXPECT_FALSE(plan.recall);
     }
@@ -133,42 +131,12 @@ TEST(SlotSelection, EmptyPeriodShowsTheRowAndRecallsNothing)
 TEST(SlotSelection, BankSlotsHideTheRowAndAlwaysRecall)
 {
     for (int slot : {7, 8}) {
-        for (const SnapshotRow& row : {SnapshotRow{}, RowWithPeriod("35", "6")}) {
+        for (const Snapshot& row : {Snapshot{}, RowWithPeriod("35", BankOther)}) {
             const SlotSelectionPlan plan = PlanSlotSelection(slot, row);
             EXPECT_EQ(plan.secondRate, SecondRateRow::Hide);
             EXPECT_TRUE(plan.recall);
         }
     }
-}
-
-TEST(SlotRecallRow, MethodOnlyFromOneToSix)
-{
-    EXPECT_EQ(RecalledMethod(RowWithPeriod("35", "1")), 1);
-    EXPECT_EQ(RecalledMethod(RowWithPeriod("35", "6")), 6);
-    for (const char* bad : {"", "0", "7", "16", " 2", "2 "})
-        EXPECT_FALSE(RecalledMethod(RowWithPeriod("35", bad)).has_value()) << bad;
-}
-
-TEST(SlotRecallRow, TextsComeBackInTheirPlaces)
-{
-    SnapshotRow row;
-    for (int i = 0; i < kSnapshotSize; ++i)
-        row[static_cast<std::size_t>(i)] = "e" + std::to_string(i);
-    const HostTexts t = RecalledTexts(row);
-    EXPECT_EQ(t.loan, "e2");
-    EXPECT_EQ(t.bonusPart, "e3");
-    EXPECT_EQ(t.rate1, "e4");
-    EXPECT_EQ(t.rate2, "e5");
-    EXPECT_EQ(t.periodEdit, "e6");
-    EXPECT_EQ(t.monthly[0], "e7");
-    EXPECT_EQ(t.monthly[2], "e9");
-    EXPECT_EQ(t.bonus[0], "e10");
-    EXPECT_EQ(t.bonus[2], "e12");
-    EXPECT_EQ(t.annual, "e13");
-    EXPECT_EQ(t.requiredIncome, "e14");
-    EXPECT_EQ(t.total, "e15");
-    EXPECT_TRUE(RowHoldsResult(row));
-    EXPECT_FALSE(RowHoldsResult(SnapshotRow{}));
 }
 
 } // namespace

@@ -73,7 +73,7 @@ TEST(SlotTableAdd, FamilyFillsFirstThenSecondThenOverwritesSecond)
     EXPECT_EQ(table.Texts().monthly[1], "80,000");
     EXPECT_EQ(table.SlotMonthly()[0], 63309);
     EXPECT_EQ(table.SlotMonthly()[1], 80000);
-    EXPECT_EQ(table.Snapshot(2)[kSnapMethod], "1");
+    EXPECT_EQ(table.SnapshotOf(2).method, CorporationBasic);
     EXPECT_EQ(table.Texts().sumMonthly, "143,309");
 }
 
@@ -102,7 +102,7 @@ TEST(SlotTableAdd, ClearedFirstSlotTakesTheNextAdd)
     table.ClearSlot(5);
     table.RecalcTotals(kept.income);
     EXPECT_FALSE(table.IsOccupied(5));
-    EXPECT_TRUE(table.Snapshot(5)[kSnapSlot].empty());
+    EXPECT_FALSE(table.SnapshotOf(5).HoldsResult());
     EXPECT_EQ(table.Texts().sumMonthly, "97,142");
     Add(table, kept, 5);
     EXPECT_EQ(table.Texts().sumMonthly, "194,284");
@@ -121,7 +121,7 @@ TEST(SlotTableAdd, BlankResultTextsLeaveTheSlotFreeButEnterTheSums)
     EXPECT_FALSE(table.IsOccupied(1));
     EXPECT_EQ(table.Texts().monthly[0], "");
     EXPECT_EQ(table.Texts().sumMonthly, "63,309");
-    EXPECT_EQ(table.Snapshot(1)[kSnapSlot], "1"); // filed all the same
+    EXPECT_EQ(table.SnapshotOf(1).slot, 1); // filed all the same
     // The next add of the family goes to the same slot and replaces its numbers.
     Add(table, kept, 1);
     EXPECT_EQ(table.Texts().sumMonthly, "63,309");
@@ -143,17 +143,18 @@ TEST(SlotTableSnapshot, HoldsSlotMethodAndEveryText)
     const KeptFigures kept = YutoriKept();
     const HostTexts texts = TextsFor(kept, "30");
     table.AddResult(kept, texts);
-    const SnapshotRow expected{"1",  "2",  "3,000", "600", "2.0",    "3.0",      "30",        "63,309",
-                               "m2", "m3", "95,194", "b2", "b3", "annual", "required", "45,965,590"};
-    EXPECT_EQ(table.Snapshot(1), expected);
+    const Snapshot expected{1, CorporationYutori, texts};
+    EXPECT_EQ(table.SnapshotOf(1), expected);
+    EXPECT_EQ(table.SnapshotOf(1).texts.periodEdit, "30");
 
     table.ClearSnapshot(1);
-    EXPECT_EQ(table.Snapshot(1), SnapshotRow{});
-    // Slot texts that name no slot file nothing.
-    for (const char* bad : {"", "0", "9", "x", "-1"}) {
+    EXPECT_EQ(table.SnapshotOf(1), Snapshot{});
+    // Numbers that name no slot file nothing.
+    for (const int bad : {0, 9, -1}) {
         table.StoreSnapshot(CorporationBasic, bad, texts);
         for (int slot = 1; slot <= 8; ++slot)
-            EXPECT_EQ(table.Snapshot(slot), SnapshotRow{}) << bad;
+            EXPECT_EQ(table.SnapshotOf(slot), Snapshot{}) << bad;
+        EXPECT_EQ(table.SnapshotOf(bad), Snapshot{}) << bad;
     }
 }
 

@@ -262,7 +262,7 @@ TEST_F(SummaryDlgTest, ClearingTheOnlySlotBringsBackTheAmberStripes)
     EXPECT_TRUE(dlg->Gauge()->IsAnimationTimerActive());
     EXPECT_EQ(dlg->Gauge()->GetBarColor(), ColorRef::Rgb(255, 204, 0));
     EXPECT_EQ(dlg->Gauge()->GetPos(), 15); // left as it was; the stripes ignore it
-    EXPECT_TRUE(dlg->Slots().Snapshot(1)[kSnapSlot].empty());
+    EXPECT_FALSE(dlg->Slots().SnapshotOf(1).HoldsResult());
 }
 
 TEST_F(SummaryDlgTest, ClearButtonsClearTheirOwnSlot)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "schedule/StoredLoan.h"
+#include "summary/StoredLoan.h"
 
 #include "calc/CalculateCommand.h"
 #include "calc/DecimalText.h"
@@ -25,18 +25,17 @@ double FieldValue(std::string_view text, FieldSeparators separators)
 
 } // namespace
 
-std::optional<LoanInput> StoredLoanInput(const StoredLoanTexts& texts, FieldSeparators separators)
+std::optional<LoanInput> StoredLoanInput(RepaymentMethod method, const HostTexts& texts, FieldSeparators separators)
 {
-    const std::optional<double> method = ParseDecimal(texts.method);
-    if (!method || !IsValidMethod(static_cast<int>(*method)) || *method != static_cast<int>(*method))
+    if (!IsValidMethod(method))
         return std::nullopt;
     CalcRequest request;
-    request.method = static_cast<RepaymentMethod>(*method);
+    request.method = method;
     request.loanMan = FieldValue(texts.loan, separators);
     request.bonusMan = FieldValue(texts.bonusPart, separators);
     request.rate1Percent = ReadDecimalPrefix(texts.rate1);
     request.rate2Percent = ReadDecimalPrefix(texts.rate2);
-    request.periodText = texts.period;
+    request.periodText = texts.periodEdit;
     const CalcOutcome outcome = RunCalculateCommand(request);
     if (!outcome.ok)
         return std::nullopt;
