@@ -67,6 +67,8 @@ struct ResultTexts {
     std::string annual;     // 1042
     std::string requiredIncome; // 1045
     std::string total;      // 1057
+
+    friend bool operator==(const ResultTexts&, const ResultTexts&) = default;
 };
 
 struct CalcSuccess {

@@ -29,16 +29,7 @@ CalcOutcome Calculate(LoanWindowState& state)
         return outcome;
 
     const CalcSuccess& success = outcome.success;
-    const ResultTexts& t = success.texts;
-    state.m_strMonthly1 = t.monthly[0];
-    state.m_strMonthly2 = t.monthly[1];
-    state.m_strMonthly3 = t.monthly[2];
-    state.m_strBonus1 = t.bonus[0];
-    state.m_strBonus2 = t.bonus[1];
-    state.m_strBonus3 = t.bonus[2];
-    state.m_strAnnual = t.annual;
-    state.m_strRequiredIncome = t.requiredIncome;
-    state.m_strTotal = t.total;
+    SetResultTexts(state, success.texts);
 
     // With no option checked the result is kept under the method kept before.
     if (IsValidMethod(request.method))
@@ -51,12 +42,37 @@ CalcOutcome Calculate(LoanWindowState& state)
     return outcome;
 }
 
+ResultTexts ResultTextsOf(const LoanWindowState& s)
+{
+    ResultTexts t;
+    t.monthly[0] = s.m_strMonthly1;
+    t.monthly[1] = s.m_strMonthly2;
+    t.monthly[2] = s.m_strMonthly3;
+    t.bonus[0] = s.m_strBonus1;
+    t.bonus[1] = s.m_strBonus2;
+    t.bonus[2] = s.m_strBonus3;
+    t.annual = s.m_strAnnual;
+    t.requiredIncome = s.m_strRequiredIncome;
+    t.total = s.m_strTotal;
+    return t;
+}
+
+void SetResultTexts(LoanWindowState& s, const ResultTexts& t)
+{
+    s.m_strMonthly1 = t.monthly[0];
+    s.m_strMonthly2 = t.monthly[1];
+    s.m_strMonthly3 = t.monthly[2];
+    s.m_strBonus1 = t.bonus[0];
+    s.m_strBonus2 = t.bonus[1];
+    s.m_strBonus3 = t.bonus[2];
+    s.m_strAnnual = t.annual;
+    s.m_strRequiredIncome = t.requiredIncome;
+    s.m_strTotal = t.total;
+}
+
 void ClearResultTexts(LoanWindowState& state)
 {
-    for (std::string* text : {&state.m_strMonthly1, &state.m_strMonthly2, &state.m_strMonthly3, &state.m_strBonus1,
-                              &state.m_strBonus2, &state.m_strBonus3, &state.m_strAnnual, &state.m_strRequiredIncome,
-                              &state.m_strTotal})
-        text->clear();
+    SetResultTexts(state, {});
 }
 
 } // namespace hn

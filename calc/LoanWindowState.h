@@ -57,6 +57,10 @@ LoanInput MakeLoanInput(const LoanWindowState& state);
 // on failure nothing changes and the outcome says what the window shows.
 CalcOutcome Calculate(LoanWindowState& state);
 
+// The nine result texts the state holds, and the same written into it.
+ResultTexts ResultTextsOf(const LoanWindowState& state);
+void SetResultTexts(LoanWindowState& state, const ResultTexts& texts);
+
 // Empties the nine result texts; the inputs and the kept figures stay.
 void ClearResultTexts(LoanWindowState& state);
 

@@ -23,18 +23,14 @@ struct KeptFigures {
     std::int32_t total = 0;                 // m_nTotal, yen
 };
 
-// The calculator window's texts that a slot keeps, UTF-8.
-struct HostTexts {
+// The calculator window's texts that a slot keeps, UTF-8: its inputs as shown, and the
+// nine result texts (the base).
+struct HostTexts : ResultTexts {
     std::string loan;          // m_strLoan
     std::string bonusPart;     // m_strBonusPart
     std::string rate1;         // m_strRate1
     std::string rate2;         // m_strRate2
     std::string periodEdit;    // the period box's edit text, read from the control
-    std::string monthly[3];    // m_strMonthly1..3
-    std::string bonus[3];      // m_strBonus1..3
-    std::string annual;        // m_strAnnual
-    std::string requiredIncome;// m_strRequiredIncome
-    std::string total;         // m_strTotal
 
     friend bool operator==(const HostTexts&, const HostTexts&) = default;
 };
