@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/BurdenLimit.h"
 
+#include "calc/PlanningMessages.h"
+#include "calc/Repayment.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -116,6 +119,18 @@ std::optional<std::int64_t> ManToWholeYen(double man) noexcept
     if (!(yen >= 0.0 && yen < 9007199254740992.0))
         return std::nullopt;
     return static_cast<std::int64_t>(yen);
+}
+
+std::optional<std::string_view> ScreeningRateFault(double percent) noexcept
+{
+    if (percent == 0.0)
+        return kMsgScreeningRateMissing;
+    const double rate = percent * 0.01;
+    if (!(rate >= kMinRate))
+        return kMsgScreeningRateInvalid;
+    if (rate > kMaxRate)
+        return kMsgScreeningRateTooLarge;
+    return std::nullopt;
 }
 
 } // namespace hn

@@ -56,4 +56,8 @@ std::int64_t IncomeNeededMan(const BurdenLimitRule& rule, std::int64_t annualYen
 // empty for NaN, a negative value or one beyond any sensible income.
 std::optional<std::int64_t> ManToWholeYen(double man) noexcept;
 
+// Why a screening rate in percent cannot be used (0 counts as not given), or
+// nothing when it can: the same bounds as the window's rates.
+std::optional<std::string_view> ScreeningRateFault(double percent) noexcept;
+
 } // namespace hn

@@ -98,13 +98,9 @@ CapacityOutcome ComputeCapacity(const CapacityRequest& request)
     // Each rate stands in for the other when only one is given.
     const double screeningPercent =
         request.screeningRatePercent != 0.0 ? request.screeningRatePercent : request.rate1Percent;
-    if (screeningPercent == 0.0)
-        return Fail(kMsgScreeningRateMissing);
+    if (const auto fault = ScreeningRateFault(screeningPercent))
+        return Fail(*fault);
     const double screeningRate = screeningPercent * 0.01;
-    if (!(screeningRate >= kMinRate))
-        return Fail(kMsgScreeningRateInvalid);
-    if (screeningRate > kMaxRate)
-        return Fail(kMsgScreeningRateTooLarge);
 
     const auto otherDebtsYen = ManToWholeYen(request.otherDebtsMan);
     if (!otherDebtsYen)

@@ -56,14 +56,9 @@ LenderReadingOutcome ReadAsLender(const ReadingRequest& request)
     const bool anyScreened = std::any_of(request.loans.begin(), request.loans.end(),
                                          [](const ReadingLoan& l) { return l.screened; });
     const double screeningRate = request.screeningRatePercent * 0.01;
-    if (anyScreened) {
-        if (request.screeningRatePercent == 0.0)
-            return Fail(kMsgScreeningRateMissing);
-        if (!(screeningRate >= kMinRate))
-            return Fail(kMsgScreeningRateInvalid);
-        if (screeningRate > kMaxRate)
-            return Fail(kMsgScreeningRateTooLarge);
-    }
+    if (anyScreened)
+        if (const auto fault = ScreeningRateFault(request.screeningRatePercent))
+            return Fail(*fault);
     const auto otherDebtsYen = ManToWholeYen(request.otherDebtsMan);
     if (!otherDebtsYen)
         return Fail(kMsgOtherDebtsInvalid);
