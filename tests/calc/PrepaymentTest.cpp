@@ -3,6 +3,7 @@
 
 #include "calc/CalculateCommand.h"
 #include "calc/PlanningMessages.h"
+#include "tests/support/WorkedLoan.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,8 @@
 namespace hn {
 namespace {
 
-LoanInput Loan(RepaymentMethod method, double loanMan, double bonusMan, double rate1Percent, double rate2Percent,
-               double years)
-{
-    return MakeLoanInput({method, loanMan, bonusMan, rate1Percent, rate2Percent, years});
-}
+using test::Loan;
+using test::WorkedLoan;
 
 Schedule Built(const LoanInput& in)
 {
@@ -115,7 +113,7 @@ TEST(Prepayment, ReAmortisesAtTheMethodsOwnPoints)
 {
     // 公庫基本型, 2 % then 3 %: prepaid in year 5, month 121 still recomputes
     // from the balance then, at the second rate, over the 300 months left.
-    const LoanInput basic = Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35);
+    const LoanInput basic = WorkedLoan(CorporationBasic);
     const PrepaymentOutcome b = Prepay(Built(basic), 60, 800'000, PrepayMode::Reduce, 200'000);
     ExpectSound(b);
     const auto& m = b.after.monthly.rows;
@@ -191,7 +189,7 @@ TEST(Prepayment, NothingPrepaidChangesNothing)
 
 TEST(Prepayment, TheWholeBalanceEndsTheLoanRightAfterTheInstalment)
 {
-    const Schedule s = Built(Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35));
+    const Schedule s = Built(WorkedLoan(CorporationBasic));
     const std::int64_t balance = s.monthly.rows[199].balance;
     const std::int64_t bonusBalance = s.bonus.rows[32].balance; // bonus 33 falls with month 198
     for (PrepayMode mode : {PrepayMode::Reduce, PrepayMode::Shorten, PrepayMode::ShortenWhole}) {
@@ -214,7 +212,7 @@ TEST(Prepayment, TheWholeBalanceEndsTheLoanRightAfterTheInstalment)
 
 TEST(Prepayment, RefusesWhatCannotBePaid)
 {
-    const Schedule s = Built(Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35));
+    const Schedule s = Built(WorkedLoan(CorporationBasic));
     const Schedule noBonus = Built(Loan(BankOther, 3000, 0, 2.0, 2.0, 10));
     EXPECT_EQ(Prepay(s, 0, 1000, PrepayMode::Reduce).message, kMsgPrepayInstalmentInvalid);
     EXPECT_EQ(Prepay(s, 12, -1, PrepayMode::Reduce).message, kMsgPrepayAmountInvalid);

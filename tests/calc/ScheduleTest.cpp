@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/Schedule.h"
 #include "calc/ScheduleChecks.h"
+#include "tests/support/WorkedLoan.h"
 
 #include <gtest/gtest.h>
 
 namespace hn {
 namespace {
 
-LoanInput Loan(RepaymentMethod method, double loanMan, double bonusMan, double rate1Percent, double rate2Percent,
-               double years)
-{
-    return MakeLoanInput({method, loanMan, bonusMan, rate1Percent, rate2Percent, years});
-}
+using test::Loan;
+using test::WorkedLoan;
 
 struct Figures {
     std::int64_t payment, interest, principal, balance;
@@ -37,7 +35,7 @@ std::int64_t PaymentTotal(const Schedule& s)
 // 3,000 万円 with 600 in bonus instalments, 2.0 % then 3.0 %, 35 years.
 TEST(BuildSchedule, WorkedLevelLoan)
 {
-    const LoanInput in = Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35);
+    const LoanInput in = WorkedLoan(CorporationBasic);
     const Schedule s = BuildSchedule(in);
     ASSERT_TRUE(s.ok());
     EXPECT_EQ(s.monthly.rows.size(), 420u);
@@ -66,7 +64,7 @@ TEST(BuildSchedule, WorkedLevelLoan)
 
 TEST(BuildSchedule, WorkedEqualPrincipalLoan)
 {
-    const LoanInput in = Loan(EqualPrincipal, 3000, 600, 2.0, 3.0, 35);
+    const LoanInput in = WorkedLoan(EqualPrincipal);
     const Schedule s = BuildSchedule(in);
     ASSERT_TRUE(s.ok());
     // Shares of 57,142 leave 60 yen over, which the last instalment repays.
@@ -84,14 +82,14 @@ TEST(BuildSchedule, WorkedEqualPrincipalLoan)
 TEST(BuildSchedule, RatesFollowTheMethod)
 {
     // 銀行型・他 keeps the first rate and the first instalment to the end.
-    const Schedule bank = BuildSchedule(Loan(BankOther, 3000, 600, 2.0, 3.0, 35));
+    const Schedule bank = BuildSchedule(WorkedLoan(BankOther));
     ASSERT_TRUE(bank.ok());
     EXPECT_EQ(bank.monthly.rows[120].yearlyRate, 0.02);
     EXPECT_EQ(bank.monthly.rows[120].payment, 79503);
     EXPECT_EQ(bank.bonus.rows[69].yearlyRate, 0.02);
 
     // The reduced family changes its instalment after months 60 and 120.
-    const Schedule reduced = BuildSchedule(Loan(CorporationYutori, 3000, 600, 2.0, 3.0, 35));
+    const Schedule reduced = BuildSchedule(WorkedLoan(CorporationYutori));
     ASSERT_TRUE(reduced.ok());
     EXPECT_EQ(reduced.monthly.rows[59].payment, 63309);
     EXPECT_EQ(reduced.monthly.rows[60].payment, 83276);

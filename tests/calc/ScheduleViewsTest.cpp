@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/ScheduleCalendar.h"
 #include "calc/ScheduleViews.h"
+#include "tests/support/WorkedLoan.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +10,8 @@
 namespace hn {
 namespace {
 
-LoanInput Loan(RepaymentMethod method, double loanMan, double bonusMan, double rate1Percent, double rate2Percent,
-               double years)
-{
-    return MakeLoanInput({method, loanMan, bonusMan, rate1Percent, rate2Percent, years});
-}
+using test::Loan;
+using test::WorkedLoan;
 
 ScheduleCalendar Calendar(int year, int month, int bonusA = 6, int bonusB = 12)
 {
@@ -68,7 +66,7 @@ TEST(ScheduleCalendar, ReadsAndWritesItsTexts)
 
 TEST(MonthlyView, PlacesBonusInstalmentsAfterMonthsSixAndTwelveOfEachYear)
 {
-    const Schedule s = BuildSchedule(Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35));
+    const Schedule s = BuildSchedule(WorkedLoan(CorporationBasic));
     const std::vector<MonthlyViewRow> view = MonthlyView(s, Calendar(2027, 4));
     ASSERT_EQ(view.size(), 490u);
 
@@ -100,7 +98,7 @@ TEST(MonthlyView, PlacesBonusInstalmentsAfterMonthsSixAndTwelveOfEachYear)
 
 TEST(YearlyView, SumsEachLoanYear)
 {
-    const Schedule s = BuildSchedule(Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35));
+    const Schedule s = BuildSchedule(WorkedLoan(CorporationBasic));
     const std::vector<YearlyRow> years = YearlyView(s, Calendar(2027, 4));
     ASSERT_EQ(years.size(), 35u);
     EXPECT_EQ(years[0].payment, 12 * 79503 + 2 * 119596);
@@ -166,7 +164,7 @@ TEST(CombinedYearlyView, AddsLoansYearByYear)
 
 TEST(CompareWithWindow, GivesBothTotalsAndTheFirstYear)
 {
-    const LoanInput level = Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35);
+    const LoanInput level = WorkedLoan(CorporationBasic);
     const WindowComparison l = CompareWithWindow(BuildSchedule(level), ComputeRepayment(level).result);
     EXPECT_EQ(l.scheduleTotal, 45313439);
     EXPECT_EQ(l.windowTotal, 45313480);
@@ -175,7 +173,7 @@ TEST(CompareWithWindow, GivesBothTotalsAndTheFirstYear)
 
     // Equal principal: the totals agree, year 1 does not, since the window
     // counts the first bonus instalment twice.
-    const LoanInput ep = Loan(EqualPrincipal, 3000, 600, 2.0, 3.0, 35);
+    const LoanInput ep = WorkedLoan(EqualPrincipal);
     const WindowComparison e = CompareWithWindow(BuildSchedule(ep), ComputeRepayment(ep).result);
     EXPECT_EQ(e.totalDifference(), 0);
     EXPECT_EQ(e.firstYear, 1449983);

@@ -17,11 +17,18 @@ inline constexpr double kWorkedRate2Percent = 3.0;
 inline constexpr double kWorkedYears = 35;
 inline constexpr double kWorkedIncomeMan = 600;
 
+// Any loan in the calculator's units (万円, %, years), as the calculate command makes it.
+inline LoanInput Loan(RepaymentMethod method, double loanMan, double bonusMan, double rate1Percent,
+                      double rate2Percent, double years)
+{
+    return MakeLoanInput(LoanInFieldUnits{method, loanMan, bonusMan, rate1Percent, rate2Percent, years});
+}
+
 // The worked loan for `method` (and, where a test needs it, another term).
 inline LoanInput WorkedLoan(RepaymentMethod method, double years = kWorkedYears)
 {
-    return MakeLoanInput({method, kWorkedLoanMan, kWorkedBonusMan, kWorkedRate1Percent, kWorkedRate2Percent, years,
-                          kWorkedIncomeMan});
+    return MakeLoanInput(LoanInFieldUnits{method, kWorkedLoanMan, kWorkedBonusMan, kWorkedRate1Percent,
+                                          kWorkedRate2Percent, years, kWorkedIncomeMan});
 }
 
 // Its figures per family: the first monthly and bonus instalment of each band (years
