@@ -495,17 +495,22 @@ void CLoanDlg::ShowMessage(const QString& caption, const QString& text)
     box.exec();
 }
 
-void CLoanDlg::OnCalculate()
+void CLoanDlg::ReadFieldNumbers()
 {
-    // The fields' numbers, the period text, the bound texts and the method as they stand.
     m_state.loanMan = m_editLoan->GetValue();
     m_state.bonusMan = m_editBonusPart->GetValue();
     m_state.rate1Percent = m_editRate1->GetValue();
     m_state.rate2Percent = m_editRate2->GetValue();
     m_state.incomeMan = m_editIncome->GetValue();
     m_state.periodText = ToUtf8(PeriodEditText());
-    UpdateData(true);
     m_state.selectedMethod = SelectedMethod();
+}
+
+void CLoanDlg::OnCalculate()
+{
+    // The fields' numbers, the period text, the method and the bound texts as they stand.
+    ReadFieldNumbers();
+    UpdateData(true);
 
     const CalcOutcome outcome = Calculate(m_state);
     if (!outcome.ok) {
@@ -666,14 +671,17 @@ void CLoanDlg::OnPlanning()
         // The window asks for the fields (and the summary's slots) when it opens and
         // whenever the user takes them again, so it never holds stale figures of ours.
         auto seed = [this] {
+            // The fields as they stand now, calculated or not; the bound texts (what a
+            // summary slot takes) stay those of the last calculation.
+            ReadFieldNumbers();
             PlanningSeed seed;
-            seed.loan.method = IsValidMethod(SelectedMethod()) ? SelectedMethod() : CorporationBasic;
-            seed.loan.loanMan = m_editLoan->GetValue();
-            seed.loan.bonusMan = m_editBonusPart->GetValue();
-            seed.loan.rate1Percent = m_editRate1->GetValue();
-            seed.loan.rate2Percent = m_editRate2->GetValue();
-            seed.loan.periodYears = ReadDecimalPrefix(ToUtf8(PeriodEditText()));
-            seed.loan.incomeMan = m_editIncome->GetValue();
+            seed.loan.method = IsValidMethod(m_state.selectedMethod) ? m_state.selectedMethod : CorporationBasic;
+            seed.loan.loanMan = m_state.loanMan;
+            seed.loan.bonusMan = m_state.bonusMan;
+            seed.loan.rate1Percent = m_state.rate1Percent;
+            seed.loan.rate2Percent = m_state.rate2Percent;
+            seed.loan.periodYears = ReadPeriodYears(m_state.periodText);
+            seed.loan.incomeMan = m_state.incomeMan;
             if (m_pSummaryDlg)
                 seed.slotLoans = SlotLoans(m_pSummaryDlg->Slots(), Separators());
             return seed;

@@ -100,6 +100,8 @@ protected:
 
 private:
     void OnInitDialog();
+    // The state's input numbers, period text and method from the controls.
+    void ReadFieldNumbers();
     // The repayment schedule (LoanDlgSchedule.cpp): the menu command set up; the loan
     // this window shows from now on (none: nothing to show); after a recall, the
     // recalled slot's; a summary slot's loan and all of them.
