@@ -2,7 +2,7 @@
 """Time to open the repayment schedule window with a 35-year loan, as a user sees it.
 
 Run under a virtual display:
-    xvfb-run -a -s "-screen 0 1280x800x24" bench/schedule-open.py BUILD_DIR [RUNS]
+    scripts/with-display.sh bench/schedule-open.py BUILD_DIR [RUNS]
 BUILD_DIR must hold app/hensai-navi (a Release or RelWithDebInfo build). The script
 starts the program with a fresh runtime folder, types the worked example (3,000 万円 with
 600 in bonus instalments, 2.0 % then 3.0 %, 35 years), calculates, presses the menu's
