@@ -40,12 +40,27 @@ std::string ScheduleCsv(const Schedule& schedule, ScheduleViewKind view, const S
     std::string out(kUtf8ByteOrderMark);
     const auto n = [](std::int64_t v) { return std::to_string(v); };
     if (view == ScheduleViewKind::Monthly) {
-        Row(out, {kColYear, kColPart, kColNumber, kColMonth, kColPayment, kColInterest, kColPrincipal, kColBalance,
-                  kColRatePercent, kColUnpaid});
+        // A prepaid schedule adds its prepaid amounts as a last column; any other
+        // keeps the columns it always had.
+        bool prepaid = false;
+        for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus})
+            for (const ScheduleRow& r : part->rows)
+                prepaid = prepaid || r.prepaid != 0;
+        if (prepaid)
+            Row(out, {kColYear, kColPart, kColNumber, kColMonth, kColPayment, kColInterest, kColPrincipal, kColBalance,
+                      kColRatePercent, kColUnpaid, kColPrepaid});
+        else
+            Row(out, {kColYear, kColPart, kColNumber, kColMonth, kColPayment, kColInterest, kColPrincipal, kColBalance,
+                      kColRatePercent, kColUnpaid});
         for (const MonthlyViewRow& v : MonthlyView(schedule, calendar)) {
             const ScheduleRow& r = v.row;
-            Row(out, {n(v.year), PartText(v.part), n(r.number), IsoText(v.when), n(r.payment), n(r.interest),
-                      n(r.principal), n(r.balance), RatePercentText(r.yearlyRate), n(r.unpaidInterest)});
+            if (prepaid)
+                Row(out, {n(v.year), PartText(v.part), n(r.number), IsoText(v.when), n(r.payment), n(r.interest),
+                          n(r.principal), n(r.balance), RatePercentText(r.yearlyRate), n(r.unpaidInterest),
+                          n(r.prepaid)});
+            else
+                Row(out, {n(v.year), PartText(v.part), n(r.number), IsoText(v.when), n(r.payment), n(r.interest),
+                          n(r.principal), n(r.balance), RatePercentText(r.yearlyRate), n(r.unpaidInterest)});
         }
     } else {
         return YearlyCsv(YearlyView(schedule, calendar));

@@ -6,6 +6,7 @@
 #include "controls/CNumEdit.h"
 #include "planning/PlanningPages.h"
 #include "planning/ScenarioPage.h"
+#include "schedule/CScheduleDlg.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -57,7 +58,11 @@ CPlanningDlg::CPlanningDlg(SeedSource source, QWidget* owner) : QDialog(owner), 
     connect(reseed, &QPushButton::clicked, this, &CPlanningDlg::Reseed);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(760, 640);
+    // Wide enough for the three ways of early repayment side by side.
+    resize(820, 660);
+    const auto opener = [this](const DerivedSchedule& schedule) { ShowSchedule(schedule); };
+    m_prepay->SetScheduleOpener(opener);
+    m_scenario->SetScheduleOpener(opener);
     Reseed();
     // The first question is the first field: typing can start at once.
     m_capacity->m_income->setFocus();
@@ -72,6 +77,21 @@ void CPlanningDlg::Reseed()
     m_reading->Seed(seed);
     m_prepay->Seed(seed.loan);
     m_scenario->Seed(seed.loan);
+}
+
+void CPlanningDlg::ShowSchedule(const DerivedSchedule& schedule)
+{
+    if (!m_schedule)
+        m_schedule = new CScheduleDlg(this); // deletes itself when closed
+    m_schedule->ShowDerived(schedule);
+    m_schedule->show();
+    m_schedule->raise();
+    m_schedule->activateWindow();
+}
+
+CScheduleDlg* CPlanningDlg::ScheduleWindow() const
+{
+    return m_schedule.data();
 }
 
 } // namespace hn

@@ -8,12 +8,15 @@
 #include "planning/PlanningFigures.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 
 class QTabWidget;
 
 namespace hn {
 
+class CScheduleDlg;
+struct DerivedSchedule;
 class CapacityPage;
 class ReadingPage;
 class PrepayPage;
@@ -28,6 +31,11 @@ public:
     // Takes the calculator's loan and the summary's loans again.
     void Reseed();
 
+    // Shows a schedule the sections built in this window's own schedule window (one at
+    // a time; the calculator window's keeps following its loan), opening it if need be.
+    void ShowSchedule(const DerivedSchedule& schedule);
+    CScheduleDlg* ScheduleWindow() const;
+
     QTabWidget* Sections() const { return m_tabs; }
     CapacityPage* Capacity() const { return m_capacity; }
     ReadingPage* Reading() const { return m_reading; }
@@ -41,6 +49,7 @@ private:
     ReadingPage* m_reading = nullptr;
     PrepayPage* m_prepay = nullptr;
     ScenarioPage* m_scenario = nullptr;
+    QPointer<CScheduleDlg> m_schedule;
 };
 
 } // namespace hn

@@ -110,11 +110,18 @@ std::vector<FigureRow> PrepayRows(PrepayMode mode, const PrepaymentOutcome& o, c
         rows.push_back({std::string(PrepayModeCaption(mode)), std::string(o.message)});
         return rows;
     }
-    const AppliedPrepayment& a = o.applied.front();
+    // After the last prepayment: what is paid from then on.
+    const AppliedPrepayment& a = o.applied.back();
     rows.push_back({std::string(kPrepayNextInstalment), a.nextInstalmentYen != 0 ? YenText(a.nextInstalmentYen) : "-"});
     rows.push_back({std::string(kPrepayEnd), EndText(o.after.monthly, calendar)});
     const int dropped = o.monthsBefore() - o.monthsAfter();
     rows.push_back({std::string(kPrepayShortenedBy), std::to_string(dropped / 12) + "年" + std::to_string(dropped % 12) + "か月"});
+    std::int64_t asked = 0;
+    for (const AppliedPrepayment& p : o.applied)
+        asked += p.asked.amountYen + p.asked.bonusAmountYen;
+    // Less is used where an amount exceeds the balance, or whole instalments do not add up to it.
+    if (asked != o.prepaidYen)
+        rows.push_back({std::string(kPrepayAsked), YenText(asked)});
     rows.push_back({std::string(kPrepayUsed), YenText(o.prepaidYen)});
     rows.push_back({std::string(kPrepayInterestSaved), YenText(o.interestSaved)});
     rows.push_back({std::string(kPrepayInterest), YenText(o.totalsAfter.interest)});

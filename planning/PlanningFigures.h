@@ -64,7 +64,8 @@ std::vector<FigureRow> ReadingRows(const LenderReading& reading, const BurdenRea
 // "第394回 (2059年3月)": the last instalment of a part and its calendar month.
 std::string EndText(const SchedulePart& part, const ScheduleCalendar& calendar);
 
-// One column of the side-by-side comparison of a prepayment.
+// One column of the side-by-side comparison of the prepayments: the instalment after
+// the last of them, the end, the amount asked where less was used, and what it saves.
 std::vector<FigureRow> PrepayRows(PrepayMode mode, const PrepaymentOutcome& o, const ScheduleCalendar& calendar);
 
 std::vector<FigureRow> ScenarioRows(const ScenarioSummary& s);

@@ -7,17 +7,21 @@
 #include "controls/CNumEdit.h"
 #include "planning/FigureGrid.h"
 #include "planning/PlanningFields.h"
+#include "schedule/DerivedSchedules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace hn {
 
@@ -26,6 +30,11 @@ namespace {
 QString Q(std::string_view s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+void Refuse(QWidget* page, const std::string& message)
+{
+    QMessageBox::warning(page, Q(kCheckCaption), QString::fromStdString(message));
 }
 
 void Refuse(QWidget* page, std::string_view message)
@@ -242,27 +251,98 @@ bool ReadingPage::Compute()
     return true;
 }
 
+namespace {
+
+constexpr int kListRows = 3;
+
+// Each way's schedule button: the same caption, a mnemonic of its own, and a name that
+// says which way it opens.
+QString ScheduleButtonCaption(PrepayMode mode)
+{
+    switch (mode) {
+    case PrepayMode::Reduce:
+        return QStringLiteral("返済予定表(&G)");
+    case PrepayMode::Shorten:
+        return QStringLiteral("返済予定表(&T)");
+    case PrepayMode::ShortenWhole:
+        break;
+    }
+    return QStringLiteral("返済予定表(&K)");
+}
+
+} // namespace
+
 PrepayPage::PrepayPage(QWidget* parent) : QWidget(parent)
 {
     auto* column = new QVBoxLayout(this);
     m_loan = new LoanFields(this);
     column->addWidget(m_loan);
-    auto* fields = new QWidget(this);
-    auto* form = new QFormLayout(fields);
-    form->setContentsMargins(0, 0, 0, 0);
-    m_instalment = AddNumberField(form, "何回目の返済の後 (回)", 0);
-    m_amount = AddNumberField(form, "繰上げ返済額 (万円)", 0);
-    m_bonusAmount = AddNumberField(form, "内ﾎﾞｰﾅｽ分 (万円)", 0);
-    column->addWidget(fields);
+
+    // The list, with the loan's planned figures beside it; the three ways below.
+    auto* listRow = new QHBoxLayout;
+    auto* listColumn = new QVBoxLayout;
+    listRow->addLayout(listColumn, 1);
+    column->addLayout(listRow);
+    auto* listLabel = new QLabel(QStringLiteral("繰上げ返済の一覧(&L)"), this);
+    listColumn->addWidget(listLabel);
+    m_list = new QTableWidget(kListRows, 3, this);
+    m_list->setHorizontalHeaderLabels(
+        {QStringLiteral("何回目の返済の後 (回)"), QStringLiteral("繰上げ返済額 (万円)"), QStringLiteral("内ﾎﾞｰﾅｽ分 (万円)")});
+    m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_list->verticalHeader()->setVisible(false);
+    m_list->setAccessibleName(QStringLiteral("繰上げ返済の一覧"));
+    m_list->setAccessibleDescription(QStringLiteral("1行に1回: 何回目の返済の後、繰上げ返済額 (万円)、内ﾎﾞｰﾅｽ分 (万円)"));
+    // Tab leaves the table; the arrows move between cells and typing starts editing.
+    m_list->setTabKeyNavigation(false);
+    m_list->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    m_list->setMaximumHeight(m_list->horizontalHeader()->sizeHint().height() +
+                             (kListRows + 1) * m_list->verticalHeader()->defaultSectionSize() + 4);
+    listLabel->setBuddy(m_list);
+    listColumn->addWidget(m_list);
+    auto* rowButtons = new QHBoxLayout;
+    auto* add = new QPushButton(QStringLiteral("行を追加(&A)"), this);
+    auto* remove = new QPushButton(QStringLiteral("行を削除(&D)"), this);
+    add->setAutoDefault(false);
+    remove->setAutoDefault(false);
+    rowButtons->addWidget(add);
+    rowButtons->addWidget(remove);
+    rowButtons->addStretch(1);
+    listColumn->addLayout(rowButtons);
+    m_before = new FigureGrid(this);
+    listRow->addWidget(Titled(this, Q(kPrepayPlannedEnd), m_before), 0, Qt::AlignTop);
+    connect(add, &QPushButton::clicked, this, [this] {
+        m_list->insertRow(m_list->rowCount());
+        m_list->setCurrentCell(m_list->rowCount() - 1, 0);
+        m_list->setFocus();
+    });
+    connect(remove, &QPushButton::clicked, this, [this] {
+        const int row = m_list->currentRow();
+        m_list->removeRow(row >= 0 ? row : m_list->rowCount() - 1);
+    });
+    // Figures of an older list are not those of the list shown.
+    connect(m_list, &QTableWidget::itemChanged, this, [this] {
+        for (QPushButton* b : m_scheduleButtons)
+            b->setEnabled(false);
+    });
+
     connect(AddComputeButton(column, Q(kPrepayCompare) + QStringLiteral("(&C)")), &QPushButton::clicked, this,
             &PrepayPage::Compute);
     auto* results = new QHBoxLayout;
-    m_before = new FigureGrid(this);
-    results->addWidget(Titled(this, Q(kPrepayPlannedEnd), m_before));
     for (PrepayMode mode : {PrepayMode::Reduce, PrepayMode::Shorten, PrepayMode::ShortenWhole}) {
-        auto* grid = new FigureGrid(this);
-        m_columns[static_cast<int>(mode)] = grid;
-        results->addWidget(Titled(this, Q(PrepayModeCaption(mode)), grid));
+        const int k = static_cast<int>(mode);
+        auto* box = new QGroupBox(Q(PrepayModeCaption(mode)), this);
+        auto* inside = new QVBoxLayout(box);
+        m_columns[k] = new FigureGrid(box);
+        inside->addWidget(m_columns[k]);
+        m_scheduleButtons[k] = new QPushButton(ScheduleButtonCaption(mode), box);
+        m_scheduleButtons[k]->setAccessibleName(Q(PrepayModeCaption(mode)) + QStringLiteral("の返済予定表"));
+        m_scheduleButtons[k]->setAutoDefault(false);
+        m_scheduleButtons[k]->setEnabled(false);
+        inside->addWidget(m_scheduleButtons[k], 0, Qt::AlignRight);
+        inside->addStretch(1);
+        connect(m_scheduleButtons[k], &QPushButton::clicked, this, [this, mode] { OpenSchedule(mode); });
+        results->addWidget(box);
     }
     column->addLayout(results);
     column->addStretch(1);
@@ -273,52 +353,97 @@ void PrepayPage::Seed(const PlanningLoan& loan)
     m_loan->SetLoan(loan);
 }
 
-bool PrepayPage::Compute()
+void PrepayPage::SetListRows(const std::vector<PrepayRowText>& rows)
+{
+    m_list->clearContents();
+    m_list->setRowCount(std::max<int>(kListRows, static_cast<int>(rows.size())));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int row = static_cast<int>(i);
+        m_list->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(rows[i].instalment)));
+        m_list->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(rows[i].amountMan)));
+        m_list->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(rows[i].bonusMan)));
+    }
+}
+
+std::vector<PrepayRowText> PrepayPage::ListRows() const
+{
+    std::vector<PrepayRowText> rows;
+    const auto cell = [this](int row, int column) {
+        const QTableWidgetItem* item = m_list->item(row, column);
+        return item ? item->text().trimmed().toStdString() : std::string();
+    };
+    for (int row = 0; row < m_list->rowCount(); ++row)
+        rows.push_back({cell(row, 0), cell(row, 1), cell(row, 2)});
+    return rows;
+}
+
+void PrepayPage::ClearResults()
 {
     for (FigureGrid* grid : m_columns)
         grid->SetRows({});
+    for (QPushButton* b : m_scheduleButtons)
+        b->setEnabled(false);
     m_before->SetRows({});
-    m_comparison = {};
+    m_ways = {};
+}
+
+bool PrepayPage::Compute()
+{
+    ClearResults();
     const PlannedLoan planned = PlanLoan(m_loan->Loan());
     if (!planned.ok) {
         Refuse(this, planned.message);
         return false;
     }
-    const Schedule schedule = BuildSchedule(WholeYenInput(planned.input));
+    m_input = WholeYenInput(planned.input);
+    const Schedule schedule = BuildSchedule(m_input);
     if (!schedule.ok()) {
         Refuse(this, kMsgPrepayNoSchedule);
         return false;
     }
-    const double instalment = m_instalment->GetValue();
-    const auto amount = ManToWholeYen(m_amount->GetValue());
-    const auto bonus = ManToWholeYen(m_bonusAmount->GetValue());
-    if (instalment < 1 || instalment != static_cast<int>(instalment) || instalment > kMaxPathMonth) {
-        Refuse(this, kMsgPrepayInstalmentInvalid);
+    const std::vector<PrepayRowText> rows = ListRows();
+    const PrepayList list = ReadPrepayList(rows);
+    if (!list.ok()) {
+        Refuse(this, list.message);
+        m_list->setFocus();
+        if (list.faultyRow > 0)
+            m_list->setCurrentCell(list.faultyRow - 1, 0);
         return false;
     }
-    if (!amount || !bonus || *bonus > *amount) {
-        Refuse(this, kMsgPrepayAmountInvalid);
+    PrepayWays ways = ApplyEachWay(schedule, list);
+    if (!ways.anyOk()) {
+        // Usually one row every way refuses: say it once.
+        QStringList lines;
+        for (const std::string& m : ways.messages)
+            if (!lines.contains(QString::fromStdString(m)))
+                lines << QString::fromStdString(m);
+        Refuse(this, lines.join(QLatin1Char('\n')).toStdString());
+        m_list->setFocus();
         return false;
     }
-    Prepayment p;
-    p.instalment = static_cast<int>(instalment);
-    p.amountYen = *amount - *bonus;
-    p.bonusAmountYen = *bonus;
-    m_comparison = ComparePrepayModes(schedule, p);
-    // The three ways refuse the same inputs; one message says why.
-    if (!m_comparison.reduce.ok) {
-        Refuse(this, m_comparison.reduce.message);
-        return false;
-    }
+    m_ways = std::move(ways);
     const ScheduleCalendar calendar = TodaysCalendar();
-    const ScheduleTotals& before = m_comparison.reduce.totalsBefore;
+    const ScheduleTotals before = TotalsOf(schedule);
     m_before->SetRows({{std::string(kPrepayEnd), EndText(schedule.monthly, calendar)},
                        {std::string(kPrepayInterest), YenText(before.interest)},
                        {std::string(kPrepayTotal), YenText(before.payment)}});
-    Column(PrepayMode::Reduce)->SetRows(PrepayRows(PrepayMode::Reduce, m_comparison.reduce, calendar));
-    Column(PrepayMode::Shorten)->SetRows(PrepayRows(PrepayMode::Shorten, m_comparison.shorten, calendar));
-    Column(PrepayMode::ShortenWhole)->SetRows(PrepayRows(PrepayMode::ShortenWhole, m_comparison.shortenWhole, calendar));
+    for (PrepayMode mode : {PrepayMode::Reduce, PrepayMode::Shorten, PrepayMode::ShortenWhole}) {
+        const PrepaymentOutcome& o = m_ways.Outcome(mode);
+        if (o.ok)
+            Column(mode)->SetRows(PrepayRows(mode, o, calendar));
+        else
+            Column(mode)->SetRows({{std::string(PrepayModeCaption(mode)), m_ways.Message(mode)}});
+        ScheduleButton(mode)->setEnabled(o.ok && o.after.ok());
+    }
     return true;
+}
+
+void PrepayPage::OpenSchedule(PrepayMode mode)
+{
+    const PrepaymentOutcome& o = m_ways.Outcome(mode);
+    if (!o.ok || !m_opener)
+        return;
+    m_opener(PrepaidSchedule(m_input, o));
 }
 
 } // namespace hn

@@ -5,15 +5,22 @@
 // asks calc/ and shows the rows PlanningFigures makes; a refused input is
 // reported in a message box and the focus goes back to the fields.
 #include "planning/PlanningFigures.h"
+#include "planning/PrepayList.h"
 
 #include <QWidget>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QTableWidget;
 
 namespace hn {
+
+struct DerivedSchedule;
+// Opens the schedule window on a schedule a section built.
+using ScheduleOpener = std::function<void(const DerivedSchedule&)>;
 
 class CNumEdit;
 class FigureGrid;
@@ -86,21 +93,36 @@ class PrepayPage : public QWidget {
 public:
     explicit PrepayPage(QWidget* parent = nullptr);
     void Seed(const PlanningLoan& loan);
+    // Applies the list each way; false (after the message) when nothing can be shown.
     bool Compute();
     // Reduce, Shorten, ShortenWhole, side by side.
     FigureGrid* Column(PrepayMode mode) const { return m_columns[static_cast<int>(mode)]; }
-    // The schedule after the prepayment of each way, from the last Compute.
-    const PrepaymentComparison& Comparison() const { return m_comparison; }
+    // The schedule after the prepayments of each way, from the last Compute.
+    const PrepaymentComparison& Comparison() const { return m_ways.outcomes; }
+    const PrepayWays& Ways() const { return m_ways; }
+
+    // The list: instalment, amount (万円), of which to the bonus part (万円).
+    QTableWidget* List() const { return m_list; }
+    void SetListRows(const std::vector<PrepayRowText>& rows);
+    std::vector<PrepayRowText> ListRows() const;
+
+    // "返済予定表" under each way's column: opens that way's schedule.
+    void SetScheduleOpener(ScheduleOpener opener) { m_opener = std::move(opener); }
+    QPushButton* ScheduleButton(PrepayMode mode) const { return m_scheduleButtons[static_cast<int>(mode)]; }
+    void OpenSchedule(PrepayMode mode);
 
     LoanFields* m_loan = nullptr;
-    CNumEdit* m_instalment = nullptr;
-    CNumEdit* m_amount = nullptr;
-    CNumEdit* m_bonusAmount = nullptr;
 
 private:
+    void ClearResults();
+
+    QTableWidget* m_list = nullptr;
     FigureGrid* m_before = nullptr;
     FigureGrid* m_columns[3] = {};
-    PrepaymentComparison m_comparison;
+    QPushButton* m_scheduleButtons[3] = {};
+    PrepayWays m_ways;
+    LoanInput m_input; // the loan of the last Compute, in whole yen
+    ScheduleOpener m_opener;
 };
 
 } // namespace hn

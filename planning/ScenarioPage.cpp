@@ -9,6 +9,7 @@
 #include "planning/FigureGrid.h"
 #include "planning/PlanningFields.h"
 #include "planning/ScenarioChart.h"
+#include "schedule/DerivedSchedules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,7 +36,7 @@ QString Q(std::string_view s)
 
 enum Preset { kFlat, kRiseOnce, kRiseEvery, kTable };
 
-QString PercentText(double rate)
+QString PathRateText(double rate)
 {
     return QString::fromStdString(FormatDecimal(std::round(rate / 0.01 * 1e6) / 1e6));
 }
@@ -129,7 +130,7 @@ void PathEditor::ApplyPreset(int months)
     for (std::size_t k = 0; k < path.steps.size(); ++k) {
         const int row = static_cast<int>(k);
         m_table->setItem(row, 0, new QTableWidgetItem(QString::number(path.steps[k].month)));
-        m_table->setItem(row, 1, new QTableWidgetItem(PercentText(path.steps[k].rate)));
+        m_table->setItem(row, 1, new QTableWidgetItem(PathRateText(path.steps[k].rate)));
     }
 }
 
@@ -201,6 +202,14 @@ ScenarioPage::ScenarioPage(QWidget* parent) : QWidget(parent)
         m_warnings[static_cast<std::size_t>(k)] = warn;
         inside->addWidget(m_figures[static_cast<std::size_t>(k)]);
         inside->addWidget(warn);
+        // Mnemonics X, Y, Z: the scenarios' own letters, free on this page.
+        auto* schedule = new QPushButton(QStringLiteral("返済予定表(&%1)").arg(QChar(u'X' + k)), box);
+        schedule->setAccessibleName(QStringLiteral("シナリオ%1の返済予定表").arg(k + 1));
+        schedule->setAutoDefault(false);
+        schedule->setEnabled(false);
+        connect(schedule, &QPushButton::clicked, this, [this, k] { OpenSchedule(k); });
+        m_scheduleButtons[static_cast<std::size_t>(k)] = schedule;
+        inside->addWidget(schedule, 0, Qt::AlignRight);
         inside->addStretch(1);
         results->addWidget(box);
     }
@@ -231,9 +240,12 @@ void ScenarioPage::Seed(const PlanningLoan& loan)
 bool ScenarioPage::Compute()
 {
     m_scenarios.clear();
+    m_inputs.clear();
+    m_shownAt.clear();
     for (int k = 0; k < 3; ++k) {
         m_figures[static_cast<std::size_t>(k)]->SetRows({});
         m_warnings[static_cast<std::size_t>(k)]->clear();
+        m_scheduleButtons[static_cast<std::size_t>(k)]->setEnabled(false);
     }
     m_instalmentChart->SetSeries({});
     m_owedChart->SetSeries({});
@@ -247,6 +259,7 @@ bool ScenarioPage::Compute()
     if (FamilyOf(planned.input.method) == RepaymentFamily::ReducedEarly)
         return refuse(Q(kMsgScenarioReduced));
     std::vector<ScenarioSchedule> scenarios;
+    std::vector<ScenarioInput> inputs;
     std::vector<int> shownAt;
     for (int k = 0; k < 3; ++k) {
         PathEditor* editor = m_paths[static_cast<std::size_t>(k)];
@@ -268,6 +281,7 @@ bool ScenarioPage::Compute()
         if (!s.ok())
             return refuse(QStringLiteral("シナリオ%1: ").arg(k + 1) + Q(kMsgScenarioNotComputed));
         scenarios.push_back(std::move(s));
+        inputs.push_back(std::move(in));
         shownAt.push_back(k);
     }
     // One series per scenario column, empty where a scenario is not used, so
@@ -283,11 +297,21 @@ bool ScenarioPage::Compute()
         m_warnings[k]->setText(lines.join(QLatin1Char('\n')));
         m_warnings[k]->setAccessibleDescription(m_warnings[k]->text());
         series[k] = SeriesOf(scenarios[i]);
+        m_scheduleButtons[k]->setEnabled(true);
     }
     m_instalmentChart->SetSeries(series);
     m_owedChart->SetSeries(std::move(series));
     m_scenarios = std::move(scenarios);
+    m_inputs = std::move(inputs);
+    m_shownAt = std::move(shownAt);
     return true;
+}
+
+void ScenarioPage::OpenSchedule(int k)
+{
+    for (std::size_t i = 0; i < m_scenarios.size(); ++i)
+        if (m_shownAt[i] == k && m_opener)
+            m_opener(ScenarioScheduleToShow(k + 1, m_inputs[i], m_scenarios[i]));
 }
 
 } // namespace hn

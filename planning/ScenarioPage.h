@@ -9,13 +9,17 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace hn {
+
+struct DerivedSchedule;
 
 class CNumEdit;
 class FigureGrid;
@@ -65,6 +69,11 @@ public:
     // The scenarios of the last Compute, in the order of the paths used.
     const std::vector<ScenarioSchedule>& Scenarios() const { return m_scenarios; }
 
+    // "返済予定表" under each scenario's figures: opens its schedule.
+    void SetScheduleOpener(std::function<void(const DerivedSchedule&)> opener) { m_opener = std::move(opener); }
+    QPushButton* ScheduleButton(int k) const { return m_scheduleButtons[static_cast<std::size_t>(k)]; }
+    void OpenSchedule(int k);
+
 private:
     int LoanMonths() const;
 
@@ -77,6 +86,10 @@ private:
     ScenarioChart* m_instalmentChart = nullptr;
     ScenarioChart* m_owedChart = nullptr;
     std::vector<ScenarioSchedule> m_scenarios;
+    std::vector<ScenarioInput> m_inputs; // of m_scenarios
+    std::vector<int> m_shownAt;          // the column of each of m_scenarios
+    std::array<QPushButton*, 3> m_scheduleButtons{};
+    std::function<void(const DerivedSchedule&)> m_opener;
 };
 
 } // namespace hn

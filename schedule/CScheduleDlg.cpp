@@ -190,6 +190,8 @@ void CScheduleDlg::BuildWidgets()
     QFont headingFont = m_heading->font();
     headingFont.setBold(true);
     m_heading->setFont(headingFont);
+    // A scenario's or a prepaid schedule's heading says more than fits on one line.
+    m_heading->setWordWrap(true);
     layout->addWidget(m_heading);
     layout->addWidget(BuildControlRow());
 
@@ -206,6 +208,7 @@ void CScheduleDlg::BuildWidgets()
     grid->addWidget(m_chart, 0, 0);
 
     auto* totals = new QGroupBox(Text(kTotalsHeading), this);
+    m_totalsBox = totals;
     auto* totalsBox = new QVBoxLayout(totals);
     m_totalsGrid = new QGridLayout;
     totalsBox->addLayout(m_totalsGrid);
@@ -280,6 +283,13 @@ void CScheduleDlg::ShowReport(LoanReport report)
     Refresh();
 }
 
+void CScheduleDlg::ShowDerived(const DerivedSchedule& derived)
+{
+    if (m_view == ScheduleView::Combined)
+        m_view = ScheduleView::Monthly;
+    ShowReport(MakeDerivedReport(derived, m_calendar));
+}
+
 void CScheduleDlg::SourceCleared()
 {
     if (!m_report)
@@ -299,15 +309,14 @@ void CScheduleDlg::SourceClosed()
 void CScheduleDlg::SetCombinedLoans(std::vector<ScheduleLoan> loans)
 {
     m_combinedLoans = std::move(loans);
-    m_viewButtons[2]->setEnabled(!m_combinedLoans.empty());
-    if (m_combinedLoans.empty() && m_view == ScheduleView::Combined)
+    if (!CombinedOffered() && m_view == ScheduleView::Combined)
         m_view = ScheduleView::Yearly;
     Refresh();
 }
 
 void CScheduleDlg::SetView(ScheduleView view)
 {
-    if (view == ScheduleView::Combined && m_combinedLoans.empty())
+    if (view == ScheduleView::Combined && !CombinedOffered())
         view = ScheduleView::Yearly;
     m_view = view;
     Refresh();
@@ -334,7 +343,7 @@ bool CScheduleDlg::SetCalendar(const ScheduleCalendar& calendar)
     }
     m_status->clear();
     if (m_report)
-        m_report = MakeLoanReport(m_report->loan, m_calendar);
+        m_report = WithCalendar(std::move(*m_report), m_calendar);
     Refresh();
     return true;
 }
@@ -350,9 +359,15 @@ void CScheduleDlg::OnCalendarEdited()
 
 std::optional<int> CScheduleDlg::SourceSlot() const
 {
-    if (!m_report)
+    if (!m_report || m_report->derived)
         return std::nullopt;
     return m_report->loan.slot;
+}
+
+bool CScheduleDlg::CombinedOffered() const
+{
+    // The summary window's loans have nothing to do with a schedule built elsewhere.
+    return !m_combinedLoans.empty() && !(m_report && m_report->derived);
 }
 
 void CScheduleDlg::Refresh()
@@ -361,6 +376,7 @@ void CScheduleDlg::Refresh()
         const QSignalBlocker block(m_viewGroup);
         m_viewButtons[static_cast<int>(m_view)]->setChecked(true);
     }
+    m_viewButtons[2]->setEnabled(CombinedOffered());
     const bool combined = m_view == ScheduleView::Combined;
     if (combined)
         m_combined = MakeCombinedReport(m_combinedLoans, m_calendar);
@@ -373,10 +389,11 @@ void CScheduleDlg::Refresh()
             names << Text(c);
         heading = Text(kSourceCombined) + Text(kGap) + names.join(QStringLiteral("、"));
     } else if (m_report) {
-        heading = Text(m_report->loan.caption) + Text(kGap) + Text(LoanHeading(m_report->loan.input));
+        heading = Text(m_report->loan.caption) + Text(kGap) + Text(m_report->heading);
         message = Text(m_report->message);
     }
     m_heading->setText(heading);
+    m_totalsBox->setTitle(Text(!combined && m_report ? TotalsHeading(*m_report) : kTotalsHeading));
 
     ShowTable();
     if (combined) {
@@ -434,9 +451,9 @@ void CScheduleDlg::ShowTable()
             unpaid = unpaid || y.unpaidInterest != 0;
         table = ScheduleTable::Yearly(m_combined.yearly, unpaid);
     } else if (m_report && m_report->ok()) {
-        const bool unpaid = m_report->hasUnpaidInterest();
-        table = m_view == ScheduleView::Monthly ? ScheduleTable::Monthly(m_report->monthly, unpaid)
-                                                : ScheduleTable::Yearly(m_report->yearly, unpaid);
+        const ExtraColumns extra = m_report->Columns();
+        table = m_view == ScheduleView::Monthly ? ScheduleTable::Monthly(m_report->monthly, extra)
+                                                : ScheduleTable::Yearly(m_report->yearly, extra);
     } else {
         table = m_view == ScheduleView::Monthly ? ScheduleTable::Monthly({}, false) : ScheduleTable::Yearly({}, false);
     }
@@ -456,7 +473,9 @@ void CScheduleDlg::FitColumns()
     for (int c = 0; c < t.columnCount(); ++c) {
         QString widest = Text(t.heading(c));
         const ScheduleColumn column = t.column(c);
-        if (IsFigureColumn(column)) {
+        if (column == ScheduleColumn::Rate) {
+            widest = QStringLiteral("99.999%");
+        } else if (IsFigureColumn(column)) {
             std::int64_t most = 0;
             for (int r = 0; r < t.rowCount(); ++r)
                 most = std::max(most, t.figure(r, c).value_or(0));
@@ -613,6 +632,11 @@ QString CScheduleDlg::NoticeText() const
 QString CScheduleDlg::HeadingText() const
 {
     return m_heading->text();
+}
+
+QString CScheduleDlg::TotalsHeadingText() const
+{
+    return m_totalsBox->title();
 }
 
 QStringList CScheduleDlg::TotalsTexts() const

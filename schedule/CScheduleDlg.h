@@ -9,6 +9,8 @@
 //   dlg->SetCombinedLoans(slots);          // the summary window's loans, for 合算
 //   dlg->SourceCleared();                  // its slot was cleared: says so
 //   dlg->show();
+// It also shows a schedule built elsewhere (prepaid, a rate scenario) as it is:
+//   dlg->ShowDerived(derived);
 #include "calc/ScheduleCalendar.h"
 #include "schedule/ScheduleReport.h"
 
@@ -21,6 +23,7 @@ class QButtonGroup;
 class QComboBox;
 class QDateEdit;
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -45,6 +48,9 @@ public:
     void ShowLoan(const ScheduleLoan& loan);
     // The same with the report already made (for the window's current calendar).
     void ShowReport(LoanReport report);
+    // A schedule built elsewhere, with its own heading and notes; no calculator-window
+    // figures to compare, no combined view.
+    void ShowDerived(const DerivedSchedule& derived);
     // Its source is gone: its slot was cleared, or the whole summary window closed. The
     // figures stay; a notice says what they are.
     void SourceCleared();
@@ -61,7 +67,7 @@ public:
     const ScheduleCalendar& Calendar() const noexcept { return m_calendar; }
 
     // Where the loan shown comes from: 0 the calculator window, 1 to 8 a slot; none
-    // before the first ShowLoan.
+    // before the first ShowLoan and for a derived schedule.
     std::optional<int> SourceSlot() const;
 
     // The view shown as a CSV file (empty without rows).
@@ -82,6 +88,7 @@ public:
     QTableView* Table() const { return m_table; }
     QString NoticeText() const;
     QString HeadingText() const;
+    QString TotalsHeadingText() const;
     // The totals panel as "caption: figure" lines, and the check lines with whether each
     // is shown as failed.
     QStringList TotalsTexts() const;
@@ -105,6 +112,7 @@ private:
     void SetNotice(const QString& text, bool warning);
     void ApplyWarningColours();
     void FitColumns();
+    bool CombinedOffered() const;
     void OnCalendarEdited();
 
     ScheduleCalendar m_calendar;
@@ -127,6 +135,7 @@ private:
     ScheduleChart* m_chart = nullptr;
     QTableView* m_table = nullptr;
     ScheduleTableModel* m_model = nullptr;
+    QGroupBox* m_totalsBox = nullptr;
     QGridLayout* m_totalsGrid = nullptr;
     QLabel* m_notes = nullptr;
     QVBoxLayout* m_checksBox = nullptr;

@@ -43,11 +43,28 @@ bool LoanReport::hasUnpaidInterest() const noexcept
     return false;
 }
 
+bool LoanReport::hasPrepayments() const noexcept
+{
+    for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus})
+        for (const ScheduleRow& r : part->rows)
+            if (r.prepaid != 0)
+                return true;
+    return false;
+}
+
+ExtraColumns LoanReport::Columns() const noexcept
+{
+    // A rate path shows its unpaid interest column even where none arose: the column
+    // answers the question the scenario asks.
+    return {ratePath, ratePath || hasUnpaidInterest(), hasPrepayments()};
+}
+
 LoanReport MakeLoanReport(const ScheduleLoan& loan, const ScheduleCalendar& calendar)
 {
     LoanReport report;
     report.loan = loan;
     report.loan.input = WholeYenInput(loan.input);
+    report.heading = LoanHeading(report.loan.input);
     report.schedule = BuildSchedule(report.loan.input);
     switch (report.schedule.status) {
     case ScheduleStatus::Ok:
@@ -87,11 +104,70 @@ LoanReport MakeLoanReport(const ScheduleLoan& loan, const ScheduleCalendar& cale
     return report;
 }
 
+LoanReport MakeDerivedReport(const DerivedSchedule& derived, const ScheduleCalendar& calendar)
+{
+    LoanReport report;
+    report.loan.caption = derived.caption;
+    report.loan.slot = -1;
+    report.heading = derived.heading;
+    report.derived = true;
+    report.ratePath = derived.ratePath;
+    report.schedule = derived.schedule;
+    switch (report.schedule.status) {
+    case ScheduleStatus::Ok:
+        break;
+    case ScheduleStatus::BeyondExactRange:
+        report.message = kMsgScheduleBeyondExact;
+        return report;
+    case ScheduleStatus::InvalidInput:
+        report.message = kMsgScheduleInvalid;
+        return report;
+    }
+    report.checks = CheckSchedule(report.schedule);
+    report.monthly = MonthlyView(report.schedule, calendar);
+    report.yearly = YearlyView(report.schedule, calendar);
+    report.notes = derived.notes;
+    // Unpaid interest of a fixed-rate schedule (prepaid or not) is paid first by the
+    // next instalments; a rate path says its own settlement.
+    if (!report.ratePath && report.hasUnpaidInterest())
+        report.notes.emplace_back(kNoteUnpaidInterest);
+    return report;
+}
+
+LoanReport WithCalendar(LoanReport report, const ScheduleCalendar& calendar)
+{
+    if (!report.derived)
+        return MakeLoanReport(report.loan, calendar);
+    if (report.ok()) {
+        report.monthly = MonthlyView(report.schedule, calendar);
+        report.yearly = YearlyView(report.schedule, calendar);
+    }
+    return report;
+}
+
+std::string_view TotalsHeading(const LoanReport& report)
+{
+    return report.derived ? kTotalsHeadingDerived : kTotalsHeading;
+}
+
 std::vector<TotalsLine> TotalsLines(const LoanReport& report)
 {
     std::vector<TotalsLine> lines;
     if (!report.ok())
         return lines;
+    if (report.derived) {
+        const ScheduleTotals totals = TotalsOf(report.schedule);
+        lines.push_back({std::string(kScheduleTotal), totals.payment});
+        lines.push_back({std::string(kTotalInterest), totals.interest});
+        if (report.hasPrepayments()) {
+            std::int64_t prepaid = 0;
+            for (const SchedulePart* part : {&report.schedule.monthly, &report.schedule.bonus})
+                for (const ScheduleRow& r : part->rows)
+                    prepaid += r.prepaid;
+            lines.push_back({std::string(kTotalPrepaid), prepaid});
+        }
+        return lines;
+    }
     const std::string difference(kDifference);
     if (!report.result) {
         lines.push_back({std::string(kScheduleTotal), TotalsOf(report.schedule).payment});
@@ -180,16 +256,19 @@ std::string PercentText(double fraction)
     return text;
 }
 
-std::string LoanHeading(const LoanInput& in)
+std::string ManOrYenText(double yen)
 {
-    const auto amount = [](double yen) {
-        const double rounded = std::round(yen);
-        if (!std::isfinite(rounded) || std::fabs(rounded) >= 9.0e18)
-            return std::string("?");
-        const auto whole = static_cast<std::int64_t>(rounded);
-        // Whole 万円 as the fields show them; anything finer in yen.
-        return whole % 10000 == 0 ? AmountText(whole / 10000) + std::string(kManYen) : AmountText(whole) + std::string(kYen);
-    };
+    const double rounded = std::round(yen);
+    if (!std::isfinite(rounded) || std::fabs(rounded) >= 9.0e18)
+        return std::string("?");
+    const auto whole = static_cast<std::int64_t>(rounded);
+    // Whole 万円 as the fields show them; anything finer in yen.
+    return whole % 10000 == 0 ? AmountText(whole / 10000) + std::string(kManYen) : AmountText(whole) + std::string(kYen);
+}
+
+std::string LoanHeading(const LoanInput& in, bool withRates)
+{
+    const auto amount = [](double yen) { return ManOrYenText(yen); };
     std::string text(MethodCaption(in.method));
     text += kGap;
     text += kLoanAmount;
@@ -199,14 +278,16 @@ std::string LoanHeading(const LoanInput& in)
         text += amount(in.bonusYen);
         text += kBonusPartClose;
     }
-    text += kGap;
-    text += kRate;
-    text += PercentText(in.rate1);
-    text += kPercent;
-    if (UsesSecondRate(in)) {
-        text += kRateSeparator;
-        text += PercentText(in.rate2);
+    if (withRates) {
+        text += kGap;
+        text += kRate;
+        text += PercentText(in.rate1);
         text += kPercent;
+        if (UsesSecondRate(in)) {
+            text += kRateSeparator;
+            text += PercentText(in.rate2);
+            text += kPercent;
+        }
     }
     text += kGap;
     text += std::to_string(static_cast<long long>(in.periodYears));

@@ -9,6 +9,7 @@
 #include "calc/ScheduleCalendar.h"
 #include "calc/ScheduleChecks.h"
 #include "calc/ScheduleViews.h"
+#include "schedule/ScheduleTable.h"
 
 #include <optional>
 #include <string>
@@ -24,8 +25,21 @@ struct ScheduleLoan {
     std::string caption; // "計算結果", "公庫1" ...
 };
 
+// A schedule built elsewhere — after prepayments, along a rate path — shown as it is:
+// no calculator-window figures to compare it with, and nothing computed again.
+struct DerivedSchedule {
+    std::string caption; // where it comes from: "繰上げ返済", "金利シナリオ1"
+    std::string heading; // what it is: the loan and what was done to it
+    Schedule schedule;
+    bool ratePath = false;          // its rows follow a rate path (rate in force, unpaid interest)
+    std::vector<std::string> notes; // what its maker knows: why it ends early, warnings
+};
+
 struct LoanReport {
-    ScheduleLoan loan;                 // its input in whole yen
+    ScheduleLoan loan;                 // its input in whole yen (a derived schedule: caption only)
+    std::string heading;               // the loan, or what a derived schedule is
+    bool derived = false;              // a DerivedSchedule: not the schedule of `loan.input`
+    bool ratePath = false;
     Schedule schedule;
     std::optional<LoanResult> result;  // the calculator window's figures, where it has them
     ScheduleCheckReport checks;        // on the rows, and against `result`
@@ -36,9 +50,21 @@ struct LoanReport {
 
     bool ok() const noexcept { return schedule.ok(); }
     bool hasUnpaidInterest() const noexcept;
+    bool hasPrepayments() const noexcept;
+    // The table's columns beyond a fixed-rate loan's: the rate and unpaid interest for a
+    // rate path, unpaid interest where some is left, the prepaid amounts where any.
+    ExtraColumns Columns() const noexcept;
 };
 
 LoanReport MakeLoanReport(const ScheduleLoan& loan, const ScheduleCalendar& calendar);
+// Checks, views and notes of a schedule built elsewhere.
+LoanReport MakeDerivedReport(const DerivedSchedule& derived, const ScheduleCalendar& calendar);
+// The same report under other calendar labels: a loan's schedule is made again, a
+// derived one keeps its rows.
+LoanReport WithCalendar(LoanReport report, const ScheduleCalendar& calendar);
+
+// "総返済額の比較" beside a calculator-window result, "総返済額" without one.
+std::string_view TotalsHeading(const LoanReport& report);
 
 // One line of the totals panel: a caption and a figure (none where the calculator
 // window has no figure to compare with).
@@ -48,7 +74,8 @@ struct TotalsLine {
 };
 
 // Schedule total, the window's total and their difference; year 1 beside 年間返済額
-// and their difference. Differences only where both sides exist.
+// and their difference. Differences only where both sides exist. A derived schedule:
+// its total, its interest and what was prepaid.
 std::vector<TotalsLine> TotalsLines(const LoanReport& report);
 
 // One self-check as the window lists it: "元金の合計 = 借入額（毎月分）", and for a
@@ -73,8 +100,12 @@ struct CombinedReport {
 
 CombinedReport MakeCombinedReport(const std::vector<ScheduleLoan>& loans, const ScheduleCalendar& calendar);
 
-// "公庫基本型　借入額 3,000万円（内ﾎﾞｰﾅｽ 600万円）　金利 2%／3%　35年".
-std::string LoanHeading(const LoanInput& input);
+// "公庫基本型　借入額 3,000万円（内ﾎﾞｰﾅｽ 600万円）　金利 2%／3%　35年"; without the
+// rates for a loan whose rates a path gives.
+std::string LoanHeading(const LoanInput& input, bool withRates = true);
+
+// "3,000万円" for whole 万円, "1,234,567円" otherwise.
+std::string ManOrYenText(double yen);
 
 // An amount with a comma every three digits, 64 bits wide: every figure the schedule
 // window shows goes through here.

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule/ScheduleTable.h"
 
+#include "calc/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
+#include "schedule/ScheduleWindowTexts.h"
 #include "schedule/ScheduleReport.h"
 
 #include <algorithm>
@@ -10,23 +12,30 @@ namespace hn {
 
 namespace {
 
-const std::vector<ScheduleColumn>& MonthlyColumns(bool withUnpaid)
+std::vector<ScheduleColumn> MonthlyColumns(ExtraColumns extra)
 {
     using C = ScheduleColumn;
-    static const std::vector<C> plain{C::Number, C::Month, C::Part, C::Payment, C::Interest,
-                                      C::Principal, C::Balance, C::TotalBalance};
-    static const std::vector<C> unpaid{C::Number, C::Month, C::Part, C::Payment, C::Interest,
-                                       C::Principal, C::Balance, C::Unpaid, C::TotalBalance};
-    return withUnpaid ? unpaid : plain;
+    std::vector<C> columns{C::Number, C::Month, C::Part};
+    if (extra.rate)
+        columns.push_back(C::Rate);
+    columns.push_back(C::Payment);
+    // Right after the payment it is part of.
+    if (extra.prepaid)
+        columns.push_back(C::Prepaid);
+    columns.insert(columns.end(), {C::Interest, C::Principal, C::Balance});
+    if (extra.unpaid)
+        columns.push_back(C::Unpaid);
+    columns.push_back(C::TotalBalance);
+    return columns;
 }
 
-const std::vector<ScheduleColumn>& YearlyColumns(bool withUnpaid)
+std::vector<ScheduleColumn> YearlyColumns(ExtraColumns extra)
 {
     using C = ScheduleColumn;
-    static const std::vector<C> plain{C::Year, C::Period, C::Payment, C::Interest, C::Principal, C::Balance};
-    static const std::vector<C> unpaid{C::Year,      C::Period,  C::Payment, C::Interest,
-                                       C::Principal, C::Balance, C::Unpaid};
-    return withUnpaid ? unpaid : plain;
+    std::vector<C> columns{C::Year, C::Period, C::Payment, C::Interest, C::Principal, C::Balance};
+    if (extra.unpaid)
+        columns.push_back(C::Unpaid);
+    return columns;
 }
 
 std::string MonthText(YearMonth ym)
@@ -41,20 +50,20 @@ std::string FigureText(std::int64_t value, FigureStyle style)
 
 } // namespace
 
-ScheduleTable ScheduleTable::Monthly(std::vector<MonthlyViewRow> rows, bool withUnpaid)
+ScheduleTable ScheduleTable::Monthly(std::vector<MonthlyViewRow> rows, ExtraColumns extra)
 {
     ScheduleTable t;
     t.m_monthlyView = true;
-    t.m_columns = MonthlyColumns(withUnpaid);
+    t.m_columns = MonthlyColumns(extra);
     t.m_monthly = std::move(rows);
     return t;
 }
 
-ScheduleTable ScheduleTable::Yearly(std::vector<YearlyRow> rows, bool withUnpaid)
+ScheduleTable ScheduleTable::Yearly(std::vector<YearlyRow> rows, ExtraColumns extra)
 {
     ScheduleTable t;
     t.m_monthlyView = false;
-    t.m_columns = YearlyColumns(withUnpaid);
+    t.m_columns = YearlyColumns(extra);
     t.m_yearly = std::move(rows);
     return t;
 }
@@ -84,6 +93,8 @@ std::string ScheduleTable::heading(int index) const
     case ScheduleColumn::Balance: return std::string(kColBalance);
     case ScheduleColumn::TotalBalance: return std::string(kColTotalBalance);
     case ScheduleColumn::Unpaid: return std::string(kColUnpaid);
+    case ScheduleColumn::Rate: return std::string(kColRateInForce);
+    case ScheduleColumn::Prepaid: return std::string(kColPrepaid);
     }
     return {};
 }
@@ -97,6 +108,8 @@ bool IsFigureColumn(ScheduleColumn c) noexcept
     case ScheduleColumn::Balance:
     case ScheduleColumn::TotalBalance:
     case ScheduleColumn::Unpaid:
+    case ScheduleColumn::Rate:
+    case ScheduleColumn::Prepaid:
         return true;
     default:
         return false;
@@ -115,6 +128,8 @@ std::optional<std::int64_t> ScheduleTable::figure(int row, int index) const
         case ScheduleColumn::Balance: return r.row.balance;
         case ScheduleColumn::TotalBalance: return r.totalBalance;
         case ScheduleColumn::Unpaid: return r.row.unpaidInterest;
+        case ScheduleColumn::Prepaid:
+            return r.row.prepaid != 0 ? std::optional<std::int64_t>(r.row.prepaid) : std::nullopt;
         default: return std::nullopt;
         }
     }
@@ -142,6 +157,9 @@ std::string ScheduleTable::text(int row, int index, FigureStyle style) const
         case ScheduleColumn::Part:
             return std::string(r.part == SchedulePartKind::Monthly ? kPartMonthly : kPartBonus);
         case ScheduleColumn::Year: return std::to_string(r.year);
+        case ScheduleColumn::Rate:
+            // As typed into a rate field; on screen with its unit.
+            return RatePercentText(r.row.yearlyRate) + (style == FigureStyle::Grouped ? "%" : "");
         default: return {};
         }
     }

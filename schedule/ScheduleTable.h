@@ -25,6 +25,17 @@ enum class ScheduleColumn {
     Balance,      // 残高 (its own part in the monthly view; both parts in the yearly)
     TotalBalance, // 残高合計 (both parts, monthly view)
     Unpaid,       // 未払利息 (only where some instalment left interest unpaid)
+    Rate,         // 適用金利: the yearly rate in force (rows that follow a rate path)
+    Prepaid,      // 繰上返済: paid ahead right after the instalment (monthly view)
+};
+
+// Columns beyond those of a fixed-rate loan without prepayments.
+struct ExtraColumns {
+    bool rate = false;    // the rows follow a rate path
+    bool unpaid = false;  // some instalment leaves interest unpaid, or may
+    bool prepaid = false; // some instalment is followed by a prepayment (monthly view only)
+
+    friend bool operator==(const ExtraColumns&, const ExtraColumns&) = default;
 };
 
 // How a cell's figure is written: with a comma every three digits for the eye, or
@@ -35,9 +46,19 @@ class ScheduleTable {
 public:
     ScheduleTable() = default;
     // Every instalment: monthly rows with the bonus instalments in between.
-    static ScheduleTable Monthly(std::vector<MonthlyViewRow> rows, bool withUnpaid);
-    // One row per loan year (one loan or several together).
-    static ScheduleTable Yearly(std::vector<YearlyRow> rows, bool withUnpaid);
+    static ScheduleTable Monthly(std::vector<MonthlyViewRow> rows, ExtraColumns extra);
+    static ScheduleTable Monthly(std::vector<MonthlyViewRow> rows, bool withUnpaid)
+    {
+        return Monthly(std::move(rows), ExtraColumns{false, withUnpaid, false});
+    }
+    // One row per loan year (one loan or several together). A year has no single rate
+    // and its prepayments are part of its payment: of the extra columns only unpaid
+    // interest applies.
+    static ScheduleTable Yearly(std::vector<YearlyRow> rows, ExtraColumns extra);
+    static ScheduleTable Yearly(std::vector<YearlyRow> rows, bool withUnpaid)
+    {
+        return Yearly(std::move(rows), ExtraColumns{false, withUnpaid, false});
+    }
 
     bool isMonthly() const noexcept { return m_monthlyView; }
     int rowCount() const noexcept;
@@ -47,7 +68,8 @@ public:
 
     // The heading of a column ("返済額" ...).
     std::string heading(int column) const;
-    // The figure of a money column, none for a text column.
+    // The figure of a money column, none for a text column (and for a row without a
+    // prepayment in the prepaid column, which stays blank).
     std::optional<std::int64_t> figure(int row, int column) const;
     // What a cell says.
     std::string text(int row, int column, FigureStyle style = FigureStyle::Grouped) const;
@@ -64,7 +86,7 @@ private:
     std::vector<YearlyRow> m_yearly;
 };
 
-// True for the columns that hold money (right-aligned, summed by a spreadsheet).
+// True for the columns that hold figures (right-aligned, summed by a spreadsheet).
 bool IsFigureColumn(ScheduleColumn c) noexcept;
 
 // Tab-separated headings and rows (figures as bare digits), for pasting into a

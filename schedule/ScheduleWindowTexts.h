@@ -82,4 +82,29 @@ inline constexpr std::string_view kPercent = "%";
 inline constexpr std::string_view kYears = "年";
 inline constexpr std::string_view kGap = "　";
 
+// A schedule built elsewhere: after prepayments, or along a rate path.
+inline constexpr std::string_view kColRateInForce = "適用金利";
+inline constexpr std::string_view kTotalsHeadingDerived = "総返済額";
+inline constexpr std::string_view kTotalInterest = "利息の合計";
+inline constexpr std::string_view kTotalPrepaid = "繰上げ返済額の合計";
+// "繰上げ返済 100万円（120回目の後）、50万円（内ﾎﾞｰﾅｽ 10万円）（240回目の後）・期間短縮型".
+inline constexpr std::string_view kPrepaidHeading = "繰上げ返済 ";
+inline constexpr std::string_view kPrepaidAfter = "（%1回目の後）";
+inline constexpr std::string_view kListSeparator = "、";
+inline constexpr std::string_view kModeSeparator = "・";
+// "金利シナリオ1　銀行型・他　借入額 1,000万円　30年　金利 2.375%（1回目～）→5.375%（13回目～）
+// 5年ルール・125%ルール、未払利息は最終回にまとめて支払う".
+inline constexpr std::string_view kScenarioCaption = "金利シナリオ%1";
+inline constexpr std::string_view kScenarioUnpaid = "、未払利息は";
+inline constexpr std::string_view kScenarioStep = "%1%（%2回目～）";
+inline constexpr std::string_view kScenarioStepArrow = "→";
+inline constexpr std::string_view kScenarioMoreSteps = "→…（全%1段階）";
+inline constexpr std::string_view kNotePrepaidIncluded = "繰上返済の額は、その回の返済額と元金に含まれます。";
+inline constexpr std::string_view kNotePrepaidEnd = "繰上げ返済により、返済期間より早く完済します。";
+inline constexpr std::string_view kNoteScenarioEnd =
+    "返済額が残高と利息を上回る回で完済します。最終回で残高を精算します。";
+inline constexpr std::string_view kNoteUnpaidCarried =
+    "返済額が利息に満たない回は、不足分を未払利息として持ち越し、最終回にまとめて支払います。";
+inline constexpr std::string_view kNoteWarning = "注意：";
+
 } // namespace hn

@@ -18,7 +18,7 @@ ALLOWED = {
     "res": {"platform"},
     "summary": {"calc", "controls", "platform", "res"},
     "schedule": {"calc", "controls", "platform", "res", "summary"},
-    "planning": {"calc", "controls", "platform", "res", "summary"},
+    "planning": {"calc", "controls", "platform", "res", "summary", "schedule"},
     "app": {"calc", "controls", "platform", "res", "summary", "schedule", "planning"},
     "cli": {"calc"},
 }

@@ -9,11 +9,14 @@
 #include "planning/PlanningPages.h"
 #include "planning/ScenarioChart.h"
 #include "planning/ScenarioPage.h"
+#include "schedule/CScheduleDlg.h"
+#include "schedule/ScheduleTableModel.h"
 #include "tests/support/MessageBoxCatcher.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -120,8 +123,7 @@ TEST_F(PlanningDlgTest, ReadingWithoutSlotsSaysSo)
 TEST_F(PlanningDlgTest, PrepaymentComparesTheWaysSideBySide)
 {
     PrepayPage* page = dlg.Prepay();
-    page->m_instalment->SetValue(120);
-    page->m_amount->SetValue(100);
+    page->SetListRows({{"120", "100", ""}});
     ASSERT_TRUE(page->Compute());
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_EQ(page->Comparison().shorten.monthsAfter(), 394);
@@ -130,10 +132,113 @@ TEST_F(PlanningDlgTest, PrepaymentComparesTheWaysSideBySide)
     EXPECT_TRUE(page->Column(PrepayMode::Reduce)->Value(Q(kPrepayEnd)).startsWith(QStringLiteral("第420回")));
     EXPECT_FALSE(page->Column(PrepayMode::ShortenWhole)->Value(Q(kPrepayUsed)).isEmpty());
     // After the last instalment there is nothing to prepay.
-    page->m_instalment->SetValue(420);
+    page->SetListRows({{"120", "100", ""}, {"420", "10", ""}});
     EXPECT_FALSE(page->Compute());
-    EXPECT_EQ(boxes.OnlyText(), Q(kMsgPrepayAfterEnd));
+    EXPECT_EQ(boxes.OnlyText(), QStringLiteral("2行目: ") + Q(kMsgPrepayAfterEnd));
     EXPECT_TRUE(page->Column(PrepayMode::Shorten)->Value(Q(kPrepayEnd)).isEmpty());
+    // Nothing typed is lost to a refusal.
+    EXPECT_EQ(page->ListRows()[1].instalment, "420");
+}
+
+TEST_F(PlanningDlgTest, SeveralPrepaymentsGoEachWayAndAWayThatCannotTakeOneSaysWhich)
+{
+    PrepayPage* page = dlg.Prepay();
+    // Rows are added with the button and typed into.
+    QPushButton* add = nullptr;
+    for (QPushButton* b : page->findChildren<QPushButton*>())
+        if (b->text() == QStringLiteral("行を追加(&A)"))
+            add = b;
+    ASSERT_NE(add, nullptr);
+    add->click();
+    ASSERT_EQ(page->List()->rowCount(), 4);
+    page->List()->setItem(3, 0, new QTableWidgetItem(QStringLiteral("12")));
+    page->List()->setItem(3, 1, new QTableWidgetItem(QStringLiteral("1900")));
+    page->List()->setItem(0, 0, new QTableWidgetItem(QStringLiteral("100")));
+    page->List()->setItem(0, 1, new QTableWidgetItem(QStringLiteral("10")));
+    ASSERT_TRUE(page->Compute());
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_EQ(page->Comparison().reduce.applied.size(), 2u);
+    EXPECT_EQ(page->Column(PrepayMode::Shorten)->Value(Q(PrepayModeCaption(PrepayMode::Shorten))),
+              QStringLiteral("1行目: ") + Q(kMsgPrepayAfterEnd));
+    EXPECT_TRUE(page->ScheduleButton(PrepayMode::Reduce)->isEnabled());
+    EXPECT_FALSE(page->ScheduleButton(PrepayMode::Shorten)->isEnabled());
+
+    // A row that cannot be read: the message names it, the focus goes to it.
+    page->List()->setItem(3, 1, new QTableWidgetItem(QStringLiteral("0")));
+    EXPECT_FALSE(page->ScheduleButton(PrepayMode::Reduce)->isEnabled()); // the list changed
+    EXPECT_FALSE(page->Compute());
+    EXPECT_EQ(boxes.OnlyText(), QStringLiteral("4行目: ") + Q(kMsgPrepayAmountInvalid));
+    EXPECT_EQ(page->List()->currentRow(), 3);
+}
+
+TEST_F(PlanningDlgTest, ScheduleButtonsOpenOneScheduleWindowOfThePlanningWindow)
+{
+    PrepayPage* prepay = dlg.Prepay();
+    for (PrepayMode mode : {PrepayMode::Reduce, PrepayMode::Shorten, PrepayMode::ShortenWhole}) {
+        EXPECT_FALSE(prepay->ScheduleButton(mode)->isEnabled());
+        EXPECT_FALSE(prepay->ScheduleButton(mode)->accessibleName().isEmpty());
+    }
+    EXPECT_EQ(prepay->ScheduleButton(PrepayMode::Shorten)->accessibleName(), QStringLiteral("期間短縮型の返済予定表"));
+    prepay->SetListRows({{"120", "100", ""}});
+    ASSERT_TRUE(prepay->Compute());
+    prepay->ScheduleButton(PrepayMode::Shorten)->click();
+    CScheduleDlg* window = dlg.ScheduleWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->parentWidget(), &dlg);
+    EXPECT_TRUE(window->HeadingText().startsWith(QStringLiteral("繰上げ返済　銀行型・他")));
+    EXPECT_TRUE(window->HeadingText().endsWith(QStringLiteral("繰上げ返済 100万円（120回目の後）・期間短縮型")));
+    EXPECT_EQ(window->Model()->rowCount(), 394);
+    const ScheduleTable& table = window->Model()->Table();
+    EXPECT_EQ(table.text(119, table.columnOf(ScheduleColumn::Prepaid)), "1,000,000");
+    EXPECT_TRUE(window->Report()->checks.allPassed());
+    EXPECT_FALSE(window->SourceSlot().has_value());
+
+    // Another way replaces what the same window shows.
+    prepay->ScheduleButton(PrepayMode::Reduce)->click();
+    EXPECT_EQ(dlg.ScheduleWindow(), window);
+    EXPECT_EQ(window->Model()->rowCount(), 420);
+    EXPECT_TRUE(window->HeadingText().endsWith(QStringLiteral("・返済額軽減型")));
+
+    // A scenario's schedule, in the same window, with its rate and unpaid interest.
+    ScenarioPage* scenario = dlg.Scenario();
+    scenario->Loan()->SetLoan({BankOther, 1000, 0, 2.375, 0, 30, 0});
+    for (int k = 0; k < 3; ++k) {
+        scenario->Path(k)->SetStartRate(2.375);
+        EXPECT_FALSE(scenario->ScheduleButton(k)->isEnabled());
+    }
+    scenario->Path(1)->m_rise->SetValue(3);
+    scenario->Path(1)->Use()->setChecked(true);
+    ASSERT_TRUE(scenario->Compute());
+    EXPECT_TRUE(scenario->ScheduleButton(0)->isEnabled());
+    EXPECT_TRUE(scenario->ScheduleButton(1)->isEnabled());
+    EXPECT_FALSE(scenario->ScheduleButton(2)->isEnabled()); // not used
+    EXPECT_EQ(scenario->ScheduleButton(1)->accessibleName(), QStringLiteral("シナリオ2の返済予定表"));
+    scenario->ScheduleButton(1)->click();
+    EXPECT_EQ(dlg.ScheduleWindow(), window);
+    EXPECT_TRUE(window->HeadingText().startsWith(QStringLiteral("金利シナリオ2　銀行型・他")));
+    const ScheduleTable& rates = window->Model()->Table();
+    ASSERT_GE(rates.columnOf(ScheduleColumn::Rate), 0);
+    EXPECT_EQ(rates.text(12, rates.columnOf(ScheduleColumn::Rate)), "5.375%");
+    EXPECT_EQ(rates.text(59, rates.columnOf(ScheduleColumn::Unpaid)), "234,720");
+    EXPECT_TRUE(window->TotalsTexts().contains(QStringLiteral("返済予定表の総返済額: 21,043,742円")));
+    EXPECT_EQ(window->TotalsHeadingText(), QStringLiteral("総返済額"));
+    EXPECT_TRUE(window->Report()->checks.allPassed());
+
+    // A refused computation leaves nothing to open.
+    scenario->Loan()->SetLoan({PensionStep, 2000, 0, 3, 3, 35, 0});
+    EXPECT_FALSE(scenario->Compute());
+    for (int k = 0; k < 3; ++k)
+        EXPECT_FALSE(scenario->ScheduleButton(k)->isEnabled());
+
+    // Closed, it is opened afresh.
+    window->close();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dlg.ScheduleWindow(), nullptr);
+    prepay->ScheduleButton(PrepayMode::Shorten)->click();
+    ASSERT_NE(dlg.ScheduleWindow(), nullptr);
+    EXPECT_EQ(dlg.ScheduleWindow()->Model()->rowCount(), 394);
 }
 
 // The bank's illustration: 1,000 万円 over 30 years at 2.375 %, +3 points from month 13.

@@ -6,6 +6,7 @@
 
 #include "calc/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
+#include "schedule/DerivedSchedules.h"
 #include "schedule/ScheduleChart.h"
 #include "schedule/ScheduleTableModel.h"
 #include "schedule/ScheduleWindowOwner.h"
@@ -150,6 +151,42 @@ TEST_F(ScheduleDlgTest, CalendarChangesLabelsOnlyAndRefusesEqualBonusMonths)
     combos[0]->setCurrentIndex(2); // 3月 and 12月
     EXPECT_EQ(Cell(6, 1), QStringLiteral("2030年12月"));
     EXPECT_EQ(Cell(13, 1), QStringLiteral("2031年3月"));
+}
+
+TEST_F(ScheduleDlgTest, ADerivedScheduleIsShownAsItIsWithoutTheCombinedView)
+{
+    dlg->SetCombinedLoans({{Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35), 1, "公庫1"}});
+    QTest::mouseClick(ViewButton(2), Qt::LeftButton);
+    ASSERT_EQ(dlg->View(), ScheduleView::Combined);
+
+    const LoanInput loan = WholeYenInput(Loan(BankOther, 2000, 0, 3.0, 0, 35));
+    const Prepayment p{120, 1'000'000, 0, PrepayMode::Shorten};
+    const PrepaymentOutcome o = ApplyPrepayments(BuildSchedule(loan), std::span<const Prepayment>(&p, 1));
+    ASSERT_TRUE(o.ok);
+    dlg->ShowDerived(PrepaidSchedule(loan, o));
+    EXPECT_EQ(dlg->View(), ScheduleView::Monthly);
+    EXPECT_FALSE(ViewButton(2)->isEnabled());
+    dlg->SetView(ScheduleView::Combined);
+    EXPECT_NE(dlg->View(), ScheduleView::Combined);
+    dlg->SetView(ScheduleView::Monthly);
+    EXPECT_EQ(dlg->Model()->rowCount(), 394);
+    EXPECT_EQ(dlg->TotalsHeadingText(), Q(kTotalsHeadingDerived));
+    EXPECT_FALSE(dlg->TotalsTexts().join('\n').contains(Q(kWindowTotal)));
+    EXPECT_TRUE(dlg->NotesTexts().contains(Q(kNotePrepaidEnd)));
+    EXPECT_EQ(dlg->CheckLines().front().first, Q(kCheckPassed) + Q(kAllChecksPassed));
+
+    // Other calendar labels keep the prepaid rows.
+    dlg->findChild<QDateEdit*>()->setDate(QDate(2030, 1, 1));
+    EXPECT_EQ(dlg->Model()->rowCount(), 394);
+    EXPECT_EQ(Cell(0, 1), QStringLiteral("2030年1月"));
+    EXPECT_EQ(dlg->CsvText(), ScheduleCsv(o.after, ScheduleViewKind::Monthly, dlg->Calendar()));
+    EXPECT_NE(dlg->CsvText().find(",繰上返済\r\n"), std::string::npos);
+
+    // A loan again: the comparison with the calculator window and the combined view return.
+    dlg->ShowLoan(kWorked);
+    EXPECT_TRUE(ViewButton(2)->isEnabled());
+    EXPECT_EQ(dlg->TotalsHeadingText(), Q(kTotalsHeading));
+    EXPECT_EQ(dlg->SourceSlot(), 0);
 }
 
 TEST_F(ScheduleDlgTest, NoScheduleShowsItsMessageInRedAndOffersNothingToSave)
