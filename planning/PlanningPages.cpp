@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -320,11 +321,15 @@ PrepayPage::PrepayPage(QWidget* parent) : QWidget(parent)
         const int row = m_list->currentRow();
         m_list->removeRow(row >= 0 ? row : m_list->rowCount() - 1);
     });
-    // Figures of an older list are not those of the list shown.
-    connect(m_list, &QTableWidget::itemChanged, this, [this] {
+    // A schedule of an older loan or list is not that of the fields shown: compare again.
+    const auto stale = [this] {
         for (QPushButton* b : m_scheduleButtons)
             b->setEnabled(false);
-    });
+    };
+    connect(m_list, &QTableWidget::itemChanged, this, stale);
+    for (QLineEdit* edit : m_loan->findChildren<QLineEdit*>())
+        connect(edit, &QLineEdit::textChanged, this, stale);
+    connect(m_loan->Method(), &QComboBox::currentIndexChanged, this, stale);
 
     connect(AddComputeButton(column, Q(kPrepayCompare) + QStringLiteral("(&C)")), &QPushButton::clicked, this,
             &PrepayPage::Compute);

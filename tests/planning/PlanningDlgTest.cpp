@@ -194,6 +194,12 @@ TEST_F(PlanningDlgTest, ScheduleButtonsOpenOneScheduleWindowOfThePlanningWindow)
     EXPECT_TRUE(window->Report()->checks.allPassed());
     EXPECT_FALSE(window->SourceSlot().has_value());
 
+    // A changed loan makes the figures shown old: compare again before opening.
+    prepay->m_loan->LoanMan()->SetValue(2500);
+    EXPECT_FALSE(prepay->ScheduleButton(PrepayMode::Shorten)->isEnabled());
+    prepay->m_loan->LoanMan()->SetValue(2000);
+    ASSERT_TRUE(prepay->Compute());
+
     // Another way replaces what the same window shows.
     prepay->ScheduleButton(PrepayMode::Reduce)->click();
     EXPECT_EQ(dlg.ScheduleWindow(), window);
