@@ -393,6 +393,8 @@ void CScheduleDlg::Refresh()
         message = Text(m_report->message);
     }
     m_heading->setText(heading);
+    setWindowTitle(m_report && m_report->derived ? Text(FillIn(kDerivedTitle, {m_report->loan.caption}))
+                                                 : Text(kScheduleTitle));
     m_totalsBox->setTitle(Text(!combined && m_report ? TotalsHeading(*m_report) : kTotalsHeading));
 
     ShowTable();

@@ -165,6 +165,7 @@ TEST_F(ScheduleDlgTest, ADerivedScheduleIsShownAsItIsWithoutTheCombinedView)
     ASSERT_TRUE(o.ok);
     dlg->ShowDerived(PrepaidSchedule(loan, o));
     EXPECT_EQ(dlg->View(), ScheduleView::Monthly);
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("返済予定表 - 繰上げ返済"));
     EXPECT_FALSE(ViewButton(2)->isEnabled());
     dlg->SetView(ScheduleView::Combined);
     EXPECT_NE(dlg->View(), ScheduleView::Combined);
@@ -184,6 +185,7 @@ TEST_F(ScheduleDlgTest, ADerivedScheduleIsShownAsItIsWithoutTheCombinedView)
 
     // A loan again: the comparison with the calculator window and the combined view return.
     dlg->ShowLoan(kWorked);
+    EXPECT_EQ(dlg->windowTitle(), Q(kScheduleTitle));
     EXPECT_TRUE(ViewButton(2)->isEnabled());
     EXPECT_EQ(dlg->TotalsHeadingText(), Q(kTotalsHeading));
     EXPECT_EQ(dlg->SourceSlot(), 0);
