@@ -40,6 +40,18 @@ struct ChartAxis {
 // `skipSettling` is set, so that the regular steps stay readable.
 ChartAxis AxisFor(const std::vector<ChartSeries>& all, bool owed, bool skipSettling);
 
+// A point of a line as drawn, in pixels.
+struct PlotPoint {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// The line through `points` with the points left out that lie within
+// `tolerance` pixels of it (Ramer-Douglas-Peucker): the first and last point
+// and every bend stay. A 35-year balance has 421 points, two or three to a
+// pixel; stroking them all with a dashed pen cost most of a chart's paint.
+std::vector<PlotPoint> SimplifyLine(const std::vector<PlotPoint>& points, double tolerance);
+
 // A round tick step (1, 2 or 5 times a power of ten) that splits `top` into at
 // most `maxTicks` parts.
 std::int64_t RoundStep(std::int64_t top, int maxTicks) noexcept;

@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <vector>
+
 namespace hn {
 
 namespace {
@@ -50,6 +53,36 @@ void ScenarioChart::SetSeries(std::vector<ChartSeries> series)
     update();
 }
 
+void ScenarioChart::DrawLegend(QPainter& p, const QRectF& area) const
+{
+    // One entry per scenario shown, right-aligned: a sample of its line and its name.
+    const QFontMetrics fm = fontMetrics();
+    constexpr double kSample = 28, kGap = 6, kSpacing = 16;
+    struct Entry {
+        std::size_t series;
+        QString name;
+    };
+    std::vector<Entry> entries;
+    double total = 0;
+    for (std::size_t k = 0; k < m_series.size() && k < 3; ++k) {
+        if ((m_owed ? m_series[k].owed : m_series[k].instalment).empty())
+            continue;
+        entries.push_back({k, QStringLiteral("シナリオ%1").arg(k + 1)});
+        total += (total > 0 ? kSpacing : 0) + kSample + kGap + fm.horizontalAdvance(entries.back().name);
+    }
+    double at = std::max(area.left(), area.right() - total);
+    const double mid = area.top() + area.height() / 2;
+    for (const Entry& e : entries) {
+        p.setPen(QPen(kSeriesColours[e.series], 2.0, kSeriesStyles[e.series]));
+        p.drawLine(QPointF(at, mid), QPointF(at + kSample, mid));
+        at += kSample + kGap;
+        const double w = fm.horizontalAdvance(e.name);
+        p.setPen(palette().color(QPalette::Text));
+        p.drawText(QRectF(at, area.top(), w + 1, area.height()), Qt::AlignLeft | Qt::AlignVCenter, e.name);
+        at += w + kSpacing;
+    }
+}
+
 void ScenarioChart::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -61,29 +94,38 @@ void ScenarioChart::paintEvent(QPaintEvent*)
     const QFontMetrics fm = fontMetrics();
     const int left = fm.horizontalAdvance(QStringLiteral("00,000万")) + 8;
     const int bottom = fm.height() + 6;
-    const QRectF plot(left, fm.height() / 2.0 + 4, width() - left - 10, height() - bottom - fm.height() / 2.0 - 8);
+    // The legend takes the line above the plot; the top tick label sits beside it at the left.
+    const double legendHeight = fm.height() + 4;
+    const QRectF plot(left, legendHeight + fm.height() / 2.0, width() - left - 10,
+                      height() - bottom - legendHeight - fm.height() / 2.0 - 2);
     if (plot.width() < 10 || plot.height() < 10)
         return;
     const double top = static_cast<double>(m_axis.top);
     auto x = [&](double month) { return plot.left() + plot.width() * month / m_axis.lastMonth; };
     auto y = [&](double yen) { return plot.bottom() - plot.height() * std::min(yen, top * 1.04) / top; };
 
-    p.setPen(QPen(pal.color(QPalette::Mid), 1));
     p.setFont(font());
+    const QPen grid(pal.color(QPalette::Mid), 1, Qt::DotLine);
+    const QColor text = pal.color(QPalette::Text);
     for (std::int64_t v = 0; v <= m_axis.top; v += m_axis.step) {
         const double yy = y(static_cast<double>(v));
-        p.setPen(QPen(pal.color(QPalette::Mid), 1, Qt::DotLine));
+        p.setPen(grid);
         p.drawLine(QPointF(plot.left(), yy), QPointF(plot.right(), yy));
-        p.setPen(pal.color(QPalette::Text));
+        p.setPen(text);
         p.drawText(QRectF(0, yy - fm.height() / 2.0, left - 4, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
                    ManLabel(v));
     }
+    // Year labels centred on their tick, except that the first starts at the axis (clear of
+    // the "0" beside it) and none runs past the right edge.
     const int yearStep = m_axis.lastMonth > 240 ? 10 : 5;
     for (int year = 0; year * 12 <= m_axis.lastMonth; year += yearStep) {
-        const double xx = x(year * 12);
-        p.drawText(QRectF(xx - 30, plot.bottom() + 2, 60, fm.height()), Qt::AlignHCenter | Qt::AlignTop,
-                   QStringLiteral("%1年").arg(year));
+        const QString label = QStringLiteral("%1年").arg(year);
+        const double w = fm.horizontalAdvance(label);
+        double from = year == 0 ? plot.left() : x(year * 12) - w / 2;
+        from = std::min(from, width() - 1 - w);
+        p.drawText(QRectF(from, plot.bottom() + 2, w + 1, fm.height()), Qt::AlignLeft | Qt::AlignTop, label);
     }
+    DrawLegend(p, QRectF(left, 0, width() - left - 10, legendHeight));
     p.setPen(QPen(pal.color(QPalette::Text), 1));
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
     p.drawLine(plot.bottomLeft(), plot.topLeft());
@@ -92,10 +134,14 @@ void ScenarioChart::paintEvent(QPaintEvent*)
         const ChartSeries& s = m_series[k];
         QPainterPath path;
         if (m_owed) {
-            for (std::size_t i = 0; i < s.owed.size(); ++i) {
-                const QPointF pt(x(s.owed[i].month), y(static_cast<double>(s.owed[i].yen)));
-                i == 0 ? path.moveTo(pt) : path.lineTo(pt);
-            }
+            std::vector<PlotPoint> line;
+            line.reserve(s.owed.size());
+            for (const ChartPoint& pt : s.owed)
+                line.push_back({x(pt.month), y(static_cast<double>(pt.yen))});
+            // A tenth of a pixel: no difference at any pixel ratio up to 5.
+            const std::vector<PlotPoint> kept = SimplifyLine(line, 0.1);
+            for (std::size_t i = 0; i < kept.size(); ++i)
+                i == 0 ? path.moveTo(kept[i].x, kept[i].y) : path.lineTo(kept[i].x, kept[i].y);
         } else {
             for (std::size_t i = 0; i < s.instalment.size(); ++i) {
                 const ChartPoint& pt = s.instalment[i];

@@ -9,6 +9,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 namespace hn {
 
 class ScenarioChart : public QWidget {
@@ -23,6 +25,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void DrawLegend(QPainter& p, const QRectF& area) const;
+
     bool m_owed = false;
     std::vector<ChartSeries> m_series;
     ChartAxis m_axis;
