@@ -31,6 +31,8 @@ ScenarioChart::ScenarioChart(bool owed, QWidget* parent) : QWidget(parent), m_ow
 {
     setAccessibleName(owed ? QStringLiteral("残高の推移") : QStringLiteral("毎月の返済額の推移"));
     setMinimumSize(240, 140);
+    // Every paint fills the whole chart: what lies behind it need not be painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 QSize ScenarioChart::sizeHint() const
