@@ -4,6 +4,7 @@
 // and 4× so that anyone can look at the pixels. Each control family registers a
 // function that builds its shots.
 #include <QImage>
+#include <QPalette>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -26,6 +27,9 @@ struct Family {
     ShotMaker maker;
 };
 const std::vector<Family>& Families();
+
+// A dark desktop palette, for the shots that check the windows read on it.
+QPalette DarkPalette();
 
 
 } // namespace hn::gallery

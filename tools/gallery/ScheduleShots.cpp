@@ -6,7 +6,6 @@
 #include "tools/gallery/Gallery.h"
 
 #include <QCoreApplication>
-#include <QPalette>
 #include <memory>
 
 namespace hn::gallery {
@@ -20,21 +19,6 @@ LoanInput Loan(RepaymentMethod method, double loanMan, double bonusMan, double r
 }
 
 const ScheduleLoan kWorked{Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35), 0, "計算結果"};
-
-QPalette DarkPalette()
-{
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(45, 45, 48));
-    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    p.setColor(QPalette::Base, QColor(30, 30, 32));
-    p.setColor(QPalette::AlternateBase, QColor(60, 60, 66));
-    p.setColor(QPalette::Text, QColor(230, 230, 230));
-    p.setColor(QPalette::Button, QColor(55, 55, 60));
-    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    p.setColor(QPalette::Mid, QColor(110, 110, 115));
-    p.setColor(QPalette::Highlight, QColor(40, 90, 160));
-    return p;
-}
 
 QImage Shoot(const std::function<void(CScheduleDlg&)>& setUp)
 {
