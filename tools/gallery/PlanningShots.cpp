@@ -25,8 +25,8 @@ namespace {
 
 enum Section { kCapacity, kReading, kPrepay, kScenario };
 
-// A window on a desktop screen, tall enough for the capacity section's figures.
-constexpr QSize kShotSize(1040, 800);
+// A window on a desktop screen, tall enough for the scenarios' figures and both charts.
+constexpr QSize kShotSize(1040, 840);
 
 LoanInput Level(double man, double ratePercent, double years)
 {
@@ -76,8 +76,7 @@ void Prepay(CPlanningDlg& dlg)
 {
     PrepayPage& page = *dlg.Prepay();
     page.m_loan->SetLoan({BankOther, 2000, 0, 3, 0, 35, 600});
-    page.m_instalment->SetValue(120);
-    page.m_amount->SetValue(100);
+    page.SetListRows({{"120", "100", ""}});
     page.Compute();
 }
 
