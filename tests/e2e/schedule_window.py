@@ -75,17 +75,39 @@ if out:
     time.sleep(0.3)
     d.screenshot(window, os.path.join(out, "schedule-window-yearly.png"))
 
-# Save as CSV: the file dialog takes a typed path.
+# Save as CSV through the file dialog.
 folder = tempfile.mkdtemp(dir=os.environ.get("XDG_RUNTIME_DIR"))
 path = os.path.join(folder, "schedule.csv")
 d.focus(window)
 d.key(window, "ctrl+s")
 dialog = d.wait_for_window("返済予定表をCSV形式で保存", program=program)
 d.focus(dialog)
-d.key(dialog, "ctrl+a")
-d.type_text(dialog, path)
-time.sleep(0.3)  # let the name field's completer settle, or Enter goes to its list
-d.key(dialog, "Return")
+# The name goes in through the field's accessible text, as a screen reader user's
+# dictation would: typed keys would open the name field's completion list, which under
+# load may still be showing, and take the Enter, when the last key is in.
+dialog_node = d.window_node(app, "返済予定表をCSV形式で保存")
+
+
+def focused_text():
+    for n in d.walk(dialog_node):
+        try:
+            if n.get_role_name() == "text" and n.get_state_set().contains(d.Atspi.StateType.FOCUSED):
+                return n
+        except d.gi.repository.GLib.Error:  # elements may go while walking
+            continue
+    return None
+
+
+deadline = time.monotonic() + 5
+name_field = focused_text()
+while name_field is None and time.monotonic() < deadline:
+    time.sleep(0.1)
+    name_field = focused_text()
+check.true("the file name field has the focus", name_field is not None and name_field.get_role_name() == "text")
+if name_field is not None:
+    name_field.get_editable_text_iface().set_text_contents(path)
+# Enter as the keyboard gives it, to the window that has the focus now.
+d.xdotool("key", "Return")
 deadline = time.monotonic() + 5
 while not os.path.exists(path) and time.monotonic() < deadline:
     time.sleep(0.1)
