@@ -57,30 +57,22 @@ void ScenarioChart::SetSeries(std::vector<ChartSeries> series)
 
 void ScenarioChart::DrawLegend(QPainter& p, const QRectF& area) const
 {
-    // One entry per scenario shown, right-aligned: a sample of its line and its name.
+    // One entry per scenario shown, a sample of its line and its name, from the plot's
+    // left edge: when the section is wider than the window, the left stays in view.
     const QFontMetrics fm = fontMetrics();
     constexpr double kSample = 28, kGap = 6, kSpacing = 16;
-    struct Entry {
-        std::size_t series;
-        QString name;
-    };
-    std::vector<Entry> entries;
-    double total = 0;
+    double at = area.left();
+    const double mid = area.top() + area.height() / 2;
     for (std::size_t k = 0; k < m_series.size() && k < 3; ++k) {
         if ((m_owed ? m_series[k].owed : m_series[k].instalment).empty())
             continue;
-        entries.push_back({k, QStringLiteral("シナリオ%1").arg(k + 1)});
-        total += (total > 0 ? kSpacing : 0) + kSample + kGap + fm.horizontalAdvance(entries.back().name);
-    }
-    double at = std::max(area.left(), area.right() - total);
-    const double mid = area.top() + area.height() / 2;
-    for (const Entry& e : entries) {
-        p.setPen(QPen(kSeriesColours[e.series], 2.0, kSeriesStyles[e.series]));
+        p.setPen(QPen(kSeriesColours[k], 2.0, kSeriesStyles[k]));
         p.drawLine(QPointF(at, mid), QPointF(at + kSample, mid));
         at += kSample + kGap;
-        const double w = fm.horizontalAdvance(e.name);
+        const QString name = QStringLiteral("シナリオ%1").arg(k + 1);
+        const double w = fm.horizontalAdvance(name);
         p.setPen(palette().color(QPalette::Text));
-        p.drawText(QRectF(at, area.top(), w + 1, area.height()), Qt::AlignLeft | Qt::AlignVCenter, e.name);
+        p.drawText(QRectF(at, area.top(), w + 1, area.height()), Qt::AlignLeft | Qt::AlignVCenter, name);
         at += w + kSpacing;
     }
 }
