@@ -11,9 +11,13 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <initializer_list>
 
 namespace hn {
 
@@ -58,8 +62,18 @@ CPlanningDlg::CPlanningDlg(SeedSource source, QWidget* owner) : QDialog(owner), 
     connect(reseed, &QPushButton::clicked, this, &CPlanningDlg::Reseed);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    // Wide enough for the three ways of early repayment side by side.
-    resize(820, 660);
+    // Wide enough for the widest section (three ways of early repayment, three rate
+    // scenarios side by side) where the screen allows it; a section scrolls otherwise.
+    int widest = 0;
+    for (const QWidget* page : std::initializer_list<const QWidget*>{m_capacity, m_reading, m_prepay, m_scenario})
+        widest = std::max(widest, page->sizeHint().width());
+    const QMargins margins = layout->contentsMargins();
+    const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_tabs);
+    int width = std::max(820, widest + margins.left() + margins.right() + 2 * frame +
+                                  style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
+    if (const QScreen* shown = screen())
+        width = std::min(width, shown->availableGeometry().width() * 9 / 10);
+    resize(width, 660);
     const auto opener = [this](const DerivedSchedule& schedule) { ShowSchedule(schedule); };
     m_prepay->SetScheduleOpener(opener);
     m_scenario->SetScheduleOpener(opener);

@@ -129,6 +129,10 @@ d.key(planning, "alt+c")
 third = d.find(node, "シナリオ3の返済予定表", "push button")
 check.true("scenario button enabled by the comparison",
            d.poll(lambda: third.get_state_set().contains(d.Atspi.StateType.ENABLED), True))
+if out:
+    d.focus(planning)
+    time.sleep(0.3)
+    d.screenshot(planning, os.path.join(out, "planning-scenarios.png"))
 d.key(planning, "alt+z")
 check.true("the same window shows the scenario",
            d.poll(lambda: heading_of(schedule, "金利シナリオ3　").startswith("金利シナリオ3　公庫基本型"), True))
