@@ -73,11 +73,12 @@ std::vector<FigureRow> CapacityRows(const CapacityResult& r)
     rows.push_back({std::string(kCapScreeningRatio), FormatRatioText(r.screeningRatioPercent)});
     if (r.bonusMan > 0)
         rows.push_back({std::string(kCapBonusPart), ManText(r.bonusMan)});
-    rows.push_back({"毎月返済額", r.loan.texts.monthly[0]});
+    // The calculator's own result texts, with the unit the rows above show.
+    rows.push_back({"毎月返済額", r.loan.texts.monthly[0] + " 円"});
     if (!r.loan.texts.bonus[0].empty())
-        rows.push_back({"ﾎﾞｰﾅｽ返済額", r.loan.texts.bonus[0]});
-    rows.push_back({"年間返済額", r.loan.texts.annual});
-    rows.push_back({"総返済額", r.loan.texts.total});
+        rows.push_back({"ﾎﾞｰﾅｽ返済額", r.loan.texts.bonus[0] + " 円"});
+    rows.push_back({"年間返済額", r.loan.texts.annual + " 円"});
+    rows.push_back({"総返済額", r.loan.texts.total + " 円"});
     rows.push_back({std::string(kCapRatio), FormatRatioText(r.ratioPercent)});
     return rows;
 }
