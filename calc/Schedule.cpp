@@ -143,6 +143,30 @@ ScheduleTotals TotalsOf(const Schedule& schedule) noexcept
     return {m.payment + b.payment, m.interest + b.interest, m.principal + b.principal};
 }
 
+namespace {
+
+template <typename Test>
+bool AnyRow(const Schedule& schedule, Test test) noexcept
+{
+    for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus})
+        for (const ScheduleRow& r : part->rows)
+            if (test(r))
+                return true;
+    return false;
+}
+
+} // namespace
+
+bool HasUnpaidInterest(const Schedule& schedule) noexcept
+{
+    return AnyRow(schedule, [](const ScheduleRow& r) { return r.unpaidInterest != 0; });
+}
+
+bool HasPrepayments(const Schedule& schedule) noexcept
+{
+    return AnyRow(schedule, [](const ScheduleRow& r) { return r.prepaid != 0; });
+}
+
 LoanInput WholeYenInput(const LoanInput& in) noexcept
 {
     LoanInput out = in;

@@ -87,6 +87,10 @@ struct ScheduleTotals {
 ScheduleTotals TotalsOf(const SchedulePart& part) noexcept;
 ScheduleTotals TotalsOf(const Schedule& schedule) noexcept; // both parts
 
+// Whether any row of either part carries unpaid interest after it, or a prepaid amount.
+bool HasUnpaidInterest(const Schedule& schedule) noexcept;
+bool HasPrepayments(const Schedule& schedule) noexcept;
+
 // The loan with its parts in whole yen, the form a schedule is kept in: the
 // window's fields give whole yen already; a decimal typed on the command line
 // (or the binary rounding of "万円 x 10000") can leave a fraction, which is

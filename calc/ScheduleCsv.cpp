@@ -42,10 +42,7 @@ std::string ScheduleCsv(const Schedule& schedule, ScheduleViewKind view, const S
     if (view == ScheduleViewKind::Monthly) {
         // A prepaid schedule adds its prepaid amounts as a last column; any other
         // keeps the columns it always had.
-        bool prepaid = false;
-        for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus})
-            for (const ScheduleRow& r : part->rows)
-                prepaid = prepaid || r.prepaid != 0;
+        const bool prepaid = HasPrepayments(schedule);
         if (prepaid)
             Row(out, {kColYear, kColPart, kColNumber, kColMonth, kColPayment, kColInterest, kColPrincipal, kColBalance,
                       kColRatePercent, kColUnpaid, kColPrepaid});

@@ -36,20 +36,12 @@ CheckLine ChecksLine(const std::string& caption, bool passed)
 
 bool LoanReport::hasUnpaidInterest() const noexcept
 {
-    for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus})
-        for (const ScheduleRow& r : part->rows)
-            if (r.unpaidInterest != 0)
-                return true;
-    return false;
+    return HasUnpaidInterest(schedule);
 }
 
 bool LoanReport::hasPrepayments() const noexcept
 {
-    for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus})
-        for (const ScheduleRow& r : part->rows)
-            if (r.prepaid != 0)
-                return true;
-    return false;
+    return HasPrepayments(schedule);
 }
 
 ExtraColumns LoanReport::Columns() const noexcept
