@@ -9,10 +9,15 @@
 #include "calc/ScenarioSummary.h"
 #include "calc/ScheduleCalendar.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace hn {
+
+struct DerivedSchedule;
+// Opens the schedule window on a schedule a section built.
+using ScheduleOpener = std::function<void(const DerivedSchedule&)>;
 
 struct FigureRow {
     std::string caption;

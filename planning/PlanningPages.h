@@ -8,7 +8,6 @@
 #include "planning/PrepayList.h"
 
 #include <QWidget>
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -18,9 +17,6 @@ class QTableWidget;
 
 namespace hn {
 
-struct DerivedSchedule;
-// Opens the schedule window on a schedule a section built.
-using ScheduleOpener = std::function<void(const DerivedSchedule&)>;
 
 class CNumEdit;
 class FigureGrid;

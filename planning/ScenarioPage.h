@@ -9,7 +9,6 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -18,8 +17,6 @@ class QPushButton;
 class QTableWidget;
 
 namespace hn {
-
-struct DerivedSchedule;
 
 class CNumEdit;
 class FigureGrid;
@@ -70,7 +67,7 @@ public:
     const std::vector<ScenarioSchedule>& Scenarios() const { return m_scenarios; }
 
     // "返済予定表" under each scenario's figures: opens its schedule.
-    void SetScheduleOpener(std::function<void(const DerivedSchedule&)> opener) { m_opener = std::move(opener); }
+    void SetScheduleOpener(ScheduleOpener opener) { m_opener = std::move(opener); }
     QPushButton* ScheduleButton(int k) const { return m_scheduleButtons[static_cast<std::size_t>(k)]; }
     void OpenSchedule(int k);
 
@@ -89,7 +86,7 @@ private:
     std::vector<ScenarioInput> m_inputs; // of m_scenarios
     std::vector<int> m_shownAt;          // the column of each of m_scenarios
     std::array<QPushButton*, 3> m_scheduleButtons{};
-    std::function<void(const DerivedSchedule&)> m_opener;
+    ScheduleOpener m_opener;
 };
 
 } // namespace hn
