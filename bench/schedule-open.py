@@ -17,27 +17,13 @@ import statistics
 import subprocess
 import sys
 import tempfile
-import threading
 import time
+
+from xmaps import listen_for_maps
 
 
 def xdotool(*args):
     return subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=20).stdout.strip()
-
-
-def listen_for_maps():
-    xev = subprocess.Popen(["stdbuf", "-oL", "xev", "-root", "-event", "substructure"],
-                           stdout=subprocess.PIPE, text=True)
-    maps = queue.Queue()
-
-    def reader():
-        for line in xev.stdout:
-            if line.startswith("MapNotify"):
-                maps.put(time.monotonic())
-
-    threading.Thread(target=reader, daemon=True).start()
-    time.sleep(0.5)
-    return xev, maps
 
 
 def wait_for_window(name, timeout=20.0):

@@ -16,23 +16,9 @@ import statistics
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 
-
-def listen_for_maps():
-    xev = subprocess.Popen(["stdbuf", "-oL", "xev", "-root", "-event", "substructure"],
-                           stdout=subprocess.PIPE, text=True)
-    maps = queue.Queue()
-
-    def reader():
-        for line in xev.stdout:
-            if line.startswith("MapNotify"):
-                maps.put(time.monotonic())
-
-    threading.Thread(target=reader, daemon=True).start()
-    time.sleep(0.5)
-    return xev, maps
+from xmaps import listen_for_maps
 
 
 def resident_kib(pid):
