@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace hn {
 
@@ -50,6 +51,13 @@ bool CHensaiApp::InitInstance(int& argc, char** argv)
         break;
     case SingleInstance::Result::Acquired:
         break;
+    }
+
+    // The guard ignored a relative runtime folder; so must Qt, which would otherwise make
+    // that folder in whatever folder the program was started from.
+    if (const std::string ignored = SingleInstance::IgnoredRuntimeFolder(); !ignored.empty()) {
+        std::fprintf(stderr, "hensai-navi: XDG_RUNTIME_DIR=%s is not an absolute path; ignored\n", ignored.c_str());
+        qunsetenv("XDG_RUNTIME_DIR");
     }
 
     if (!HasDisplay()) {

@@ -64,12 +64,20 @@ SingleInstance::~SingleInstance()
     Release();
 }
 
+std::string SingleInstance::IgnoredRuntimeFolder()
+{
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    return runtime && *runtime && runtime[0] != '/' ? std::string(runtime) : std::string();
+}
+
 SingleInstance::Location SingleInstance::LockLocation(const std::string& name)
 {
     Location at;
     at.file = name + ".lock";
+    // A relative runtime folder is invalid and ignored, as the base-directory rules
+    // say: each copy would read it from its own working folder and lock a file of its own.
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime && *runtime) {
+    if (runtime && runtime[0] == '/') {
         at.folder = runtime;
         while (at.folder.size() > 1 && at.folder.back() == '/')
             at.folder.pop_back();

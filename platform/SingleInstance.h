@@ -5,7 +5,7 @@
 // ends, also on a crash or kill -9, so a stale guard never blocks a new start.
 //
 // Every copy finds the lock file the same way: in $XDG_RUNTIME_DIR when that is set
-// (the folder is created, private, when it does not exist yet, so that a copy started
+// to an absolute path (the folder is created, private, when it does not exist yet, so that a copy started
 // before and one started after its creation agree), otherwise in a private folder of
 // the user's own under the temp folder. The file and its folder must belong to the
 // user, and the file must be a plain file, not a link: a name that another local user
@@ -36,6 +36,9 @@ public:
     };
     // Where the lock file is looked for. Creates nothing.
     static Location LockLocation(const std::string& name);
+    // $XDG_RUNTIME_DIR when it is set to a relative path, which is invalid and ignored
+    // (empty when it is absolute, empty or unset).
+    static std::string IgnoredRuntimeFolder();
     static std::string LockPath(const std::string& name);
 
 private:

@@ -26,13 +26,13 @@ def xdotool(*args, check=True):
     return run("xdotool", *args, check=check).stdout.strip()
 
 
-def start(binary, env=None):
+def start(binary, env=None, cwd=None):
     """Starts the program with its output going to a file: a pipe nobody reads could
     fill and stall it, and a failing test shows what the program said."""
     log = tempfile.NamedTemporaryFile(prefix="hensai-", suffix=".log", delete=False,
                                       dir=os.environ.get("XDG_RUNTIME_DIR"))
     with log:
-        program = subprocess.Popen([binary], stdout=log, stderr=subprocess.STDOUT, env=env)
+        program = subprocess.Popen([binary], stdout=log, stderr=subprocess.STDOUT, env=env, cwd=cwd)
     program.log_path = log.name
     return program
 

@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The one-copy guard with real processes: two starts while the runtime folder does not
-exist yet; a lock file (and a lock folder) of another user, held by its owner; a link
-planted where the lock file goes. The guard must hold in the first case; in the others
-the program starts anyway, unguarded, says why on standard error, and leaves the
-planted names as they were."""
+exist yet, and two from different folders with a relative runtime folder (invalid, so
+ignored); a lock file (and a lock folder) of another user, held by its owner; a link
+planted where the lock file goes. The guard must hold in the first two cases; in the
+others the program starts anyway, unguarded, says why on standard error, and leaves
+the planted names as they were."""
 import fcntl
 import os
 import pwd
@@ -77,6 +78,31 @@ check.equal("missing runtime folder: one window", len(windows()), 1)
 check.equal("missing runtime folder: made private",
             oct(os.stat(runtime).st_mode & 0o777) if os.path.isdir(runtime) else None, "0o700")
 check.true("missing runtime folder: the first copy still runs", first.poll() is None)
+stop(first)
+
+# --- a relative runtime folder, started from two folders: ignored, one lock ------------
+tmp = os.path.join(base, "tmp-relative")
+env = environment(runtime="relrt", tmp=tmp)
+folders = [os.path.join(base, name) for name in ("here", "there")]
+for folder in folders:
+    os.makedirs(folder)
+first = d.start(binary, env=env, cwd=folders[0])
+d.wait_for_window("Hensai Navi", program=first)
+second = d.start(binary, env=env, cwd=folders[1])
+try:
+    status = second.wait(timeout=10)
+except Exception:
+    second.kill()
+    status = None
+check.equal("relative runtime folder: the second copy ends at once", status, 0)
+check.equal("relative runtime folder: one window", len(windows()), 1)
+check.equal("relative runtime folder: no folder made where the copies started",
+            [f for f in folders if os.path.exists(os.path.join(f, "relrt"))], [])
+check.true("relative runtime folder: the lock is in the fallback folder",
+           os.path.exists(lock_places(tmp)[1]))
+said = d.output(first)
+check.true(f"relative runtime folder: the program says it ignores it ({said!r})",
+           "XDG_RUNTIME_DIR=relrt is not an absolute path" in said)
 stop(first)
 
 # --- a lock file and a lock folder of another user -------------------------------------

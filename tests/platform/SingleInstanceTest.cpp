@@ -154,6 +154,28 @@ TEST_F(SingleInstanceTest, WithoutARuntimeFolderTheLockLivesInAPrivateFolderOfTh
     EXPECT_EQ(AcquireInChild("hn-fallback"), SingleInstance::Result::HeldElsewhere);
 }
 
+// A relative runtime folder would be a different folder for each copy started from a
+// different working folder: it is ignored, and every copy meets in the fallback.
+TEST_F(SingleInstanceTest, ARelativeRuntimeFolderIsIgnored)
+{
+    setenv("XDG_RUNTIME_DIR", "relrt", 1);
+    EXPECT_EQ(SingleInstance::LockPath("hn-relative"), Fallback() + "/hn-relative.lock");
+    char* old = ::getcwd(nullptr, 0);
+    ASSERT_NE(old, nullptr);
+    ASSERT_EQ(::mkdir(Path("a").c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir(Path("b").c_str(), 0700), 0);
+    ASSERT_EQ(::chdir(Path("a").c_str()), 0);
+    SingleInstance first("hn-relative");
+    EXPECT_EQ(first.TryAcquire(), SingleInstance::Result::Acquired) << first.WhyUnavailable();
+    ASSERT_EQ(::chdir(Path("b").c_str()), 0);
+    EXPECT_EQ(AcquireInChild("hn-relative"), SingleInstance::Result::HeldElsewhere);
+    EXPECT_EQ(::chdir(old), 0);
+    std::free(old);
+    EXPECT_FALSE(Exists(Path("a/relrt")));
+    EXPECT_FALSE(Exists(Path("b/relrt")));
+    EXPECT_TRUE(Exists(Fallback() + "/hn-relative.lock"));
+}
+
 // Names another local user could plant where the lock goes: neither followed, nor used,
 // nor a reason not to start; the guard says why it is not there.
 TEST_F(SingleInstanceTest, PlantedLinksAndOpenFoldersAreRefused)
