@@ -8,15 +8,13 @@
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/PlanningCli.h"
+#include "cli/ProgramOutput.h"
 #include "cli/ScenarioCli.h"
 #include "calc/ScheduleCsv.h"
 #include "cli/ScheduleOutput.h"
 
 #include "Version.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -31,22 +29,11 @@ constexpr int kExitSelfCheckFailed = 3;
 
 constexpr const char* kHelpHint = "Try 'hensai-calc --help'.\n";
 
-void Write(std::FILE* stream, const std::string& text)
-{
-    std::fwrite(text.data(), 1, text.size(), stream);
-}
-
 // Everything on standard output has to reach its destination: a full disk or a
 // closed pipe is a failure, not a silent success with half a result.
 int FinishOutput(int status)
 {
-    errno = 0;
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
-        return status;
-    const int err = errno;
-    Write(stderr, std::string("hensai-calc: cannot write to standard output") +
-                      (err ? std::string(": ") + std::strerror(err) : std::string()) + "\n");
-    return kExitWriteFailed;
+    return hn::FinishOut() ? status : kExitWriteFailed;
 }
 
 std::string JoinOptions(const std::vector<std::string>& names)
@@ -106,7 +93,7 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
             const std::string_view message = s.status == hn::ScenarioStatus::ReducedFamily ? hn::kMsgScenarioReduced
                 : s.status == hn::ScenarioStatus::BeyondExactRange                     ? hn::kMsgScheduleBeyondExact
                                                                                         : hn::kMsgScheduleInvalid;
-            Write(stderr, std::string(message) + "\n");
+            hn::WriteErr(std::string(message) + "\n");
             return kExitCheckFailed;
         }
         schedule = s.schedule;
@@ -115,7 +102,7 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
     } else {
         schedule = hn::BuildSchedule(loan);
         if (!schedule.ok()) {
-            Write(stderr, std::string(schedule.status == hn::ScheduleStatus::BeyondExactRange
+            hn::WriteErr(std::string(schedule.status == hn::ScheduleStatus::BeyondExactRange
                                           ? hn::kMsgScheduleBeyondExact
                                           : hn::kMsgScheduleInvalid) + "\n");
             return kExitCheckFailed;
@@ -124,7 +111,7 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
         if (!o.planning.prepayments.empty()) {
             const hn::PrepaymentOutcome prepaid = hn::ApplyPrepayments(schedule, o.planning.prepayments);
             if (!prepaid.ok) {
-                Write(stderr, std::string(prepaid.message) + "\n");
+                hn::WriteErr(std::string(prepaid.message) + "\n");
                 return kExitCheckFailed;
             }
             // One prepayment: the three ways side by side as well.
@@ -175,15 +162,15 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
     json += "\n}\n";
     if (o.csv) {
         // Standard output holds the file alone; the checks go beside it.
-        Write(stdout, csv);
-        Write(stderr, hn::FormatCheckLines(checks));
+        hn::WriteOut(csv);
+        hn::WriteErr(hn::FormatCheckLines(checks));
     } else {
-        Write(stdout, o.json ? json : text);
+        hn::WriteOut(o.json ? json : text);
     }
     if (const int status = FinishOutput(0); status != 0)
         return status;
     if (!checks.allPassed()) {
-        Write(stderr, std::string(hn::kMsgCheckFailed) + "\n");
+        hn::WriteErr(std::string(hn::kMsgCheckFailed) + "\n");
         return kExitSelfCheckFailed;
     }
     return 0;
@@ -205,10 +192,10 @@ int RunCapacity(const hn::CliOptions& o)
     q.bonusSharePercent = p.bonusSharePercent;
     const hn::CapacityOutcome out = hn::ComputeCapacity(q);
     if (!out.ok) {
-        Write(stderr, std::string(out.message) + "\n");
+        hn::WriteErr(std::string(out.message) + "\n");
         return kExitCheckFailed;
     }
-    Write(stdout, o.json ? hn::FormatCapacityJson(out.result, *q.limit, hn::FormatResultJson(out.result.loan, o.periodText))
+    hn::WriteOut(o.json ? hn::FormatCapacityJson(out.result, *q.limit, hn::FormatResultJson(out.result.loan, o.periodText))
                          : hn::FormatCapacityLines(out.result, *q.limit));
     return FinishOutput(0);
 }
@@ -220,16 +207,16 @@ int main(int argc, char** argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     const hn::CliParse parse = hn::ParseCliOptions(args);
     if (!parse.ok) {
-        Write(stderr, "hensai-calc: " + parse.error + "\n" + kHelpHint);
+        hn::WriteErr("hensai-calc: " + parse.error + "\n" + kHelpHint);
         return kExitUsage;
     }
     const hn::CliOptions& o = parse.options;
     if (o.help) {
-        std::fputs(hn::CliHelpText(), stdout);
+        hn::WriteOut(hn::CliHelpText());
         return FinishOutput(0);
     }
     if (o.version) {
-        std::fputs("hensai-calc " HENSAI_VERSION "\n", stdout);
+        hn::WriteOut("hensai-calc " HENSAI_VERSION "\n");
         return FinishOutput(0);
     }
 
@@ -263,11 +250,11 @@ int main(int argc, char** argv)
         }
         if (args.empty())
             message += kHelpHint;
-        Write(stderr, message);
+        hn::WriteErr(message);
         return kExitCheckFailed;
     }
     if (!o.scenario.requested && !o.scenario.schedule && o.planning.prepayments.empty()) {
-        Write(stdout, o.json ? hn::FormatResultJson(outcome.success, o.periodText)
+        hn::WriteOut(o.json ? hn::FormatResultJson(outcome.success, o.periodText)
                              : hn::FormatResultLines(outcome.success));
         return FinishOutput(0);
     }
