@@ -41,7 +41,8 @@ StartAction ReadStartOptions(int argc, const char* const* argv)
 
 int PrintStartText(StartAction action)
 {
-    std::fputs(action == StartAction::PrintVersion ? "hensai-navi " HENSAI_VERSION "\n" : kHelpText, stdout);
+    constexpr const char* kVersionText = "hensai-navi " HENSAI_VERSION "\n" HENSAI_VERSION_NOTICE;
+    std::fputs(action == StartAction::PrintVersion ? kVersionText : kHelpText, stdout);
     errno = 0;
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return 0;

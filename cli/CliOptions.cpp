@@ -62,8 +62,18 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
 {
     CliParse result;
     CliOptions& o = result.options;
+    bool optionsEnded = false; // after "--" every word is an argument, not an option
     for (std::size_t k = 0; k < args.size(); ++k) {
         std::string_view arg = args[k];
+        if (arg == "--" && !optionsEnded) {
+            optionsEnded = true;
+            continue;
+        }
+        // hensai-calc takes options only: a word that is not one is not an unknown option.
+        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+            result.error = "unexpected argument '" + std::string(arg) + "': hensai-calc takes options only";
+            return result;
+        }
         if (arg == "--help" || arg == "-h") {
             o.help = true;
             continue;
@@ -91,6 +101,12 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
             name = arg.substr(0, eq);
             value = arg.substr(eq + 1);
             hasValue = true;
+        }
+
+        if (hasValue && (name == "--help" || name == "--version" || name == "--json" || name == "--csv" ||
+                         IsPlanningFlag(name))) {
+            result.error = "option '" + std::string(name) + "' takes no value";
+            return result;
         }
 
         double* number = nullptr;
@@ -216,6 +232,8 @@ const char* CliHelpText()
         "                (期間短縮型・回数単位)。ﾎﾞｰﾅｽ分 (万円) は額のうちﾎﾞｰﾅｽ返済分へ\n"
         "  --help, -h    この説明を表示\n"
         "  --version     バージョンを表示\n"
+        "  --            オプションの終わり (hensai-calc はオプションだけを取るので、\n"
+        "                この後には何も置けません)\n"
         "数値は小数点に \".\" を使います (ロケールに関係なく)。空の値は 0 です。\n"
         "終了コード: 0 計算成功, 1 標準出力への書き込みの失敗,\n"
         "2 入力チェックの失敗 (標準エラーにメッセージ) または使い方の誤り,\n"
@@ -273,6 +291,8 @@ const char* CliHelpText()
         "                the amount go to the bonus part. Repeatable\n"
         "  --help, -h    show this help\n"
         "  --version     show the version\n"
+        "  --            end of the options (hensai-calc takes options only, so\n"
+        "                nothing may follow it)\n"
         "Numbers use \".\" as the decimal point whatever the locale; an empty value is 0.\n"
         "Exit status: 0 computed, 1 the output could not be written, 2 an input\n"
         "check failed (its message goes to standard error) or the options were wrong,\n"

@@ -216,7 +216,7 @@ int main(int argc, char** argv)
         return FinishOutput(0);
     }
     if (o.version) {
-        hn::WriteOut("hensai-calc " HENSAI_VERSION "\n");
+        hn::WriteOut("hensai-calc " HENSAI_VERSION "\n" HENSAI_VERSION_NOTICE);
         return FinishOutput(0);
     }
 

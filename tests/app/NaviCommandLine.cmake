@@ -14,7 +14,9 @@ set(env ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=
         XDG_RUNTIME_DIR=${RUNTIME})
 
 execute_process(COMMAND ${env} ${NAVI} --version OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0 OR NOT out STREQUAL "hensai-navi ${VERSION}\n" OR NOT err STREQUAL "")
+# The name and version first, then the licence and that there is no warranty.
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^hensai-navi ${VERSION}\n" OR NOT out MATCHES "\nLicense GPL-3.0-or-later:"
+   OR NOT out MATCHES "NO WARRANTY" OR NOT err STREQUAL "")
   message(SEND_ERROR "--version: status ${rc}, out '${out}', err '${err}'")
 endif()
 file(GLOB left "${RUNTIME}/*")

@@ -103,19 +103,45 @@ foreach(args "${worked}" "${worked};--schedule;yearly" "${worked};--schedule;mon
   endif()
 endforeach()
 
+# The version, then the licence and that there is no warranty.
 run(out err rc --version)
 expect_equal("version exit code" "${rc}" "0")
-expect_equal("version" "${out}" "hensai-calc ${VERSION}\n")
+string(REGEX MATCH "^hensai-calc ([^\n]*)\n" first "${out}")
+expect_equal("version" "${CMAKE_MATCH_1}" "${VERSION}")
+expect_line("${out}" "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.")
+expect_line("${out}" "There is NO WARRANTY, to the extent permitted by law.")
 
-# Bad usage: exit code 2 with a hint.
-foreach(args "--loans;3000" "--loan" "--loan;3,000" "--method;7" "stray")
+# Bad usage: exit code 2 with a hint, and a message that says what was wrong.
+foreach(case "--loans;3000|unknown option '--loans'"
+             "--loan|option '--loan' needs a value"
+             "--loan;3,000|option '--loan' needs a number, not '3,000'"
+             "--method;7|option '--method' needs 1 to 6"
+             "--json=1|option '--json' takes no value"
+             "-x|unknown option '-x'"
+             "stray|unexpected argument 'stray': hensai-calc takes options only"
+             "--loan;3000;stray;--rate1;2|unexpected argument 'stray'"
+             "--loan;3000;--;--json|unexpected argument '--json'")
+  string(FIND "${case}" "|" bar)
+  string(SUBSTRING "${case}" 0 ${bar} args)
+  math(EXPR bar "${bar} + 1")
+  string(SUBSTRING "${case}" ${bar} -1 said)
   run(out err rc ${args})
   expect_equal("usage exit code for '${args}'" "${rc}" "2")
-  string(FIND "${err}" "--help" at)
+  string(FIND "${err}" "hensai-calc: ${said}" at)
+  if(at EQUAL -1)
+    message(SEND_ERROR "'${args}': expected 'hensai-calc: ${said}' in: ${err}")
+  endif()
+  string(FIND "${err}" "Try 'hensai-calc --help'." at)
   if(at EQUAL -1)
     message(SEND_ERROR "no usage hint for '${args}': ${err}")
   endif()
 endforeach()
+
+# "--" ends the options; with nothing after it the loan is computed as without it.
+run(plain err rc ${worked})
+run(out err rc ${worked} --)
+expect_equal("'--' at the end: exit code" "${rc}" "0")
+expect_equal("'--' at the end: the same result" "${out}" "${plain}")
 
 run(out err rc --help)
 expect_equal("help exit code" "${rc}" "0")
