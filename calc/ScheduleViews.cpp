@@ -63,8 +63,6 @@ std::vector<MonthlyViewRow> MonthlyView(const Schedule& schedule, const Schedule
     std::int64_t bonusBalance = schedule.bonus.loanYen;
 
     auto add = [&](const SchedulePart& part, std::size_t index) {
-        if (index >= part.rows.size())
-            return;
         MonthlyViewRow v;
         v.part = part.kind;
         v.row = part.rows[index];
@@ -80,12 +78,20 @@ std::vector<MonthlyViewRow> MonthlyView(const Schedule& schedule, const Schedule
         view.push_back(v);
     };
 
-    const int months = 12 * LastYear(schedule);
-    for (int m = 1; m <= months; ++m) {
-        add(schedule.monthly, static_cast<std::size_t>(m - 1));
-        // Bonus 2y-1 after month 12y-6, bonus 2y after month 12y.
-        if (m % 6 == 0)
-            add(schedule.bonus, static_cast<std::size_t>(m / 6 - 1));
+    // In date order: a bonus instalment right after the monthly instalment of its
+    // month, before those of later months.
+    const std::size_t months = schedule.monthly.rows.size();
+    const std::size_t bonuses = schedule.bonus.rows.size();
+    std::size_t m = 0;
+    std::size_t b = 0;
+    while (m < months || b < bonuses) {
+        const bool bonusNext =
+            b < bonuses && (m == months || MonthOfBonus(calendar, schedule.bonus.rows[b].number) <
+                                               MonthOfInstalment(calendar, schedule.monthly.rows[m].number));
+        if (bonusNext)
+            add(schedule.bonus, b++);
+        else
+            add(schedule.monthly, m++);
     }
     return view;
 }

@@ -22,9 +22,9 @@ struct MonthlyViewRow {
     std::int64_t totalBalance = 0; // both parts together after this instalment
 };
 
-// Monthly instalments with the bonus instalments 2y-1 and 2y placed after
-// months 12y-6 and 12y of loan year y (where a part ended early, its missing
-// rows are simply not there).
+// Every instalment of both parts in date order, each bonus instalment right
+// after the monthly instalment of its calendar month (where a part ended early,
+// its missing rows are simply not there).
 std::vector<MonthlyViewRow> MonthlyView(const Schedule& schedule, const ScheduleCalendar& calendar);
 
 struct YearlyRow {

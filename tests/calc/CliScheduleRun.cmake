@@ -23,8 +23,9 @@ endfunction()
 
 set(worked --loan 3000 --bonus 600 --rate1 2.0 --rate2 3.0 --years 35)
 
-# Every instalment as JSON, bonus rows after months 6 and 12 of each year:
-# month 420 is the 489th row, bonus 70 the last.
+# Every instalment as JSON in date order, each bonus row right after the monthly
+# row of its month: from April, June's bonus 1 follows month 3 and the last bonus
+# (2061-12) comes before months 418 to 420 of 2062.
 run(out err rc --method 1 ${worked} --schedule monthly --json --first-month 2027-04)
 expect_equal("exit code" "${rc}" "0")
 string(JSON rows ERROR_VARIABLE jerr LENGTH "${out}" schedule rows)
@@ -33,9 +34,38 @@ if(jerr)
 endif()
 expect_equal("rows" "${rows}" "490")
 expect_row("${out}" 0 "2027-04" 79503 40000 39503 23960497)
-expect_row("${out}" 6 "2027-06" 119596 60000 59596 5940404)
-expect_row("${out}" 488 "2062-03" 88881 221 88660 0)
-expect_row("${out}" 489 "2061-12" 133962 1979 131983 0)
+expect_row("${out}" 3 "2027-06" 119596 60000 59596 5940404)
+expect_row("${out}" 486 "2061-12" 133962 1979 131983 0)
+expect_row("${out}" 489 "2062-03" 88881 221 88660 0)
+set(previous "")
+set(months "")
+math(EXPR last "${rows} - 1")
+foreach(k RANGE ${last})
+  string(JSON month GET "${out}" schedule rows ${k} month)
+  string(JSON part GET "${out}" schedule rows ${k} part)
+  list(APPEND months ${month})
+  # Sorted by month, and within a month the monthly instalment first.
+  set(key "${month} ${part}")
+  string(REPLACE " monthly" " 1" key "${key}")
+  string(REPLACE " bonus" " 2" key "${key}")
+  if(NOT previous STREQUAL "" AND NOT key STRGREATER previous)
+    message(SEND_ERROR "row ${k} (${month}, ${part}) is not after row ${prior_row} (${previous})")
+  endif()
+  set(previous "${key}")
+  set(prior_row ${k})
+endforeach()
+# The CSV file lists the same rows in the same order.
+run(csv err rc --method 1 ${worked} --schedule monthly --csv --first-month 2027-04)
+string(REGEX MATCHALL ",(毎月|ﾎﾞｰﾅｽ),[0-9]+,([0-9]+-[0-9]+)," csv_rows "${csv}")
+list(TRANSFORM csv_rows REPLACE "^.*,([0-9]+-[0-9]+),$" "\\1")
+expect_equal("csv months in the JSON's order" "${csv_rows}" "${months}")
+expect_contains("csv bonus 1 after month 3" "${csv}" "1,毎月,3,2027-06,79503,")
+string(FIND "${csv}" "1,毎月,3,2027-06," m3)
+string(FIND "${csv}" "1,ﾎﾞｰﾅｽ,1,2027-06," b1)
+string(FIND "${csv}" "1,毎月,4,2027-07," m4)
+if(NOT (m3 LESS b1 AND b1 LESS m4))
+  message(SEND_ERROR "csv: bonus 1 is not between months 3 and 4 (${m3}, ${b1}, ${m4})")
+endif()
 string(JSON v GET "${out}" comparison scheduleTotalYen)
 expect_equal("schedule total" "${v}" "45313439")
 string(JSON v GET "${out}" comparison windowTotalYen)
@@ -70,10 +100,14 @@ expect_contains("early end" "${out}" "  毎月: 第92回で完済 (120回の予�
 
 # Calendar: bonus 1 in the first bonus month on or after the first repayment.
 run(out err rc --method 1 ${worked} --schedule monthly --json --first-month 2027-08 --bonus-months 12,7)
-string(JSON v GET "${out}" schedule rows 6 month)
-expect_equal("bonus 1 month" "${v}" "2027-12")
-string(JSON v GET "${out}" schedule rows 13 month)
-expect_equal("bonus 2 month" "${v}" "2028-07")
+foreach(row_month_part "5;2027-12;bonus" "13;2028-07;bonus" "12;2028-07;monthly")
+  list(GET row_month_part 0 row)
+  list(GET row_month_part 1 month)
+  list(GET row_month_part 2 part)
+  string(JSON v GET "${out}" schedule rows ${row} month)
+  string(JSON p GET "${out}" schedule rows ${row} part)
+  expect_equal("row ${row} of a first repayment in August, bonus months 12 and 7" "${v} ${p}" "${month} ${part}")
+endforeach()
 
 # Without --first-month the schedule starts next month.
 string(TIMESTAMP year "%Y")

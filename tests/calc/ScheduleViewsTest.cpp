@@ -64,37 +64,7 @@ TEST(ScheduleCalendar, ReadsAndWritesItsTexts)
     EXPECT_TRUE(IsValidCalendar(Calendar(2027, 1, 7, 12)));
 }
 
-TEST(MonthlyView, PlacesBonusInstalmentsAfterMonthsSixAndTwelveOfEachYear)
-{
-    const Schedule s = BuildSchedule(WorkedLoan(CorporationBasic));
-    const std::vector<MonthlyViewRow> view = MonthlyView(s, Calendar(2027, 4));
-    ASSERT_EQ(view.size(), 490u);
-
-    // Year 1: months 1-6, bonus 1, months 7-12, bonus 2.
-    const auto kindAt = [&](std::size_t k) { return view[k].part; };
-    for (std::size_t k : {0u, 5u, 7u, 12u})
-        EXPECT_EQ(kindAt(k), SchedulePartKind::Monthly) << k;
-    EXPECT_EQ(kindAt(6), SchedulePartKind::Bonus);
-    EXPECT_EQ(view[6].row.number, 1);
-    EXPECT_EQ(kindAt(13), SchedulePartKind::Bonus);
-    EXPECT_EQ(view[13].row.number, 2);
-    EXPECT_EQ(view[14].row.number, 13);
-    EXPECT_EQ(view[14].year, 2);
-
-    // Calendar: month 1 in April 2027, bonus 1 in June 2027 (though it stands
-    // after month 6, September), bonus 2 in December.
-    EXPECT_EQ(view[0].when, (YearMonth{2027, 4}));
-    EXPECT_EQ(view[5].when, (YearMonth{2027, 9}));
-    EXPECT_EQ(view[6].when, (YearMonth{2027, 6}));
-    EXPECT_EQ(view[13].when, (YearMonth{2027, 12}));
-
-    // The balance of both parts follows each instalment.
-    EXPECT_EQ(view[0].totalBalance, view[0].row.balance + 6000000);
-    EXPECT_EQ(view[6].totalBalance, view[5].row.balance + view[6].row.balance);
-    EXPECT_EQ(view.back().part, SchedulePartKind::Bonus);
-    EXPECT_EQ(view.back().row.number, 70);
-    EXPECT_EQ(view.back().totalBalance, 0);
-}
+// The monthly view's order is tested in MonthlyViewTest.cpp.
 
 TEST(YearlyView, SumsEachLoanYear)
 {

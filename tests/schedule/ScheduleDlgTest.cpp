@@ -138,7 +138,10 @@ TEST_F(ScheduleDlgTest, CalendarChangesLabelsOnlyAndRefusesEqualBonusMonths)
     auto* first = dlg->findChild<QDateEdit*>();
     first->setDate(QDate(2030, 10, 1));
     EXPECT_EQ(Cell(0, 1), QStringLiteral("2030年10月"));
-    EXPECT_EQ(Cell(6, 1), QStringLiteral("2030年12月")); // bonus 1: first bonus month from October
+    // Bonus 1 falls in the first bonus month from October and stands right after month 3,
+    // December's monthly instalment.
+    EXPECT_EQ(Cell(3, 1), QStringLiteral("2030年12月"));
+    EXPECT_EQ(Cell(3, 2), QStringLiteral("ﾎﾞｰﾅｽ"));
     EXPECT_EQ(Cell(0, 3), payment);
 
     auto combos = dlg->findChildren<QComboBox*>();
@@ -146,11 +149,12 @@ TEST_F(ScheduleDlgTest, CalendarChangesLabelsOnlyAndRefusesEqualBonusMonths)
     combos[1]->setCurrentIndex(5); // 6月 twice
     EXPECT_EQ((dlg->Calendar().bonusMonths), (std::array<int, 2>{6, 12}));
     EXPECT_EQ(combos[1]->currentIndex(), 11);
-    EXPECT_EQ(Cell(6, 1), QStringLiteral("2030年12月"));
+    EXPECT_EQ(Cell(3, 1), QStringLiteral("2030年12月"));
 
-    combos[0]->setCurrentIndex(2); // 3月 and 12月
-    EXPECT_EQ(Cell(6, 1), QStringLiteral("2030年12月"));
-    EXPECT_EQ(Cell(13, 1), QStringLiteral("2031年3月"));
+    combos[0]->setCurrentIndex(2); // 3月 and 12月: bonus 2 after month 6, March
+    EXPECT_EQ(Cell(3, 1), QStringLiteral("2030年12月"));
+    EXPECT_EQ(Cell(7, 1), QStringLiteral("2031年3月"));
+    EXPECT_EQ(Cell(7, 2), QStringLiteral("ﾎﾞｰﾅｽ"));
 }
 
 TEST_F(ScheduleDlgTest, ADerivedScheduleIsShownAsItIsWithoutTheCombinedView)

@@ -44,7 +44,7 @@ protected:
     }
 };
 
-TEST_F(ScheduleTableTest, MonthlyViewPutsEachBonusInstalmentAfterItsHalfYear)
+TEST_F(ScheduleTableTest, MonthlyViewListsEveryInstalmentInDateOrder)
 {
     ASSERT_EQ(monthly.rowCount(), 490);
     ASSERT_EQ(monthly.columnCount(), 8);
@@ -53,23 +53,28 @@ TEST_F(ScheduleTableTest, MonthlyViewPutsEachBonusInstalmentAfterItsHalfYear)
         headings.push_back(monthly.heading(c));
     EXPECT_EQ(headings, (std::vector<std::string>{"回", "年月", "区分", "返済額", "利息", "元金", "残高", "残高合計"}));
 
-    // Months 1-6, bonus 1, months 7-12, bonus 2, month 13 ...
-    EXPECT_FALSE(monthly.isBonusRow(5));
-    EXPECT_TRUE(monthly.isBonusRow(6));
-    EXPECT_TRUE(monthly.isBonusRow(13));
+    // From April: months 1-3, bonus 1 (June), months 4-9, bonus 2 (December) ...
     EXPECT_EQ(Row(monthly, 0)[0], "1");
     EXPECT_EQ(Row(monthly, 0)[1], "2027年4月");
     EXPECT_EQ(Row(monthly, 0)[2], "毎月");
-    // Bonus 1 falls in the first bonus month on or after the first repayment: June.
-    EXPECT_EQ(Row(monthly, 6)[0], "1");
-    EXPECT_EQ(Row(monthly, 6)[1], "2027年6月");
-    EXPECT_EQ(Row(monthly, 6)[2], "ﾎﾞｰﾅｽ");
-    EXPECT_EQ(Row(monthly, 13)[1], "2027年12月");
+    EXPECT_EQ(Row(monthly, 2)[1], "2027年6月");
+    EXPECT_FALSE(monthly.isBonusRow(2));
+    EXPECT_TRUE(monthly.isBonusRow(3));
+    EXPECT_EQ(Row(monthly, 3)[0], "1");
+    EXPECT_EQ(Row(monthly, 3)[1], "2027年6月");
+    EXPECT_EQ(Row(monthly, 3)[2], "ﾎﾞｰﾅｽ");
+    EXPECT_EQ(Row(monthly, 4)[1], "2027年7月");
+    EXPECT_TRUE(monthly.isBonusRow(10));
+    EXPECT_EQ(Row(monthly, 10)[1], "2027年12月");
 
-    // Month 60 of the worked example, after nine bonus rows (the tenth follows it).
-    EXPECT_EQ(Row(monthly, 68), (std::vector<std::string>{"60", "2032年3月", "毎月", "79,503", "35,921", "43,582",
-                                                          "21,509,410", "26,951,082"}));
-    // The last row leaves nothing owed in either part.
+    // Month 60 closes loan year 5 after ten bonus rows: both parts together owe what
+    // the yearly view says at the year's end.
+    EXPECT_EQ(Row(monthly, 69), (std::vector<std::string>{"60", "2032年3月", "毎月", "79,503", "35,921", "43,582",
+                                                          "21,509,410", "26,885,902"}));
+    EXPECT_EQ(Row(yearly, 4).back(), "26,885,902");
+    // The last bonus (December 2061) comes before the last three months.
+    EXPECT_TRUE(monthly.isBonusRow(486));
+    EXPECT_EQ(Row(monthly, 489)[0], "420");
     EXPECT_EQ(Row(monthly, 489)[6], "0");
     EXPECT_EQ(Row(monthly, 489)[7], "0");
 }
