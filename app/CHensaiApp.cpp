@@ -4,6 +4,7 @@
 #include "app/CLoanDlg.h"
 #include "app/StartOptions.h"
 #include "platform/DialogFont.h"
+#include "platform/QtTranslations.h"
 
 #include "AppConfig.h"
 #include "Version.h"
@@ -81,6 +82,8 @@ bool CHensaiApp::InitInstance(int& argc, char** argv)
     // task bar under Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral(HENSAI_APP_ID));
     QApplication::setFont(DialogFont());
+    // Qt's own dialogs (the CSV file dialog) speak the user's language.
+    InstallQtTranslations(app);
     if (!HasJapaneseFont())
         std::fprintf(stderr, "hensai-navi: no Japanese font found; texts will show as empty boxes "
                              "(install fonts-ipafont-gothic)\n");

@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by CPack from what `cmake --install` installs:
 #   cpack --preset default        (or scripts/package-check.sh, which also checks it)
-# Shared-library dependencies are found by dpkg-shlibdeps; the Japanese font is
-# named by hand, since nothing links against it and without it every text shows
-# as empty boxes.
+# Shared-library dependencies are found by dpkg-shlibdeps; the Japanese font and
+# Qt's translations are named by hand, since nothing links against them: without
+# the font every text shows as empty boxes, without the translations Qt's own
+# file dialog and buttons speak English to a Japanese user.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "hensai-navi")
 set(CPACK_PACKAGE_VENDOR "The Hensai Navi developers")
@@ -26,7 +27,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "math")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
 if(HENSAI_HOMEPAGE_URL)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${HENSAI_HOMEPAGE_URL}")
 endif()

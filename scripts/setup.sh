@@ -12,6 +12,8 @@ run_packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   # a Japanese font: without one Qt draws empty boxes
   fonts-ipafont-gothic
+  # Qt's own translations: its file dialog and message box buttons in the user's language
+  qt6-translations-l10n
 )
 test_packages=(
   # tests, benchmarks and fuzzers
