@@ -2,7 +2,8 @@
 # Reads the releases out of CHANGELOG.md: every heading "## [1.2.3] - 2026-12-07",
 # newest first. Sets, in the caller's scope:
 #   HENSAI_RELEASE_DATE      the date of the release named by PROJECT_VERSION
-#   HENSAI_RELEASES_XML      <release .../> lines for the AppStream metadata
+#   HENSAI_RELEASES_XML      <release> elements for the AppStream metadata, each
+#                            with its notes: the release's text and lists
 #   HENSAI_DEBIAN_CHANGELOG  the same releases in Debian's changelog form, each
 #                            pointing to CHANGELOG.md (Debian wants one)
 # A version without a changelog entry is a configuration error: the package
@@ -31,8 +32,70 @@ endfunction()
 set(_hensai_weekdays Sat Sun Mon Tue Wed Thu Fri)
 set(_hensai_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
 
+# The notes of every release as AppStream <description> elements: sets
+# _hensai_notes_<version> in the caller's scope. A plain line becomes a <p>, a
+# "### Added" heading a <p>Added:</p>, a "- " item (with its indented
+# continuation lines) an <li>; backticks are dropped and &, < and > escaped.
+function(_hensai_release_notes text)
+  # One list element a line; ";" and brackets would split or join list elements.
+  string(REPLACE ";" "<SEMICOLON>" text "${text}")
+  string(REPLACE "[" "<LBRACKET>" text "${text}")
+  string(REPLACE "]" "<RBRACKET>" text "${text}")
+  string(REPLACE "\n" ";" lines "${text}")
+  set(version "")
+  set(body "")
+  set(item "")
+  set(in_list FALSE)
+  list(APPEND lines "## <LBRACKET>end<RBRACKET> - 0000-00-00")
+  foreach(line IN LISTS lines)
+    set(flush_item FALSE)
+    if(line MATCHES "^- " OR line MATCHES "^#" OR line STREQUAL "" OR NOT line MATCHES "^  ")
+      set(flush_item TRUE)
+    endif()
+    if(flush_item AND NOT item STREQUAL "")
+      string(APPEND body "          <li>${item}</li>\n")
+      set(item "")
+    endif()
+    if(in_list AND NOT line MATCHES "^- " AND NOT line MATCHES "^  " AND NOT line STREQUAL "")
+      string(APPEND body "        </ul>\n")
+      set(in_list FALSE)
+    endif()
+    string(REPLACE "`" "" clean "${line}")
+    string(REPLACE "&" "&amp;" clean "${clean}")
+    string(REPLACE "<SEMICOLON>" ";" clean "${clean}")
+    string(REPLACE "<LBRACKET>" "[" clean "${clean}")
+    string(REPLACE "<RBRACKET>" "]" clean "${clean}")
+    string(REPLACE "<" "&lt;" clean "${clean}")
+    string(REPLACE ">" "&gt;" clean "${clean}")
+    if(line MATCHES "^## <LBRACKET>([^<]+)<RBRACKET>")
+      if(NOT version STREQUAL "" AND NOT version STREQUAL "Unreleased")
+        set(_hensai_notes_${version} "${body}" PARENT_SCOPE)
+      endif()
+      set(version "${CMAKE_MATCH_1}")
+      set(body "")
+    elseif(version STREQUAL "")
+      # the file's introduction
+    elseif(line MATCHES "^### (.*)$")
+      string(APPEND body "        <p>${CMAKE_MATCH_1}:</p>\n")
+    elseif(line MATCHES "^- ")
+      if(NOT in_list)
+        string(APPEND body "        <ul>\n")
+        set(in_list TRUE)
+      endif()
+      string(SUBSTRING "${clean}" 2 -1 item)
+    elseif(line MATCHES "^  " AND NOT item STREQUAL "")
+      string(STRIP "${clean}" more)
+      string(APPEND item " ${more}")
+    elseif(NOT line STREQUAL "")
+      string(APPEND body "        <p>${clean}</p>\n")
+    endif()
+  endforeach()
+endfunction()
+
 function(hensai_read_changelog changelog)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${changelog}")
+  file(READ "${changelog}" text)
+  _hensai_release_notes("${text}")
   file(STRINGS "${changelog}" headings REGEX "^## \\[[0-9][^]]*\\] - [0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]")
   set(xml "")
   set(deb "")
@@ -40,7 +103,9 @@ function(hensai_read_changelog changelog)
   foreach(h IN LISTS headings)
     string(REGEX REPLACE "^## \\[([^]]+)\\] - ([0-9-]+).*$" "\\1" v "${h}")
     string(REGEX REPLACE "^## \\[([^]]+)\\] - ([0-9-]+).*$" "\\2" d "${h}")
-    string(APPEND xml "    <release version=\"${v}\" date=\"${d}\"/>\n")
+    string(APPEND xml "    <release version=\"${v}\" date=\"${d}\">\n"
+                      "      <description>\n${_hensai_notes_${v}}      </description>\n"
+                      "    </release>\n")
     hensai_rfc2822_date("${d}" when)
     string(APPEND deb "hensai-navi (${v}) unstable; urgency=medium\n\n"
                       "  * Release ${v}; the changes are listed in CHANGELOG.md in this folder.\n\n"

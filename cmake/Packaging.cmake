@@ -12,11 +12,21 @@ set(CPACK_PACKAGE_CONTACT "${HENSAI_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for Japanese housing loan repayments")
 set(CPACK_PACKAGE_DESCRIPTION
 "Hensai Navi (返済ナビ) works out the repayments of a Japanese housing loan
-for six repayment methods: the first monthly and bonus instalments of years
-1-5, 6-10 and 11 on, the first year's repayment, the income needed for a
-20 % burden and the total repaid, exact to the yen. A second window
-combines up to eight results and shows the burden against the income.
-The command hensai-calc does the same calculation in a terminal.")
+(住宅ローン計算) for six repayment methods: the first monthly and bonus
+instalments of years 1-5, 6-10 and 11 on, the first year's repayment, the
+income needed for a 20 % burden and the total repaid, exact to the yen. A
+second window combines up to eight results and shows the burden against the
+income.
+.
+The repayment schedule (返済予定表) shows every instalment with its interest,
+principal and balance as a chart and a table, with self-checks, and saves it
+as CSV. The planning window answers how much an income can borrow
+(借入可能額), how a lender reads the burden, what an early repayment
+(繰上げ返済) saves each way, and simulates a rising variable rate
+(金利シナリオ, シミュレーション) under the lenders' five-year and 125 % rules.
+.
+The command hensai-calc does the same calculations in a terminal, with JSON
+and CSV output for other programs.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "hensai-navi")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
