@@ -24,6 +24,8 @@ inline constexpr std::string_view kMsgRateNoPayments = "返済がありません
 inline constexpr std::string_view kMsgRateNothingReceived = "受け取る額がありません（費用が借入額以上です）";
 inline constexpr std::string_view kMsgRateBadPayment = "返済の月または額が正しくありません";
 
+inline constexpr std::string_view kMsgRefinanceBadPayment = "借り換えの返済の月または額が正しくありません";
+
 // Cost item captions.
 inline constexpr std::string_view kCaptionAdminFee = "事務手数料";
 inline constexpr std::string_view kCaptionGuaranteeFee = "保証料";
