@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/BurdenLimit.h"
 
+#include "calc/CheckedInt.h"
 #include "calc/PlanningMessages.h"
 #include "calc/Repayment.h"
 
@@ -114,11 +115,7 @@ std::int64_t IncomeNeededMan(const BurdenLimitRule& rule, std::int64_t annualYen
 
 std::optional<std::int64_t> ManToWholeYen(double man) noexcept
 {
-    const double yen = man * 10000.0;
-    // 2^53: beyond it whole yen are no longer exact doubles.
-    if (!(yen >= 0.0 && yen < 9007199254740992.0))
-        return std::nullopt;
-    return static_cast<std::int64_t>(yen);
+    return TruncateToExactWhole(man * 10000.0);
 }
 
 std::optional<std::string_view> ScreeningRateFault(double percent) noexcept

@@ -38,5 +38,16 @@ TEST(NarrowToInt32, KeepsOnlyTheInt32Range)
     EXPECT_FALSE(NarrowToInt32(std::int64_t{INT32_MIN} - 1));
 }
 
+// A typed instalment or number of years: whole and in range, or nothing at all.
+TEST(WholeNumberIn, TakesOnlyWholeNumbersOfTheRange)
+{
+    EXPECT_EQ(WholeNumberIn(1, 1, 1188), 1);
+    EXPECT_EQ(WholeNumberIn(1188, 1, 1188), 1188);
+    EXPECT_EQ(WholeNumberIn(-0.0, 0, 5), 0);
+    for (double bad : {0.0, 1189.0, 12.5, 2147483647.0, 2147483648.0, 99999999999.0, -2147483649.0, 1e300,
+                       std::numeric_limits<double>::infinity(), std::nan("")})
+        EXPECT_FALSE(WholeNumberIn(bad, 1, 1188)) << bad;
+}
+
 } // namespace
 } // namespace hn
