@@ -686,8 +686,12 @@ void CLoanDlg::OnPlanning()
                 seed.slotLoans = SlotLoans(m_pSummaryDlg->Slots(), Separators());
             return seed;
         };
-        m_pPlanningDlg = new CPlanningDlg(seed, this);
+        m_pPlanningDlg = new CPlanningDlg(seed, this, m_planningKept ? &*m_planningKept : nullptr);
         m_pPlanningDlg->setAttribute(Qt::WA_DeleteOnClose);
+        // Closing (閉じる, Esc, the close box) keeps what was typed for the next opening.
+        connect(m_pPlanningDlg, &QDialog::finished, this, [this, dlg = m_pPlanningDlg.data()] {
+            m_planningKept = dlg->State();
+        });
     }
     m_pPlanningDlg->show();
     m_pPlanningDlg->raise();
@@ -698,6 +702,7 @@ void CLoanDlg::OnSummaryClosed()
 {
     m_pSummaryDlg = nullptr;
     m_schedule->SummaryClosed();
+    PlanningFollowsSlots();
     m_btnSummary->setEnabled(true);
     MenuAction(ID_TOGGLE_SUMMARY)->setChecked(false);
 }

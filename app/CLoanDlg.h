@@ -4,6 +4,7 @@
 // the result table and the picture buttons. Its life is the program's life.
 #include "calc/LoanWindowState.h"
 #include "calc/Repayment.h"
+#include "planning/PlanningState.h"
 #include "platform/DialogBuilder.h"
 #include "summary/StoredLoan.h"
 #include "summary/SummaryHost.h"
@@ -110,6 +111,8 @@ private:
     void ShowsRecalledLoan(const HostTexts& texts);
     std::optional<ScheduleLoan> SlotLoan(int slot) const;
     std::vector<ScheduleLoan> SummaryLoans() const;
+    // The summary window's slots changed: the planning window's lenders' section follows.
+    void PlanningFollowsSlots();
     // The decimal and thousands characters the amount fields show.
     FieldSeparators Separators() const;
     void BuildMenu();
@@ -142,6 +145,8 @@ private:
     QMenuBar* m_menuBar = nullptr;
     QPointer<CSummaryDlg> m_pSummaryDlg;
     QPointer<CPlanningDlg> m_pPlanningDlg;
+    // What was typed in the planning window when it last closed, for its next opening.
+    std::optional<PlanningState> m_planningKept;
     std::unique_ptr<ScheduleWindowOwner> m_schedule;
     std::optional<LoanInput> m_shownLoan; // the loan the schedule menu command shows
 

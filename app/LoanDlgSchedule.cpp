@@ -7,6 +7,8 @@
 
 #include "controls/CDrawnOptionButton.h"
 #include "controls/CNumEdit.h"
+#include "planning/CPlanningDlg.h"
+#include "planning/PlanningSlots.h"
 #include "res/MainDialogIds.h"
 #include "res/SummaryDialogIds.h"
 #include "schedule/ScheduleWindowOwner.h"
@@ -100,6 +102,17 @@ void CLoanDlg::OnSlotChanged(int slot)
 {
     m_schedule->SetSummaryLoans(SummaryLoans());
     m_schedule->SlotChanged(slot, SlotLoan(slot));
+    PlanningFollowsSlots();
+}
+
+void CLoanDlg::PlanningFollowsSlots()
+{
+    if (!m_pPlanningDlg)
+        return;
+    if (m_pSummaryDlg)
+        m_pPlanningDlg->SetSlotLoans(SlotLoans(m_pSummaryDlg->Slots(), Separators()));
+    else
+        m_pPlanningDlg->SetSlotLoans({});
 }
 
 } // namespace hn

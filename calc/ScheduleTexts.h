@@ -25,7 +25,7 @@ inline constexpr std::string_view kColPeriod = "期間";
 inline constexpr std::string_view kColFrom = "開始年月";
 inline constexpr std::string_view kColTo = "終了年月";
 inline constexpr std::string_view kColRatePercent = "金利(%)";
-inline constexpr std::string_view kColPrepaid = "繰上返済"; // paid ahead after the instalment
+inline constexpr std::string_view kColPrepaid = "繰上げ返済"; // paid ahead after the instalment
 
 // The two parts of a loan.
 inline constexpr std::string_view kPartMonthly = "毎月";

@@ -25,13 +25,14 @@ constexpr std::string_view kMan = "万円";
 constexpr std::string_view kOrMore = "以上";
 
 void Line(std::string& out, std::string_view label, std::string_view value, std::string_view unit,
-          std::string_view after = {})
+          std::string_view after = {}, UnitSpacing spacing = UnitSpacing::Spaced)
 {
+    const std::string_view gap = spacing == UnitSpacing::Spaced ? " " : "";
     out.append(label).append(": ").append(value);
     if (!unit.empty())
-        out.append(" ").append(unit);
+        out.append(gap).append(unit);
     if (!after.empty())
-        out.append(" ").append(after);
+        out.append(gap).append(after);
     out.push_back('\n');
 }
 
@@ -119,7 +120,7 @@ std::string JsonString(std::string_view text)
     return s + "\"";
 }
 
-std::string FormatResultLines(const CalcSuccess& success)
+std::string FormatResultLines(const CalcSuccess& success, UnitSpacing spacing)
 {
     const CaptionSet& captions = CaptionSetOf(success.input.method);
     const ResultTexts& t = success.texts;
@@ -127,13 +128,13 @@ std::string FormatResultLines(const CalcSuccess& success)
     Line(out, kMethod, MethodCaption(success.input.method), {});
     for (int b = 0; b < 3; ++b)
         if (!t.monthly[b].empty())
-            Line(out, std::string(kRowMonthly) + " " + std::string(captions.band[b]), t.monthly[b], kYen);
+            Line(out, std::string(kRowMonthly) + " " + std::string(captions.band[b]), t.monthly[b], kYen, {}, spacing);
     for (int b = 0; b < 3; ++b)
         if (!t.bonus[b].empty())
-            Line(out, std::string(kRowBonus) + " " + std::string(captions.band[b]), t.bonus[b], kYen);
-    Line(out, std::string(kAnnual) + " (" + std::string(captions.annual) + ")", t.annual, kYen);
-    Line(out, kRequiredIncome, t.requiredIncome, kMan, kOrMore);
-    Line(out, kTotal, t.total, kYen);
+            Line(out, std::string(kRowBonus) + " " + std::string(captions.band[b]), t.bonus[b], kYen, {}, spacing);
+    Line(out, std::string(kAnnual) + " (" + std::string(captions.annual) + ")", t.annual, kYen, {}, spacing);
+    Line(out, kRequiredIncome, t.requiredIncome, kMan, kOrMore, spacing);
+    Line(out, kTotal, t.total, kYen, {}, spacing);
     return out;
 }
 

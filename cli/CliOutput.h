@@ -9,9 +9,14 @@
 
 namespace hn {
 
+// How a unit follows its figure: the plain mode's lines have always had a space
+// ("79,503 円"); the planning and schedule modes write them as the windows do
+// ("79,503円", docs/wording.md).
+enum class UnitSpacing { Spaced, Attached };
+
 // One line per shown result field, e.g. "通　常 1～5年目: 79,503 円"; blank
 // fields (unused bands, no bonus part) are left out.
-std::string FormatResultLines(const CalcSuccess& success);
+std::string FormatResultLines(const CalcSuccess& success, UnitSpacing spacing = UnitSpacing::Spaced);
 
 // {"input": {...}, "monthly": [..], "bonus": [..], "bandUsed": [..],
 //  "annualYen": .., "requiredIncomeMan": .., "totalYen": ..}

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PlanningCli.h"
 
-#include "calc/AmountText.h"
 #include "calc/DecimalText.h"
 #include "calc/PlanningTexts.h"
 #include "calc/RatioText.h"
 #include "calc/ScheduleTexts.h"
+#include "calc/UnitText.h"
 #include "cli/CliOutput.h"
 
 #include <charconv>
@@ -15,30 +15,19 @@ namespace hn {
 
 namespace {
 
-std::string Amount(std::int64_t v)
-{
-    return v < 0 ? "-" + InsertSeparators(std::to_string(-v), 3, ',') : InsertSeparators(std::to_string(v), 3, ',');
-}
-
 std::string Yen(std::int64_t v)
 {
-    return Amount(v) + " 円";
+    return YenText(v);
 }
 
 std::string Man(std::int64_t v)
 {
-    return Amount(v) + " 万円";
+    return ManText(v);
 }
 
 void Line(std::string& out, std::string_view label, const std::string& value)
 {
     out.append(label).append(": ").append(value).push_back('\n');
-}
-
-// A yearly rate as the percent a user typed ("1.6").
-std::string PercentText(double rate)
-{
-    return FormatDecimal(std::round(rate / 0.01 * 1e6) / 1e6);
 }
 
 std::string JsonNumber(double v)
@@ -57,18 +46,13 @@ bool ReadDecimalValue(std::string_view name, std::string_view value, double& out
     return true;
 }
 
-std::string Instalment(int number)
-{
-    return "第" + std::to_string(number) + "回";
-}
-
 // "第394回 (2059年3月)"
 std::string EndText(const SchedulePart& part, const ScheduleCalendar& calendar)
 {
     const int n = static_cast<int>(part.rows.size());
     const YearMonth when = part.kind == SchedulePartKind::Monthly ? MonthOfInstalment(calendar, n)
                                                                    : MonthOfBonus(calendar, n);
-    return Instalment(n) + " (" + JapaneseText(when) + ")";
+    return InstalmentText(n) + " (" + JapaneseText(when) + ")";
 }
 
 std::string EndIso(const SchedulePart& part, const ScheduleCalendar& calendar)
@@ -83,8 +67,10 @@ std::string CompareLine(PrepayMode mode, const PrepaymentOutcome& o, const Sched
     if (!o.ok)
         return s + std::string(o.message) + "\n";
     const AppliedPrepayment& a = o.applied.front();
-    s += std::string(kPrepayNextInstalment) + " " + (a.nextInstalmentYen != 0 ? Yen(a.nextInstalmentYen) : "-");
-    s += "、" + std::string(kPrepayEnd) + " " + EndText(o.after.monthly, calendar);
+    // Repaid at once: there is no next instalment to name.
+    if (a.nextInstalmentYen != 0)
+        s += std::string(kPrepayNextInstalment) + " " + Yen(a.nextInstalmentYen) + "、";
+    s += std::string(kPrepayEnd) + " " + EndText(o.after.monthly, calendar);
     s += "、" + std::string(kPrepayInterestSaved) + " " + Yen(o.interestSaved);
     if (mode == PrepayMode::ShortenWhole)
         s += "、" + std::string(kPrepayUsed) + " " + Yen(a.usedYen + a.bonusUsedYen);
@@ -228,17 +214,17 @@ std::string FormatCapacityLines(const CapacityResult& r, const BurdenLimitRule& 
         Line(out, kCapLargestFitting, Man(r.largestFittingMan));
     }
     Line(out, kCapIncome, Yen(r.incomeYen));
-    Line(out, kCapLimit, std::to_string(r.limitPercent) + "% (" + std::string(rule.wording) + ")");
+    Line(out, kCapLimit, RatioText(r.limitPercent) + " (" + std::string(rule.wording) + ")");
     Line(out, kCapOtherDebts, Yen(r.otherDebtsYen));
     Line(out, kCapAllowance, Yen(r.allowanceYen));
-    Line(out, kCapScreeningRate, PercentText(r.screeningRate) + " %");
+    Line(out, kCapScreeningRate, RateText(r.screeningRate));
     Line(out, kCapScreeningMonthly, Yen(r.screeningMonthlyYen));
     Line(out, kCapScreeningAnnual, Yen(r.screeningAnnualYen));
-    Line(out, kCapScreeningRatio, FormatRatioText(r.screeningRatioPercent));
+    Line(out, kCapScreeningRatio, RatioText(r.screeningRatioPercent));
     out += "\n";
     Line(out, kCapBonusPart, Man(r.bonusMan));
-    out += FormatResultLines(r.loan);
-    Line(out, kCapRatio, FormatRatioText(r.ratioPercent));
+    out += FormatResultLines(r.loan, UnitSpacing::Attached);
+    Line(out, kCapRatio, RatioText(r.ratioPercent));
     return out;
 }
 
@@ -280,13 +266,13 @@ std::string FormatPrepaymentLines(const PrepaymentOutcome& out, const ScheduleCa
     std::string s;
     for (const AppliedPrepayment& a : out.applied) {
         const Prepayment& p = a.asked;
-        s += std::string(kPrepay) + " (" + std::string(PrepayModeCaption(p.mode)) + "): " + Instalment(p.instalment) +
+        s += std::string(kPrepay) + " (" + std::string(PrepayModeCaption(p.mode)) + "): " + InstalmentText(p.instalment) +
              "の後 (" + JapaneseText(MonthOfInstalment(calendar, p.instalment)) + ") " + Yen(a.usedYen);
         if (a.usedYen != p.amountYen)
             s += " (" + std::string(kPrepayAsked) + " " + Yen(p.amountYen) + ")";
         s += "\n";
         if (p.bonusAmountYen > 0) {
-            s += "  " + std::string(kPartBonus) + ": " + Instalment(a.bonusInstalment) + "の後 " + Yen(a.bonusUsedYen);
+            s += "  " + std::string(kPartBonus) + ": " + InstalmentText(a.bonusInstalment) + "の後 " + Yen(a.bonusUsedYen);
             if (a.bonusUsedYen != p.bonusAmountYen)
                 s += " (" + std::string(kPrepayAsked) + " " + Yen(p.bonusAmountYen) + ")";
             s += "\n";

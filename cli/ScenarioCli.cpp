@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ScenarioCli.h"
 
-#include "calc/AmountText.h"
 #include "calc/DecimalText.h"
 #include "calc/RateCalendar.h"
 #include "calc/RepaymentMethod.h"
 #include "calc/ScenarioTexts.h"
+#include "calc/UnitText.h"
 #include "cli/CliOutput.h"
 
 #include <cmath>
@@ -16,7 +16,7 @@ namespace {
 
 std::string Yen(std::int64_t v)
 {
-    return InsertSeparators(std::to_string(v), 3, ',') + " 円";
+    return YenText(v);
 }
 
 void Line(std::string& out, std::string_view label, const std::string& value)
@@ -165,7 +165,7 @@ std::string FormatScenarioLines(const ScenarioInput& in, const ScenarioSchedule&
         ScheduleCalendar calendar;
         calendar.firstMonth = *o.firstMonth;
         for (const RateStep& step : in.path.steps)
-            Line(out, "  " + RateMonthLabel(calendar, step.month), PercentText(step.rate) + " %");
+            Line(out, "  " + RateMonthLabel(calendar, step.month), RateText(step.rate));
     }
     const bool level = FamilyOf(in.loan.method) == RepaymentFamily::LevelPayment;
     if (level) {
@@ -180,10 +180,10 @@ std::string FormatScenarioLines(const ScenarioInput& in, const ScenarioSchedule&
         Line(out, kSumPeakBonus, Yen(sum.peakBonus));
         Line(out, kSumLastBonus, Yen(sum.lastBonus));
     }
-    Line(out, kSumMonthsWithUnpaid, std::to_string(sum.monthsWithUnpaid) + " か月");
+    Line(out, kSumMonthsWithUnpaid, MonthsText(sum.monthsWithUnpaid));
     Line(out, kSumLargestUnpaid, Yen(sum.largestUnpaid));
     Line(out, kSumUnpaidAtEnd, Yen(sum.unpaidAtEnd));
-    Line(out, kSumEnd, std::to_string(sum.endYear) + "年目 (" + std::to_string(sum.endMonth) + "か月目)");
+    Line(out, kSumEnd, std::to_string(sum.endYear) + "年目 (" + InstalmentText(sum.endMonth) + ")");
     for (const ScenarioWarning& w : ScenarioWarnings(s, sum))
         Line(out, kSumWarning, w.text);
     return out;

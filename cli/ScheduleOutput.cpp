@@ -5,6 +5,7 @@
 #include "calc/DecimalText.h"
 #include "calc/ScheduleTexts.h"
 #include "calc/ScheduleViews.h"
+#include "calc/UnitText.h"
 #include "cli/CliOutput.h"
 
 #include <algorithm>
@@ -243,7 +244,7 @@ bool LeavesInterestUnpaid(const Schedule& schedule)
 
 std::string SignedYen(std::int64_t v)
 {
-    return (v > 0 ? "+" : "") + Amount(v) + " 円";
+    return (v > 0 ? "+" : "") + YenText(v);
 }
 
 } // namespace
@@ -254,14 +255,14 @@ std::string FormatComparisonText(const Schedule& schedule, const WindowCompariso
     const auto line = [&](std::string_view label, const std::string& value) {
         out.append(label).append(": ").append(value).push_back('\n');
     };
-    line(kScheduleTotal, Amount(c.scheduleTotal) + " 円");
-    line(kWindowTotal, Amount(c.windowTotal) + " 円 (" + std::string(kDifference) + " " +
+    line(kScheduleTotal, YenText(c.scheduleTotal));
+    line(kWindowTotal, YenText(c.windowTotal) + " (" + std::string(kDifference) + " " +
                            SignedYen(c.totalDifference()) + ")");
     if (c.totalDifference() != 0)
         out.append(kNoteTotalDiffers).push_back('\n');
     if (c.firstYearDifference() != 0) {
-        line(kScheduleFirstYear, Amount(c.firstYear) + " 円");
-        line(kWindowAnnual, Amount(c.windowAnnual) + " 円 (" + std::string(kDifference) + " " +
+        line(kScheduleFirstYear, YenText(c.firstYear));
+        line(kWindowAnnual, YenText(c.windowAnnual) + " (" + std::string(kDifference) + " " +
                                 SignedYen(c.firstYearDifference()) + ")");
         out.append(kNoteFirstYearDiffers).push_back('\n');
     }

@@ -107,7 +107,7 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
                                           : hn::kMsgScheduleInvalid) + "\n");
             return kExitCheckFailed;
         }
-        text = hn::FormatResultLines(success);
+        text = hn::FormatResultLines(success, hn::UnitSpacing::Attached);
         if (!o.planning.prepayments.empty()) {
             const hn::PrepaymentOutcome prepaid = hn::ApplyPrepayments(schedule, o.planning.prepayments);
             if (!prepaid.ok) {

@@ -40,7 +40,8 @@ QWidget* Scrolled(QWidget* page)
 
 } // namespace
 
-CPlanningDlg::CPlanningDlg(SeedSource source, QWidget* owner) : QDialog(owner), m_source(std::move(source))
+CPlanningDlg::CPlanningDlg(SeedSource source, QWidget* owner, const PlanningState* kept)
+    : QDialog(owner), m_source(std::move(source))
 {
     setWindowTitle(Q(kPlanningTitle));
     setAccessibleName(Q(kPlanningTitle));
@@ -50,6 +51,7 @@ CPlanningDlg::CPlanningDlg(SeedSource source, QWidget* owner) : QDialog(owner), 
     m_reading = new ReadingPage;
     m_prepay = new PrepayPage;
     m_scenario = new ScenarioPage;
+    m_sections = {m_capacity, m_reading, m_prepay, m_scenario};
     m_tabs->addTab(Scrolled(m_capacity), Q(kCapCapacity) + QStringLiteral("(&1)"));
     m_tabs->addTab(Scrolled(m_reading), QStringLiteral("金融機関から見た返済負担率(&2)"));
     m_tabs->addTab(Scrolled(m_prepay), Q(kPrepay) + QStringLiteral("(&3)"));
@@ -77,9 +79,24 @@ CPlanningDlg::CPlanningDlg(SeedSource source, QWidget* owner) : QDialog(owner), 
     const auto opener = [this](const DerivedSchedule& schedule) { ShowSchedule(schedule); };
     m_prepay->SetScheduleOpener(opener);
     m_scenario->SetScheduleOpener(opener);
-    Reseed();
+    connect(m_tabs, &QTabWidget::currentChanged, this, &CPlanningDlg::MakeDefault);
+    if (kept) {
+        if (m_source)
+            m_reading->SetSlotLoans(m_source().slotLoans);
+        Restore(*kept);
+    } else {
+        Reseed();
+    }
+    MakeDefault(m_tabs->currentIndex());
     // The first question is the first field: typing can start at once.
-    m_capacity->m_income->setFocus();
+    if (m_tabs->currentIndex() == 0)
+        m_capacity->m_income->setFocus();
+}
+
+void CPlanningDlg::MakeDefault(int section)
+{
+    for (std::size_t k = 0; k < m_sections.size(); ++k)
+        m_sections[k]->ComputeButton()->setDefault(static_cast<int>(k) == section);
 }
 
 void CPlanningDlg::Reseed()
@@ -87,10 +104,48 @@ void CPlanningDlg::Reseed()
     if (!m_source)
         return;
     const PlanningSeed seed = m_source();
+    // Sections that showed figures show those of the new values, or none when these
+    // are refused; never the old ones.
+    std::array<bool, 4> shown{};
+    for (std::size_t k = 0; k < m_sections.size(); ++k)
+        shown[k] = m_sections[k]->HasFigures();
     m_capacity->Seed(seed.loan);
     m_reading->Seed(seed);
     m_prepay->Seed(seed.loan);
     m_scenario->Seed(seed.loan);
+    for (std::size_t k = 0; k < m_sections.size(); ++k)
+        if (shown[k])
+            m_sections[k]->Compute(Feedback::Quiet);
+}
+
+void CPlanningDlg::SetSlotLoans(const std::vector<SlotLoan>& loans)
+{
+    m_reading->SetSlotLoans(loans);
+}
+
+PlanningState CPlanningDlg::State() const
+{
+    PlanningState state;
+    state.section = m_tabs->currentIndex();
+    state.capacity = m_capacity->Inputs();
+    state.reading = m_reading->Inputs();
+    state.prepay = m_prepay->Inputs();
+    state.scenario = m_scenario->Inputs();
+    for (std::size_t k = 0; k < m_sections.size(); ++k)
+        state.computed[k] = m_sections[k]->HasFigures();
+    return state;
+}
+
+void CPlanningDlg::Restore(const PlanningState& state)
+{
+    m_capacity->SetInputs(state.capacity);
+    m_reading->SetInputs(state.reading);
+    m_prepay->SetInputs(state.prepay);
+    m_scenario->SetInputs(state.scenario);
+    for (std::size_t k = 0; k < m_sections.size(); ++k)
+        if (state.computed[k])
+            m_sections[k]->Compute(Feedback::Quiet);
+    m_tabs->setCurrentIndex(std::clamp(state.section, 0, m_tabs->count() - 1));
 }
 
 void CPlanningDlg::ShowSchedule(const DerivedSchedule& schedule)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/PlanningFields.h"
 
+#include "calc/UnitText.h"
 #include "controls/CNumEdit.h"
+#include "controls/CRateEdit.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -16,36 +18,91 @@ QString Q(std::string_view s)
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-} // namespace
+// "99.999" and a few more digits: every rate a field can state.
+constexpr int kRateLength = 8;
 
-CNumEdit* AddNumberField(QFormLayout* form, std::string_view caption, int decimals)
+// Entry fields hold short figures: wide enough for those, beside their captions,
+// instead of stretching across the window.
+void SizeForDigits(QLineEdit* edit, int digits)
 {
-    auto* edit = new CNumEdit(form->parentWidget());
-    edit->SetDecimals(decimals);
+    const int width = edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))) +
+                      edit->fontMetrics().averageCharWidth() * 2 + 8;
+    edit->setMaximumWidth(width);
+    edit->setMinimumWidth(width);
+}
+
+void AddField(QFormLayout* form, QLineEdit* edit, std::string_view caption)
+{
     edit->setAccessibleName(Q(caption));
     edit->setObjectName(Q(caption));
     auto* label = new QLabel(Q(caption), form->parentWidget());
     label->setBuddy(edit);
     form->addRow(label, edit);
+}
+
+} // namespace
+
+CNumEdit* AddNumberField(QFormLayout* form, std::string_view caption)
+{
+    auto* edit = new CNumEdit(form->parentWidget());
+    edit->SetDecimals(0);
+    SizeForDigits(edit, 12);
+    AddField(form, edit, caption);
     return edit;
+}
+
+CRateEdit* AddRateField(QFormLayout* form, std::string_view caption)
+{
+    auto* edit = new CRateEdit(form->parentWidget());
+    edit->setMaxLength(kRateLength);
+    edit->setAlignment(Qt::AlignRight);
+    SizeForDigits(edit, kRateLength);
+    AddField(form, edit, caption);
+    return edit;
+}
+
+double PercentOf(const CRateEdit* field)
+{
+    return field->GetValue();
+}
+
+void SetPercent(CRateEdit* field, double percent)
+{
+    field->setText(percent == 0.0 ? QString() : QString::fromStdString(PercentFigure(percent)));
 }
 
 LoanFields::LoanFields(QWidget* parent) : QWidget(parent)
 {
-    auto* form = new QFormLayout(this);
-    form->setContentsMargins(0, 0, 0, 0);
+    m_form = new QFormLayout(this);
+    m_form->setContentsMargins(0, 0, 0, 0);
     m_method = new QComboBox(this);
     for (RepaymentMethod m = kFirstMethod; m <= kLastMethod; ++m)
         m_method->addItem(Q(MethodCaption(m)), m);
     m_method->setAccessibleName(QStringLiteral("返済方法"));
+    m_method->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* methodLabel = new QLabel(QStringLiteral("返済方法"), this);
     methodLabel->setBuddy(m_method);
-    form->addRow(methodLabel, m_method);
-    m_loan = AddNumberField(form, "借入額 (万円)", 0);
-    m_bonus = AddNumberField(form, "内ﾎﾞｰﾅｽ (万円)", 0);
-    m_rate1 = AddNumberField(form, "金利 (%)", 3);
-    m_rate2 = AddNumberField(form, "11年目以降の金利 (%)", 3);
-    m_period = AddNumberField(form, "返済期間 (年)", 0);
+    m_form->addRow(methodLabel, m_method);
+    m_loan = AddNumberField(m_form, "借入額 (万円)");
+    m_bonus = AddNumberField(m_form, "内ﾎﾞｰﾅｽ (万円)");
+    m_rate1 = AddRateField(m_form, "金利 (%)");
+    m_rate2 = AddRateField(m_form, "11年目以降の金利 (%)");
+    m_period = AddNumberField(m_form, "返済期間 (年)");
+    for (QLineEdit* edit : {static_cast<QLineEdit*>(m_loan), static_cast<QLineEdit*>(m_bonus),
+                            static_cast<QLineEdit*>(m_rate1), static_cast<QLineEdit*>(m_rate2),
+                            static_cast<QLineEdit*>(m_period)})
+        connect(edit, &QLineEdit::textChanged, this, &LoanFields::Changed);
+    connect(m_method, &QComboBox::currentIndexChanged, this, &LoanFields::Changed);
+    connect(this, &LoanFields::Changed, this, &LoanFields::ShowSecondRateIfUsed);
+    ShowSecondRateIfUsed();
+}
+
+void LoanFields::ShowSecondRateIfUsed()
+{
+    // As the calculate command reads the loan: a second rate beyond ten years, never
+    // for 銀行型・他.
+    const bool used = m_method->currentData().toInt() != BankOther && m_period->GetValue() > 10;
+    m_form->setRowVisible(m_rate2, used);
 }
 
 void LoanFields::SetLoan(const PlanningLoan& loan)
@@ -54,8 +111,8 @@ void LoanFields::SetLoan(const PlanningLoan& loan)
     m_method->setCurrentIndex(index < 0 ? 0 : index);
     m_loan->SetValue(loan.loanMan);
     m_bonus->SetValue(loan.bonusMan);
-    m_rate1->SetValue(loan.rate1Percent);
-    m_rate2->SetValue(loan.rate2Percent);
+    SetPercent(m_rate1, loan.rate1Percent);
+    SetPercent(m_rate2, loan.rate2Percent);
     m_period->SetValue(loan.periodYears);
 }
 
@@ -65,8 +122,8 @@ PlanningLoan LoanFields::Loan() const
     loan.method = m_method->currentData().toInt();
     loan.loanMan = m_loan->GetValue();
     loan.bonusMan = m_bonus->GetValue();
-    loan.rate1Percent = m_rate1->GetValue();
-    loan.rate2Percent = m_rate2->GetValue();
+    loan.rate1Percent = PercentOf(m_rate1);
+    loan.rate2Percent = PercentOf(m_rate2);
     loan.periodYears = m_period->GetValue();
     return loan;
 }

@@ -1,40 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/PlanningFigures.h"
 
-#include "calc/AmountText.h"
 #include "calc/CalculateCommand.h"
 #include "calc/DecimalText.h"
 #include "calc/PlanningTexts.h"
-#include "calc/RatioText.h"
 #include "calc/ScenarioTexts.h"
-
-#include <cmath>
 
 namespace hn {
 
 namespace {
 
-std::string PercentText(double rate)
+// A figure of the calculator's result texts, which carry no unit.
+std::string WithYen(const std::string& text)
 {
-    return FormatDecimal(std::round(rate / 0.01 * 1e6) / 1e6) + " %";
-}
-
-std::string Instalment(int number)
-{
-    return "第" + std::to_string(number) + "回";
+    return text + "円";
 }
 
 } // namespace
-
-std::string ManText(std::int64_t man)
-{
-    return FormatAmount(man) + " 万円";
-}
-
-std::string YenText(std::int64_t yen)
-{
-    return FormatAmount(yen) + " 円";
-}
 
 PlannedLoan PlanLoan(const PlanningLoan& loan)
 {
@@ -65,21 +47,21 @@ std::vector<FigureRow> CapacityRows(const CapacityResult& r)
         rows.push_back({std::string(kCapCappedBy), std::string(r.cappedBy)});
         rows.push_back({std::string(kCapLargestFitting), ManText(r.largestFittingMan)});
     }
-    rows.push_back({std::string(kCapLimit), std::to_string(r.limitPercent) + " %"});
+    rows.push_back({std::string(kCapLimit), RatioText(r.limitPercent)});
     rows.push_back({std::string(kCapAllowance), YenText(r.allowanceYen)});
-    rows.push_back({std::string(kCapScreeningRate), PercentText(r.screeningRate)});
+    rows.push_back({std::string(kCapScreeningRate), RateText(r.screeningRate)});
     rows.push_back({std::string(kCapScreeningMonthly), YenText(r.screeningMonthlyYen)});
     rows.push_back({std::string(kCapScreeningAnnual), YenText(r.screeningAnnualYen)});
-    rows.push_back({std::string(kCapScreeningRatio), FormatRatioText(r.screeningRatioPercent)});
+    rows.push_back({std::string(kCapScreeningRatio), RatioText(r.screeningRatioPercent)});
     if (r.bonusMan > 0)
         rows.push_back({std::string(kCapBonusPart), ManText(r.bonusMan)});
     // The calculator's own result texts, with the unit the rows above show.
-    rows.push_back({"毎月返済額", r.loan.texts.monthly[0] + " 円"});
+    rows.push_back({"毎月返済額", WithYen(r.loan.texts.monthly[0])});
     if (!r.loan.texts.bonus[0].empty())
-        rows.push_back({"ﾎﾞｰﾅｽ返済額", r.loan.texts.bonus[0] + " 円"});
-    rows.push_back({"年間返済額", r.loan.texts.annual + " 円"});
-    rows.push_back({"総返済額", r.loan.texts.total + " 円"});
-    rows.push_back({std::string(kCapRatio), FormatRatioText(r.ratioPercent)});
+        rows.push_back({"ﾎﾞｰﾅｽ返済額", WithYen(r.loan.texts.bonus[0])});
+    rows.push_back({"年間返済額", WithYen(r.loan.texts.annual)});
+    rows.push_back({"総返済額", WithYen(r.loan.texts.total)});
+    rows.push_back({std::string(kCapRatio), RatioText(r.ratioPercent)});
     return rows;
 }
 
@@ -87,10 +69,10 @@ std::vector<FigureRow> ReadingRows(const LenderReading& reading, const BurdenRea
 {
     std::vector<FigureRow> rows;
     rows.push_back({"年間返済額", YenText(one.annualYen)});
-    rows.push_back({std::string(kCapLimit), std::to_string(reading.limitPercent) + " %"});
+    rows.push_back({std::string(kCapLimit), RatioText(reading.limitPercent)});
     rows.push_back({std::string(kCapAllowance), YenText(reading.allowanceYen)});
     if (one.ratioPercent)
-        rows.push_back({"返済負担率", FormatRatioText(*one.ratioPercent)});
+        rows.push_back({"返済負担率", RatioText(*one.ratioPercent)});
     rows.push_back({"判定", std::string(one.within ? kReadWithin : kReadOver)});
     rows.push_back({std::string(kReadIncomeNeeded), ManText(one.incomeNeededMan)});
     return rows;
@@ -101,7 +83,7 @@ std::string EndText(const SchedulePart& part, const ScheduleCalendar& calendar)
     const int n = static_cast<int>(part.rows.size());
     const YearMonth when = part.kind == SchedulePartKind::Monthly ? MonthOfInstalment(calendar, n)
                                                                    : MonthOfBonus(calendar, n);
-    return Instalment(n) + " (" + JapaneseText(when) + ")";
+    return InstalmentText(n) + " (" + JapaneseText(when) + ")";
 }
 
 std::vector<FigureRow> PrepayRows(PrepayMode mode, const PrepaymentOutcome& o, const ScheduleCalendar& calendar)
@@ -112,11 +94,14 @@ std::vector<FigureRow> PrepayRows(PrepayMode mode, const PrepaymentOutcome& o, c
         return rows;
     }
     // After the last prepayment: what is paid from then on.
+    // A prepayment that repays the loan leaves no next instalment, and 返済額軽減型 keeps
+    // the end: rows that would say nothing are left out.
     const AppliedPrepayment& a = o.applied.back();
-    rows.push_back({std::string(kPrepayNextInstalment), a.nextInstalmentYen != 0 ? YenText(a.nextInstalmentYen) : "-"});
+    if (a.nextInstalmentYen != 0)
+        rows.push_back({std::string(kPrepayNextInstalment), YenText(a.nextInstalmentYen)});
     rows.push_back({std::string(kPrepayEnd), EndText(o.after.monthly, calendar)});
-    const int dropped = o.monthsBefore() - o.monthsAfter();
-    rows.push_back({std::string(kPrepayShortenedBy), std::to_string(dropped / 12) + "年" + std::to_string(dropped % 12) + "か月"});
+    if (mode != PrepayMode::Reduce)
+        rows.push_back({std::string(kPrepayShortenedBy), SpanText(o.monthsBefore() - o.monthsAfter())});
     std::int64_t asked = 0;
     for (const AppliedPrepayment& p : o.applied)
         asked += p.asked.amountYen + p.asked.bonusAmountYen;
@@ -139,9 +124,9 @@ std::vector<FigureRow> ScenarioRows(const ScenarioSummary& s)
     if (s.peakBonus > 0)
         rows.push_back({std::string(kSumPeakBonus), YenText(s.peakBonus)});
     rows.push_back({std::string(kSumLastMonthly), YenText(s.lastMonthly)});
-    rows.push_back({std::string(kSumMonthsWithUnpaid), std::to_string(s.monthsWithUnpaid) + "か月"});
+    rows.push_back({std::string(kSumMonthsWithUnpaid), MonthsText(s.monthsWithUnpaid)});
     rows.push_back({std::string(kSumLargestUnpaid), YenText(s.largestUnpaid)});
-    rows.push_back({std::string(kSumEnd), std::to_string(s.endYear) + "年目 (第" + std::to_string(s.endMonth) + "回)"});
+    rows.push_back({std::string(kSumEnd), std::to_string(s.endYear) + "年目 (" + InstalmentText(s.endMonth) + ")"});
     return rows;
 }
 

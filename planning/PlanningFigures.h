@@ -8,6 +8,7 @@
 #include "calc/Prepayment.h"
 #include "calc/ScenarioSummary.h"
 #include "calc/ScheduleCalendar.h"
+#include "calc/UnitText.h"
 
 #include <functional>
 #include <string>
@@ -25,10 +26,6 @@ struct FigureRow {
     friend bool operator==(const FigureRow&, const FigureRow&) = default;
 };
 
-// "3,750 万円", "116,664 円", "-1,000 円".
-std::string ManText(std::int64_t man);
-std::string YenText(std::int64_t yen);
-
 // The loan of the calculator window (or typed in the planning window).
 struct PlanningLoan {
     RepaymentMethod method = CorporationBasic;
@@ -38,11 +35,13 @@ struct PlanningLoan {
     double rate2Percent = 0.0;
     double periodYears = 0.0;
     double incomeMan = 0.0;
+    friend bool operator==(const PlanningLoan&, const PlanningLoan&) = default;
 };
 
 // One loan of the summary window's slots, for the lenders' reading.
 struct SlotLoan {
-    std::string caption; // the slot's name as the summary window shows it
+    int slot = 0;        // 1..8
+    std::string caption; // the slot's name as the summary window shows it, with the loan
     LoanInput input;
 };
 

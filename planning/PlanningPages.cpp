@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/PlanningPages.h"
 
-#include "calc/CheckMessages.h"
 #include "calc/PlanningMessages.h"
 #include "calc/PlanningTexts.h"
 #include "controls/CNumEdit.h"
+#include "controls/CRateEdit.h"
 #include "planning/FigureGrid.h"
 #include "planning/PlanningFields.h"
 #include "schedule/DerivedSchedules.h"
@@ -18,11 +18,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace hn {
 
@@ -31,27 +31,6 @@ namespace {
 QString Q(std::string_view s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-void Refuse(QWidget* page, const std::string& message)
-{
-    QMessageBox::warning(page, Q(kCheckCaption), QString::fromStdString(message));
-}
-
-void Refuse(QWidget* page, std::string_view message)
-{
-    QMessageBox::warning(page, Q(kCheckCaption), Q(message));
-}
-
-QPushButton* AddComputeButton(QVBoxLayout* column, const QString& caption)
-{
-    auto* button = new QPushButton(caption, column->parentWidget());
-    button->setAutoDefault(true);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(button);
-    column->addLayout(row);
-    return button;
 }
 
 QGroupBox* Titled(QWidget* parent, const QString& title, QWidget* inside)
@@ -71,6 +50,14 @@ ScheduleCalendar TodaysCalendar()
     return calendar;
 }
 
+// Forms keep their fields at their own width, next to their captions.
+QFormLayout* FieldForm(QWidget* fields)
+{
+    auto* form = new QFormLayout(fields);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    return form;
+}
+
 } // namespace
 
 LimitChoice::LimitChoice(QWidget* parent) : QWidget(parent)
@@ -83,7 +70,7 @@ LimitChoice::LimitChoice(QWidget* parent) : QWidget(parent)
         m_combo->addItem(Q(rule.caption), Q(rule.key));
     m_wording = new QLabel(this);
     m_wording->setWordWrap(true);
-    layout->addWidget(m_combo);
+    layout->addWidget(m_combo, 0, Qt::AlignLeft);
     layout->addWidget(m_wording);
     connect(m_combo, &QComboBox::currentIndexChanged, this, [this] {
         const BurdenLimitRule* rule = Rule();
@@ -95,7 +82,12 @@ LimitChoice::LimitChoice(QWidget* parent) : QWidget(parent)
 
 const BurdenLimitRule* LimitChoice::Rule() const
 {
-    return FindBurdenLimitRule(m_combo->currentData().toString().toStdString());
+    return FindBurdenLimitRule(Key());
+}
+
+std::string LimitChoice::Key() const
+{
+    return m_combo->currentData().toString().toStdString();
 }
 
 void LimitChoice::SelectKey(std::string_view key)
@@ -118,20 +110,22 @@ LimitChoice* AddLimitRow(QFormLayout* form)
 
 } // namespace
 
-CapacityPage::CapacityPage(QWidget* parent) : QWidget(parent)
+CapacityPage::CapacityPage(QWidget* parent) : PlanningSection(parent)
 {
-    auto* column = new QVBoxLayout(this);
+    // Fields on the left, the answer beside them: in view as soon as it is computed.
+    auto* row = new QHBoxLayout(this);
+    auto* column = new QVBoxLayout;
+    row->addLayout(column);
     auto* fields = new QWidget(this);
-    auto* form = new QFormLayout(fields);
-    m_income = AddNumberField(form, "年収 (万円)", 0);
+    auto* form = FieldForm(fields);
+    m_income = AddNumberField(form, "年収 (万円)");
     m_limit = AddLimitRow(form);
-    m_screening = AddNumberField(form, "審査金利 (%)", 3);
+    m_screening = AddRateField(form, "審査金利 (%)");
     auto* hint = new QLabel(Q(kCapScreeningHint), fields);
-    hint->setWordWrap(true);
     m_screening->setAccessibleDescription(hint->text());
     form->addRow(QString(), hint);
-    m_otherDebts = AddNumberField(form, "他の借入の年間返済額 (万円)", 0);
-    m_period = AddNumberField(form, "返済期間 (年)", 0);
+    m_otherDebts = AddNumberField(form, "他の借入の年間返済額 (万円)");
+    m_period = AddNumberField(form, "返済期間 (年)");
     m_method = new QComboBox(fields);
     for (RepaymentMethod m = kFirstMethod; m <= kLastMethod; ++m)
         m_method->addItem(Q(MethodCaption(m)), m);
@@ -139,67 +133,112 @@ CapacityPage::CapacityPage(QWidget* parent) : QWidget(parent)
     auto* methodLabel = new QLabel(QStringLiteral("返済方法"), fields);
     methodLabel->setBuddy(m_method);
     form->addRow(methodLabel, m_method);
-    m_rate1 = AddNumberField(form, "実際の金利 (%)", 3);
-    m_rate2 = AddNumberField(form, "11年目以降の金利 (%)", 3);
-    m_bonusShare = AddNumberField(form, "ﾎﾞｰﾅｽ割合 (%)", 0);
+    m_rate1 = AddRateField(form, "実際の金利 (%)");
+    m_rate2 = AddRateField(form, "11年目以降の金利 (%)");
+    m_bonusShare = AddNumberField(form, "ﾎﾞｰﾅｽ割合 (%)");
     column->addWidget(fields);
-    connect(AddComputeButton(column, QStringLiteral("計算(&C)")), &QPushButton::clicked, this, &CapacityPage::Compute);
-    m_figures = new FigureGrid(this);
-    column->addWidget(Titled(this, Q(kCapCapacity), m_figures));
+    AddComputeButton(column, QStringLiteral("計算(&C)"));
     column->addStretch(1);
+    m_figures = new FigureGrid(this);
+    auto* answer = Titled(this, Q(kCapCapacity), m_figures);
+    answer->setMinimumWidth(fontMetrics().horizontalAdvance(QString(34, QChar(u'0'))));
+    row->addWidget(answer, 1, Qt::AlignTop);
+    for (QWidget* input : std::initializer_list<QWidget*>{m_income, m_limit->Combo(), m_screening, m_otherDebts,
+                                                          m_period, m_method, m_rate1, m_rate2, m_bonusShare})
+        ClearWhenChanged(input);
 }
 
 void CapacityPage::Seed(const PlanningLoan& loan)
 {
-    m_income->SetValue(loan.incomeMan);
-    m_period->SetValue(loan.periodYears);
-    m_screening->SetValue(loan.rate1Percent);
-    m_rate1->SetValue(loan.rate1Percent);
-    m_rate2->SetValue(loan.rate2Percent);
-    const int index = m_method->findData(loan.method);
-    m_method->setCurrentIndex(index < 0 ? 0 : index);
+    CapacityInputs in = Inputs();
+    in.incomeMan = loan.incomeMan;
+    in.periodYears = loan.periodYears;
+    in.screeningPercent = loan.rate1Percent;
+    in.rate1Percent = loan.rate1Percent;
+    in.rate2Percent = loan.rate2Percent;
+    in.method = loan.method;
     const double share = loan.loanMan > 0 ? loan.bonusMan / loan.loanMan * 100.0 : 0.0;
-    m_bonusShare->SetValue(share > 0 && share <= 50 ? static_cast<int>(share) : 0);
+    in.bonusSharePercent = share > 0 && share <= 50 ? std::floor(share) : 0;
+    SetInputs(in);
 }
 
-bool CapacityPage::Compute()
+CapacityInputs CapacityPage::Inputs() const
 {
+    CapacityInputs in;
+    in.incomeMan = m_income->GetValue();
+    in.limitKey = m_limit->Key();
+    in.screeningPercent = PercentOf(m_screening);
+    in.otherDebtsMan = m_otherDebts->GetValue();
+    in.periodYears = m_period->GetValue();
+    in.method = m_method->currentData().toInt();
+    in.rate1Percent = PercentOf(m_rate1);
+    in.rate2Percent = PercentOf(m_rate2);
+    in.bonusSharePercent = m_bonusShare->GetValue();
+    return in;
+}
+
+void CapacityPage::SetInputs(const CapacityInputs& in)
+{
+    m_income->SetValue(in.incomeMan);
+    m_limit->SelectKey(in.limitKey);
+    SetPercent(m_screening, in.screeningPercent);
+    m_otherDebts->SetValue(in.otherDebtsMan);
+    m_period->SetValue(in.periodYears);
+    const int index = m_method->findData(in.method);
+    m_method->setCurrentIndex(index < 0 ? 0 : index);
+    SetPercent(m_rate1, in.rate1Percent);
+    SetPercent(m_rate2, in.rate2Percent);
+    m_bonusShare->SetValue(in.bonusSharePercent);
+}
+
+void CapacityPage::ClearFigures()
+{
+    m_figures->SetRows({});
+}
+
+bool CapacityPage::Compute(Feedback feedback)
+{
+    const CapacityInputs in = Inputs();
     CapacityRequest req;
-    req.incomeMan = m_income->GetValue();
+    req.incomeMan = in.incomeMan;
     req.limit = m_limit->Rule();
-    req.screeningRatePercent = m_screening->GetValue();
-    req.otherDebtsMan = m_otherDebts->GetValue();
-    req.periodYears = m_period->GetValue();
-    req.method = m_method->currentData().toInt();
-    req.rate1Percent = m_rate1->GetValue();
-    req.rate2Percent = m_rate2->GetValue();
-    req.bonusSharePercent = m_bonusShare->GetValue();
+    req.screeningRatePercent = in.screeningPercent;
+    req.otherDebtsMan = in.otherDebtsMan;
+    req.periodYears = in.periodYears;
+    req.method = in.method;
+    req.rate1Percent = in.rate1Percent;
+    req.rate2Percent = in.rate2Percent;
+    req.bonusSharePercent = in.bonusSharePercent;
     const CapacityOutcome out = ComputeCapacity(req);
     if (!out.ok) {
-        m_figures->SetRows({});
-        Refuse(this, out.message);
+        ClearFigures();
+        SetHasFigures(false);
+        Refuse(feedback, out.message);
         return false;
     }
     m_figures->SetRows(CapacityRows(out.result));
+    SetHasFigures(true);
     return true;
 }
 
-ReadingPage::ReadingPage(QWidget* parent) : QWidget(parent)
+ReadingPage::ReadingPage(QWidget* parent) : PlanningSection(parent)
 {
     auto* column = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    column->addLayout(top);
     auto* fields = new QWidget(this);
-    auto* form = new QFormLayout(fields);
-    m_income = AddNumberField(form, "年収 (万円)", 0);
+    auto* form = FieldForm(fields);
+    m_income = AddNumberField(form, "年収 (万円)");
     m_limit = AddLimitRow(form);
-    m_screening = AddNumberField(form, "審査金利 (%)", 3);
-    m_otherDebts = AddNumberField(form, "他の借入の年間返済額 (万円)", 0);
-    column->addWidget(fields);
+    m_screening = AddRateField(form, "審査金利 (%)");
+    m_otherDebts = AddNumberField(form, "他の借入の年間返済額 (万円)");
+    top->addWidget(fields, 0, Qt::AlignTop);
     m_loanBox = new QGroupBox(QStringLiteral("集計結果の借入 (審査金利で読むもの)"), this);
     auto* loans = new QVBoxLayout(m_loanBox);
     m_noLoans = new QLabel(Q(kMsgNoLoans), m_loanBox);
     loans->addWidget(m_noLoans);
-    column->addWidget(m_loanBox);
-    connect(AddComputeButton(column, QStringLiteral("計算(&C)")), &QPushButton::clicked, this, &ReadingPage::Compute);
+    top->addWidget(m_loanBox, 1, Qt::AlignTop);
+    AddComputeButton(column, QStringLiteral("計算(&C)"));
     auto* results = new QHBoxLayout;
     m_real = new FigureGrid(this);
     m_screened = new FigureGrid(this);
@@ -207,48 +246,94 @@ ReadingPage::ReadingPage(QWidget* parent) : QWidget(parent)
     results->addWidget(Titled(this, Q(kReadAtScreeningRate), m_screened));
     column->addLayout(results);
     column->addStretch(1);
+    for (QWidget* input : std::initializer_list<QWidget*>{m_income, m_limit->Combo(), m_screening, m_otherDebts})
+        ClearWhenChanged(input);
 }
 
 void ReadingPage::Seed(const PlanningSeed& seed)
 {
     m_income->SetValue(seed.loan.incomeMan);
-    if (m_screening->GetValue() == 0.0)
-        m_screening->SetValue(seed.loan.rate1Percent);
+    if (PercentOf(m_screening) == 0.0)
+        SetPercent(m_screening, seed.loan.rate1Percent);
+    SetSlotLoans(seed.slotLoans);
+}
+
+void ReadingPage::SetSlotLoans(const std::vector<SlotLoan>& loans)
+{
     for (QCheckBox* check : m_checks)
         delete check;
     m_checks.clear();
-    m_loans = seed.slotLoans;
+    m_loans = loans;
     for (const SlotLoan& loan : m_loans) {
         auto* check = new QCheckBox(QString::fromStdString(loan.caption), m_loanBox);
-        check->setChecked(true);
+        check->setChecked(std::find(m_unscreened.begin(), m_unscreened.end(), loan.slot) == m_unscreened.end());
         m_loanBox->layout()->addWidget(check);
         m_checks.push_back(check);
+        connect(check, &QCheckBox::toggled, this, [this, slot = loan.slot](bool screened) {
+            std::erase(m_unscreened, slot);
+            if (!screened)
+                m_unscreened.push_back(slot);
+        });
+        ClearWhenChanged(check);
     }
     m_noLoans->setVisible(m_loans.empty());
+    // Figures of the loans before are not those of the loans now: read them again.
+    if (HasFigures())
+        Compute(Feedback::Quiet);
+}
+
+ReadingInputs ReadingPage::Inputs() const
+{
+    ReadingInputs in;
+    in.incomeMan = m_income->GetValue();
+    in.limitKey = m_limit->Key();
+    in.screeningPercent = PercentOf(m_screening);
+    in.otherDebtsMan = m_otherDebts->GetValue();
+    in.unscreenedSlots = m_unscreened;
+    std::sort(in.unscreenedSlots.begin(), in.unscreenedSlots.end());
+    return in;
+}
+
+void ReadingPage::SetInputs(const ReadingInputs& in)
+{
+    m_income->SetValue(in.incomeMan);
+    m_limit->SelectKey(in.limitKey);
+    SetPercent(m_screening, in.screeningPercent);
+    m_otherDebts->SetValue(in.otherDebtsMan);
+    m_unscreened = in.unscreenedSlots;
+    for (std::size_t k = 0; k < m_loans.size(); ++k)
+        m_checks[k]->setChecked(std::find(m_unscreened.begin(), m_unscreened.end(), m_loans[k].slot) ==
+                                m_unscreened.end());
+}
+
+void ReadingPage::ClearFigures()
+{
     m_real->SetRows({});
     m_screened->SetRows({});
 }
 
-bool ReadingPage::Compute()
+bool ReadingPage::Compute(Feedback feedback)
 {
     std::vector<ReadingLoan> loans;
     for (std::size_t k = 0; k < m_loans.size(); ++k)
         loans.push_back({m_loans[k].input, m_checks[k]->isChecked()});
+    const ReadingInputs in = Inputs();
     ReadingRequest req;
     req.loans = loans;
-    req.incomeMan = m_income->GetValue();
+    req.incomeMan = in.incomeMan;
     req.limit = m_limit->Rule();
-    req.screeningRatePercent = m_screening->GetValue();
-    req.otherDebtsMan = m_otherDebts->GetValue();
+    req.screeningRatePercent = in.screeningPercent;
+    req.otherDebtsMan = in.otherDebtsMan;
     const LenderReadingOutcome out = ReadAsLender(req);
     if (!out.ok) {
-        m_real->SetRows({});
-        m_screened->SetRows({});
-        Refuse(this, out.message);
+        ClearFigures();
+        SetHasFigures(false);
+        Refuse(feedback, out.message);
         return false;
     }
     m_real->SetRows(ReadingRows(out.reading, out.reading.atRealRates));
     m_screened->SetRows(ReadingRows(out.reading, out.reading.atScreeningRate));
+    SetHasFigures(true);
     return true;
 }
 
@@ -273,23 +358,23 @@ QString ScheduleButtonCaption(PrepayMode mode)
 
 } // namespace
 
-PrepayPage::PrepayPage(QWidget* parent) : QWidget(parent)
+PrepayPage::PrepayPage(QWidget* parent) : PlanningSection(parent)
 {
     auto* column = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    column->addLayout(top);
     m_loan = new LoanFields(this);
-    column->addWidget(m_loan);
+    top->addWidget(m_loan, 0, Qt::AlignTop);
 
     // The list, with the loan's planned figures beside it; the three ways below.
-    auto* listRow = new QHBoxLayout;
     auto* listColumn = new QVBoxLayout;
-    listRow->addLayout(listColumn, 1);
-    column->addLayout(listRow);
+    top->addLayout(listColumn, 1);
     auto* listLabel = new QLabel(QStringLiteral("繰上げ返済の一覧(&L)"), this);
     listColumn->addWidget(listLabel);
     m_list = new QTableWidget(kListRows, 3, this);
     m_list->setHorizontalHeaderLabels(
         {QStringLiteral("何回目の返済の後 (回)"), QStringLiteral("繰上げ返済額 (万円)"), QStringLiteral("内ﾎﾞｰﾅｽ分 (万円)")});
-    m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->verticalHeader()->setVisible(false);
     m_list->setAccessibleName(QStringLiteral("繰上げ返済の一覧"));
     m_list->setAccessibleDescription(QStringLiteral("1行に1回: 何回目の返済の後、繰上げ返済額 (万円)、内ﾎﾞｰﾅｽ分 (万円)"));
@@ -311,7 +396,7 @@ PrepayPage::PrepayPage(QWidget* parent) : QWidget(parent)
     rowButtons->addStretch(1);
     listColumn->addLayout(rowButtons);
     m_before = new FigureGrid(this);
-    listRow->addWidget(Titled(this, Q(kPrepayPlannedEnd), m_before), 0, Qt::AlignTop);
+    top->addWidget(Titled(this, Q(kPrepayPlannedEnd), m_before), 0, Qt::AlignTop);
     connect(add, &QPushButton::clicked, this, [this] {
         m_list->insertRow(m_list->rowCount());
         m_list->setCurrentCell(m_list->rowCount() - 1, 0);
@@ -321,18 +406,13 @@ PrepayPage::PrepayPage(QWidget* parent) : QWidget(parent)
         const int row = m_list->currentRow();
         m_list->removeRow(row >= 0 ? row : m_list->rowCount() - 1);
     });
-    // A schedule of an older loan or list is not that of the fields shown: compare again.
-    const auto stale = [this] {
-        for (QPushButton* b : m_scheduleButtons)
-            b->setEnabled(false);
-    };
-    connect(m_list, &QTableWidget::itemChanged, this, stale);
+    // Figures and schedules of an older loan or list are not those of the fields shown.
+    ClearWhenChanged(m_list);
     for (QLineEdit* edit : m_loan->findChildren<QLineEdit*>())
-        connect(edit, &QLineEdit::textChanged, this, stale);
-    connect(m_loan->Method(), &QComboBox::currentIndexChanged, this, stale);
+        ClearWhenChanged(edit);
+    ClearWhenChanged(m_loan->Method());
 
-    connect(AddComputeButton(column, Q(kPrepayCompare) + QStringLiteral("(&C)")), &QPushButton::clicked, this,
-            &PrepayPage::Compute);
+    AddComputeButton(column, Q(kPrepayCompare) + QStringLiteral("(&C)"));
     auto* results = new QHBoxLayout;
     for (PrepayMode mode : {PrepayMode::Reduce, PrepayMode::Shorten, PrepayMode::ShortenWhole}) {
         const int k = static_cast<int>(mode);
@@ -358,6 +438,17 @@ void PrepayPage::Seed(const PlanningLoan& loan)
     m_loan->SetLoan(loan);
 }
 
+PrepayInputs PrepayPage::Inputs() const
+{
+    return {m_loan->Loan(), ListRows()};
+}
+
+void PrepayPage::SetInputs(const PrepayInputs& in)
+{
+    m_loan->SetLoan(in.loan);
+    SetListRows(in.rows);
+}
+
 void PrepayPage::SetListRows(const std::vector<PrepayRowText>& rows)
 {
     m_list->clearContents();
@@ -379,10 +470,13 @@ std::vector<PrepayRowText> PrepayPage::ListRows() const
     };
     for (int row = 0; row < m_list->rowCount(); ++row)
         rows.push_back({cell(row, 0), cell(row, 1), cell(row, 2)});
+    // Empty rows at the end are the table's, not the user's.
+    while (!rows.empty() && rows.back() == PrepayRowText{})
+        rows.pop_back();
     return rows;
 }
 
-void PrepayPage::ClearResults()
+void PrepayPage::ClearFigures()
 {
     for (FigureGrid* grid : m_columns)
         grid->SetRows({});
@@ -392,27 +486,30 @@ void PrepayPage::ClearResults()
     m_ways = {};
 }
 
-bool PrepayPage::Compute()
+bool PrepayPage::Compute(Feedback feedback)
 {
-    ClearResults();
+    ClearFigures();
+    SetHasFigures(false);
     const PlannedLoan planned = PlanLoan(m_loan->Loan());
     if (!planned.ok) {
-        Refuse(this, planned.message);
+        Refuse(feedback, planned.message);
         return false;
     }
     m_input = WholeYenInput(planned.input);
     const Schedule schedule = BuildSchedule(m_input);
     if (!schedule.ok()) {
-        Refuse(this, kMsgPrepayNoSchedule);
+        Refuse(feedback, kMsgPrepayNoSchedule);
         return false;
     }
     const std::vector<PrepayRowText> rows = ListRows();
     const PrepayList list = ReadPrepayList(rows);
     if (!list.ok()) {
-        Refuse(this, list.message);
-        m_list->setFocus();
-        if (list.faultyRow > 0)
-            m_list->setCurrentCell(list.faultyRow - 1, 0);
+        Refuse(feedback, list.message);
+        if (feedback == Feedback::Tell) {
+            m_list->setFocus();
+            if (list.faultyRow > 0)
+                m_list->setCurrentCell(list.faultyRow - 1, list.faultyColumn);
+        }
         return false;
     }
     PrepayWays ways = ApplyEachWay(schedule, list);
@@ -422,8 +519,9 @@ bool PrepayPage::Compute()
         for (const std::string& m : ways.messages)
             if (!lines.contains(QString::fromStdString(m)))
                 lines << QString::fromStdString(m);
-        Refuse(this, lines.join(QLatin1Char('\n')).toStdString());
-        m_list->setFocus();
+        Refuse(feedback, lines.join(QLatin1Char('\n')).toStdString());
+        if (feedback == Feedback::Tell)
+            m_list->setFocus();
         return false;
     }
     m_ways = std::move(ways);
@@ -440,6 +538,7 @@ bool PrepayPage::Compute()
             Column(mode)->SetRows({{std::string(PrepayModeCaption(mode)), m_ways.Message(mode)}});
         ScheduleButton(mode)->setEnabled(o.ok && o.after.ok());
     }
+    SetHasFigures(true);
     return true;
 }
 

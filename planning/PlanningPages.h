@@ -4,10 +4,8 @@
 // lenders read it, and early repayment. Each takes its values from its fields,
 // asks calc/ and shows the rows PlanningFigures makes; a refused input is
 // reported in a message box and the focus goes back to the fields.
-#include "planning/PlanningFigures.h"
-#include "planning/PrepayList.h"
-
-#include <QWidget>
+#include "planning/PlanningSection.h"
+#include "planning/PlanningState.h"
 
 class QCheckBox;
 class QComboBox;
@@ -17,8 +15,8 @@ class QTableWidget;
 
 namespace hn {
 
-
 class CNumEdit;
+class CRateEdit;
 class FigureGrid;
 class LoanFields;
 
@@ -28,6 +26,7 @@ class LimitChoice : public QWidget {
 public:
     explicit LimitChoice(QWidget* parent = nullptr);
     const BurdenLimitRule* Rule() const;
+    std::string Key() const;
     void SelectKey(std::string_view key);
     QComboBox* Combo() const { return m_combo; }
 
@@ -36,35 +35,45 @@ private:
     QLabel* m_wording = nullptr;
 };
 
-class CapacityPage : public QWidget {
+class CapacityPage : public PlanningSection {
     Q_OBJECT
 public:
     explicit CapacityPage(QWidget* parent = nullptr);
     void Seed(const PlanningLoan& loan);
-    // Computes and shows; false (after the message) when the input is refused.
-    bool Compute();
+    CapacityInputs Inputs() const;
+    void SetInputs(const CapacityInputs& in);
+    using PlanningSection::Compute;
+    bool Compute(Feedback feedback) override;
     FigureGrid* Figures() const { return m_figures; }
 
     CNumEdit* m_income = nullptr;
     LimitChoice* m_limit = nullptr;
-    CNumEdit* m_screening = nullptr;
+    CRateEdit* m_screening = nullptr;
     CNumEdit* m_otherDebts = nullptr;
     CNumEdit* m_period = nullptr;
     QComboBox* m_method = nullptr;
-    CNumEdit* m_rate1 = nullptr;
-    CNumEdit* m_rate2 = nullptr;
+    CRateEdit* m_rate1 = nullptr;
+    CRateEdit* m_rate2 = nullptr;
     CNumEdit* m_bonusShare = nullptr;
+
+protected:
+    void ClearFigures() override;
 
 private:
     FigureGrid* m_figures = nullptr;
 };
 
-class ReadingPage : public QWidget {
+class ReadingPage : public PlanningSection {
     Q_OBJECT
 public:
     explicit ReadingPage(QWidget* parent = nullptr);
     void Seed(const PlanningSeed& seed);
-    bool Compute();
+    // The summary window's loans as they stand now; the choice of each slot is kept.
+    void SetSlotLoans(const std::vector<SlotLoan>& loans);
+    ReadingInputs Inputs() const;
+    void SetInputs(const ReadingInputs& in);
+    using PlanningSection::Compute;
+    bool Compute(Feedback feedback) override;
     FigureGrid* AtRealRates() const { return m_real; }
     FigureGrid* AtScreeningRate() const { return m_screened; }
     // One check box per loan: read at the screening rate.
@@ -72,11 +81,15 @@ public:
 
     CNumEdit* m_income = nullptr;
     LimitChoice* m_limit = nullptr;
-    CNumEdit* m_screening = nullptr;
+    CRateEdit* m_screening = nullptr;
     CNumEdit* m_otherDebts = nullptr;
+
+protected:
+    void ClearFigures() override;
 
 private:
     std::vector<SlotLoan> m_loans;
+    std::vector<int> m_unscreened; // slots the user reads at their own rate
     QWidget* m_loanBox = nullptr;
     std::vector<QCheckBox*> m_checks;
     QLabel* m_noLoans = nullptr;
@@ -84,15 +97,20 @@ private:
     FigureGrid* m_screened = nullptr;
 };
 
-class PrepayPage : public QWidget {
+class PrepayPage : public PlanningSection {
     Q_OBJECT
 public:
     explicit PrepayPage(QWidget* parent = nullptr);
     void Seed(const PlanningLoan& loan);
+    PrepayInputs Inputs() const;
+    void SetInputs(const PrepayInputs& in);
     // Applies the list each way; false (after the message) when nothing can be shown.
-    bool Compute();
+    using PlanningSection::Compute;
+    bool Compute(Feedback feedback) override;
     // Reduce, Shorten, ShortenWhole, side by side.
     FigureGrid* Column(PrepayMode mode) const { return m_columns[static_cast<int>(mode)]; }
+    // The loan's planned figures beside the list.
+    FigureGrid* Planned() const { return m_before; }
     // The schedule after the prepayments of each way, from the last Compute.
     const PrepaymentComparison& Comparison() const { return m_ways.outcomes; }
     const PrepayWays& Ways() const { return m_ways; }
@@ -109,9 +127,10 @@ public:
 
     LoanFields* m_loan = nullptr;
 
-private:
-    void ClearResults();
+protected:
+    void ClearFigures() override;
 
+private:
     QTableWidget* m_list = nullptr;
     FigureGrid* m_before = nullptr;
     FigureGrid* m_columns[3] = {};

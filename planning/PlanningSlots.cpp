@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/PlanningSlots.h"
 
+#include "calc/CheckedInt.h"
+
 namespace hn {
 
 std::vector<SlotLoan> SlotLoans(const SlotTable& slots, FieldSeparators separators)
@@ -13,9 +15,11 @@ std::vector<SlotLoan> SlotLoans(const SlotTable& slots, FieldSeparators separato
         const std::optional<LoanInput> input = StoredLoanInput(snapshot.method, snapshot.texts, separators);
         if (!input)
             continue;
-        const std::string caption = std::to_string(slot) + ": " + std::string(MethodCaption(input->method)) + " " +
-                                    ManText(static_cast<std::int64_t>(input->loanYen / 10000));
-        loans.push_back({caption, *input});
+        // "公庫1　公庫基本型 2,000万円": the slot as the summary window names it.
+        const std::string caption = std::string(kSlotCaptions[static_cast<std::size_t>(slot - 1)]) + "　" +
+                                    std::string(MethodCaption(input->method)) + " " +
+                                    ManText(TruncateToInt32(input->loanYen / 10000).value_or(0));
+        loans.push_back({slot, caption, *input});
     }
     return loans;
 }

@@ -2,6 +2,7 @@
 #include "planning/PrepayList.h"
 
 #include "calc/BurdenLimit.h"
+#include "calc/CheckedInt.h"
 #include "calc/DecimalText.h"
 #include "calc/PlanningMessages.h"
 #include "calc/RatePath.h"
@@ -33,10 +34,11 @@ std::string RowMessage(int row, std::string_view message)
 PrepayList ReadPrepayList(std::span<const PrepayRowText> rows)
 {
     PrepayList list;
-    const auto refuse = [&](int row, std::string_view message) {
+    const auto refuse = [&](int row, std::string_view message, int column = 0) {
         list.prepayments.clear();
         list.rows.clear();
         list.faultyRow = row;
+        list.faultyColumn = column;
         list.message = row > 0 ? RowMessage(row, message) : std::string(message);
         return list;
     };
@@ -48,24 +50,25 @@ PrepayList ReadPrepayList(std::span<const PrepayRowText> rows)
         if (k.empty() && amount.empty() && bonus.empty())
             continue;
         const std::optional<double> n = ParseDecimal(k);
-        if (!n || *n < 1 || *n > kMaxPathMonth || *n != static_cast<int>(*n))
-            return refuse(row, kMsgPrepayInstalmentInvalid);
+        const std::optional<int> instalment = n ? WholeNumberIn(*n, 1, kMaxPathMonth) : std::nullopt;
+        if (!instalment)
+            return refuse(row, kMsgPrepayInstalmentInvalid, 0);
         const std::optional<double> man = ParseDecimal(amount);
         const std::optional<std::int64_t> yen = man && *man > 0 ? ManToWholeYen(*man) : std::nullopt;
         if (!yen || *yen <= 0)
-            return refuse(row, kMsgPrepayAmountInvalid);
+            return refuse(row, kMsgPrepayAmountInvalid, 1);
         std::int64_t bonusYen = 0;
         if (!bonus.empty()) {
             const std::optional<double> b = ParseDecimal(bonus);
             const std::optional<std::int64_t> by = b && *b >= 0 ? ManToWholeYen(*b) : std::nullopt;
             if (!by)
-                return refuse(row, kMsgPrepayAmountInvalid);
+                return refuse(row, kMsgPrepayBonusInvalid, 2);
             if (*by > *yen)
-                return refuse(row, kMsgPrepayBonusOverAmount);
+                return refuse(row, kMsgPrepayBonusOverAmount, 2);
             bonusYen = *by;
         }
         Prepayment p;
-        p.instalment = static_cast<int>(*n);
+        p.instalment = *instalment;
         p.amountYen = *yen - bonusYen;
         p.bonusAmountYen = bonusYen;
         list.prepayments.push_back(p);

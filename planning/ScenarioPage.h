@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rate-scenario section: one loan, up to three rate paths (each from a
-// preset or typed into its table), the review rule and how unpaid interest is
-// settled; the scenarios' figures side by side, their warnings, and charts of
-// the instalment and of what is owed over time.
+// preset on top of the loan's own rates, or typed into its table), the review rule
+// and how unpaid interest is settled; the scenarios' figures side by side, their
+// warnings, and charts of the instalment and of what is owed over time.
 #include "calc/RateScenario.h"
-#include "planning/PlanningFigures.h"
+#include "planning/PlanningSection.h"
+#include "planning/PlanningState.h"
 
-#include <QWidget>
 #include <array>
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -19,41 +20,63 @@ class QTableWidget;
 namespace hn {
 
 class CNumEdit;
+class CRateEdit;
 class FigureGrid;
 class LoanFields;
 class ScenarioChart;
 
-// One scenario's path: a preset with its figures, and the table it fills,
-// which the user may edit (month, rate in %).
+// One scenario's path: a preset with its figures, and the table it fills, which the
+// user may edit (month, rate in %). Only the figures of the chosen preset show.
 class PathEditor : public QWidget {
     Q_OBJECT
 public:
     PathEditor(int number, QWidget* parent = nullptr);
     QCheckBox* Use() const { return m_use; }
     QTableWidget* Table() const { return m_table; }
-    // Fills the table from the preset and its figures, for a loan of `months`.
-    void ApplyPreset(int months);
-    void SetStartRate(double percent);
-    // The table's path in text form ("1:0.5,13:1.5"), empty rows left out.
-    std::string PathText() const;
+    QLabel* Notes() const { return m_notes; }
+    PresetFields Fields() const;
+    // The table's rows as typed.
+    std::vector<PathRowText> Rows() const;
+    void SetRows(const std::vector<PathRowText>& rows);
+    ScenarioPathInputs Inputs() const;
+    void SetInputs(const ScenarioPathInputs& in);
+    // Fills the table from the preset on top of the loan's rates, for a loan of
+    // `months` instalments (the table preset keeps the user's rows), and says beside
+    // the table what will be done with it.
+    void Follow(const LoanRates& rates, int months);
+    // The field of the preset a message is about.
+    QWidget* FieldOf(PresetField field) const;
 
     QComboBox* m_preset = nullptr;
-    CNumEdit* m_start = nullptr;
-    CNumEdit* m_rise = nullptr;
-    CNumEdit* m_month = nullptr; // once: from this month; every: every so many years
-    CNumEdit* m_cap = nullptr;
+    CRateEdit* m_rise = nullptr;
+    CNumEdit* m_month = nullptr; // RiseOnce: from this instalment
+    CNumEdit* m_years = nullptr; // RiseEvery: every so many years
+    CRateEdit* m_cap = nullptr;
+
+signals:
+    // The preset, its figures or the table changed.
+    void Changed();
 
 private:
+    void ShowPresetFields();
+
     QCheckBox* m_use = nullptr;
+    QFormLayout* m_form = nullptr;
     QTableWidget* m_table = nullptr;
+    QLabel* m_notes = nullptr;
+    LoanRates m_rates;
+    int m_months = kMaxPathMonth;
 };
 
-class ScenarioPage : public QWidget {
+class ScenarioPage : public PlanningSection {
     Q_OBJECT
 public:
     explicit ScenarioPage(QWidget* parent = nullptr);
     void Seed(const PlanningLoan& loan);
-    bool Compute();
+    ScenarioInputs Inputs() const;
+    void SetInputs(const ScenarioInputs& in);
+    using PlanningSection::Compute;
+    bool Compute(Feedback feedback) override;
 
     LoanFields* Loan() const { return m_loan; }
     PathEditor* Path(int k) const { return m_paths[static_cast<std::size_t>(k)]; }
@@ -71,8 +94,13 @@ public:
     QPushButton* ScheduleButton(int k) const { return m_scheduleButtons[static_cast<std::size_t>(k)]; }
     void OpenSchedule(int k);
 
+protected:
+    void ClearFigures() override;
+
 private:
     int LoanMonths() const;
+    // The paths follow the loan's rates and term.
+    void FollowLoan();
 
     LoanFields* m_loan = nullptr;
     std::array<PathEditor*, 3> m_paths{};

@@ -29,6 +29,11 @@ enum SummaryDialogId : int {
 
 constexpr int kSlotCount = 8;
 
+// The slots' names, as their options caption them (index 0 = slot 1); every window
+// that names a slot uses these.
+constexpr std::array<const char*, kSlotCount> kSlotCaptions{"公庫1", "公庫2", "年金1", "年金2",
+                                                            "元金1", "元金2", "銀行1", "銀行2"};
+
 // Per slot (index 0 = slot 1): option button, monthly and bonus value labels, clear button.
 struct SlotControlIds {
     int option, monthly, bonus, clear;

@@ -19,9 +19,6 @@ constexpr std::uint32_t kValue = kSunken | kAlignRight;
         {yenBonus, K::Text, "円", 150, 47 + 16 * (k), 8, 8, 0},                                          \
         {kSlotControls[k].clear, K::PushButton, "", 163, clearY, 12, 11, 0}
 
-constexpr const char* kSlotCaptions[kSlotCount] = {"公庫1", "公庫2", "年金1", "年金2",
-                                                   "元金1", "元金2", "銀行1", "銀行2"};
-
 constexpr DialogItem kSummaryItems[] = {
     {IDC_ADD_RESULT, K::PushButton, "", 4, 4, 32, 16, kTabStop | kDisabled | kGroupStart},
     {IDC_SUMMARY_CLOSE, K::PushButton, "", 157, 4, 32, 16, kTabStop},

@@ -26,7 +26,7 @@ enum class ScheduleColumn {
     TotalBalance, // 残高合計 (both parts, monthly view)
     Unpaid,       // 未払利息 (only where some instalment left interest unpaid)
     Rate,         // 適用金利: the yearly rate in force (rows that follow a rate path)
-    Prepaid,      // 繰上返済: paid ahead right after the instalment (monthly view)
+    Prepaid,      // 繰上げ返済: paid ahead right after the instalment (monthly view)
 };
 
 // Columns beyond those of a fixed-rate loan without prepayments.

@@ -101,7 +101,7 @@ inline constexpr std::string_view kScenarioUnpaid = "、未払利息は";
 inline constexpr std::string_view kScenarioStep = "%1%（%2回目～）";
 inline constexpr std::string_view kScenarioStepArrow = "→";
 inline constexpr std::string_view kScenarioMoreSteps = "→…（全%1段階）";
-inline constexpr std::string_view kNotePrepaidIncluded = "繰上返済の額は、その回の返済額と元金に含まれます。";
+inline constexpr std::string_view kNotePrepaidIncluded = "繰上げ返済の額は、その回の返済額と元金に含まれます。";
 inline constexpr std::string_view kNotePrepaidEnd = "繰上げ返済により、返済期間より早く完済します。";
 inline constexpr std::string_view kNoteScenarioEnd =
     "返済額が残高と利息を上回る回で完済します。最終回で残高を精算します。";

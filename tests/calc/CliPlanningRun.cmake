@@ -11,11 +11,15 @@ include(${CMAKE_CURRENT_LIST_DIR}/CliTestSupport.cmake)
 # Borrowing capacity: income 400 万円 at 35 %, 1.6 % over 35 years.
 run(out err rc --capacity --income 400 --limit 35 --screening-rate 1.6 --years 35 --method 6)
 expect_equal("capacity exit code" "${rc}" "0")
-expect_line("${out}" "借入可能額: 3,750 万円")
-expect_line("${out}" "審査金利での毎月返済額: 116,664 円")
-expect_line("${out}" "年間返済額の上限: 1,400,000 円")
-expect_line("${out}" "通　常 1～5年目: 116,664 円")
-expect_line("${out}" "年収に対する返済負担率: 35.%")
+expect_line("${out}" "借入可能額: 3,750万円")
+expect_line("${out}" "審査金利での毎月返済額: 116,664円")
+expect_line("${out}" "年間返済額の上限: 1,400,000円")
+expect_line("${out}" "通　常 1～5年目: 116,664円")
+# Ratios and rates as the new modes write them: no bare point, unit attached.
+expect_line("${out}" "年収に対する返済負担率: 35%")
+expect_line("${out}" "審査上の返済負担率: 35%")
+expect_line("${out}" "審査金利: 1.6%")
+expect_line("${out}" "必要年収: 700万円以上")
 
 # Banks' tiers, other debts, a real rate below the screening rate, as JSON.
 run(out err rc --capacity --income 600 --limit bank --screening-rate 3.5 --other-debts 24 --years 35
@@ -37,7 +41,7 @@ expect_equal("loan monthly" "${v}" "97344")
 
 # Capped by the calculate command's bonus ceiling, and said so.
 run(out err rc --capacity --income 9999 --limit 40 --screening-rate 1 --years 35 --rate1 1 --bonus-share 50)
-expect_line("${out}" "借入可能額: 9,999 万円")
+expect_line("${out}" "借入可能額: 9,999万円")
 expect_line("${out}" "入力チェックによる上限: ﾎﾞｰﾅｽ額が多すぎます")
 
 # Nothing to lend: the message on standard error, exit code 2.
@@ -51,9 +55,9 @@ expect_equal("no limit message" "${err}" "返済負担率の上限を選んで�
 set(loan --method 6 --loan 2000 --rate1 3 --years 35 --first-month 2027-01)
 run(out err rc ${loan} --prepay 120:100:reduce)
 expect_equal("prepay exit code" "${rc}" "0")
-expect_line("${out}" "  次回からの返済額: 72,227 円")
-expect_line("${out}" "軽減される利息: 422,517 円")
-expect_line("${out}" "  期間短縮型: 次回からの返済額 76,970 円、完済 第394回 (2059年10月)、軽減される利息 1,048,048 円")
+expect_line("${out}" "  次回からの返済額: 72,227円")
+expect_line("${out}" "軽減される利息: 422,517円")
+expect_line("${out}" "  期間短縮型: 次回からの返済額 76,970円、完済 第394回 (2059年10月)、軽減される利息 1,048,048円")
 expect_line("${out}" "検算 元金の合計 = 借入額 (毎月分): OK")
 
 run(out err rc ${loan} --prepay 120:100:shorten --schedule monthly --json)

@@ -83,14 +83,14 @@ endforeach()
 # Text: both totals with the difference explained.
 run(out err rc --method 1 ${worked} --schedule yearly --first-month 2027-04)
 expect_contains("yearly text" "${out}" "2027-04～2028-03  1,193,228")
-expect_contains("yearly text" "${out}" "計算結果の借入総返済額: 45,313,480 円 (差 -41 円)\n")
+expect_contains("yearly text" "${out}" "計算結果の借入総返済額: 45,313,480円 (差 -41円)\n")
 expect_contains("yearly text" "${out}" "各期間の初回返済額×回数の概算です")
 expect_contains("yearly text" "${out}" "検算 各期間の初回返済額 = 計算結果の返済額 (毎月分、第121回): OK\n")
 
 # Equal principal: the totals agree; year 1 differs from 年間返済額.
 run(out err rc --method 5 ${worked} --schedule yearly)
-expect_contains("equal principal" "${out}" "計算結果の借入総返済額: 43,246,377 円 (差 0 円)\n")
-expect_contains("equal principal" "${out}" "計算結果の年間返済額: 1,450,841 円 (差 -858 円)\n")
+expect_contains("equal principal" "${out}" "計算結果の借入総返済額: 43,246,377円 (差 0円)\n")
+expect_contains("equal principal" "${out}" "計算結果の年間返済額: 1,450,841円 (差 -858円)\n")
 expect_contains("equal principal" "${out}" "検算 返済額の合計 = 計算結果の借入総返済額 (全体): OK\n")
 
 # A loan repaid before its term says so.

@@ -3,11 +3,13 @@
 #include "calc/PlanningTexts.h"
 #include "calc/ScenarioTexts.h"
 #include "controls/CNumEdit.h"
+#include "controls/CRateEdit.h"
 #include "planning/CPlanningDlg.h"
 #include "planning/FigureGrid.h"
 #include "planning/PlanningFields.h"
 #include "planning/PlanningPages.h"
 #include "planning/ScenarioChart.h"
+#include "planning/ScenarioInputs.h"
 #include "planning/ScenarioPage.h"
 #include "schedule/CScheduleDlg.h"
 #include "schedule/ScheduleTableModel.h"
@@ -15,10 +17,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace hn {
@@ -44,7 +49,8 @@ PlanningSeed Seed()
 {
     PlanningSeed seed;
     seed.loan = {BankOther, 2000, 0, 3, 0, 35, 400};
-    seed.slotLoans = {{"銀行1", Level(2000, 0.5, 35)}, {"公庫1", Level(1000, 1.8, 35)}};
+    seed.slotLoans = {{7, "銀行1　銀行型・他 2,000万円", Level(2000, 0.5, 35)},
+                      {8, "銀行2　銀行型・他 1,000万円", Level(1000, 1.8, 35)}};
     return seed;
 }
 
@@ -59,22 +65,22 @@ TEST_F(PlanningDlgTest, OpensWithTheCalculatorsValuesInEverySection)
     EXPECT_EQ(dlg.windowTitle(), Q(kPlanningTitle));
     EXPECT_EQ(dlg.Sections()->count(), 4);
     EXPECT_DOUBLE_EQ(dlg.Capacity()->m_income->GetValue(), 400);
-    EXPECT_DOUBLE_EQ(dlg.Capacity()->m_screening->GetValue(), 3);
+    EXPECT_DOUBLE_EQ(PercentOf(dlg.Capacity()->m_screening), 3);
     EXPECT_DOUBLE_EQ(dlg.Prepay()->m_loan->LoanMan()->GetValue(), 2000);
     EXPECT_EQ(dlg.Reading()->LoanChecks().size(), 2u);
     // Every scenario's table starts from the loan's rate.
-    EXPECT_EQ(dlg.Scenario()->Path(0)->PathText(), "1:3");
+    EXPECT_EQ(dlg.Scenario()->Path(0)->Rows(), (std::vector<PathRowText>{{"1", "3"}}));
 }
 
 TEST_F(PlanningDlgTest, CapacityShowsThePublishedFigureUnderItsCaption)
 {
     CapacityPage* page = dlg.Capacity();
-    page->m_screening->SetValue(1.6);
+    SetPercent(page->m_screening, 1.6);
     page->m_limit->SelectKey("35");
     ASSERT_TRUE(page->Compute());
     EXPECT_TRUE(boxes.Boxes().empty());
-    EXPECT_EQ(page->Figures()->Value(Q(kCapCapacity)), QStringLiteral("3,750 万円"));
-    EXPECT_EQ(page->Figures()->Value(Q(kCapScreeningMonthly)), QStringLiteral("116,664 円"));
+    EXPECT_EQ(page->Figures()->Value(Q(kCapCapacity)), QStringLiteral("3,750万円"));
+    EXPECT_EQ(page->Figures()->Value(Q(kCapScreeningMonthly)), QStringLiteral("116,664円"));
     // The value labels carry their captions for screen readers.
     auto* label = page->Figures()->findChild<QLabel*>(Q(kCapCapacity));
     ASSERT_NE(label, nullptr);
@@ -99,7 +105,7 @@ TEST_F(PlanningDlgTest, RefusedInputsSayWhyAndClearTheOldFigures)
 TEST_F(PlanningDlgTest, LendersReadingLeavesExcludedLoansAtTheirRealRate)
 {
     ReadingPage* page = dlg.Reading();
-    page->m_screening->SetValue(3.5);
+    SetPercent(page->m_screening, 3.5);
     ASSERT_TRUE(page->Compute());
     const QString bothScreened = page->AtScreeningRate()->Value(QStringLiteral("年間返済額"));
     const QString real = page->AtRealRates()->Value(QStringLiteral("年間返済額"));
@@ -115,7 +121,7 @@ TEST_F(PlanningDlgTest, ReadingWithoutSlotsSaysSo)
 {
     CPlanningDlg empty([] { return PlanningSeed{}; }, nullptr);
     empty.Reading()->m_income->SetValue(400);
-    empty.Reading()->m_screening->SetValue(3);
+    SetPercent(empty.Reading()->m_screening, 3);
     EXPECT_FALSE(empty.Reading()->Compute());
     EXPECT_EQ(boxes.OnlyText(), Q(kMsgNoLoans));
 }
@@ -209,11 +215,9 @@ TEST_F(PlanningDlgTest, ScheduleButtonsOpenOneScheduleWindowOfThePlanningWindow)
     // A scenario's schedule, in the same window, with its rate and unpaid interest.
     ScenarioPage* scenario = dlg.Scenario();
     scenario->Loan()->SetLoan({BankOther, 1000, 0, 2.375, 0, 30, 0});
-    for (int k = 0; k < 3; ++k) {
-        scenario->Path(k)->SetStartRate(2.375);
+    for (int k = 0; k < 3; ++k)
         EXPECT_FALSE(scenario->ScheduleButton(k)->isEnabled());
-    }
-    scenario->Path(1)->m_rise->SetValue(3);
+    SetPercent(scenario->Path(1)->m_rise, 3);
     scenario->Path(1)->Use()->setChecked(true);
     ASSERT_TRUE(scenario->Compute());
     EXPECT_TRUE(scenario->ScheduleButton(0)->isEnabled());
@@ -252,14 +256,12 @@ TEST_F(PlanningDlgTest, ScenariosShowTotalsWarningsAndCharts)
 {
     ScenarioPage* page = dlg.Scenario();
     page->Loan()->SetLoan({BankOther, 1000, 0, 2.375, 0, 30, 0});
-    for (int k = 0; k < 3; ++k)
-        page->Path(k)->SetStartRate(2.375);
-    page->Path(1)->m_rise->SetValue(3);
+    SetPercent(page->Path(1)->m_rise, 3);
     page->Path(1)->Use()->setChecked(true);
     ASSERT_TRUE(page->Compute());
     ASSERT_EQ(page->Scenarios().size(), 2u);
-    EXPECT_EQ(page->Figures(0)->Value(Q(kSumTotalRepaid)), QStringLiteral("13,991,280 円"));
-    EXPECT_EQ(page->Figures(1)->Value(Q(kSumTotalRepaid)), QStringLiteral("21,043,742 円"));
+    EXPECT_EQ(page->Figures(0)->Value(Q(kSumTotalRepaid)), QStringLiteral("13,991,280円"));
+    EXPECT_EQ(page->Figures(1)->Value(Q(kSumTotalRepaid)), QStringLiteral("21,043,742円"));
     EXPECT_TRUE(page->Warnings(0)->text().isEmpty());
     EXPECT_TRUE(page->Warnings(1)->text().contains(Q(kSumWarning)));
     EXPECT_TRUE(page->Figures(2)->Value(Q(kSumTotalRepaid)).isEmpty());
@@ -280,7 +282,7 @@ TEST_F(PlanningDlgTest, ATypedTableIsThePathAndItsFaultsAreNamedByRow)
     boxes.Clear();
     table->item(1, 0)->setText(QStringLiteral("61"));
     ASSERT_TRUE(page->Compute());
-    EXPECT_EQ(page->Path(0)->PathText(), "1:3,61:4");
+    EXPECT_EQ(page->Path(0)->Rows(), (std::vector<PathRowText>{{"1", "3"}, {"61", "4"}}));
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
@@ -292,6 +294,176 @@ TEST_F(PlanningDlgTest, ScenariosRefuseTheReducedMethods)
     EXPECT_FALSE(page->Compute());
     EXPECT_EQ(boxes.OnlyText(), Q(kMsgScenarioReduced));
     EXPECT_TRUE(page->Scenarios().empty());
+}
+
+// Every rate field of the section takes part: the scenarios start from the loan's own
+// rates, the second from month 121 where the method has one, and follow them.
+TEST_F(PlanningDlgTest, ScenariosStartFromTheLoansRatesAndFollowThem)
+{
+    ScenarioPage* page = dlg.Scenario();
+    page->Loan()->SetLoan({CorporationBasic, 2000, 0, 2, 3, 35, 0});
+    EXPECT_EQ(page->Path(0)->Rows(), (std::vector<PathRowText>{{"1", "2"}, {"121", "3"}}));
+    EXPECT_EQ(page->Path(1)->Rows(), (std::vector<PathRowText>{{"1", "2"}, {"13", "3"}, {"121", "4"}}));
+    ASSERT_TRUE(page->Compute());
+    const QString before = page->Figures(0)->Value(Q(kSumTotalRepaid));
+    SetPercent(page->Loan()->Rate1(), 9);
+    EXPECT_TRUE(page->Figures(0)->Value(Q(kSumTotalRepaid)).isEmpty()); // figures of other rates go
+    EXPECT_EQ(page->Path(0)->Rows(), (std::vector<PathRowText>{{"1", "9"}, {"121", "3"}}));
+    ASSERT_TRUE(page->Compute());
+    const std::vector<ScheduleRow>& rows = page->Scenarios()[0].schedule.monthly.rows;
+    EXPECT_DOUBLE_EQ(rows[119].yearlyRate, 0.09); // the loan's first rate to month 120
+    EXPECT_DOUBLE_EQ(rows[120].yearlyRate, 0.03); // its second after
+    EXPECT_NE(page->Figures(0)->Value(Q(kSumTotalRepaid)), before);
+    // 銀行型・他 has one rate: the second rate's field goes, and the path is flat.
+    page->Loan()->Method()->setCurrentIndex(page->Loan()->Method()->findData(BankOther));
+    EXPECT_TRUE(page->Loan()->Rate2()->isHidden());
+    EXPECT_EQ(page->Path(0)->Rows(), (std::vector<PathRowText>{{"1", "9"}}));
+    // Only the chosen preset's own figures show.
+    PathEditor* path = page->Path(1);
+    EXPECT_FALSE(path->m_month->isHidden());
+    EXPECT_TRUE(path->m_years->isHidden() && path->m_cap->isHidden());
+    path->m_preset->setCurrentIndex(static_cast<int>(PathPreset::Flat));
+    EXPECT_TRUE(path->m_rise->isHidden() && path->m_month->isHidden());
+}
+
+// A number too large for an int is refused by name, not taken as no rise at all.
+TEST_F(PlanningDlgTest, ARiseAtAnInstalmentBeyondAnyIntIsRefused)
+{
+    ScenarioPage* page = dlg.Scenario();
+    page->Path(1)->Use()->setChecked(true);
+    for (double month : {2147483648.0, 99999999999.0}) {
+        boxes.Clear();
+        page->Path(1)->m_month->SetValue(month);
+        EXPECT_FALSE(page->Compute());
+        EXPECT_EQ(boxes.OnlyText(), QStringLiteral("シナリオ2: ") + Q(kMsgRiseMonthInvalid));
+        EXPECT_TRUE(page->Scenarios().empty());
+        EXPECT_EQ(page->Path(1)->Notes()->text(), Q(kMsgRiseMonthInvalid));
+    }
+}
+
+// Said beside the table: rows out of order, a step after the loan's last instalment.
+TEST_F(PlanningDlgTest, TheTableSaysWhatItDoesWithSurprisingRows)
+{
+    ScenarioPage* page = dlg.Scenario();
+    page->Loan()->Period()->SetValue(25);
+    PathEditor* path = page->Path(0);
+    path->SetRows({{"13", "4"}, {"1", "3"}, {"301", "5"}});
+    path->m_preset->setCurrentIndex(static_cast<int>(PathPreset::Table));
+    path->Table()->item(0, 1)->setText(QStringLiteral("4.5")); // typed: the notes follow
+    ASSERT_TRUE(page->Compute());
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_EQ(path->Notes()->text(), Q(kNoteRowsNotInOrder) + QStringLiteral("\n3行目の第301回は最終回 (第300回) より後のため使われません。"));
+}
+
+// A wrong bonus part is named as the bonus part, and the cursor goes to its cell.
+TEST_F(PlanningDlgTest, AWrongBonusPartIsNamed)
+{
+    PrepayPage* page = dlg.Prepay();
+    page->SetListRows({{"120", "100", "-1"}});
+    EXPECT_FALSE(page->Compute());
+    EXPECT_EQ(boxes.OnlyText(), QStringLiteral("1行目: ") + Q(kMsgPrepayBonusInvalid));
+    EXPECT_EQ(page->List()->currentColumn(), 2);
+}
+
+// 計算画面の値を取り込む: sections that showed figures show the new loan's, never the old.
+TEST_F(PlanningDlgTest, TakingNewValuesNeverLeavesTheOldLoansFigures)
+{
+    PlanningSeed current = Seed();
+    CPlanningDlg window([&] { return current; }, nullptr);
+    PrepayPage* prepay = window.Prepay();
+    prepay->SetListRows({{"120", "100", ""}});
+    ASSERT_TRUE(prepay->Compute());
+    const QString oldTotal = prepay->Planned()->Value(Q(kPrepayTotal));
+    ASSERT_TRUE(window.Capacity()->Compute());
+
+    current.loan = {BankOther, 3000, 0, 1, 0, 35, 600};
+    window.Reseed();
+    const Schedule fresh = BuildSchedule(WholeYenInput(PlanLoan(current.loan).input));
+    EXPECT_EQ(prepay->Planned()->Value(Q(kPrepayTotal)).toStdString(), YenText(TotalsOf(fresh).payment));
+    EXPECT_NE(prepay->Planned()->Value(Q(kPrepayTotal)), oldTotal);
+    EXPECT_EQ(prepay->Comparison().reduce.before.monthly.rows.front().payment,
+              fresh.monthly.rows.front().payment);
+    EXPECT_TRUE(window.Capacity()->HasFigures());
+    // New values the sections refuse: nothing of the old loan is left.
+    current.loan.loanMan = 0;
+    window.Reseed();
+    EXPECT_FALSE(prepay->HasFigures());
+    EXPECT_TRUE(prepay->Planned()->Value(Q(kPrepayTotal)).isEmpty());
+    EXPECT_TRUE(boxes.Boxes().empty()); // nobody pressed 計算
+}
+
+// Enter computes the section shown, on every tab.
+TEST_F(PlanningDlgTest, EnterComputesTheSectionShown)
+{
+    dlg.Prepay()->SetListRows({{"120", "100", ""}});
+    SetPercent(dlg.Reading()->m_screening, 3.5);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    const std::vector<std::pair<QWidget*, std::function<bool()>>> sections{
+        {dlg.Capacity()->m_income, [&] { return dlg.Capacity()->HasFigures(); }},
+        {dlg.Reading()->m_income, [&] { return dlg.Reading()->HasFigures(); }},
+        {dlg.Prepay()->m_loan->LoanMan(), [&] { return dlg.Prepay()->HasFigures(); }},
+        {dlg.Scenario()->Loan()->LoanMan(), [&] { return dlg.Scenario()->HasFigures(); }},
+    };
+    for (int k = 0; k < 4; ++k) {
+        dlg.Sections()->setCurrentIndex(k);
+        QWidget* field = sections[static_cast<std::size_t>(k)].first;
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_TRUE(sections[static_cast<std::size_t>(k)].second()) << "section " << k;
+    }
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_TRUE(dlg.isVisible());
+}
+
+// Everything typed goes into the state and comes back from it in a new window, with the
+// figures of the sections that showed them.
+TEST_F(PlanningDlgTest, TheStateKeepsEverythingTyped)
+{
+    dlg.Capacity()->m_otherDebts->SetValue(24);
+    dlg.Capacity()->m_limit->SelectKey("bank");
+    ASSERT_TRUE(dlg.Capacity()->Compute());
+    dlg.Reading()->LoanChecks()[1]->setChecked(false);
+    dlg.Prepay()->SetListRows({{"120", "100", ""}, {"", "", ""}, {"240", "50", "10"}});
+    ScenarioPage* scenario = dlg.Scenario();
+    scenario->Path(2)->Use()->setChecked(true);
+    scenario->Path(2)->m_preset->setCurrentIndex(static_cast<int>(PathPreset::RiseEvery));
+    SetPercent(scenario->Path(2)->m_cap, 5);
+    scenario->Path(1)->SetRows({{"1", "3"}, {"61", "6"}});
+    scenario->Path(1)->m_preset->setCurrentIndex(static_cast<int>(PathPreset::Table));
+    scenario->Unpaid()->setCurrentIndex(1);
+    dlg.Sections()->setCurrentIndex(2);
+    const PlanningState state = dlg.State();
+    EXPECT_EQ(state.reading.unscreenedSlots, std::vector<int>{8});
+    EXPECT_EQ(state.prepay.rows.size(), 3u);
+    EXPECT_EQ(state.scenario.paths[1].table, (std::vector<PathRowText>{{"1", "3"}, {"61", "6"}}));
+    EXPECT_TRUE(state.computed[0]);
+
+    CPlanningDlg again([] { return Seed(); }, nullptr, &state);
+    EXPECT_EQ(again.State(), state);
+    EXPECT_EQ(again.Sections()->currentIndex(), 2);
+    EXPECT_FALSE(again.Reading()->LoanChecks()[1]->isChecked());
+    EXPECT_EQ(again.Capacity()->Figures()->Value(Q(kCapCapacity)), dlg.Capacity()->Figures()->Value(Q(kCapCapacity)));
+}
+
+// One wording: slots as the summary names them, no ".000" for an empty rate, fields that
+// do not stretch away from their captions, rate tables with whole rows.
+TEST_F(PlanningDlgTest, FieldsAndNamesReadOneWay)
+{
+    EXPECT_EQ(dlg.Reading()->LoanChecks()[0]->text(), QStringLiteral("銀行1　銀行型・他 2,000万円"));
+    EXPECT_TRUE(dlg.Capacity()->m_rate2->text().isEmpty()); // the calculator's loan has no second rate
+    EXPECT_TRUE(dlg.Prepay()->m_loan->Rate2()->text().isEmpty());
+    dlg.resize(1300, 700);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    for (QLineEdit* field : dlg.findChildren<QLineEdit*>()) {
+        if (qobject_cast<QComboBox*>(field->parentWidget()))
+            continue;
+        EXPECT_LT(field->maximumWidth(), 200) << field->accessibleName().toStdString();
+    }
+    QTableWidget* table = dlg.Scenario()->Path(0)->Table();
+    const int rows = table->height() - table->horizontalHeader()->height() - 2 * table->frameWidth();
+    EXPECT_EQ(rows % table->verticalHeader()->defaultSectionSize(), 0);
 }
 
 } // namespace

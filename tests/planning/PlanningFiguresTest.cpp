@@ -28,10 +28,12 @@ TEST(PlanningFigures, CapacityRowsShowThePublishedFigure)
     ASSERT_TRUE(out.ok);
     const auto rows = CapacityRows(out.result);
     EXPECT_EQ(rows.front().caption, kCapCapacity);
-    EXPECT_EQ(ValueOf(rows, kCapCapacity), "3,750 万円");
-    EXPECT_EQ(ValueOf(rows, kCapScreeningMonthly), "116,664 円");
-    EXPECT_EQ(ValueOf(rows, kCapLimit), "35 %");
-    EXPECT_EQ(ValueOf(rows, kCapScreeningRate), "1.6 %");
+    EXPECT_EQ(ValueOf(rows, kCapCapacity), "3,750万円");
+    EXPECT_EQ(ValueOf(rows, kCapScreeningMonthly), "116,664円");
+    EXPECT_EQ(ValueOf(rows, kCapLimit), "35%");
+    EXPECT_EQ(ValueOf(rows, kCapScreeningRate), "1.6%");
+    // Ratios as the new windows write them: no bare point.
+    EXPECT_EQ(ValueOf(rows, kCapScreeningRatio), "35%");
     EXPECT_EQ(ValueOf(rows, kCapCappedBy), "<none>"); // shown only when a check caps the loan
     EXPECT_EQ(ValueOf(rows, kCapBonusPart), "<none>");
 }
@@ -70,11 +72,18 @@ TEST(PlanningFigures, PrepayColumnsAgreeWithThePublishedConventions)
     const auto reduce = PrepayRows(PrepayMode::Reduce, c.reduce, calendar);
     // Published: about 72,216; the engine re-amortises right after instalment 120 at
     // the band's rate and gets 72,227 (docs/planning.md explains the difference).
-    EXPECT_EQ(ValueOf(reduce, kPrepayNextInstalment), "72,227 円");
-    EXPECT_EQ(ValueOf(reduce, kPrepayShortenedBy), "0年0か月");
+    EXPECT_EQ(ValueOf(reduce, kPrepayNextInstalment), "72,227円");
+    EXPECT_EQ(ValueOf(reduce, kPrepayShortenedBy), "<none>"); // the end stays: nothing to say
     const auto shorten = PrepayRows(PrepayMode::Shorten, c.shorten, calendar);
     EXPECT_EQ(ValueOf(shorten, kPrepayEnd), "第394回 (2057年10月)");
     EXPECT_EQ(ValueOf(shorten, kPrepayShortenedBy), "2年2か月");
+    // Repaid at once: no next instalment to show.
+    Prepayment all = p;
+    all.amountYen = 30'000'000;
+    const PrepaymentOutcome repaid = ComparePrepayModes(schedule, all).shorten;
+    ASSERT_TRUE(repaid.ok);
+    EXPECT_EQ(ValueOf(PrepayRows(PrepayMode::Shorten, repaid, calendar), kPrepayNextInstalment), "<none>");
+    EXPECT_EQ(ValueOf(PrepayRows(PrepayMode::Shorten, repaid, calendar), kPrepayEnd), "第120回 (2034年12月)");
     EXPECT_EQ(ValueOf(shorten, kPrepayInterestSaved), YenText(c.shorten.interestSaved));
     EXPECT_GT(c.shorten.interestSaved, c.reduce.interestSaved);
     // A refused prepayment shows its message under the way's caption.
@@ -84,10 +93,25 @@ TEST(PlanningFigures, PrepayColumnsAgreeWithThePublishedConventions)
     EXPECT_EQ(late.front().caption, PrepayModeCaption(PrepayMode::Shorten));
 }
 
-TEST(PlanningFigures, AmountsKeepTheirSignAndGrouping)
+// One style for every figure of the new windows: the unit right after the figure, rates
+// and ratios as plain decimals (never ".000", "35.%" or an exponent).
+TEST(UnitText, FiguresCarryTheirUnitsOneWay)
 {
-    EXPECT_EQ(YenText(-1'234'567), "-1,234,567 円");
-    EXPECT_EQ(ManText(0), "0 万円");
+    EXPECT_EQ(YenText(-1'234'567), "-1,234,567円");
+    EXPECT_EQ(ManText(0), "0万円");
+    EXPECT_EQ(RateText(0.02375), "2.375%");
+    EXPECT_EQ(RateText(0.0), "0%");
+    EXPECT_EQ(RateText(0.000005), "0.0005%");
+    EXPECT_EQ(RateText(0.001 * 0.01), "0.001%");
+    EXPECT_EQ(RatioText(35.0), "35%");
+    EXPECT_EQ(RatioText(30.1449), "30.14%");
+    EXPECT_EQ(RatioText(19.5), "19.5%");
+    EXPECT_EQ(RatioText(0.004), "0%");
+    EXPECT_EQ(SpanText(51), "4年3か月");
+    EXPECT_EQ(SpanText(24), "2年");
+    EXPECT_EQ(SpanText(9), "9か月");
+    EXPECT_EQ(MonthsText(347), "347か月");
+    EXPECT_EQ(InstalmentText(394), "第394回");
 }
 
 } // namespace
@@ -121,7 +145,9 @@ TEST(PlanningSlots, FilledSlotsReadBackAsTheirLoans)
         EXPECT_DOUBLE_EQ(loans[0].input.loanYen, 20'000'000);
         EXPECT_DOUBLE_EQ(loans[0].input.rate1, 3.25 * 0.01);
         EXPECT_EQ(loans[0].input.method, BankOther);
-        EXPECT_NE(loans[0].caption.find("2,000 万円"), std::string::npos);
+        // Named as the summary window names the slot, never "7:".
+        EXPECT_EQ(loans[0].caption, "銀行1　銀行型・他 2,000万円");
+        EXPECT_EQ(loans[0].slot, 7);
     }
     SlotTable refused;
     HostTexts texts;

@@ -44,6 +44,7 @@ TEST(ReadPrepayList, NamesTheRowAtFaultAndKeepsNothingHalfRead)
         std::vector<PrepayRowText> rows;
         int row;
         std::string_view message;
+        int column = 0; // the cell the cursor goes to
     };
     const std::vector<Case> cases{
         {{{"120", "100", ""}, {"0", "100", ""}}, 2, kMsgPrepayInstalmentInvalid},
@@ -51,18 +52,22 @@ TEST(ReadPrepayList, NamesTheRowAtFaultAndKeepsNothingHalfRead)
         {{{"abc", "100", ""}}, 1, kMsgPrepayInstalmentInvalid},
         {{{"1189", "100", ""}}, 1, kMsgPrepayInstalmentInvalid},
         {{{"", "100", ""}}, 1, kMsgPrepayInstalmentInvalid},
-        {{{"120", "", ""}}, 1, kMsgPrepayAmountInvalid},
-        {{{"120", "0", ""}}, 1, kMsgPrepayAmountInvalid},
-        {{{"120", "-5", ""}}, 1, kMsgPrepayAmountInvalid},
-        {{{"120", "1e300", ""}}, 1, kMsgPrepayAmountInvalid},
-        {{{"", "", ""}, {"", "", ""}, {"120", "100", "-1"}}, 3, kMsgPrepayAmountInvalid},
-        {{{"120", "100", "101"}}, 1, kMsgPrepayBonusOverAmount},
+        {{{"120", "", ""}}, 1, kMsgPrepayAmountInvalid, 1},
+        {{{"120", "0", ""}}, 1, kMsgPrepayAmountInvalid, 1},
+        {{{"120", "-5", ""}}, 1, kMsgPrepayAmountInvalid, 1},
+        {{{"120", "1e300", ""}}, 1, kMsgPrepayAmountInvalid, 1},
+        // A wrong bonus part is named as such, not as a wrong amount.
+        {{{"", "", ""}, {"", "", ""}, {"120", "100", "-1"}}, 3, kMsgPrepayBonusInvalid, 2},
+        {{{"120", "100", "abc"}}, 1, kMsgPrepayBonusInvalid, 2},
+        {{{"120", "100", "101"}}, 1, kMsgPrepayBonusOverAmount, 2},
+        {{{"2147483648", "100", ""}}, 1, kMsgPrepayInstalmentInvalid},
     };
     for (const Case& c : cases) {
         const PrepayList list = Read(c.rows);
         EXPECT_FALSE(list.ok()) << c.rows.front().instalment;
         EXPECT_EQ(list.message, At(c.row, c.message));
         EXPECT_EQ(list.faultyRow, c.row);
+        EXPECT_EQ(list.faultyColumn, c.column) << list.message;
         EXPECT_TRUE(list.prepayments.empty());
     }
     const PrepayList empty = Read({{"", "", ""}, {" ", "", ""}});
@@ -107,7 +112,7 @@ TEST_F(ApplyEachWayTest, EveryRowGoesEachWayAndTheColumnsSayWhatTheyGive)
     // Whole instalments use less than asked: the amount asked is shown beside the used.
     const auto whole = PrepayRows(PrepayMode::ShortenWhole, ways.outcomes.shortenWhole, {{2027, 4}, {6, 12}});
     EXPECT_TRUE(std::any_of(whole.begin(), whole.end(), [](const FigureRow& r) {
-        return r.caption == kPrepayAsked && r.value == "1,500,000 円";
+        return r.caption == kPrepayAsked && r.value == "1,500,000円";
     }));
 }
 
@@ -144,7 +149,7 @@ TEST_F(ApplyEachWayTest, MoreThanTheBalanceEndsTheLoanRightAfterItsInstalment)
     }
     const auto rows = PrepayRows(PrepayMode::Shorten, ways.outcomes.shorten, {{2027, 4}, {6, 12}});
     EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const FigureRow& r) {
-        return r.caption == kPrepayAsked && r.value == "50,000,000 円";
+        return r.caption == kPrepayAsked && r.value == "50,000,000円";
     }));
 }
 

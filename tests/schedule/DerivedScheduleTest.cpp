@@ -177,7 +177,7 @@ TEST_F(PrepaidReportTest, ShortenShowsThePrepaidAmountAndEndsWhereTheOutcomeSays
     EXPECT_EQ(totals[2].yen, 1'000'000);
 
     const ScheduleTable t = ScheduleTable::Monthly(r.monthly, r.Columns());
-    EXPECT_EQ(Headings(t), (std::vector<std::string>{"回", "年月", "区分", "返済額", "繰上返済", "利息", "元金", "残高",
+    EXPECT_EQ(Headings(t), (std::vector<std::string>{"回", "年月", "区分", "返済額", "繰上げ返済", "利息", "元金", "残高",
                                                      "残高合計"}));
     const int prepaid = t.columnOf(ScheduleColumn::Prepaid);
     EXPECT_EQ(t.text(119, prepaid), "1,000,000");
@@ -195,7 +195,7 @@ TEST_F(PrepaidReportTest, ShortenShowsThePrepaidAmountAndEndsWhereTheOutcomeSays
             out.push_back(csv.substr(at, next - at));
         return out;
     }();
-    EXPECT_EQ(lines[0], "年目,区分,回,年月,返済額,利息,元金,残高,金利(%),未払利息,繰上返済");
+    EXPECT_EQ(lines[0], "年目,区分,回,年月,返済額,利息,元金,残高,金利(%),未払利息,繰上げ返済");
     EXPECT_TRUE(lines[120].starts_with("10,毎月,120,2037-03,1076970,")) << lines[120];
     EXPECT_TRUE(lines[120].ends_with(",3,0,1000000")) << lines[120];
     EXPECT_TRUE(lines[121].ends_with(",3,0,0")) << lines[121];

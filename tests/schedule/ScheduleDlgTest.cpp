@@ -185,7 +185,7 @@ TEST_F(ScheduleDlgTest, ADerivedScheduleIsShownAsItIsWithoutTheCombinedView)
     EXPECT_EQ(dlg->Model()->rowCount(), 394);
     EXPECT_EQ(Cell(0, 1), QStringLiteral("2030年1月"));
     EXPECT_EQ(dlg->CsvText(), ScheduleCsv(o.after, ScheduleViewKind::Monthly, dlg->Calendar()));
-    EXPECT_NE(dlg->CsvText().find(",繰上返済\r\n"), std::string::npos);
+    EXPECT_NE(dlg->CsvText().find(",繰上げ返済\r\n"), std::string::npos);
 
     // A loan again: the comparison with the calculator window and the combined view return.
     dlg->ShowLoan(kWorked);

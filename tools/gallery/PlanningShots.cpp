@@ -39,7 +39,8 @@ PlanningSeed Seed()
 {
     PlanningSeed seed;
     seed.loan = {BankOther, 3000, 0, 0.5, 0, 35, 600};
-    seed.slotLoans = {{"公庫1", Level(2000, 1.8, 35)}, {"銀行1", Level(1500, 0.5, 35)}};
+    seed.slotLoans = {{1, "公庫1　銀行型・他 2,000万円", Level(2000, 1.8, 35)},
+                      {7, "銀行1　銀行型・他 1,500万円", Level(1500, 0.5, 35)}};
     return seed;
 }
 
@@ -56,7 +57,7 @@ void Capacity(CPlanningDlg& dlg)
     CapacityPage& page = *dlg.Capacity();
     page.m_limit->SelectKey("bank");
     page.m_otherDebts->SetValue(24);
-    page.m_screening->SetValue(3.5);
+    SetPercent(page.m_screening, 3.5);
     page.Compute();
 }
 
@@ -66,7 +67,7 @@ void Reading(CPlanningDlg& dlg)
     ReadingPage& page = *dlg.Reading();
     page.m_income->SetValue(500);
     page.m_limit->SelectKey("30");
-    page.m_screening->SetValue(3.5);
+    SetPercent(page.m_screening, 3.5);
     page.LoanChecks()[0]->setChecked(false);
     page.Compute();
 }
@@ -88,14 +89,14 @@ void Scenarios(CPlanningDlg& dlg)
     PathEditor& once = *page.Path(1);
     once.Use()->setChecked(true);
     once.m_preset->setCurrentIndex(1);
-    once.m_rise->SetValue(1);
+    SetPercent(once.m_rise, 1);
     once.m_month->SetValue(61);
     PathEditor& every = *page.Path(2);
     every.Use()->setChecked(true);
     every.m_preset->setCurrentIndex(2);
-    every.m_rise->SetValue(0.5);
-    every.m_month->SetValue(1);
-    every.m_cap->SetValue(5);
+    SetPercent(every.m_rise, 0.5);
+    every.m_years->SetValue(1);
+    SetPercent(every.m_cap, 5);
     page.Compute();
 }
 

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "planning/PlanningSection.h"
+
+#include "calc/CheckMessages.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace hn {
+
+namespace {
+
+QString Q(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+QPushButton* PlanningSection::AddComputeButton(QVBoxLayout* column, const QString& caption)
+{
+    m_compute = new QPushButton(caption, this);
+    m_compute->setAutoDefault(true);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(m_compute);
+    column->addLayout(row);
+    connect(m_compute, &QPushButton::clicked, this, [this] { Compute(Feedback::Tell); });
+    return m_compute;
+}
+
+void PlanningSection::Refuse(Feedback feedback, std::string_view message)
+{
+    if (feedback == Feedback::Tell)
+        QMessageBox::warning(this, Q(kCheckCaption), Q(message));
+}
+
+void PlanningSection::InputsChanged()
+{
+    if (m_hasFigures) {
+        ClearFigures();
+        m_hasFigures = false;
+    }
+}
+
+void PlanningSection::ClearWhenChanged(QWidget* input)
+{
+    const auto clear = [this] { InputsChanged(); };
+    if (auto* edit = qobject_cast<QLineEdit*>(input))
+        connect(edit, &QLineEdit::textChanged, this, clear);
+    else if (auto* combo = qobject_cast<QComboBox*>(input))
+        connect(combo, &QComboBox::currentIndexChanged, this, clear);
+    else if (auto* table = qobject_cast<QTableWidget*>(input)) {
+        connect(table, &QTableWidget::itemChanged, this, clear);
+        connect(table->model(), &QAbstractItemModel::rowsRemoved, this, clear);
+    }
+    else if (auto* button = qobject_cast<QAbstractButton*>(input))
+        connect(button, &QAbstractButton::toggled, this, clear);
+}
+
+} // namespace hn
+
