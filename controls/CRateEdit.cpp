@@ -4,6 +4,7 @@
 #include "calc/DecimalText.h"
 #include "controls/RateFilter.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 namespace hn {
@@ -31,8 +32,19 @@ void CRateEdit::OnTypedChar(char32_t ch)
 
 void CRateEdit::OnPaste(const QString& text)
 {
-    for (const char32_t ch : text.toUcs4())
-        OnTypedChar(ch);
+    const QString current = this->text();
+    const auto view = [](const QString& s) {
+        return std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size()));
+    };
+    const std::size_t start = static_cast<std::size_t>(hasSelectedText() ? selectionStart() : cursorPosition());
+    const std::size_t end = start + static_cast<std::size_t>(hasSelectedText() ? selectedText().size() : 0);
+    const std::optional<std::u16string> figure =
+        RatePaste(view(current), start, end, view(text), static_cast<std::size_t>(maxLength()));
+    if (!figure) {
+        QApplication::beep(); // nothing of it goes in: a part of a figure is a wrong figure
+        return;
+    }
+    insert(QString::fromStdU16String(*figure)); // replaces the selection
 }
 
 void CRateEdit::OnEditKey(const QKeyEvent& event)

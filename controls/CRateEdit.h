@@ -17,7 +17,7 @@ public:
 
 protected:
     void OnTypedChar(char32_t ch) override;
-    // A paste is typing: each character through the same filter, the rest dropped.
+    // A paste is taken whole when it is a rate that fits (RatePaste), else refused.
     void OnPaste(const QString& text) override;
     void OnEditKey(const QKeyEvent& event) override;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rate field: its character filter, and typing into a shown CRateEdit.
+// The rate field: its character and paste filters, and typing into a shown CRateEdit.
 #include "controls/CRateEdit.h"
 #include "controls/RateFilter.h"
 #include "tests/controls/NumEditWidgetHarness.h"
@@ -68,21 +68,34 @@ TEST(RateEditWidget, KeepsToItsLengthLimit)
     EXPECT_EQ(w.field->text(), "9");
 }
 
-// A paste key types the clipboard through the field's filter: what typing would refuse
-// stays out (a second point, letters, a sign), and the length limit holds.
-TEST(RateEditWidget, PasteGoesThroughTheTypingFilter)
+// A paste is a rate or nothing: "3,000万円" must never become 3000, and no part of a
+// text goes in where the whole cannot.
+TEST(RateEditFilter, APasteIsTakenWholeOrRefused)
+{
+    EXPECT_EQ(RatePaste(u"", 0, 0, u" 2.5% ", 5), u"2.5");
+    EXPECT_EQ(RatePaste(u"", 0, 0, u"\uFF13\uFF0E\uFF12\uFF15\u3000\uFF05", 5), u"3.25"); // full width
+    EXPECT_EQ(RatePaste(u"1.5", 0, 3, u"0.75", 5), u"0.75");  // in place of the selection
+    EXPECT_EQ(RatePaste(u"1.", 2, 2, u"25", 5), u"25");
+    for (const std::u16string_view refused : {u"3,000万円", u"2.5.1", u"-1", u"1e5", u"", u"%", u"年2%", u"12 5"})
+        EXPECT_FALSE(RatePaste(u"", 0, 0, refused, 5)) << std::string(refused.begin(), refused.end());
+    EXPECT_FALSE(RatePaste(u"1.5", 3, 3, u".2", 5));  // a second point
+    EXPECT_FALSE(RatePaste(u"12", 2, 2, u"3456", 5)); // beyond the field's length
+}
+
+TEST(RateEditWidget, PasteOfSomethingElseChangesNothing)
 {
     RateWindow w;
-    ASSERT_NO_FATAL_FAILURE(test::PutOnClipboard(QString::fromUtf8("2.5.1% 年")));
-    QTest::keyClick(w.field, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(w.field->text(), "2.51");
+    QTest::keyClicks(w.field, "1.5");
+    ASSERT_NO_FATAL_FAILURE(test::PutOnClipboard(QString::fromUtf8("3,000万円")));
     QTest::keyClick(w.field, Qt::Key_A, Qt::ControlModifier);
-    ASSERT_NO_FATAL_FAILURE(test::PutOnClipboard("-123456"));
+    QTest::keyClick(w.field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.field->text(), "1.5");
+    ASSERT_NO_FATAL_FAILURE(test::PutOnClipboard(QString::fromUtf8("2.375%")));
     QTest::keyClick(w.field, Qt::Key_Insert, Qt::ShiftModifier); // replaces the selection
-    EXPECT_EQ(w.field->text(), "12345");
+    EXPECT_EQ(w.field->text(), "2.375");
     QTest::keyClick(w.field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(w.field, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), "12345");
+    EXPECT_EQ(QApplication::clipboard()->text(), "2.375");
 }
 
 TEST(RateEditWidget, NoOtherWayIn)
