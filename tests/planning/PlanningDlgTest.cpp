@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace hn {
@@ -390,30 +389,6 @@ TEST_F(PlanningDlgTest, TakingNewValuesNeverLeavesTheOldLoansFigures)
     EXPECT_FALSE(prepay->HasFigures());
     EXPECT_TRUE(prepay->Planned()->Value(Q(kPrepayTotal)).isEmpty());
     EXPECT_TRUE(boxes.Boxes().empty()); // nobody pressed 計算
-}
-
-// Enter computes the section shown, on every tab.
-TEST_F(PlanningDlgTest, EnterComputesTheSectionShown)
-{
-    dlg.Prepay()->SetListRows({{"120", "100", ""}});
-    SetPercent(dlg.Reading()->m_screening, 3.5);
-    dlg.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-    const std::vector<std::pair<QWidget*, std::function<bool()>>> sections{
-        {dlg.Capacity()->m_income, [&] { return dlg.Capacity()->HasFigures(); }},
-        {dlg.Reading()->m_income, [&] { return dlg.Reading()->HasFigures(); }},
-        {dlg.Prepay()->m_loan->LoanMan(), [&] { return dlg.Prepay()->HasFigures(); }},
-        {dlg.Scenario()->Loan()->LoanMan(), [&] { return dlg.Scenario()->HasFigures(); }},
-    };
-    for (int k = 0; k < 4; ++k) {
-        dlg.Sections()->setCurrentIndex(k);
-        QWidget* field = sections[static_cast<std::size_t>(k)].first;
-        field->setFocus();
-        QTest::keyClick(field, Qt::Key_Return);
-        EXPECT_TRUE(sections[static_cast<std::size_t>(k)].second()) << "section " << k;
-    }
-    EXPECT_TRUE(boxes.Boxes().empty());
-    EXPECT_TRUE(dlg.isVisible());
 }
 
 // Everything typed goes into the state and comes back from it in a new window, with the

@@ -6,7 +6,6 @@
 #include "controls/CGaugeBar.h"
 #include "controls/CNumEdit.h"
 #include "planning/CPlanningDlg.h"
-#include "planning/FigureGrid.h"
 #include "planning/PlanningPages.h"
 #include "res/SummaryDialogIds.h"
 #include "summary/CSummaryDlg.h"
@@ -70,54 +69,6 @@ TEST_F(BothWindowsTest, PlanningWindowTakesTheFieldsAndTheFiledLoans)
     EXPECT_EQ(window->Reading()->LoanChecks()[0]->text(), QStringLiteral("公庫1　公庫基本型 3,000万円"));
     planning->trigger(); // raises the same window
     EXPECT_EQ(dlg->findChildren<CPlanningDlg*>().size(), 1);
-}
-
-// The lenders' reading follows the summary window's slots as they change, and closing
-// the planning window keeps what was typed for its next opening.
-TEST_F(BothWindowsTest, PlanningFollowsTheSlotsAndKeepsWhatWasTyped)
-{
-    EnterWorkedExample();
-    Type(IDC_INCOME, "600");
-    ASSERT_NE(OpenSummary(), nullptr);
-    Calculate();
-    ClickInSummary(IDC_ADD_RESULT); // 公庫1
-    Type(IDC_LOAN, QStringLiteral("\b\b\b\b\b2000"));
-    Calculate();
-    ClickInSummary(IDC_ADD_RESULT); // 公庫2
-    dlg->MenuAction(ID_PLANNING)->trigger();
-    QPointer<CPlanningDlg> window = dlg->findChild<CPlanningDlg*>();
-    ASSERT_NE(window, nullptr);
-    ReadingPage* reading = window->Reading();
-    ASSERT_EQ(reading->LoanChecks().size(), 2u);
-    ASSERT_TRUE(reading->Compute());
-    const QString both = reading->AtRealRates()->Value(QStringLiteral("返済負担率"));
-
-    summary->OnClearSlot(2);
-    ASSERT_EQ(reading->LoanChecks().size(), 1u);
-    const QString one = reading->AtRealRates()->Value(QStringLiteral("返済負担率"));
-    EXPECT_NE(one, both);
-    ASSERT_TRUE(reading->Compute());
-    EXPECT_EQ(reading->AtRealRates()->Value(QStringLiteral("返済負担率")), one); // what 計算 says too
-
-    // Typed, then closed with Esc: all of it is back on the next opening.
-    reading->LoanChecks()[0]->setChecked(false);
-    window->Prepay()->SetListRows({{"120", "100", ""}});
-    window->Capacity()->m_otherDebts->SetValue(24);
-    ASSERT_TRUE(reading->Compute());
-    QTest::keyClick(window, Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
-    dlg->MenuAction(ID_PLANNING)->trigger();
-    window = dlg->findChild<CPlanningDlg*>();
-    ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(window->Reading()->LoanChecks()[0]->isChecked());
-    EXPECT_EQ(window->Prepay()->ListRows(), (std::vector<PrepayRowText>{{"120", "100", ""}}));
-    EXPECT_DOUBLE_EQ(window->Capacity()->m_otherDebts->GetValue(), 24);
-    EXPECT_TRUE(window->Reading()->HasFigures());
-
-    // The summary window closes: its loans go from the reading.
-    summary->close();
-    EXPECT_TRUE(window->Reading()->LoanChecks().empty());
 }
 
 TEST_F(BothWindowsTest, WorkedExampleAddedAndRecalled)
