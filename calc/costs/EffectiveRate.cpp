@@ -50,7 +50,7 @@ EffectiveRate SolveEffectiveRate(std::span<const Payment> payments, std::int64_t
     }
     int last = 0;
     for (const Payment& p : payments) {
-        if (p.month < 0 || p.yen < 0) {
+        if (p.month < 0 || p.month > kMaxPaymentMonth || p.yen < 0) {
             out.message = kMsgRateBadPayment;
             return out;
         }
@@ -63,7 +63,8 @@ EffectiveRate SolveEffectiveRate(std::span<const Payment> payments, std::int64_t
     }
     std::vector<double> byMonth(static_cast<std::size_t>(last) + 1, 0.0);
     for (const Payment& p : payments)
-        byMonth[static_cast<std::size_t>(p.month)] += static_cast<double>(p.yen);
+        if (p.yen > 0) // a nothing after the last payment has no place in byMonth
+            byMonth[static_cast<std::size_t>(p.month)] += static_cast<double>(p.yen);
     const double received = static_cast<double>(receivedYen);
     byMonth[0] -= received; // f(v) = PV(v) − received, rising in v
     if (byMonth[0] >= 0.0) {

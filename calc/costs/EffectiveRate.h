@@ -31,9 +31,10 @@ struct EffectiveRate {
     int iterations = 0;
 };
 
-// Payments at months >= 0 and yen >= 0, in any order (several in one month add
-// up); receivedYen > 0. Refused: no payment after month 0, a negative month or
-// amount, or payments at month 0 that already repay what was received.
+// Payments at months 0 to kMaxPaymentMonth and yen >= 0, in any order (several in
+// one month add up); receivedYen > 0. Refused: no payment after month 0, a month
+// outside that range, a negative amount, or payments at month 0 that already repay
+// what was received.
 EffectiveRate SolveEffectiveRate(std::span<const Payment> payments, std::int64_t receivedYen);
 
 // Σ yen / (1 + monthlyRate)^month: what the search balances against the amount received.

@@ -23,6 +23,11 @@ struct Payment {
 
 using PaymentStream = std::vector<Payment>;
 
+// The latest month a stream may name: two centuries, far beyond any loan (99 years at
+// most) counted from any switch within it. The computations gather payments by month,
+// so a month beyond this is refused rather than allocated for.
+inline constexpr int kMaxPaymentMonth = 12 * 200;
+
 // Every instalment of both parts, monthly and bonus instalments of one month as
 // separate entries, in the order of the schedule's parts.
 PaymentStream StreamOf(const Schedule& schedule, const ScheduleCalendar& calendar);

@@ -10,7 +10,9 @@ namespace {
 
 bool Valid(std::span<const Payment> payments) noexcept
 {
-    return std::all_of(payments.begin(), payments.end(), [](const Payment& p) { return p.month >= 1 && p.yen >= 0; });
+    return std::all_of(payments.begin(), payments.end(), [](const Payment& p) {
+        return p.month >= 1 && p.month <= kMaxPaymentMonth && p.yen >= 0;
+    });
 }
 
 int LastMonth(std::span<const Payment> payments) noexcept

@@ -54,7 +54,8 @@ struct RefinanceComparison {
     std::vector<std::int64_t> cumulativeSaving; // S(0) … S(last month), for the chart
 };
 
-// Refused: a payment at a month below 1 or with a negative amount.
+// Refused: a payment at a month below 1 or beyond kMaxPaymentMonth, or with a
+// negative amount.
 RefinanceComparison CompareRefinance(const RefinanceInput& input);
 
 } // namespace hn

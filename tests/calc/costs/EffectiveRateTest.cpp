@@ -44,7 +44,8 @@ TEST(EffectiveRate, OnePaymentAMonthLaterIsItsOwnRate)
     EXPECT_NEAR(rate.monthly, 0.01, 1e-12);
     EXPECT_NEAR(rate.nominalYearly, 0.12, 1e-11);
     EXPECT_NEAR(rate.compoundYearly, std::pow(1.01, 12) - 1, 1e-11);
-    // Payments of one month add up, in any order.
+    // Payments of one month add up, in any order; a payment of nothing after the last
+    // one is no payment (it wrote past the months gathered: the sanitizer build sees it).
     const std::vector<Payment> split{{2, 0}, {1, 10'000}, {1, 1'000'000}};
     EXPECT_NEAR(SolveEffectiveRate(split, 1'000'000).monthly, 0.01, 1e-12);
 }
@@ -68,6 +69,8 @@ TEST(EffectiveRate, RefusesWhatHasNoRate)
     EXPECT_EQ(SolveEffectiveRate(negative, 1'000).message, kMsgRateBadPayment);
     const std::vector<Payment> early{{-1, 1}};
     EXPECT_EQ(SolveEffectiveRate(early, 1'000).message, kMsgRateBadPayment);
+    const std::vector<Payment> never{{1, 500}, {kMaxPaymentMonth + 1, 600}}; // not allocated for
+    EXPECT_EQ(SolveEffectiveRate(never, 1'000).message, kMsgRateBadPayment);
 }
 
 // With no fees a level loan's effective rate is its own rate, but for the floor of

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -73,6 +74,8 @@ TEST(Refinance, CostsAtTheSwitchAddUpWithTheRefundTakenOff)
     EXPECT_EQ(never.netBenefitYen, 180 - 1'000);
     const std::vector<Payment> bad{{0, 1}};
     EXPECT_EQ(CompareRefinance({bad, after, 0, 0, {}}).message, kMsgRefinanceBadPayment);
+    const std::vector<Payment> far{{std::numeric_limits<int>::max(), 1}};
+    EXPECT_EQ(CompareRefinance({staying, far, 0, 0, {}}).message, kMsgRefinanceBadPayment);
 }
 
 // On random streams whose saving goes up and down: from the break-even month on the
