@@ -106,7 +106,8 @@ TEST(CheckSchedule, NamesTheFirstBrokenRow)
     Schedule s = BuildSchedule(WorkedLoan(CorporationBasic));
     s.monthly.rows[100].payment += 1;
     s.monthly.rows[300].payment += 1;
-    const ScheduleCheckResult* c = Find(CheckSchedule(s), ScheduleCheck::RowsAddUp, CheckScope::MonthlyPart);
+    const ScheduleCheckReport report = CheckSchedule(s); // Find points into it
+    const ScheduleCheckResult* c = Find(report, ScheduleCheck::RowsAddUp, CheckScope::MonthlyPart);
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->failedRow, 101);
 }
