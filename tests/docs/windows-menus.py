@@ -22,16 +22,20 @@ def read(*parts):
         return f.read()
 
 
+def files(folder, ending):
+    return glob.glob(os.path.join(source, folder, "**", "*" + ending), recursive=True)
+
+
 def sources(*folders):
-    return {path: open(path, encoding="utf-8").read()
-            for folder in folders for path in glob.glob(os.path.join(source, folder, "*.cpp"))}
+    return {path: open(path, encoding="utf-8").read() for folder in folders for path in files(folder, ".cpp")}
 
 
 # Text constants (inline constexpr std::string_view kName = "...";) by name.
 constants = {}
-for header in glob.glob(os.path.join(source, "*", "*.h")):
-    with open(header, encoding="utf-8") as f:
-        constants.update(re.findall(r'constexpr std::string_view (k\w+) = "([^"]*)";', f.read()))
+for folder in ("calc", "res", "app", "summary", "schedule", "planning", "controls", "platform"):
+    for header in files(folder, ".h"):
+        with open(header, encoding="utf-8") as f:
+            constants.update(re.findall(r'constexpr std::string_view (k\w+) = "([^"]*)";', f.read()))
 
 
 def without_mnemonic(text):
