@@ -375,6 +375,7 @@ PrepayPage::PrepayPage(QWidget* parent) : PlanningSection(parent)
     m_list->setHorizontalHeaderLabels(
         {QStringLiteral("何回目の返済の後 (回)"), QStringLiteral("繰上げ返済額 (万円)"), QStringLiteral("内ﾎﾞｰﾅｽ分 (万円)")});
     m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->verticalHeader()->setVisible(false);
     m_list->setAccessibleName(QStringLiteral("繰上げ返済の一覧"));
     m_list->setAccessibleDescription(QStringLiteral("1行に1回: 何回目の返済の後、繰上げ返済額 (万円)、内ﾎﾞｰﾅｽ分 (万円)"));
