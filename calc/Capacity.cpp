@@ -2,6 +2,7 @@
 #include "calc/Capacity.h"
 
 #include "calc/CheckMessages.h"
+#include "calc/ExactDecimal.h"
 #include "calc/PlanningMessages.h"
 #include "calc/Repayment.h"
 
@@ -39,10 +40,13 @@ struct CandidateLoan {
     std::string periodText;
     double rate1Percent;
     double rate2Percent;
+    ExactDecimal bonusShare; // the share as typed: 8.2 % of 3,000 is 246, not 245.99…
 
     double BonusMan(std::int64_t loanMan) const
     {
-        return std::floor(static_cast<double>(loanMan) * request.bonusSharePercent / 100.0);
+        // Loans up to the search ceiling; their bonus part fits easily.
+        return static_cast<double>(
+            bonusShare.FloorOfProduct(static_cast<std::uint64_t>(loanMan), 100).value_or(0));
     }
 
     CalcOutcome Run(std::int64_t loanMan) const
@@ -111,7 +115,8 @@ CapacityOutcome ComputeCapacity(const CapacityRequest& request)
     const double rate1Percent = request.rate1Percent != 0.0 ? request.rate1Percent : screeningPercent;
     const double rate2Percent = request.rate2Percent != 0.0 ? request.rate2Percent : rate1Percent;
     const CandidateLoan candidate{request, std::to_string(static_cast<int>(request.periodYears)), rate1Percent,
-                                  rate2Percent};
+                                  rate2Percent,
+                                  ExactDecimal::FromDouble(request.bonusSharePercent).value_or(ExactDecimal{})};
     // A real rate or method the calculate command refuses refuses every size:
     // say so before anything else is computed.
     if (const CalcOutcome probe = candidate.Run(1); !probe.ok && !DependsOnSize(probe.failure.message))

@@ -23,7 +23,8 @@ struct CapacityRequest {
     RepaymentMethod method = CorporationBasic;
     double rate1Percent = 0.0;      // 0: the screening rate
     double rate2Percent = 0.0;      // 0: the first rate
-    double bonusSharePercent = 0.0; // share of the loan repaid by bonus instalments, 0 to 50
+    double bonusSharePercent = 0.0; // share of the loan repaid by bonus instalments, 0 to 50,
+                                    // read as the decimal it was typed as (ExactDecimal::FromDouble)
 };
 
 struct CapacityResult {

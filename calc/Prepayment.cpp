@@ -69,8 +69,9 @@ std::int64_t NextPayment(const SchedulePart& part, int afterNumber) noexcept
 }
 
 // Pays `amount` right after instalment k (1 <= k < rows) and recomputes the
-// rows after it.
-PartPrepaid PrepayPart(SchedulePart& part, const PartShape& shape, int k, std::int64_t amount, PrepayMode mode)
+// rows after it, charging each the rate of the row it takes after.
+PartPrepaid PrepayPart(SchedulePart& part, const PartShape& shape, std::span<const ExactRate> rates, int k,
+                       std::int64_t amount, PrepayMode mode)
 {
     PartPrepaid result;
     const std::vector<ScheduleRow> current = part.rows;
@@ -131,18 +132,19 @@ PartPrepaid PrepayPart(SchedulePart& part, const PartShape& shape, int k, std::i
         if (ref > end)
             break; // not reached: the row `end` settles
         const ScheduleRow& r = current[static_cast<std::size_t>(ref - 1)];
-        const double rate = PeriodRate(shape, r.yearlyRate);
+        const ExactRate& exact = rates[static_cast<std::size_t>(r.rateIndex)];
+        const std::int64_t interest = exact.PeriodInterest(bal, !shape.monthly);
         std::int64_t payment = 0;
         if (mode == PrepayMode::Reduce) {
             if (!equalPrincipal && j > k + 1 && IsReamortisationPoint(shape, j))
-                level = LevelInstalment(bal, rate, end - (j - 1));
-            payment = equalPrincipal ? share + FlooredInterest(bal, rate) : level;
+                level = LevelInstalment(bal, PeriodRate(shape, r.yearlyRate), end - (j - 1));
+            payment = equalPrincipal ? share + interest : level;
         } else {
             // The instalment the schedule asked for at this row; for equal
             // principal its share, the interest coming from the balance now.
-            payment = equalPrincipal ? (r.principal - r.prepaid) + FlooredInterest(bal, rate) : r.payment - r.prepaid;
+            payment = equalPrincipal ? (r.principal - r.prepaid) + interest : r.payment - r.prepaid;
         }
-        const ScheduleRow row = AmortisedRow(j, bal, unpaid, payment, rate, r.yearlyRate, ref == end);
+        const ScheduleRow row = AmortisedRow(j, bal, unpaid, payment, exact, r.rateIndex, !shape.monthly, ref == end);
         part.rows.push_back(row);
         bal = row.balance;
         unpaid = row.unpaidInterest;
@@ -152,6 +154,17 @@ PartPrepaid PrepayPart(SchedulePart& part, const PartShape& shape, int k, std::i
     result.dropped = end - static_cast<int>(part.rows.size());
     result.next = NextPayment(part, k);
     return result;
+}
+
+// Every row names a rate of the schedule: the rows after a prepayment are
+// charged the rate of the row they take after.
+bool ChargesKnownRates(const Schedule& schedule) noexcept
+{
+    for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus})
+        for (const ScheduleRow& r : part->rows)
+            if (r.rateIndex < 0 || static_cast<std::size_t>(r.rateIndex) >= schedule.rates.size())
+                return false;
+    return true;
 }
 
 PrepaymentOutcome Fail(PrepaymentOutcome out, std::string_view message)
@@ -170,7 +183,7 @@ PrepaymentOutcome ApplyPrepayments(const Schedule& schedule, std::span<const Pre
     PrepaymentOutcome out;
     out.before = schedule;
     out.after = schedule;
-    if (!schedule.ok())
+    if (!schedule.ok() || !ChargesKnownRates(schedule))
         return Fail(std::move(out), kMsgPrepayNoSchedule);
 
     std::vector<Prepayment> ordered(prepayments.begin(), prepayments.end());
@@ -198,13 +211,15 @@ PrepaymentOutcome ApplyPrepayments(const Schedule& schedule, std::span<const Pre
                 return Fail(std::move(out), kMsgPrepayBeforeBonus);
             if (b >= static_cast<int>(out.after.bonus.rows.size()))
                 return Fail(std::move(out), kMsgPrepayBonusAfterEnd);
-            const PartPrepaid bonus = PrepayPart(out.after.bonus, bonusShape, b, p.bonusAmountYen, p.mode);
+            const PartPrepaid bonus = PrepayPart(out.after.bonus, bonusShape, out.after.rates, b,
+                                                   p.bonusAmountYen, p.mode);
             a.bonusInstalment = b;
             a.bonusUsedYen = bonus.used;
             a.droppedBonus = bonus.dropped;
             a.nextBonusYen = bonus.next;
         }
-        const PartPrepaid monthly = PrepayPart(out.after.monthly, monthlyShape, p.instalment, p.amountYen, p.mode);
+        const PartPrepaid monthly = PrepayPart(out.after.monthly, monthlyShape, out.after.rates,
+                                                 p.instalment, p.amountYen, p.mode);
         a.usedYen = monthly.used;
         a.droppedInstalments = monthly.dropped;
         a.nextInstalmentYen = monthly.next;

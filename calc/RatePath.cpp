@@ -7,22 +7,24 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 
 namespace hn {
 
 namespace {
 
-double FromPercent(double percent) noexcept
+// A step at a percent a year, exactly; a percent no rate has (100 % or more)
+// keeps its double, which CheckRatePath refuses.
+RateStep StepAt(int month, const ExactDecimal& percent)
 {
-    return percent * 0.01;
+    RateStep step{month, percent.ToDouble() * 0.01, ExactRate::FromPercent(percent)};
+    return step;
 }
 
-// Percent sums such as 0.1 + 0.2 land a hair off the figure a user would type;
-// a millionth of a percent is far below anything a rate field can state.
-double RoundPercent(double percent) noexcept
+// A field's percent as the decimal it shows; a negative or non-finite one (which
+// no field gives) as 0.
+ExactDecimal FieldPercent(double percent)
 {
-    return std::round(percent * 1e6) / 1e6;
+    return ExactDecimal::FromDouble(percent).value_or(ExactDecimal{});
 }
 
 std::string_view Trim(std::string_view s) noexcept
@@ -108,6 +110,16 @@ std::string RatePathProblemText(const RatePathCheck& check)
     return {};
 }
 
+ExactRate StepRate(const RateStep& step)
+{
+    return step.exact ? *step.exact : ExactRate::FromFraction(step.rate);
+}
+
+bool operator==(const RateStep& a, const RateStep& b)
+{
+    return a.month == b.month && a.rate == b.rate && StepRate(a) == StepRate(b);
+}
+
 double RateAt(const RatePath& path, int month) noexcept
 {
     // Paths are short (a change every 6 months over 99 years is 198 steps);
@@ -121,14 +133,24 @@ double RateAt(const RatePath& path, int month) noexcept
 
 RatePath FlatRatePath(double percent)
 {
-    return RatePath{{{1, FromPercent(percent)}}};
+    if (!(percent >= 0.0))
+        return RatePath{{{1, percent * 0.01}}}; // refused by CheckRatePath
+    return RatePath{{StepAt(1, FieldPercent(percent))}};
 }
 
 RatePath RiseOnceRatePath(double percent, double risePercent, int month)
 {
     RatePath path = FlatRatePath(percent);
-    if (month > 1 && risePercent != 0.0)
-        path.steps.push_back({month, FromPercent(RoundPercent(percent + risePercent))});
+    if (month <= 1 || risePercent == 0.0 || !(percent >= 0.0))
+        return path;
+    const ExactDecimal start = FieldPercent(percent);
+    if (risePercent > 0.0) {
+        path.steps.push_back(StepAt(month, start + FieldPercent(risePercent)));
+    } else if (const auto fallen = start.Minus(FieldPercent(-risePercent))) {
+        path.steps.push_back(StepAt(month, *fallen));
+    } else {
+        path.steps.push_back({month, (percent + risePercent) * 0.01, std::nullopt}); // below 0: refused
+    }
     return path;
 }
 
@@ -136,14 +158,17 @@ RatePath RiseEveryRatePath(double percent, double risePercent, int everyYears, d
                            int months)
 {
     RatePath path = FlatRatePath(percent);
-    if (everyYears < 1 || !(risePercent > 0.0) || !(capPercent > percent))
+    if (everyYears < 1 || !(risePercent > 0.0) || !(capPercent > percent) || !(percent >= 0.0))
         return path;
+    const ExactDecimal start = FieldPercent(percent);
+    const ExactDecimal rise = FieldPercent(risePercent);
+    const ExactDecimal cap = FieldPercent(capPercent);
     const int every = std::min(everyYears, kMaxPathMonth) * 12;
     const int last = std::min(months, kMaxPathMonth);
     for (int k = 1; k * every + 1 <= last; ++k) {
-        const double p = std::min(RoundPercent(percent + k * risePercent), capPercent);
-        path.steps.push_back({k * every + 1, FromPercent(p)});
-        if (p >= capPercent)
+        const ExactDecimal p = std::min(start + rise.Times(static_cast<std::uint64_t>(k)), cap);
+        path.steps.push_back(StepAt(k * every + 1, p));
+        if (p >= cap)
             break;
     }
     return path;
@@ -174,10 +199,13 @@ RatePathParse ParseRatePath(std::string_view text)
             return fail(RatePathProblem::BadText);
         if (ec == std::errc::result_out_of_range || month < 1 || month > kMaxPathMonth)
             return fail(RatePathProblem::MonthOutOfRange);
-        const auto percent = ParseDecimal(item.substr(colon + 1));
+        const std::string_view percentText = item.substr(colon + 1);
+        const auto percent = ParseDecimal(percentText);
         if (!percent)
             return fail(RatePathProblem::BadText);
-        steps.push_back({month, FromPercent(*percent)});
+        // The rate charged is the text's exact decimal; a text no rate has is
+        // refused below by its double.
+        steps.push_back({month, *percent * 0.01, ExactRate::FromPercentText(percentText)});
         ++entry;
         if (comma == std::string_view::npos)
             break;
@@ -208,12 +236,7 @@ std::string FormatRatePath(const RatePath& path)
     for (const RateStep& s : path.steps) {
         if (!text.empty())
             text += ',';
-        // The percent figure that reads back as this very rate, when there is a
-        // short one; otherwise the exact quotient.
-        const double percent = s.rate / 0.01;
-        const double rounded = RoundPercent(percent);
-        text += std::to_string(s.month) + ':' +
-                FormatDecimal(FromPercent(rounded) == s.rate ? rounded : percent);
+        text += std::to_string(s.month) + ':' + StepRate(s).PercentText();
     }
     return text;
 }

@@ -4,6 +4,9 @@
 // the months at which it changes. Rates are fractions per year, as in LoanInput;
 // month m is the m-th monthly instalment, whose interest is charged at the rate
 // in force in that month.
+#include "calc/ExactRate.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,9 +16,16 @@ namespace hn {
 struct RateStep {
     int month = 1;     // in force from this instalment on
     double rate = 0.0; // fraction per year
+    // The same rate exactly as typed, where the step was read from a text or
+    // made by a preset; without it the rate is recovered from `rate` (StepRate).
+    std::optional<ExactRate> exact{};
 
-    friend bool operator==(const RateStep&, const RateStep&) = default;
+    // The same month and the same rate charged, however the rate was given.
+    friend bool operator==(const RateStep& a, const RateStep& b);
 };
+
+// The step's rate exactly: `exact`, or the rate `rate` was typed as.
+ExactRate StepRate(const RateStep& step);
 
 struct RatePath {
     std::vector<RateStep> steps; // months strictly increasing, the first at month 1
@@ -58,10 +68,10 @@ std::string RatePathProblemText(const RatePathCheck& check);
 // step's rate before month 1. The path must not be empty.
 double RateAt(const RatePath& path, int month) noexcept;
 
-// Presets. Their figures are percent per year, as the user types them, and
-// each rate becomes (percent) x 0.01 as the rate fields' do, with sums of
-// percents rounded to a millionth of a percent so that 0.1 + 0.2 is 0.3: a
-// preset and the same path typed as text give identical rates.
+// Presets. Their figures are percent per year, as the user types them; sums
+// of percents are exact decimals (0.1 + 0.2 is 0.3), and each rate becomes
+// (percent) x 0.01 as the rate fields' do: a preset and the same path typed as
+// text give identical rates.
 RatePath FlatRatePath(double percent);
 // `percent` until month `month` - 1, percent + rise from `month` on.
 RatePath RiseOnceRatePath(double percent, double risePercent, int month);
@@ -82,7 +92,8 @@ struct RatePathParse {
 };
 RatePathParse ParseRatePath(std::string_view text);
 
-// The text form of a path, shortest decimals ("1:0.5,13:1.5").
+// The text form of a path, each rate as typed in plain decimals
+// ("1:0.5,13:1.5", "1:0.0005").
 std::string FormatRatePath(const RatePath& path);
 
 } // namespace hn

@@ -4,6 +4,7 @@
 #include "calc/RepaymentMethod.h"
 
 #include <cmath>
+#include <span>
 
 namespace hn {
 
@@ -22,7 +23,8 @@ struct PartShape {
     double amount = 0.0;
     int count = 0;             // instalments over the term
     int monthsApart = 1;       // months between two instalments
-    double periodFactor = 0.0; // yearly rate -> rate per instalment
+    double periodFactor = 0.0; // yearly rate -> rate per instalment, for the instalments
+    bool halfYear = false;     // interest of a half-year (bonus) or of a month
     int reviewEvery = 0;       // instalments between two five-year reviews
 };
 
@@ -40,6 +42,9 @@ public:
             ++next_;
         return path_.steps[next_ - 1].rate;
     }
+
+    // The step of the rate YearlyRateOf gave last.
+    int StepIndex() const noexcept { return static_cast<int>(next_ - 1); }
 
 private:
     const RatePath& path_;
@@ -59,8 +64,9 @@ std::int64_t Yen(double v) noexcept
 
 class PartRunner {
 public:
-    PartRunner(const PartShape& shape, const RatePath& path, SchedulePart& part, ScenarioPartFacts& facts)
-        : shape_(shape), rates_(path, shape.monthsApart), part_(part), facts_(facts)
+    PartRunner(const PartShape& shape, const RatePath& path, std::span<const ExactRate> exact, SchedulePart& part,
+               ScenarioPartFacts& facts)
+        : shape_(shape), rates_(path, shape.monthsApart), exact_(exact), part_(part), facts_(facts)
     {
         part_.loanYen = Yen(shape.amount);
         part_.termCount = shape.amount != 0.0 ? shape.count : 0;
@@ -108,7 +114,7 @@ public:
                 }
             }
 
-            const double interest = std::floor(balance * i);
+            const double interest = Interest(balance);
             // What the instalment owes before any principal: the month's
             // interest, and under PayFirst the unpaid interest ahead of it.
             const double due = interest + (settlement == UnpaidSettlement::PayFirst ? unpaid : 0.0);
@@ -142,7 +148,7 @@ public:
         double balance = shape_.amount;
         for (int k = 1; k <= shape_.count; ++k) {
             const double rate = rates_.YearlyRateOf(k);
-            const double interest = std::floor(balance * (rate * shape_.periodFactor));
+            const double interest = Interest(balance);
             const double principal = k == shape_.count ? balance : share;
             balance -= principal;
             Emit(k, principal + interest, interest, principal, balance, rate, 0.0);
@@ -151,16 +157,25 @@ public:
     }
 
 private:
+    // The period's interest at the rate the walker gave last, exactly as typed.
+    double Interest(double balance) const noexcept
+    {
+        const ExactRate& rate = exact_[static_cast<std::size_t>(rates_.StepIndex())];
+        return rate.PeriodInterest(balance, shape_.halfYear);
+    }
+
     void Emit(int number, double payment, double interest, double principal, double balance, double rate,
               double unpaid)
     {
         total_ += payment;
-        part_.rows.push_back(
-            {number, Yen(payment), Yen(interest), Yen(principal), Yen(balance), rate, Yen(unpaid)});
+        ScheduleRow& row = part_.rows.emplace_back(
+            ScheduleRow{number, Yen(payment), Yen(interest), Yen(principal), Yen(balance), rate, Yen(unpaid)});
+        row.rateIndex = rates_.StepIndex();
     }
 
     const PartShape& shape_;
     RateWalker rates_;
+    std::span<const ExactRate> exact_;
     SchedulePart& part_;
     ScenarioPartFacts& facts_;
     double total_ = 0.0;
@@ -197,13 +212,15 @@ ScenarioSchedule BuildScenarioSchedule(const ScenarioInput& in)
 
     const int years = static_cast<int>(loan.periodYears);
     s.schedule.periodYears = years;
-    const PartShape monthly{loan.normalYen, 12 * years, 1, kMonthlyRateFactor, kReviewEveryMonths};
-    const PartShape bonus{loan.bonusYen, 2 * years, 6, 0.5, kReviewEveryBonus};
+    const PartShape monthly{loan.normalYen, 12 * years, 1, kMonthlyRateFactor, false, kReviewEveryMonths};
+    const PartShape bonus{loan.bonusYen, 2 * years, 6, 0.5, true, kReviewEveryBonus};
+    for (const RateStep& step : in.path.steps)
+        s.schedule.rates.push_back(StepRate(step));
 
     bool exact = true;
     for (const PartShape* shape : {&monthly, &bonus}) {
         const bool isMonthly = shape == &monthly;
-        PartRunner run(*shape, in.path, isMonthly ? s.schedule.monthly : s.schedule.bonus,
+        PartRunner run(*shape, in.path, s.schedule.rates, isMonthly ? s.schedule.monthly : s.schedule.bonus,
                        isMonthly ? s.monthly : s.bonus);
         if (shape->amount == 0.0)
             continue;

@@ -56,7 +56,9 @@ struct PartPlan {
     std::int64_t loan = 0;
     int count = 0;
     int perBand = 0;
-    const double* periodRate = nullptr; // [first, second]
+    bool halfYear = false;
+    const ExactRate* rate[2] = {nullptr, nullptr}; // first, second
+    int rateIndex[2] = {0, 0};                     // theirs in Schedule::rates
     const double* band = nullptr;       // level and reduced: instalment per band
     double share = 0.0;                 // equal principal
 };
@@ -82,7 +84,7 @@ bool BuildPart(const PartPlan& pp, const RepaymentPlan& plan, SchedulePart& part
     }
 
     // Doubles hold every figure exactly here (all below kMaxExactYen) and keep
-    // the loop free of conversions between the floor and the next balance.
+    // the loop free of conversions between one interest and the next balance.
     const bool equalPrincipal = plan.family == RepaymentFamily::EqualPrincipal;
     const double shareD = static_cast<double>(share);
     const double paymentsD[3] = {static_cast<double>(payments[0]), static_cast<double>(payments[1]),
@@ -93,8 +95,8 @@ bool BuildPart(const PartPlan& pp, const RepaymentPlan& plan, SchedulePart& part
     double paid = 0.0;
     for (int k = 1; k <= pp.count; ++k) {
         const int band = BandOf(k, pp.perBand);
-        const int rateIndex = band == 2 ? 1 : 0;
-        const double interest = std::floor(balance * pp.periodRate[rateIndex]);
+        const int rate = band == 2 ? 1 : 0;
+        const double interest = pp.rate[rate]->PeriodInterest(balance, pp.halfYear);
         const double payment = equalPrincipal ? shareD + interest : paymentsD[band];
         const Split<double> split = SplitPayment(balance, unpaid, payment, interest, k == pp.count);
         paid += split.payment;
@@ -108,8 +110,9 @@ bool BuildPart(const PartPlan& pp, const RepaymentPlan& plan, SchedulePart& part
         row.interest = static_cast<std::int64_t>(interest);
         row.principal = static_cast<std::int64_t>(split.principal);
         row.balance = static_cast<std::int64_t>(split.balance);
-        row.yearlyRate = plan.yearlyRate[rateIndex];
+        row.yearlyRate = plan.yearlyRate[rate];
         row.unpaidInterest = static_cast<std::int64_t>(split.unpaid);
+        row.rateIndex = pp.rateIndex[rate];
         balance = split.balance;
         unpaid = split.unpaid;
         if (balance == 0.0)
@@ -119,11 +122,6 @@ bool BuildPart(const PartPlan& pp, const RepaymentPlan& plan, SchedulePart& part
 }
 
 } // namespace
-
-std::int64_t FlooredInterest(std::int64_t balance, double periodRate) noexcept
-{
-    return static_cast<std::int64_t>(std::floor(static_cast<double>(balance) * periodRate));
-}
 
 ScheduleTotals TotalsOf(const SchedulePart& part) noexcept
 {
@@ -179,9 +177,9 @@ LoanInput WholeYenInput(const LoanInput& in) noexcept
 }
 
 ScheduleRow AmortisedRow(int number, std::int64_t balanceBefore, std::int64_t unpaidBefore, std::int64_t payment,
-                         double periodRate, double yearlyRate, bool settle) noexcept
+                         const ExactRate& rate, int rateIndex, bool halfYear, bool settle) noexcept
 {
-    const std::int64_t interest = FlooredInterest(balanceBefore, periodRate);
+    const std::int64_t interest = rate.PeriodInterest(balanceBefore, halfYear);
     const Split<std::int64_t> split = SplitPayment(balanceBefore, unpaidBefore, payment, interest, settle);
     ScheduleRow row;
     row.number = number;
@@ -189,17 +187,41 @@ ScheduleRow AmortisedRow(int number, std::int64_t balanceBefore, std::int64_t un
     row.interest = interest;
     row.principal = split.principal;
     row.balance = split.balance;
-    row.yearlyRate = yearlyRate;
+    row.yearlyRate = rate.Fraction();
     row.unpaidInterest = split.unpaid;
+    row.rateIndex = rateIndex;
     return row;
 }
 
+ExactLoanRates ExactRatesOf(const LoanInput& in)
+{
+    return {ExactRate::FromFraction(in.rate1), ExactRate::FromFraction(in.rate2)};
+}
+
+ExactLoanRates ExactRatesFromTexts(const LoanInput& in, std::string_view rate1Text, std::string_view rate2Text)
+{
+    const auto typed = [](std::string_view text, double fraction) {
+        const auto rate = ExactRate::FromPercentText(text);
+        return rate && rate->Fraction() == fraction ? *rate : ExactRate::FromFraction(fraction);
+    };
+    return {typed(rate1Text, in.rate1), typed(rate2Text, in.rate2)};
+}
+
 Schedule BuildSchedule(const LoanInput& in)
+{
+    return BuildSchedule(in, ExactRatesOf(in));
+}
+
+Schedule BuildSchedule(const LoanInput& in, const ExactLoanRates& rates)
 {
     Schedule s;
     s.method = in.method;
     if (!IsComputable(in) || !IsWholeYen(in.normalYen) || !IsWholeYen(in.bonusYen))
         return s; // InvalidInput
+    // The rates charged must be the ones the instalments were formed with.
+    const bool second = UsesSecondRate(in);
+    if (rates.first.Fraction() != in.rate1 || (second && rates.second.Fraction() != in.rate2))
+        return s;
     s.periodYears = static_cast<int>(in.periodYears);
 
     std::int64_t normal = 0;
@@ -209,9 +231,18 @@ Schedule BuildSchedule(const LoanInput& in)
         return s;
     }
 
+    // 銀行型・他 and terms up to ten years charge the first rate throughout; so
+    // does a second rate equal to the first.
+    s.rates = {rates.first};
+    if (second && !(rates.second == rates.first))
+        s.rates.push_back(rates.second);
+    const ExactRate* charged[2] = {&s.rates.front(), &s.rates.back()};
+    const int index[2] = {0, static_cast<int>(s.rates.size()) - 1};
     const RepaymentPlan plan = PlanRepayment(in);
-    PartPlan monthly{normal, plan.months, kMonthsPerBand, plan.monthlyRate, plan.monthly, plan.monthlyShare};
-    PartPlan bonusPart{bonus, plan.bonusCount, kBonusPerBand, plan.bonusRate, plan.bonus, plan.bonusShare};
+    PartPlan monthly{normal, plan.months, kMonthsPerBand, false, {charged[0], charged[1]}, {index[0], index[1]},
+                     plan.monthly, plan.monthlyShare};
+    PartPlan bonusPart{bonus, plan.bonusCount, kBonusPerBand, true, {charged[0], charged[1]}, {index[0], index[1]},
+                       plan.bonus, plan.bonusShare};
     if (!BuildPart(monthly, plan, s.monthly) || !BuildPart(bonusPart, plan, s.bonus)
         || !IsExact(TotalsOf(s).payment)) {
         s.monthly.rows.clear();

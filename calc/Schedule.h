@@ -5,10 +5,10 @@
 // Conventions (what a user comparing with a bank statement needs to know):
 // - The loan is repaid in two parts, as the engine splits it: the monthly part
 //   (instalments 1 ... 12 x years) and the bonus part (1 ... 2 x years).
-// - Each instalment's interest is floor(balance before it x the period rate):
-//   the yearly rate times the double nearest 1/12 for months, times 0.5 for
-//   bonus instalments; the first rate up to month 120 / bonus 20, the second
-//   rate after (銀行型・他: the first rate throughout).
+// - Each instalment's interest is floor(balance before it x the yearly rate
+//   / 12) for months and / 2 for bonus instalments, computed exactly from the
+//   rate as typed (ExactRate); the first rate up to month 120 / bonus 20, the
+//   second rate after (銀行型・他: the first rate throughout).
 // - Payments are the engine's band instalments (equal principal: the fixed
 //   share plus the interest). The last instalment settles the balance: its
 //   principal is the whole balance before it, so the balance ends at exactly 0.
@@ -20,15 +20,17 @@
 //   settles it the same way and the part ends there (ended early).
 // - All figures are whole yen in 64-bit integers; a schedule any of whose
 //   figures would exceed 2^53 yen (where doubles stop being exact) is refused.
+#include "calc/ExactRate.h"
 #include "calc/Repayment.h"
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace hn {
 
-// Largest figure a schedule holds: beyond it the floored double arithmetic of
-// the engine no longer works on exact whole yen.
+// Largest figure a schedule holds: beyond it the engine's double arithmetic,
+// which forms the instalments, no longer works on exact whole yen.
 inline constexpr std::int64_t kMaxExactYen = std::int64_t{1} << 53;
 
 struct ScheduleRow {
@@ -42,6 +44,7 @@ struct ScheduleRow {
                                      // instalment (always 0 for a fixed-payment loan)
     std::int64_t prepaid = 0;    // paid ahead right after this instalment (繰上げ返済);
                                  // already part of payment and principal
+    int rateIndex = 0;           // the rate charged: Schedule::rates[rateIndex]
 
     friend bool operator==(const ScheduleRow&, const ScheduleRow&) = default;
 };
@@ -69,6 +72,7 @@ struct Schedule {
     int periodYears = 0;
     SchedulePart monthly{SchedulePartKind::Monthly, 0, 0, {}};
     SchedulePart bonus{SchedulePartKind::Bonus, 0, 0, {}}; // no rows and loan 0 without a bonus part
+    std::vector<ExactRate> rates; // the yearly rates the rows charge, exactly as typed
 
     bool ok() const noexcept { return status == ScheduleStatus::Ok; }
     // Either part repaid before the end of its term.
@@ -98,23 +102,39 @@ bool HasPrepayments(const Schedule& schedule) noexcept;
 // with from this input.
 LoanInput WholeYenInput(const LoanInput& in) noexcept;
 
-// The schedule of a loan, from the engine's plan (PlanRepayment). Expects whole
-// yen (WholeYenInput); a part with a fraction of a yen answers InvalidInput.
-Schedule BuildSchedule(const LoanInput& in);
+// A loan's two yearly rates exactly as typed; their Fraction() is the
+// LoanInput's rate1 and rate2 (the second only where the loan uses it).
+struct ExactLoanRates {
+    ExactRate first;
+    ExactRate second;
+};
 
-// floor(balance x periodRate) as the engine forms it: the balance as a double,
-// exact below kMaxExactYen.
-std::int64_t FlooredInterest(std::int64_t balance, double periodRate) noexcept;
+// The rates of a loan whose typed texts are not at hand: each recovered from
+// its fraction (ExactRate::FromFraction), the typed rate itself for every rate
+// of up to 15 significant digits, and so for every rate field's.
+ExactLoanRates ExactRatesOf(const LoanInput& in);
+
+// The rates as typed: each text that reads as the input's own rate (its percent
+// read as a double, × 0.01) is taken exactly, whatever its length; any other
+// (an empty text, a rate the input does not use) is recovered as above.
+ExactLoanRates ExactRatesFromTexts(const LoanInput& in, std::string_view rate1Text, std::string_view rate2Text);
+
+// The schedule of a loan, from the engine's plan (PlanRepayment), charging
+// `rates`. Expects whole yen (WholeYenInput); a part with a fraction of a yen,
+// or rates that are not the input's, answer InvalidInput.
+Schedule BuildSchedule(const LoanInput& in, const ExactLoanRates& rates);
+Schedule BuildSchedule(const LoanInput& in); // with ExactRatesOf(in)
 
 // One instalment of `payment` on `balanceBefore` with `unpaidBefore` interest
-// still owed from earlier instalments. The interest is floor(balance x
-// `periodRate`); the payment goes to that interest first, then to the unpaid
+// still owed from earlier instalments. The interest is `rate`'s for a month, or
+// a half-year (`halfYear`); the payment goes to that interest first, then to the unpaid
 // interest, then to the principal. A payment below the interest leaves the
 // rest unpaid (never a negative principal, never added to the balance). With
 // `settle` (the last instalment of the term), or when the principal would reach
 // the whole balance, the row repays the balance and all interest owed, and its
-// payment becomes their sum. Exact while figures stay below kMaxExactYen.
+// payment becomes their sum. The row's yearlyRate is rate.Fraction() and its
+// rateIndex `rateIndex`.
 ScheduleRow AmortisedRow(int number, std::int64_t balanceBefore, std::int64_t unpaidBefore, std::int64_t payment,
-                         double periodRate, double yearlyRate, bool settle) noexcept;
+                         const ExactRate& rate, int rateIndex, bool halfYear, bool settle) noexcept;
 
 } // namespace hn

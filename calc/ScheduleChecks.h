@@ -19,8 +19,7 @@ enum class ScheduleCheck {
     NothingUnpaid,       // no unpaid interest after the last row
     PaymentsCoverLoanAndInterest, // Σ payments = loan + Σ interest
     NoNegativeFigure,    // no payment, interest, principal, balance or unpaid interest below 0
-    BandFiguresMatch,    // first instalment of each band = the window's band figure
-    TotalMatches,        // equal principal: Σ payments = the window's total
+    BandFiguresMatch,    // first instalment of each band = the window's band figure (level and reduced)
 };
 
 // Which rows a check is about.
@@ -50,10 +49,11 @@ struct ScheduleCheckReport {
 // is not Ok answers an empty report.
 ScheduleCheckReport CheckSchedule(const Schedule& schedule);
 
-// Band figures of a fixed-rate schedule against the window's LoanResult of the
-// same (whole-yen) input: monthly rows 1, 61, 121 and bonus rows 1, 11, 21
-// where the band is used, except a row that settled an early end; for equal
-// principal also the total. Appends to `report`.
+// Band figures of a fixed-rate schedule of the level and reduced families
+// against the window's LoanResult of the same (whole-yen) input: monthly rows 1,
+// 61, 121 and bonus rows 1, 11, 21 where the band is used, except a row that
+// settled an early end. Appends to `report`; nothing for equal principal, whose
+// rows charge the exact interest (CompareWithWindow sets them beside the window's).
 void CheckAgainstResult(const Schedule& schedule, const LoanResult& result, ScheduleCheckReport& report);
 
 // What the check states, as the schedule window and the command line show it

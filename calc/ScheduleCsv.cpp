@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/ScheduleCsv.h"
 
-#include "calc/DecimalText.h"
+#include "calc/ExactRate.h"
 #include "calc/ScheduleTexts.h"
 
-#include <cmath>
 #include <initializer_list>
 
 namespace hn {
@@ -32,7 +31,7 @@ std::string_view PartText(SchedulePartKind kind)
 
 std::string RatePercentText(double yearlyRate)
 {
-    return FormatDecimal(std::round(yearlyRate / 0.01 * 1e6) / 1e6);
+    return ExactRate::FromFraction(yearlyRate).PercentText();
 }
 
 std::string ScheduleCsv(const Schedule& schedule, ScheduleViewKind view, const ScheduleCalendar& calendar)

@@ -37,6 +37,12 @@ inline constexpr std::string_view kWindowTotal = "計算結果の借入総返済
 inline constexpr std::string_view kDifference = "差";
 inline constexpr std::string_view kScheduleFirstYear = "返済予定表の1年目";
 inline constexpr std::string_view kWindowAnnual = "計算結果の年間返済額";
+// An equal principal instalment beside the window's band figure.
+inline constexpr std::string_view kScheduleOf = "返済予定表の";
+inline constexpr std::string_view kWindowMonthlyBand = "計算結果の返済額";
+inline constexpr std::string_view kWindowBonusBand = "計算結果のﾎﾞｰﾅｽ返済額";
+// The calculator window's band captions.
+inline constexpr std::string_view kBandYears[3] = {"1～5年目", "6～10年目", "11年目以降"};
 
 // Why the totals differ (level and reduced families): the window multiplies
 // each band's first instalment by its number of instalments; the schedule
@@ -44,6 +50,11 @@ inline constexpr std::string_view kWindowAnnual = "計算結果の年間返済�
 inline constexpr std::string_view kNoteTotalDiffers =
     "計算結果の借入総返済額は、各期間の初回返済額×回数の概算です。"
     "返済予定表は毎回の利息を計算し、最終回で残高を精算するため、差が出ます。";
+// Why an equal principal schedule differs from the window: the window floors a
+// double product, which falls a yen short where the exact interest is whole.
+inline constexpr std::string_view kNoteExactInterest =
+    "返済予定表の利息は、残高×年利÷12（ﾎﾞｰﾅｽ回は÷2）を入力した金利どおりに計算し、円未満を切り捨てます。"
+    "計算結果の元金均等型の返済額は小数の計算で切り捨てるため、1円少ない回があります。";
 // Why year 1 differs (equal principal with a bonus part): the window's annual
 // repayment counts the first bonus instalment twice.
 inline constexpr std::string_view kNoteFirstYearDiffers =
@@ -58,7 +69,7 @@ inline constexpr std::string_view kNoteUnpaidInterest =
 
 // The conventions, one line each, for a user comparing with a bank statement.
 inline constexpr std::string_view kConventionInterest =
-    "利息 = 返済前の残高 × 月利（年利×1/12）またはﾎﾞｰﾅｽ回の利率（年利×1/2）、円未満切り捨て";
+    "利息 = 返済前の残高 × 年利 ÷ 12（ﾎﾞｰﾅｽ回は ÷ 2）、入力した金利どおりに計算して円未満切り捨て";
 inline constexpr std::string_view kConventionLast = "最終回の元金 = 返済前の残高（残高はちょうど0円になります）";
 
 // Messages when no schedule can be shown.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/ScheduleViews.h"
 
+#include "calc/ScheduleTexts.h"
+
 #include <algorithm>
 
 namespace hn {
@@ -153,7 +155,41 @@ WindowComparison CompareWithWindow(const Schedule& schedule, const LoanResult& r
     const std::vector<YearlyRow> years = YearlyView(schedule, ScheduleCalendar{});
     c.firstYear = years.empty() ? 0 : years.front().payment;
     c.windowAnnual = result.annualYen;
+    if (FamilyOf(schedule.method) != RepaymentFamily::EqualPrincipal)
+        return c;
+    for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus}) {
+        const bool monthly = part->kind == SchedulePartKind::Monthly;
+        const int perBand = monthly ? kMonthsPerBand : kBonusPerBand;
+        for (int b = 0; b < 3; ++b) {
+            const std::size_t index = static_cast<std::size_t>(b * perBand);
+            // A row that settled an early end is no band instalment.
+            if (!result.bandUsed[static_cast<std::size_t>(b)] || index >= part->rows.size()
+                || (part->endedEarly() && index + 1 >= part->rows.size()))
+                continue;
+            const std::int64_t window = monthly ? result.monthly[static_cast<std::size_t>(b)]
+                                                : result.bonus[static_cast<std::size_t>(b)];
+            if (part->rows[index].payment != window)
+                c.bands.push_back({part->kind, b, static_cast<int>(index) + 1, part->rows[index].payment, window});
+        }
+    }
     return c;
+}
+
+std::string ScheduleBandCaption(const BandDifference& d)
+{
+    return std::string(kScheduleOf) + (d.part == SchedulePartKind::Bonus ? std::string(kPartBonus) : std::string()) +
+           "第" + std::to_string(d.instalment) + "回";
+}
+
+std::string WindowBandCaption(const BandDifference& d)
+{
+    return std::string(d.part == SchedulePartKind::Bonus ? kWindowBonusBand : kWindowMonthlyBand) + "（" +
+           std::string(kBandYears[static_cast<std::size_t>(d.band)]) + "）";
+}
+
+std::string_view TotalDifferenceNote(RepaymentMethod method) noexcept
+{
+    return FamilyOf(method) == RepaymentFamily::EqualPrincipal ? kNoteExactInterest : kNoteTotalDiffers;
 }
 
 } // namespace hn

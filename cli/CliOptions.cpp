@@ -110,6 +110,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
         }
 
         double* number = nullptr;
+        std::string* typed = nullptr; // where the value's text is kept as well
         const bool scenarioOption = IsScenarioOption(name);
         const bool planningOption = IsPlanningOption(name);
         if (name == "--loan") {
@@ -121,9 +122,11 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
         }
         else if (name == "--rate1") {
             number = &o.rate1Percent;
+            typed = &o.rate1Text;
             o.rate1Given = true;
         } else if (name == "--rate2") {
             number = &o.rate2Percent;
+            typed = &o.rate2Text;
             o.rate2Given = true;
         } else if (name == "--income")
             number = &o.incomeMan;
@@ -151,6 +154,8 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
                 result.error = "option '" + std::string(name) + "' needs a number, not '" + std::string(value) + "'";
                 return result;
             }
+            if (typed)
+                *typed = std::string(value);
         } else if (name == "--method") {
             const auto m = ReadMethod(value);
             if (!m) {

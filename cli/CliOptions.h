@@ -17,6 +17,7 @@ struct CliOptions {
     double bonusMan = 0.0;
     double rate1Percent = 0.0;
     double rate2Percent = 0.0;
+    std::string rate1Text, rate2Text; // as typed: the schedules charge these exactly
     std::string periodText = "25"; // the window starts on 25 years
     double incomeMan = 0.0;
     bool json = false;

@@ -258,13 +258,19 @@ std::string FormatComparisonText(const Schedule& schedule, const WindowCompariso
     line(kScheduleTotal, YenText(c.scheduleTotal));
     line(kWindowTotal, YenText(c.windowTotal) + " (" + std::string(kDifference) + " " +
                            SignedYen(c.totalDifference()) + ")");
-    if (c.totalDifference() != 0)
-        out.append(kNoteTotalDiffers).push_back('\n');
+    for (const BandDifference& d : c.bands) {
+        line(ScheduleBandCaption(d), YenText(d.scheduleYen));
+        line(WindowBandCaption(d), YenText(d.windowYen) + " (" + std::string(kDifference) + " " +
+                                       SignedYen(d.difference()) + ")");
+    }
+    if (c.totalDifference() != 0 || !c.bands.empty())
+        out.append(TotalDifferenceNote(schedule.method)).push_back('\n');
     if (c.firstYearDifference() != 0) {
         line(kScheduleFirstYear, YenText(c.firstYear));
         line(kWindowAnnual, YenText(c.windowAnnual) + " (" + std::string(kDifference) + " " +
                                 SignedYen(c.firstYearDifference()) + ")");
-        out.append(kNoteFirstYearDiffers).push_back('\n');
+        if (schedule.bonus.loanYen != 0)
+            out.append(kNoteFirstYearDiffers).push_back('\n');
     }
     if (schedule.endedEarly()) {
         out.append(kNoteEndedEarly).push_back('\n');
@@ -290,7 +296,17 @@ std::string FormatComparisonJsonMember(const Schedule& schedule, const WindowCom
     s += ", \"monthlyInstalments\": " + std::to_string(schedule.monthly.rows.size());
     s += ", \"bonusInstalments\": " + std::to_string(schedule.bonus.rows.size());
     s += std::string(", \"endedEarly\": ") + (schedule.endedEarly() ? "true" : "false");
-    s += "}";
+    s += ", \"bandDifferences\": [";
+    for (std::size_t k = 0; k < c.bands.size(); ++k) {
+        const BandDifference& d = c.bands[k];
+        s += k ? ", " : "";
+        s += std::string("{\"part\": ") + (d.part == SchedulePartKind::Monthly ? "\"monthly\"" : "\"bonus\"");
+        s += ", \"instalment\": " + std::to_string(d.instalment);
+        s += ", \"scheduleYen\": " + std::to_string(d.scheduleYen);
+        s += ", \"windowYen\": " + std::to_string(d.windowYen);
+        s += ", \"differenceYen\": " + std::to_string(d.difference()) + "}";
+    }
+    s += "]}";
     return s;
 }
 

@@ -100,7 +100,7 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
         text = hn::FormatScenarioLines(in, s, so);
         json += ",\n  " + hn::FormatScenarioJson(in, s);
     } else {
-        schedule = hn::BuildSchedule(loan);
+        schedule = hn::BuildSchedule(loan, hn::ExactRatesFromTexts(loan, o.rate1Text, o.rate2Text));
         if (!schedule.ok()) {
             hn::WriteErr(std::string(schedule.status == hn::ScheduleStatus::BeyondExactRange
                                           ? hn::kMsgScheduleBeyondExact

@@ -86,11 +86,12 @@ LoanReport MakeLoanReport(const ScheduleLoan& loan, const ScheduleCalendar& cale
         report.notes.emplace_back(kNoteUnpaidInterest);
     if (report.result) {
         const WindowComparison c = CompareWithWindow(report.schedule, *report.result);
-        if (c.totalDifference() != 0)
-            report.notes.emplace_back(kNoteTotalDiffers);
+        if (c.totalDifference() != 0 || !c.bands.empty())
+            report.notes.emplace_back(TotalDifferenceNote(report.loan.input.method));
         // Elsewhere year 1 differs only where the schedule ended within it, which the
         // note on the early end explains.
-        if (c.firstYearDifference() != 0 && report.loan.input.method == EqualPrincipal)
+        if (c.firstYearDifference() != 0 && report.loan.input.method == EqualPrincipal
+            && report.schedule.bonus.loanYen != 0)
             report.notes.emplace_back(kNoteFirstYearDiffers);
     }
     return report;
@@ -170,6 +171,11 @@ std::vector<TotalsLine> TotalsLines(const LoanReport& report)
     lines.push_back({std::string(kScheduleTotal), c.scheduleTotal});
     lines.push_back({std::string(kWindowTotal), c.windowTotal});
     lines.push_back({difference, c.totalDifference()});
+    for (const BandDifference& d : c.bands) {
+        lines.push_back({ScheduleBandCaption(d), d.scheduleYen});
+        lines.push_back({WindowBandCaption(d), d.windowYen});
+        lines.push_back({difference, d.difference()});
+    }
     lines.push_back({std::string(kScheduleFirstYear), c.firstYear});
     lines.push_back({std::string(kWindowAnnual), c.windowAnnual});
     lines.push_back({difference, c.firstYearDifference()});
@@ -202,6 +208,7 @@ CombinedReport MakeCombinedReport(const std::vector<ScheduleLoan>& loans, const 
     CombinedReport combined;
     std::vector<Schedule> schedules;
     bool comparable = true;
+    std::vector<std::string_view> whyTotalsDiffer; // one note per reason, in slot order
     combined.allChecksPassed = true;
     for (const ScheduleLoan& loan : loans) {
         LoanReport one = MakeLoanReport(loan, calendar);
@@ -211,10 +218,15 @@ CombinedReport MakeCombinedReport(const std::vector<ScheduleLoan>& loans, const 
         }
         combined.captions.push_back(loan.caption);
         combined.scheduleTotal += TotalsOf(one.schedule).payment;
-        if (one.result)
+        if (one.result) {
             combined.windowTotal += one.result->totalYen;
-        else
+            const std::string_view note = TotalDifferenceNote(one.loan.input.method);
+            if (TotalsOf(one.schedule).payment != one.result->totalYen
+                && std::find(whyTotalsDiffer.begin(), whyTotalsDiffer.end(), note) == whyTotalsDiffer.end())
+                whyTotalsDiffer.push_back(note);
+        } else {
             comparable = false;
+        }
         const bool passed = one.checks.allPassed();
         combined.allChecksPassed = combined.allChecksPassed && passed;
         combined.checkLines.push_back(ChecksLine(loan.caption, passed));
@@ -230,7 +242,7 @@ CombinedReport MakeCombinedReport(const std::vector<ScheduleLoan>& loans, const 
     if (!comparable)
         combined.windowTotal = 0;
     else if (combined.scheduleTotal != combined.windowTotal)
-        combined.notes.emplace_back(kNoteTotalDiffers);
+        combined.notes.insert(combined.notes.end(), whyTotalsDiffer.begin(), whyTotalsDiffer.end());
     return combined;
 }
 

@@ -39,6 +39,14 @@ expect_equal("ratioText" "${v}" "19.47%")
 string(JSON v GET "${out}" loan monthly 0)
 expect_equal("loan monthly" "${v}" "97344")
 
+# A share typed as a decimal is that decimal: 8.2 % of 3,000 万円 is 246 万円.
+run(out err rc --capacity --income 315 --limit 35 --screening-rate 1.5 --years 35 --bonus-share 8.2 --rate1 1.0
+    --json)
+string(JSON v GET "${out}" capacity capacityMan)
+expect_equal("8.2 % capacity" "${v}" "3000")
+string(JSON v GET "${out}" capacity bonusMan)
+expect_equal("8.2 % bonus part" "${v}" "246")
+
 # Capped by the calculate command's bonus ceiling, and said so.
 run(out err rc --capacity --income 9999 --limit 40 --screening-rate 1 --years 35 --rate1 1 --bonus-share 50)
 expect_line("${out}" "借入可能額: 9,999万円")
@@ -56,8 +64,8 @@ set(loan --method 6 --loan 2000 --rate1 3 --years 35 --first-month 2027-01)
 run(out err rc ${loan} --prepay 120:100:reduce)
 expect_equal("prepay exit code" "${rc}" "0")
 expect_line("${out}" "  次回からの返済額: 72,227円")
-expect_line("${out}" "軽減される利息: 422,517円")
-expect_line("${out}" "  期間短縮型: 次回からの返済額 76,970円、完済 第394回 (2059年10月)、軽減される利息 1,048,048円")
+expect_line("${out}" "軽減される利息: 422,520円")
+expect_line("${out}" "  期間短縮型: 次回からの返済額 76,970円、完済 第394回 (2059年10月)、軽減される利息 1,048,053円")
 expect_line("${out}" "検算 元金の合計 = 借入額 (毎月分): OK")
 
 run(out err rc ${loan} --prepay 120:100:shorten --schedule monthly --json)

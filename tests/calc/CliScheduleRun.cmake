@@ -68,16 +68,43 @@ expect_contains("yearly text" "${out}" "計算結果の借入総返済額: 45,31
 expect_contains("yearly text" "${out}" "各期間の初回返済額×回数の概算です")
 expect_contains("yearly text" "${out}" "検算 各期間の初回返済額 = 計算結果の返済額 (毎月分、第121回): OK\n")
 
-# Equal principal: the totals agree; year 1 differs from 年間返済額.
+# Equal principal: year 1 differs from 年間返済額, and the total by the yen that
+# the window's double products fall short of the exact interest.
 run(out err rc --method 5 ${worked} --schedule yearly)
-expect_contains("equal principal" "${out}" "計算結果の借入総返済額: 43,246,377円 (差 0円)\n")
+expect_contains("equal principal" "${out}" "計算結果の借入総返済額: 43,246,377円 (差 +2円)\n")
 expect_contains("equal principal" "${out}" "計算結果の年間返済額: 1,450,841円 (差 -858円)\n")
-expect_contains("equal principal" "${out}" "検算 返済額の合計 = 計算結果の借入総返済額 (全体): OK\n")
+expect_contains("equal principal" "${out}" "入力した金利どおりに計算し")
+
+# Interest as a lender computes it, from the rate as typed: 2,000 万円 at 2 %
+# over 30 years, month 346 charges 1,094,400 × 2 % ÷ 12 = 1,824 exactly.
+run(out err rc --method 6 --loan 2000 --rate1 2 --years 30 --schedule monthly --json --first-month 2027-01)
+string(JSON v GET "${out}" comparison scheduleTotalYen)
+expect_equal("2 % total" "${v}" "26612480")
+string(JSON v GET "${out}" schedule rows 345 interest)
+expect_equal("2 % month 346" "${v}" "1824")
+run(out err rc --method 6 --loan 2000 --rate1 1.5 --years 30 --schedule yearly --json)
+string(JSON v GET "${out}" comparison scheduleTotalYen)
+expect_equal("1.5 % total" "${v}" "24848426")
+# Any text the option takes is read exactly: 1e0 is 1 %.
+run(out err rc --method 6 --loan 1 --rate1 1e0 --years 1 --schedule monthly --json)
+string(JSON v GET "${out}" schedule rows 0 interest)
+expect_equal("1e0 month 1" "${v}" "8")
+
+# An equal principal instalment that differs from the window's band figure is
+# shown beside it, labelled as the totals are; the band check leaves it alone.
+run(out err rc --method 5 --loan 2000 --rate1 0.36 --rate2 0.36 --years 35 --schedule yearly)
+expect_equal("equal principal band exit code" "${rc}" "0")
+expect_contains("equal principal band" "${out}" "返済予定表の第1回: 53,619円\n計算結果の返済額（1～5年目）: 53,618円 (差 +1円)\n")
+run(out err rc --method 5 --loan 2000 --rate1 0.36 --rate2 0.36 --years 35 --schedule yearly --json)
+string(JSON v GET "${out}" comparison bandDifferences 0 scheduleYen)
+expect_equal("band difference" "${v}" "53619")
+string(JSON v GET "${out}" comparison bandDifferences 0 windowYen)
+expect_equal("band difference" "${v}" "53618")
 
 # A loan repaid before its term says so.
-run(out err rc --loan 1 --rate1 99 --years 10 --schedule yearly)
+run(out err rc --loan 10 --rate1 20 --rate2 20 --years 50 --schedule yearly)
 expect_equal("early end exit code" "${rc}" "0")
-expect_contains("early end" "${out}" "  毎月: 第92回で完済 (120回の予定)\n")
+expect_contains("early end" "${out}" "  毎月: 第584回で完済 (600回の予定)\n")
 
 # Calendar: bonus 1 in the first bonus month on or after the first repayment.
 run(out err rc --method 1 ${worked} --schedule monthly --json --first-month 2027-08 --bonus-months 12,7)

@@ -12,6 +12,7 @@
 namespace hn {
 namespace {
 
+using test::Loan;
 using test::WorkedLoan;
 
 const ScheduleCheckResult* Find(const ScheduleCheckReport& report, ScheduleCheck check, CheckScope scope)
@@ -128,17 +129,16 @@ TEST(CheckSchedule, AcceptsInterestCarriedUnpaidAndPaidLater)
     EXPECT_FALSE(CheckSchedule(s).allPassed());
 }
 
-TEST(CheckAgainstResult, ComparesTheBandFiguresOfTheWindow)
+TEST(CheckAgainstResult, ComparesTheBandFiguresOfTheLevelAndReducedFamilies)
 {
-    for (RepaymentMethod method : {CorporationBasic, CorporationYutori, EqualPrincipal, BankOther}) {
+    for (RepaymentMethod method : {CorporationBasic, CorporationYutori, BankOther}) {
         SCOPED_TRACE(MethodName(method));
         const LoanInput in = WorkedLoan(method);
         const Schedule s = BuildSchedule(in);
         const LoanResult window = ComputeRepayment(in).result;
         ScheduleCheckReport report;
         CheckAgainstResult(s, window, report);
-        const std::size_t expected = method == EqualPrincipal ? 7 : 6;
-        EXPECT_EQ(report.items.size(), expected); // three bands of two parts (+ total)
+        EXPECT_EQ(report.items.size(), 6u); // three bands of two parts
         EXPECT_TRUE(report.allPassed());
 
         LoanResult other = window;
@@ -150,14 +150,13 @@ TEST(CheckAgainstResult, ComparesTheBandFiguresOfTheWindow)
         ASSERT_NE(bonus, nullptr);
     }
 
-    // The equal-principal total agrees to the yen; a window total that does
-    // not is caught.
-    const Schedule ep = BuildSchedule(WorkedLoan(EqualPrincipal));
-    LoanResult window = ComputeRepayment(WorkedLoan(EqualPrincipal)).result;
-    window.totalYen += 1;
+    // Equal principal rows charge the exact interest, which the window's band
+    // figures may miss by a yen: they are set side by side (CompareWithWindow),
+    // not checked.
+    const LoanInput ep = Loan(EqualPrincipal, 2000, 0, 0.36, 0.36, 35);
     ScheduleCheckReport report;
-    CheckAgainstResult(ep, window, report);
-    EXPECT_EQ(Failed(report), std::vector<ScheduleCheck>{ScheduleCheck::TotalMatches});
+    CheckAgainstResult(BuildSchedule(ep), ComputeRepayment(ep).result, report);
+    EXPECT_TRUE(report.items.empty());
 }
 
 TEST(CheckAgainstResult, LeavesOutBandsThatAreNotUsed)
@@ -173,7 +172,7 @@ TEST(CheckAgainstResult, LeavesOutBandsThatAreNotUsed)
 
 TEST(ScheduleCheckText, EveryCheckHasACaptionAndAName)
 {
-    for (int k = 0; k <= static_cast<int>(ScheduleCheck::TotalMatches); ++k) {
+    for (int k = 0; k <= static_cast<int>(ScheduleCheck::BandFiguresMatch); ++k) {
         const auto check = static_cast<ScheduleCheck>(k);
         EXPECT_FALSE(CheckCaption(check).empty()) << k;
         EXPECT_FALSE(CheckName(check).empty()) << k;

@@ -70,13 +70,37 @@ TEST(BuildSchedule, WorkedEqualPrincipalLoan)
     // Shares of 57,142 leave 60 yen over, which the last instalment repays.
     ExpectRow(s.monthly, 1, {97142, 40000, 57142, 23942858});
     ExpectRow(s.monthly, 420, {57645, 143, 57502, 0});
+    // The window's 43,246,377 floors each interest as a double product; two
+    // instalments charge the yen that product falls short of the exact interest.
     const LoanResult window = ComputeRepayment(in).result;
-    EXPECT_EQ(PaymentTotal(s), window.totalYen);
-    EXPECT_EQ(PaymentTotal(s), 43246377);
+    EXPECT_EQ(window.totalYen, 43246377);
+    EXPECT_EQ(PaymentTotal(s), 43246379);
 
     ScheduleCheckReport report = CheckSchedule(s);
     CheckAgainstResult(s, window, report);
     EXPECT_TRUE(report.allPassed());
+}
+
+// Interest as a lender computes it: floor(balance × rate ÷ 12) in whole numbers,
+// from the rate as typed. 2,000 万円 at 2 % over 30 years, month 346: 1,094,400 ×
+// 2 % ÷ 12 is 1,824 exactly, which the double product floors to 1,823.
+TEST(BuildSchedule, ChargesTheExactInterestOfTheRateAsTyped)
+{
+    const Schedule two = BuildSchedule(Loan(BankOther, 2000, 0, 2.0, 2.0, 30));
+    ASSERT_TRUE(two.ok());
+    EXPECT_EQ(two.monthly.rows[344].balance, 1094400);
+    EXPECT_EQ(two.monthly.rows[345].interest, 1824);
+    EXPECT_EQ(PaymentTotal(two), 26612480);
+    const Schedule oneHalf = BuildSchedule(Loan(BankOther, 2000, 0, 1.5, 1.5, 30));
+    EXPECT_EQ(PaymentTotal(oneHalf), 24848426);
+
+    // The rates charged are the ones the instalments were formed with: a text
+    // that reads as another rate is not taken.
+    const LoanInput in = Loan(BankOther, 2000, 0, 2.0, 2.0, 30);
+    EXPECT_EQ(BuildSchedule(in, ExactRatesFromTexts(in, "2.000", "")).monthly.rows, two.monthly.rows);
+    EXPECT_EQ(ExactRatesFromTexts(in, "2.01", "").first.PercentText(), "2");
+    const ExactLoanRates wrong{ExactRate::FromPercentText("2.01").value(), ExactRate{}};
+    EXPECT_EQ(BuildSchedule(in, wrong).status, ScheduleStatus::InvalidInput);
 }
 
 TEST(BuildSchedule, RatesFollowTheMethod)
@@ -122,14 +146,14 @@ TEST(BuildSchedule, NoBonusPartHasNoBonusRows)
 // balance (payment = balance + interest) and the part ends.
 TEST(BuildSchedule, AnInstalmentReachingTheBalanceEndsThePartEarly)
 {
-    // 1 万円 at 99 % over 10 years: month 92 of 120 settles. 100 万円 at 20 %
+    // 10 万円 at 20 % over 50 years: month 584 of 600 settles. 100 万円 at 20 %
     // over 50 years (half in bonus instalments): month 597 of 600.
     struct Case {
         LoanInput in;
         std::size_t months;
     };
     const Case cases[] = {
-        {Loan(CorporationBasic, 1, 0, 99.0, 99.0, 10), 92},
+        {Loan(CorporationBasic, 10, 0, 20.0, 20.0, 50), 584},
         {Loan(CorporationBasic, 100, 50, 20.0, 20.0, 50), 597},
     };
     for (const Case& c : cases) {
@@ -232,29 +256,37 @@ TEST(BuildSchedule, RefusesFiguresBeyondTheExactRange)
     EXPECT_TRUE(CheckSchedule(s).allPassed());
 }
 
+ExactRate Percent(std::string_view text)
+{
+    return ExactRate::FromPercentText(text).value();
+}
+
+const ExactRate kTwelve = Percent("12");
+const ExactRate kThirtySix = Percent("36");
+
 TEST(AmortisedRow, SplitsThePaymentAndSettlesWhenAsked)
 {
     // 1,000,000 at 1 % a period: interest 10,000, principal 78,848.
-    const ScheduleRow r = AmortisedRow(1, 1000000, 0, 88848, 0.01, 0.12, false);
+    const ScheduleRow r = AmortisedRow(1, 1000000, 0, 88848, kTwelve, 0, false, false);
     EXPECT_EQ(r.interest, 10000);
     EXPECT_EQ(r.principal, 78848);
     EXPECT_EQ(r.balance, 921152);
     EXPECT_EQ(r.yearlyRate, 0.12);
 
     // Interest 1.5 is floored to 1.
-    EXPECT_EQ(AmortisedRow(3, 1000, 0, 100, 0.0015, 0.018, false).interest, 1);
+    EXPECT_EQ(AmortisedRow(3, 1000, 0, 100, Percent("1.8"), 0, false, false).interest, 1);
 
     // The last instalment repays the whole balance, larger or smaller than the
     // instalment.
-    const ScheduleRow more = AmortisedRow(12, 88000, 0, 88848, 0.01, 0.12, true);
+    const ScheduleRow more = AmortisedRow(12, 88000, 0, 88848, kTwelve, 0, false, true);
     EXPECT_EQ(more.principal, 88000);
     EXPECT_EQ(more.payment, 88880);
     EXPECT_EQ(more.balance, 0);
-    const ScheduleRow less = AmortisedRow(12, 88000, 0, 50000, 0.01, 0.12, true);
+    const ScheduleRow less = AmortisedRow(12, 88000, 0, 50000, kTwelve, 0, false, true);
     EXPECT_EQ(less.payment, 88880);
 
     // An instalment whose principal passes the balance settles it.
-    const ScheduleRow over = AmortisedRow(5, 500, 0, 900, 0.01, 0.12, false);
+    const ScheduleRow over = AmortisedRow(5, 500, 0, 900, kTwelve, 0, false, false);
     EXPECT_EQ(over.principal, 500);
     EXPECT_EQ(over.payment, 505);
     EXPECT_EQ(over.balance, 0);
@@ -263,19 +295,19 @@ TEST(AmortisedRow, SplitsThePaymentAndSettlesWhenAsked)
 TEST(AmortisedRow, PaysUnpaidInterestBeforePrincipal)
 {
     // 1,000 at 3 %: interest 30; a payment of 20 leaves 10 unpaid.
-    const ScheduleRow shortRow = AmortisedRow(1, 1000, 0, 20, 0.03, 0.36, false);
+    const ScheduleRow shortRow = AmortisedRow(1, 1000, 0, 20, kThirtySix, 0, false, false);
     EXPECT_EQ(shortRow.principal, 0);
     EXPECT_EQ(shortRow.balance, 1000);
     EXPECT_EQ(shortRow.unpaidInterest, 10);
-    const ScheduleRow more = AmortisedRow(2, 1000, 10, 25, 0.03, 0.36, false);
+    const ScheduleRow more = AmortisedRow(2, 1000, 10, 25, kThirtySix, 0, false, false);
     EXPECT_EQ(more.unpaidInterest, 15);
     // 100 pays the interest of 30, the 15 unpaid, then 55 of principal.
-    const ScheduleRow catchUp = AmortisedRow(3, 1000, 15, 100, 0.03, 0.36, false);
+    const ScheduleRow catchUp = AmortisedRow(3, 1000, 15, 100, kThirtySix, 0, false, false);
     EXPECT_EQ(catchUp.principal, 55);
     EXPECT_EQ(catchUp.unpaidInterest, 0);
     EXPECT_EQ(catchUp.balance, 945);
     // Settling repays the balance and everything still owed.
-    const ScheduleRow last = AmortisedRow(4, 1000, 15, 100, 0.03, 0.36, true);
+    const ScheduleRow last = AmortisedRow(4, 1000, 15, 100, kThirtySix, 0, false, true);
     EXPECT_EQ(last.payment, 1000 + 30 + 15);
     EXPECT_EQ(last.unpaidInterest, 0);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/ScheduleCalendar.h"
+#include "calc/ScheduleTexts.h"
 #include "calc/ScheduleViews.h"
 #include "tests/support/WorkedLoan.h"
 
@@ -93,23 +94,23 @@ TEST(YearlyView, SumsEachLoanYear)
 
 TEST(YearlyView, StopsAtTheLastYearWithAnInstalment)
 {
-    // Month 92 of 120 settles: the loan is repaid in year 8.
-    const Schedule s = BuildSchedule(Loan(CorporationBasic, 1, 0, 99.0, 99.0, 10));
+    // Month 584 of 600 settles: the loan is repaid in year 49.
+    const Schedule s = BuildSchedule(Loan(CorporationBasic, 10, 0, 20.0, 20.0, 50));
     ASSERT_TRUE(s.endedEarly());
     const std::vector<YearlyRow> years = YearlyView(s, Calendar(2027, 1));
-    ASSERT_EQ(years.size(), 8u);
+    ASSERT_EQ(years.size(), 49u);
     EXPECT_EQ(years.back().balance, 0);
-    EXPECT_EQ(MonthlyView(s, Calendar(2027, 1)).size(), 92u);
+    EXPECT_EQ(MonthlyView(s, Calendar(2027, 1)).size(), 584u);
 
     // A bonus part that runs on after the monthly part ends still shows.
-    const Schedule half = BuildSchedule(Loan(CorporationBasic, 1, 0.5, 99.0, 99.0, 5));
+    const Schedule half = BuildSchedule(Loan(CorporationBasic, 10, 5, 20.0, 20.0, 35));
     ASSERT_TRUE(half.monthly.endedEarly());
     ASSERT_FALSE(half.bonus.endedEarly());
     const std::vector<MonthlyViewRow> view = MonthlyView(half, Calendar(2027, 1));
-    EXPECT_EQ(view.size(), half.monthly.rows.size() + 10);
+    EXPECT_EQ(view.size(), half.monthly.rows.size() + 70);
     EXPECT_EQ(view.back().part, SchedulePartKind::Bonus);
-    EXPECT_EQ(view.back().row.number, 10);
-    EXPECT_EQ(YearlyView(half, Calendar(2027, 1)).size(), 5u);
+    EXPECT_EQ(view.back().row.number, 70);
+    EXPECT_EQ(YearlyView(half, Calendar(2027, 1)).size(), 35u);
 }
 
 TEST(CombinedYearlyView, AddsLoansYearByYear)
@@ -141,13 +142,26 @@ TEST(CompareWithWindow, GivesBothTotalsAndTheFirstYear)
     EXPECT_EQ(l.totalDifference(), -41);
     EXPECT_EQ(l.firstYearDifference(), 0);
 
-    // Equal principal: the totals agree, year 1 does not, since the window
-    // counts the first bonus instalment twice.
+    // Equal principal: year 1 differs since the window counts the first bonus
+    // instalment twice; and the window floors each interest as a double product,
+    // which falls a yen short where the exact interest is a whole number: the
+    // instalments that differ from its band figures are set beside them.
     const LoanInput ep = WorkedLoan(EqualPrincipal);
     const WindowComparison e = CompareWithWindow(BuildSchedule(ep), ComputeRepayment(ep).result);
-    EXPECT_EQ(e.totalDifference(), 0);
+    EXPECT_EQ(e.totalDifference(), 2);
     EXPECT_EQ(e.firstYear, 1449983);
     EXPECT_EQ(e.windowAnnual, 1450841);
+    EXPECT_TRUE(e.bands.empty());
+
+    // 2,000 万円 at 0.36 % over 35 years: 20,000,000 × 0.36 % ÷ 12 is 6,000 exactly.
+    const LoanInput small = Loan(EqualPrincipal, 2000, 0, 0.36, 0.36, 35);
+    const WindowComparison s = CompareWithWindow(BuildSchedule(small), ComputeRepayment(small).result);
+    ASSERT_EQ(s.bands.size(), 1u);
+    EXPECT_EQ(s.bands[0], (BandDifference{SchedulePartKind::Monthly, 0, 1, 53619, 53618}));
+    EXPECT_EQ(ScheduleBandCaption(s.bands[0]), "返済予定表の第1回");
+    EXPECT_EQ(WindowBandCaption(s.bands[0]), "計算結果の返済額（1～5年目）");
+    EXPECT_EQ(TotalDifferenceNote(EqualPrincipal), kNoteExactInterest);
+    EXPECT_EQ(TotalDifferenceNote(CorporationYutori), kNoteTotalDiffers);
 }
 
 } // namespace

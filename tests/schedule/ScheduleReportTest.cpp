@@ -60,23 +60,36 @@ TEST(LoanReport, LevelLoanShowsBothTotalsTheirDifferenceAndWhy)
     EXPECT_FALSE(HasNote(r.notes, kNoteEndedEarly));
 }
 
-TEST(LoanReport, EqualPrincipalTotalsAgreeButYearOneIsExplained)
+TEST(LoanReport, EqualPrincipalChargesTheExactInterestAndExplainsYearOne)
 {
+    // The window floors each interest as a double product: two instalments of the
+    // schedule charge the yen it falls short of the exact interest.
     const LoanReport r = MakeLoanReport(FromCalculator(Loan(EqualPrincipal, 3000, 600, 2.0, 3.0, 35)), kCalendar);
     ASSERT_TRUE(r.ok());
     const std::vector<TotalsLine> lines = TotalsLines(r);
     ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0].yen, 43246377);
+    EXPECT_EQ(lines[0].yen, 43246379);
     EXPECT_EQ(lines[1].yen, 43246377);
-    EXPECT_EQ(lines[2].yen, 0);
+    EXPECT_EQ(lines[2].yen, 2);
     EXPECT_EQ(lines[3].yen, 1449983);
     EXPECT_EQ(lines[4].yen, 1450841);
     EXPECT_EQ(lines[5].yen, 1449983 - 1450841);
     EXPECT_TRUE(HasNote(r.notes, kNoteFirstYearDiffers));
+    EXPECT_TRUE(HasNote(r.notes, kNoteExactInterest));
     EXPECT_FALSE(HasNote(r.notes, kNoteTotalDiffers));
     // Without a bonus part nothing is counted twice: no note.
     const LoanReport noBonus = MakeLoanReport(FromCalculator(Loan(EqualPrincipal, 3000, 0, 2.0, 3.0, 35)), kCalendar);
     EXPECT_FALSE(HasNote(noBonus.notes, kNoteFirstYearDiffers));
+
+    // A first instalment that differs from the window's band figure stands beside it.
+    const LoanReport band = MakeLoanReport(FromCalculator(Loan(EqualPrincipal, 2000, 0, 0.36, 0.36, 35)), kCalendar);
+    ASSERT_TRUE(band.checks.allPassed());
+    const auto all = Plain(TotalsLines(band));
+    ASSERT_EQ(all.size(), 9u);
+    const decltype(all) bandLines(all.begin() + 3, all.begin() + 6);
+    const decltype(all) expected{
+        {"返済予定表の第1回", 53619}, {"計算結果の返済額（1～5年目）", 53618}, {std::string(kDifference), 1}};
+    EXPECT_EQ(bandLines, expected);
 }
 
 TEST(LoanReport, EarlyEndSaysWhichPartEndsAndWhen)

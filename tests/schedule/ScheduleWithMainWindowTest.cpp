@@ -64,7 +64,7 @@ TEST_F(ScheduleFromMainWindowTest, MenuShowsTheCalculatedLoanAndFollowsNewCalcul
     SelectMethod(IDC_METHOD_EQUAL_PRINCIPAL);
     Calculate();
     EXPECT_TRUE(schedule->HeadingText().contains(QStringLiteral("元金均等型")));
-    EXPECT_EQ(schedule->TotalsTexts()[0], Q(kScheduleTotal) + QStringLiteral(": 43,246,377円"));
+    EXPECT_EQ(schedule->TotalsTexts()[0], Q(kScheduleTotal) + QStringLiteral(": 43,246,379円"));
     // Asked again: the same window.
     MenuItem()->trigger();
     EXPECT_EQ(dlg->ScheduleDlg(), schedule.data());
