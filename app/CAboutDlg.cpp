@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CAboutDlg.h"
 
+#include "platform/WindowFit.h"
 #include "res/DialogTemplates.h"
 #include "res/ImageResources.h"
 
@@ -36,6 +37,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(client);
     box->setSizeConstraint(QLayout::SetFixedSize);
+    box->activate();
+    PlaceOver(this, parent);
 }
 
 } // namespace hn

@@ -19,6 +19,7 @@
 #include "platform/DataExchange.h"
 #include "platform/DesktopLaunch.h"
 #include "platform/SysColors.h"
+#include "platform/WindowFit.h"
 #include "platform/WindowStacking.h"
 #include "res/DialogTemplates.h"
 #include "res/ImageResources.h"
@@ -36,7 +37,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -96,16 +96,17 @@ ControlFactory Make()
     return [](const DialogItem&, QWidget* parent) -> QWidget* { return new T(parent); };
 }
 
-// What a window manager's title bar and frame take above and below a window, at most.
-constexpr int kTitleBarAllowance = 30;
+// What a window manager's title bar and frame take above and below a window.
+int FrameHeight(const QWidget& window)
+{
+    const FrameMargins frame = FrameOf(&window);
+    return frame.top + frame.bottom;
+}
 
 // Whether the whole window, menu bar and frame included, fits the screen's height.
 bool FitsOnScreen(const QWidget& window, const QWidget& client, const QMenuBar& menu)
 {
-    const QScreen* screen = window.screen();
-    if (!screen)
-        return true;
-    return client.height() + menu.sizeHint().height() + kTitleBarAllowance <= screen->availableGeometry().height();
+    return client.height() + menu.sizeHint().height() + FrameHeight(window) <= AvailableArea(&window).height();
 }
 
 } // namespace
@@ -151,13 +152,15 @@ CLoanDlg::CLoanDlg(QWidget* parent) : QDialog(parent)
         scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         scroll->setWidget(m_client);
         box->addWidget(scroll);
-        const QRect available = screen()->availableGeometry();
         setFixedSize(m_client->width() + scroll->verticalScrollBar()->sizeHint().width(),
-                     std::max(200, available.height() - kTitleBarAllowance));
+                     std::max(200, AvailableArea(this).height() - FrameHeight(*this)));
     } else {
         box->addWidget(m_client);
         box->setSizeConstraint(QLayout::SetFixedSize);
+        box->activate();
     }
+    // Centred, title bar included, on the screen's available area.
+    PlaceOnScreen(this, size());
 
     OnInitDialog();
     ConnectCommands();

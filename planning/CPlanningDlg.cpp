@@ -6,12 +6,12 @@
 #include "controls/CNumEdit.h"
 #include "planning/PlanningPages.h"
 #include "planning/ScenarioPage.h"
+#include "platform/WindowFit.h"
 #include "schedule/CScheduleDlg.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTabWidget>
@@ -27,6 +27,9 @@ QString Q(std::string_view s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
+
+// Narrower than this, the sections scroll sideways.
+constexpr int kNarrowest = 820;
 
 // Sections scroll when the window is smaller than they are (2x, small screens).
 QWidget* Scrolled(QWidget* page)
@@ -71,11 +74,12 @@ CPlanningDlg::CPlanningDlg(SeedSource source, QWidget* owner, const PlanningStat
         widest = std::max(widest, page->sizeHint().width());
     const QMargins margins = layout->contentsMargins();
     const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_tabs);
-    int width = std::max(820, widest + margins.left() + margins.right() + 2 * frame +
-                                  style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
-    if (const QScreen* shown = screen())
-        width = std::min(width, shown->availableGeometry().width() * 9 / 10);
-    resize(width, 660);
+    const int width = std::max(kNarrowest, widest + margins.left() + margins.right() + 2 * frame +
+                                               style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
+    // Beside the calculator window where the screen has room for it (narrowed down to
+    // kNarrowest if need be), else over it below its title bar; a section scrolls where
+    // the window is smaller than it.
+    PlaceOnScreen(this, {width, 660}, OpenWindows(this), {kNarrowest, 400});
     const auto opener = [this](const DerivedSchedule& schedule) { ShowSchedule(schedule); };
     m_prepay->SetScheduleOpener(opener);
     m_scenario->SetScheduleOpener(opener);

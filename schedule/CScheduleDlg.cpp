@@ -3,8 +3,9 @@
 
 #include "calc/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
-#include "schedule/ScheduleReport.h"
+#include "platform/WindowFit.h"
 #include "schedule/ScheduleChart.h"
+#include "schedule/ScheduleReport.h"
 #include "schedule/ScheduleTableModel.h"
 #include "schedule/ScheduleWindowTexts.h"
 
@@ -27,7 +28,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
-#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTableView>
@@ -109,11 +109,9 @@ CScheduleDlg::CScheduleDlg(QWidget* owner, YearMonth today) : QDialog(owner)
     m_calendar.firstMonth = DefaultFirstMonth(today);
     m_calendar.bonusMonths = {6, 12};
     BuildWidgets();
-    // As large as the figures need, but never beyond the screen (a 2× screen of 1080
-    // lines has 540 to offer).
-    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1040, 680);
-    resize(std::min(1040, room.width() - 40), std::min(680, room.height() - 60));
+    // As large as the figures need where the screen has room, beside the program's other
+    // windows where it has room for that; what does not fit scrolls inside.
+    PlaceOnScreen(this, {1040, 680}, OpenWindows(this), m_scroll->widget()->minimumSizeHint());
 }
 
 QWidget* CScheduleDlg::BuildControlRow()
@@ -184,7 +182,16 @@ QWidget* CScheduleDlg::BuildCalendarRow()
 
 void CScheduleDlg::BuildWidgets()
 {
-    auto* layout = new QVBoxLayout(this);
+    // Everything scrolls inside the window where the screen is smaller than the figures
+    // need (2x on a small screen), so that the window itself always fits the screen.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    auto* content = new QWidget(m_scroll);
+    auto* layout = new QVBoxLayout(content);
     m_heading = new QLabel(this);
     m_heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont headingFont = m_heading->font();
@@ -255,6 +262,8 @@ void CScheduleDlg::BuildWidgets()
 
     m_status = new QLabel(this);
     layout->addWidget(m_status);
+    m_scroll->setWidget(content);
+    outer->addWidget(m_scroll);
 
     // Ctrl+C copies from anywhere in the window, as the button does.
     auto* copy = new QShortcut(QKeySequence::Copy, this);

@@ -27,6 +27,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTableView;
 class QVBoxLayout;
 
@@ -123,6 +124,7 @@ private:
     QString m_notice;
     bool m_noticeWarning = false;
 
+    QScrollArea* m_scroll = nullptr;
     QLabel* m_heading = nullptr;
     QLabel* m_noticeLabel = nullptr;
     QLabel* m_status = nullptr;

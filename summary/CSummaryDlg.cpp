@@ -9,6 +9,7 @@
 #include "controls/DialogSetUp.h"
 #include "platform/DataExchange.h"
 #include "platform/DialogFont.h"
+#include "platform/WindowFit.h"
 #include "res/DialogTemplates.h"
 #include "res/ImageResources.h"
 #include "res/StringTable.h"
@@ -21,7 +22,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -194,13 +194,10 @@ void CSummaryDlg::PlaceOnOpening()
     if (!main)
         return;
     const QRect frame = main->frameGeometry();
-    const QScreen* screen = main->screen();
-    const QRect screenRect = screen ? screen->geometry() : frame;
-    const SummaryPlacement placed = hn::PlaceOnOpening({frame.x(), frame.y(), frame.width(), frame.height()},
-                                                       screenRect.left(), screenRect.left() + screenRect.width());
+    const SummaryPlacement placed = hn::PlaceOnOpening(ToFrameRect(frame), ToFrameRect(AvailableArea(main)));
     if (placed.mainX != frame.x())
         main->move(placed.mainX, frame.y());
-    SetOuterGeometry(placed.summary.x, placed.summary.y, placed.summary.width, placed.summary.height);
+    SetOuterGeometry(placed.summary);
 }
 
 void CSummaryDlg::FollowHost()
@@ -208,35 +205,17 @@ void CSummaryDlg::FollowHost()
     QWidget* main = m_host.HostWindow();
     if (!main || !m_bCreated)
         return;
-    const QRect frame = main->frameGeometry();
-    const QScreen* screen = main->screen();
-    const QRect screenRect = screen ? screen->geometry() : frame;
-    const FrameRect placed = PlaceBesideMain({frame.x(), frame.y(), frame.width(), frame.height()}, screenRect.left(),
-                                             screenRect.left() + screenRect.width());
-    SetOuterGeometry(placed.x, placed.y, placed.width, placed.height);
+    SetOuterGeometry(PlaceBesideMain(ToFrameRect(main->frameGeometry()), ToFrameRect(AvailableArea(main))));
 }
 
-void CSummaryDlg::SetOuterGeometry(int x, int y, int width, int height)
+void CSummaryDlg::SetOuterGeometry(const FrameRect& outer)
 {
     // Outer size minus the frame gives the client size. Until this window has a frame
     // of its own, the main window's (same decorations) stands in for it; without a
-    // window manager both are zero.
-    QMargins frame;
-    const QRect ownOuter = frameGeometry();
-    const QRect ownInner = geometry();
-    if (isVisible() && ownOuter != ownInner) {
-        frame = {ownInner.left() - ownOuter.left(), ownInner.top() - ownOuter.top(),
-                 ownOuter.right() - ownInner.right(), ownOuter.bottom() - ownInner.bottom()};
-    } else if (QWidget* main = m_host.HostWindow(); main && main->isVisible()) {
-        const QRect outer = main->frameGeometry();
-        const QRect inner = main->geometry();
-        frame = {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                 outer.bottom() - inner.bottom()};
-    }
-    const int clientWidth = std::max(1, width - frame.left() - frame.right());
-    const int clientHeight = std::max(1, height - frame.top() - frame.bottom());
-    setFixedSize(clientWidth, clientHeight);
-    move(x, y); // a window's position is that of its frame
+    // window manager there is none.
+    const FrameRect client = ClientOf(outer, FrameOf(this, FrameMargins{}));
+    setFixedSize(client.width, client.height);
+    move(outer.x, outer.y); // a window's position is that of its frame
 }
 
 // ---------------------------------------------------------------- set-up

@@ -35,6 +35,7 @@ class CColorLabel;
 class CDrawnOptionButton;
 class CGaugeBar;
 class CHoverButton;
+struct FrameRect;
 
 class CSummaryDlg : public QDialog {
     Q_OBJECT
@@ -53,8 +54,8 @@ public:
     void EnableAddButton();
     // Raises the window and makes it the active one.
     void Activate();
-    // Beside the main window again, at its height and 16 pixels narrower (no screen-edge
-    // rule); called after every move of the main window.
+    // Beside the main window again, at its height and 16 pixels narrower, kept on the
+    // screen; called after every move of the main window.
     void FollowHost();
     // Closes the window on the host's behalf (the menu command): the host is not called
     // back; it forgets its pointer itself.
@@ -84,7 +85,7 @@ protected:
 private:
     void OnInitDialog();
     void PlaceOnOpening();
-    void SetOuterGeometry(int x, int y, int width, int height);
+    void SetOuterGeometry(const FrameRect& outer);
     void SetUpButtons();
     void SetUpLabels();
     void SetUpGauge();

@@ -5,8 +5,10 @@
 
 namespace hn {
 
-SummaryPlacement PlaceOnOpening(const FrameRect& mainFrame, int screenLeft, int screenRight)
+SummaryPlacement PlaceOnOpening(const FrameRect& mainFrame, const FrameRect& screen)
 {
+    const int screenLeft = screen.x;
+    const int screenRight = screen.Right();
     const int w = mainFrame.width;
     SummaryPlacement placed;
     placed.mainX = mainFrame.x;
@@ -18,7 +20,7 @@ SummaryPlacement PlaceOnOpening(const FrameRect& mainFrame, int screenLeft, int 
     // The right edge as measured before any move decides, whichever branch ran above.
     if (mainFrame.Right() + w - kSummaryWidthShrink > screenRight) {
         summaryX = screenRight - w + kSummaryWidthShrink;
-        if (FitSideBySide(w, screenRight - screenLeft)) {
+        if (FitSideBySide(w, screen.width)) {
             placed.mainX = screenRight - 2 * w + kSummaryWidthShrink;
         } else {
             // Not both: the main window keeps every control on the screen, the summary
@@ -27,17 +29,13 @@ SummaryPlacement PlaceOnOpening(const FrameRect& mainFrame, int screenLeft, int 
             summaryX = std::max(screenLeft, summaryX);
         }
     }
-    placed.summary = {summaryX, mainFrame.y, w - kSummaryWidthShrink, mainFrame.height};
+    placed.summary = ClampInto({summaryX, mainFrame.y, w - kSummaryWidthShrink, mainFrame.height}, screen);
     return placed;
 }
 
-FrameRect PlaceBesideMain(const FrameRect& mainFrame, int screenLeft, int screenRight)
+FrameRect PlaceBesideMain(const FrameRect& mainFrame, const FrameRect& screen)
 {
-    const int summaryWidth = mainFrame.width - kSummaryWidthShrink;
-    int x = mainFrame.Right();
-    if (!FitSideBySide(mainFrame.width, screenRight - screenLeft))
-        x = std::max(screenLeft, std::min(x, screenRight - summaryWidth));
-    return {x, mainFrame.y, summaryWidth, mainFrame.height};
+    return ClampInto({mainFrame.Right(), mainFrame.y, mainFrame.width - kSummaryWidthShrink, mainFrame.height}, screen);
 }
 
 bool FitSideBySide(int mainWidth, int screenWidth)

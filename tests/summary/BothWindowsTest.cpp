@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QPointer>
+#include <QScreen>
 
 namespace hn::test {
 namespace {
@@ -239,10 +240,17 @@ TEST_F(BothWindowsTest, SummaryStandsBesideTheMainWindowAndFollowsIt)
     QRect main = dlg->frameGeometry();
     EXPECT_EQ(summary->frameGeometry(), QRect(main.x() + main.width(), main.y(), main.width() - 16, main.height()));
 
-    dlg->move(60, 45);
+    dlg->move(0, 45);
     QCoreApplication::processEvents();
     main = dlg->frameGeometry();
     EXPECT_EQ(summary->frameGeometry().topLeft(), QPoint(main.x() + main.width(), 45));
+
+    // Towards the right edge: the summary window stops at it, over the main window.
+    dlg->move(300, 45);
+    QCoreApplication::processEvents();
+    const QRect screen = dlg->screen()->availableGeometry();
+    EXPECT_EQ(summary->frameGeometry().right(), screen.right());
+    EXPECT_LT(summary->frameGeometry().left(), dlg->frameGeometry().right());
 }
 
 TEST_F(BothWindowsTest, MainWindowGoesWithTheSummaryOpen)

@@ -10,16 +10,22 @@ namespace {
 
 constexpr int kScreen = 1920;
 
+// A screen's available area from `left` to `right` (one past), 1200 lines high.
+FrameRect Screen(int left, int right)
+{
+    return {left, 0, right - left, 1200};
+}
+
 TEST(SummaryPlacement, OpensRightOfTheMainWindow)
 {
-    const SummaryPlacement p = PlaceOnOpening({100, 50, 320, 480}, 0, kScreen);
+    const SummaryPlacement p = PlaceOnOpening({100, 50, 320, 480}, Screen(0, kScreen));
     EXPECT_EQ(p.mainX, 100);
     EXPECT_EQ(p.summary, (FrameRect{420, 50, 304, 480}));
 }
 
 TEST(SummaryPlacement, LeftEdgeOffScreenMovesBothToTheLeftEdge)
 {
-    const SummaryPlacement p = PlaceOnOpening({-200, 50, 320, 480}, 0, kScreen);
+    const SummaryPlacement p = PlaceOnOpening({-200, 50, 320, 480}, Screen(0, kScreen));
     EXPECT_EQ(p.mainX, 0);
     EXPECT_EQ(p.summary, (FrameRect{320, 50, 304, 480}));
 }
@@ -27,29 +33,34 @@ TEST(SummaryPlacement, LeftEdgeOffScreenMovesBothToTheLeftEdge)
 TEST(SummaryPlacement, RightScreenEdgeMovesThePairLeft)
 {
     // 1300 + 320 = 1620; 1620 + 304 = 1924 > 1920.
-    const SummaryPlacement p = PlaceOnOpening({1300, 50, 320, 480}, 0, kScreen);
+    const SummaryPlacement p = PlaceOnOpening({1300, 50, 320, 480}, Screen(0, kScreen));
     EXPECT_EQ(p.mainX, kScreen - 2 * 320 + 16);
     EXPECT_EQ(p.summary, (FrameRect{kScreen - 320 + 16, 50, 304, 480}));
     EXPECT_EQ(p.summary.Right(), kScreen);
     EXPECT_EQ(p.mainX + 320, p.summary.x); // side by side
 
     // Exactly at the edge nothing moves.
-    const SummaryPlacement fits = PlaceOnOpening({1296, 50, 320, 480}, 0, kScreen);
+    const SummaryPlacement fits = PlaceOnOpening({1296, 50, 320, 480}, Screen(0, kScreen));
     EXPECT_EQ(fits.mainX, 1296);
     EXPECT_EQ(fits.summary.Right(), kScreen);
 }
 
 TEST(SummaryPlacement, ScreenNotStartingAtZero)
 {
-    const SummaryPlacement p = PlaceOnOpening({-1950, 0, 320, 480}, -1920, 0);
+    const SummaryPlacement p = PlaceOnOpening({-1950, 0, 320, 480}, Screen(-1920, 0));
     EXPECT_EQ(p.mainX, -1920);
     EXPECT_EQ(p.summary.x, -1600);
 }
 
-TEST(SummaryPlacement, FollowingHasNoScreenEdgeRule)
+TEST(SummaryPlacement, FollowingStaysOnTheScreen)
 {
-    EXPECT_EQ(PlaceBesideMain({1800, 10, 320, 480}, 0, kScreen), (FrameRect{2120, 10, 304, 480}));
-    EXPECT_EQ(PlaceBesideMain({-100, 10, 320, 480}, 0, kScreen), (FrameRect{220, 10, 304, 480}));
+    EXPECT_EQ(PlaceBesideMain({100, 10, 320, 480}, Screen(0, kScreen)), (FrameRect{420, 10, 304, 480}));
+    // Moved to the right edge: the summary window stops there, over the main window.
+    EXPECT_EQ(PlaceBesideMain({1800, 10, 320, 480}, Screen(0, kScreen)), (FrameRect{kScreen - 304, 10, 304, 480}));
+    EXPECT_EQ(PlaceBesideMain({-400, 10, 320, 480}, Screen(0, kScreen)), (FrameRect{0, 10, 304, 480}));
+    // Above the top or below the bottom: its title bar stays in reach.
+    EXPECT_EQ(PlaceBesideMain({100, -50, 320, 480}, Screen(0, kScreen)), (FrameRect{420, 0, 304, 480}));
+    EXPECT_EQ(PlaceBesideMain({100, 1000, 320, 480}, Screen(0, kScreen)), (FrameRect{420, 1200 - 480, 304, 480}));
 }
 
 // A screen narrower than the two windows side by side (the pair at 2× on a 1280-pixel
@@ -58,27 +69,27 @@ TEST(SummaryPlacement, FollowingHasNoScreenEdgeRule)
 // following.
 TEST(SummaryPlacement, TooNarrowForBothTheSummaryOverlapsTheMainWindow)
 {
-    const SummaryPlacement p = PlaceOnOpening({200, 0, 650, 1100}, 0, 1280);
+    const SummaryPlacement p = PlaceOnOpening({200, 0, 650, 1100}, Screen(0, 1280));
     EXPECT_EQ(p.mainX, 200);
     EXPECT_EQ(p.summary, (FrameRect{1280 - 634, 0, 634, 1100}));
     EXPECT_FALSE(FitSideBySide(650, 1280));
 
     // Started partly off the right edge: back on the screen, never off the left.
-    const SummaryPlacement right = PlaceOnOpening({1000, 0, 650, 1100}, 0, 1280);
+    const SummaryPlacement right = PlaceOnOpening({1000, 0, 650, 1100}, Screen(0, 1280));
     EXPECT_EQ(right.mainX, 1280 - 650);
     EXPECT_EQ(right.summary.Right(), 1280);
-    const SummaryPlacement off = PlaceOnOpening({-300, 0, 650, 1100}, 0, 1280);
+    const SummaryPlacement off = PlaceOnOpening({-300, 0, 650, 1100}, Screen(0, 1280));
     EXPECT_EQ(off.mainX, 0);
     EXPECT_GE(off.summary.x, 0);
 
     // A summary window wider than the whole screen starts at its left edge.
-    const SummaryPlacement tiny = PlaceOnOpening({0, 0, 700, 500}, 0, 640);
+    const SummaryPlacement tiny = PlaceOnOpening({0, 0, 700, 500}, Screen(0, 640));
     EXPECT_EQ(tiny.mainX, 0);
     EXPECT_EQ(tiny.summary.x, 0);
 
     // Following: kept on the screen over the main window's right part.
-    EXPECT_EQ(PlaceBesideMain({300, 5, 650, 1100}, 0, 1280), (FrameRect{1280 - 634, 5, 634, 1100}));
-    EXPECT_EQ(PlaceBesideMain({0, 5, 650, 1100}, 0, 1280).x, 1280 - 634);
+    EXPECT_EQ(PlaceBesideMain({300, 5, 650, 1100}, Screen(0, 1280)), (FrameRect{1280 - 634, 5, 634, 1100}));
+    EXPECT_EQ(PlaceBesideMain({0, 5, 650, 1100}, Screen(0, 1280)).x, 1280 - 634);
 }
 
 Snapshot RowWithPeriod(const char* period, RepaymentMethod method = CorporationYutori)

@@ -451,14 +451,14 @@ TEST_F(SummaryDlgTest, ReopeningStartsEmpty)
     EXPECT_FALSE(Button(IDC_ADD_RESULT)->isEnabled());
 }
 
-TEST_F(SummaryDlgTest, FollowsTheMainWindowWithoutScreenEdgeRule)
+TEST_F(SummaryDlgTest, FollowsTheMainWindowKeptOnTheScreen)
 {
-    const int screenRight = host.window.screen()->geometry().right() + 1;
+    const int screenRight = host.window.screen()->availableGeometry().right() + 1;
     host.window.move(screenRight - 200, 30);
     QCoreApplication::processEvents();
     dlg->FollowHost();
     const QRect main = host.window.frameGeometry();
-    EXPECT_EQ(dlg->frameGeometry().topLeft(), QPoint(main.x() + main.width(), 30));
+    EXPECT_EQ(dlg->frameGeometry().topLeft(), QPoint(screenRight - (main.width() - 16), 30));
     EXPECT_EQ(dlg->frameGeometry().size(), QSize(main.width() - 16, main.height()));
 }
 
