@@ -46,6 +46,10 @@ QWidget* Scrolled(QWidget* page)
 CPlanningDlg::CPlanningDlg(SeedSource source, QWidget* owner, const PlanningState* kept)
     : QDialog(owner), m_source(std::move(source))
 {
+    // An ordinary window of its own: not kept above the calculator window, which comes to
+    // the front, keyboard and all, when it is clicked.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
     setWindowTitle(Q(kPlanningTitle));
     setAccessibleName(Q(kPlanningTitle));
     auto* layout = new QVBoxLayout(this);
