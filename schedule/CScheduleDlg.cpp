@@ -236,6 +236,8 @@ void CScheduleDlg::BuildWidgets()
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table, as in any table; the arrows move within it.
+    m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->setVisible(false);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);

@@ -135,6 +135,10 @@ bool CSummaryDlg::Create()
     m_bCreated = true;
     OnInitDialog();
     ConnectCommands();
+    // The keyboard starts on the first slot, not on the first button (閉じる), which a
+    // stray Enter would press. Opened by the main window's button, the main window takes
+    // the keyboard back at once; this is where it lands when the user comes here.
+    m_optSlot[0]->setFocus();
     show();
     // The window manager may only now have given it a frame; stand beside the host with
     // the real frame.

@@ -295,6 +295,22 @@ TEST_F(ScheduleDlgTest, CopyTakesTheSelectedRowsOrAllWithTheKeyToo)
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), ScheduleTabText(dlg->Model()->Table(), {6}));
 }
 
+// Tab leaves the table as it leaves any table; the arrows move within it.
+TEST_F(ScheduleDlgTest, TabLeavesTheTable)
+{
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
+    dlg->Table()->setFocus();
+    dlg->Table()->setCurrentIndex(dlg->Model()->index(0, 0));
+    QTest::keyClick(dlg->Table(), Qt::Key_Down);
+    EXPECT_EQ(dlg->Table()->currentIndex().row(), 1);
+    QTest::keyClick(dlg->Table(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), dlg->Table());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), dlg->Table());
+    EXPECT_EQ(dlg->Table()->currentIndex().row(), 1);
+}
+
 TEST_F(ScheduleDlgTest, EveryControlReachableByKeyHasANameAndFiguresKeepTheirText)
 {
     for (QWidget* w : dlg->findChildren<QWidget*>()) {

@@ -223,6 +223,23 @@ TEST_F(BothWindowsTest, MenuCommandOpensAndCloses)
     EXPECT_TRUE(SummaryDeleted());
 }
 
+// Opened from the menu, the summary window has the keyboard: its focus starts on the
+// first slot, so that a stray Enter does not press 閉じる.
+TEST_F(BothWindowsTest, OpenedFromTheMenuAStrayEnterKeepsItOpen)
+{
+    dlg->MenuAction(ID_TOGGLE_SUMMARY)->trigger();
+    summary = dlg->SummaryDlg();
+    ASSERT_FALSE(summary.isNull());
+    summary->activateWindow();
+    QCoreApplication::processEvents();
+    QWidget* first = summary->GetDlgItem(kSlotControls[0].option);
+    EXPECT_EQ(summary->focusWidget(), first);
+    QTest::keyClick(summary->focusWidget() ? summary->focusWidget() : summary.data(), Qt::Key_Return);
+    EXPECT_FALSE(SummaryDeleted());
+    EXPECT_EQ(dlg->SummaryDlg(), summary.data());
+    EXPECT_TRUE(summary->isVisible());
+}
+
 TEST_F(BothWindowsTest, ShowButtonWhileOpenKeepsTheSameWindow)
 {
     ASSERT_NE(OpenSummary(), nullptr);
