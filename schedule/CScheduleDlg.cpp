@@ -287,10 +287,19 @@ void CScheduleDlg::ShowLoan(const ScheduleLoan& loan)
     ShowReport(MakeLoanReport(loan, m_calendar));
 }
 
+void CScheduleDlg::ShowAsked(const ScheduleLoan& loan)
+{
+    if (m_view == ScheduleView::Combined)
+        m_view = ScheduleView::Monthly;
+    ShowLoan(loan);
+}
+
 void CScheduleDlg::ShowReport(LoanReport report)
 {
     m_report = std::move(report);
     m_notice.clear();
+    // What was saved or copied was another schedule's.
+    m_status->clear();
     Refresh();
 }
 
@@ -640,6 +649,11 @@ void CScheduleDlg::OnCopy()
 QString CScheduleDlg::NoticeText() const
 {
     return m_noticeLabel->isVisibleTo(this) ? m_noticeLabel->text() : QString();
+}
+
+QString CScheduleDlg::StatusText() const
+{
+    return m_status->text();
 }
 
 QString CScheduleDlg::HeadingText() const

@@ -45,8 +45,12 @@ public:
     // `today` decides the default first repayment month (the month after it).
     explicit CScheduleDlg(QWidget* owner, YearMonth today = CurrentYearMonth());
 
-    // The loan of the monthly and yearly views; clears any notice about its source.
+    // The loan of the monthly and yearly views; clears any notice about its source and
+    // the line saying what was saved or copied.
     void ShowLoan(const ScheduleLoan& loan);
+    // A loan the user asked to see (a menu command): shown in its own views, the
+    // combined view giving way to the monthly one.
+    void ShowAsked(const ScheduleLoan& loan);
     // The same with the report already made (for the window's current calendar).
     void ShowReport(LoanReport report);
     // A schedule built elsewhere, with its own heading and notes; no calculator-window
@@ -88,6 +92,7 @@ public:
     ScheduleChart* Chart() const { return m_chart; }
     QTableView* Table() const { return m_table; }
     QString NoticeText() const;
+    QString StatusText() const; // what was saved or copied, or why a calendar was refused
     QString HeadingText() const;
     QString TotalsHeadingText() const;
     // The totals panel as "caption: figure" lines, and the check lines with whether each

@@ -21,7 +21,7 @@ void ScheduleWindowOwner::Show(const ScheduleLoan& loan)
         m_dlg = new CScheduleDlg(m_owner);
         m_dlg->SetCombinedLoans(m_summaryLoans);
     }
-    m_dlg->ShowLoan(loan);
+    m_dlg->ShowAsked(loan);
     m_dlg->show();
     m_dlg->raise();
     m_dlg->activateWindow();

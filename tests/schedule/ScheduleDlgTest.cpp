@@ -283,6 +283,49 @@ TEST_F(ScheduleDlgTest, CsvGoesWholeToTheFileOrNotAtAllWithAMessage)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary left over
 }
 
+// What was saved or copied belongs to the loan it was saved from: another loan, or a
+// schedule built elsewhere, shown in the same window does not carry the line over.
+TEST_F(ScheduleDlgTest, TheSavedLineGoesWithTheLoanItWasSavedFrom)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.csv"));
+    ASSERT_TRUE(dlg->ExportCsv(path));
+    EXPECT_TRUE(dlg->StatusText().startsWith(Q(kSaved)));
+    dlg->SetView(ScheduleView::Yearly); // the same loan: still said
+    EXPECT_TRUE(dlg->StatusText().startsWith(Q(kSaved)));
+    dlg->ShowLoan(kSlotLoan);
+    EXPECT_TRUE(dlg->StatusText().isEmpty());
+
+    ASSERT_TRUE(dlg->ExportCsv(path));
+    DerivedSchedule derived;
+    derived.caption = "繰上げ返済";
+    derived.schedule = BuildSchedule(WholeYenInput(kWorked.input));
+    dlg->ShowDerived(derived);
+    EXPECT_TRUE(dlg->StatusText().isEmpty());
+}
+
+// A slot's 返済予定表 asked for while the window shows the loans together: the window
+// shows that slot's loan, under its own heading, not the sums of all.
+TEST(ScheduleWindowOwner, AskingForALoanLeavesTheCombinedView)
+{
+    QWidget mainWindow;
+    ScheduleWindowOwner owner(&mainWindow);
+    owner.SetSummaryLoans({kWorked, kSlotLoan});
+    owner.Show(kWorked);
+    CScheduleDlg* window = owner.Window();
+    ASSERT_NE(window, nullptr);
+    window->SetView(ScheduleView::Combined);
+    ASSERT_TRUE(window->HeadingText().startsWith(Q(kSourceCombined)));
+    owner.Show(kSlotLoan);
+    EXPECT_EQ(window->View(), ScheduleView::Monthly);
+    EXPECT_TRUE(window->HeadingText().startsWith(QStringLiteral("元金1　元金均等型"))) << window->HeadingText().toStdString();
+    EXPECT_EQ(window->Model()->rowCount(), 490);
+    // Following a changed slot, the view stays as the user left it.
+    window->SetView(ScheduleView::Combined);
+    owner.SlotChanged(5, kSlotLoan);
+    EXPECT_EQ(window->View(), ScheduleView::Combined);
+}
+
 TEST_F(ScheduleDlgTest, CopyTakesTheSelectedRowsOrAllWithTheKeyToo)
 {
     QGuiApplication::clipboard()->clear();
