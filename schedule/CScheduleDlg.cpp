@@ -4,6 +4,7 @@
 #include "calc/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
 #include "platform/WindowFit.h"
+#include "schedule/HeadingLabel.h"
 #include "schedule/ScheduleChart.h"
 #include "schedule/ScheduleReport.h"
 #include "schedule/ScheduleTableModel.h"
@@ -192,13 +193,13 @@ void CScheduleDlg::BuildWidgets()
     m_scroll->setFocusPolicy(Qt::NoFocus);
     auto* content = new QWidget(m_scroll);
     auto* layout = new QVBoxLayout(content);
-    m_heading = new QLabel(this);
+    // A scenario's or a prepaid schedule's heading says more than fits on one line; it
+    // breaks between its parts.
+    m_heading = new HeadingLabel(this);
     m_heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont headingFont = m_heading->font();
     headingFont.setBold(true);
     m_heading->setFont(headingFont);
-    // A scenario's or a prepaid schedule's heading says more than fits on one line.
-    m_heading->setWordWrap(true);
     layout->addWidget(m_heading);
     layout->addWidget(BuildControlRow());
 
@@ -412,7 +413,7 @@ void CScheduleDlg::Refresh()
         heading = Text(m_report->loan.caption) + Text(kGap) + Text(m_report->heading);
         message = Text(m_report->message);
     }
-    m_heading->setText(heading);
+    m_heading->SetHeading(heading);
     setWindowTitle(m_report && m_report->derived ? Text(FillIn(kDerivedTitle, {m_report->loan.caption}))
                                                  : Text(kScheduleTitle));
     m_totalsBox->setTitle(Text(!combined && m_report ? TotalsHeading(*m_report) : kTotalsHeading));
@@ -658,7 +659,7 @@ QString CScheduleDlg::StatusText() const
 
 QString CScheduleDlg::HeadingText() const
 {
-    return m_heading->text();
+    return m_heading->Heading();
 }
 
 QString CScheduleDlg::TotalsHeadingText() const

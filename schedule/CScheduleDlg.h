@@ -33,6 +33,7 @@ class QVBoxLayout;
 
 namespace hn {
 
+class HeadingLabel;
 class ScheduleChart;
 class ScheduleTableModel;
 
@@ -130,7 +131,7 @@ private:
     bool m_noticeWarning = false;
 
     QScrollArea* m_scroll = nullptr;
-    QLabel* m_heading = nullptr;
+    HeadingLabel* m_heading = nullptr;
     QLabel* m_noticeLabel = nullptr;
     QLabel* m_status = nullptr;
     QRadioButton* m_viewButtons[3] = {};

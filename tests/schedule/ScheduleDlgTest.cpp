@@ -27,6 +27,9 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -193,6 +196,62 @@ TEST_F(ScheduleDlgTest, ADerivedScheduleIsShownAsItIsWithoutTheCombinedView)
     EXPECT_TRUE(ViewButton(2)->isEnabled());
     EXPECT_EQ(dlg->TotalsHeadingText(), Q(kTotalsHeading));
     EXPECT_EQ(dlg->SourceSlot(), 0);
+}
+
+// The lines the heading shows at its width, as a text layout breaks them.
+QStringList ShownLines(const QLabel* label)
+{
+    QTextDocument doc;
+    doc.setDefaultFont(label->font());
+    doc.setDocumentMargin(0);
+    QTextOption option = doc.defaultTextOption();
+    option.setWrapMode(label->wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    doc.setDefaultTextOption(option);
+    doc.setPlainText(label->text());
+    doc.setTextWidth(label->contentsRect().width());
+    doc.size(); // lays it out
+    QStringList lines;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i)
+            lines << block.text().mid(layout->lineAt(i).textStart(), layout->lineAt(i).textLength());
+    }
+    return lines;
+}
+
+// However wide the window, the heading breaks between its parts, never inside one:
+// not in "期間短縮型 (回数単位)", an amount or an instalment number.
+TEST_F(ScheduleDlgTest, TheHeadingBreaksOnlyBetweenItsParts)
+{
+    DerivedSchedule derived;
+    derived.caption = "繰上げ返済";
+    derived.heading = "公庫基本型　借入額 2,000万円　金利 3%／3%　35年　繰上げ返済 100万円（120回目の後）・期間短縮型、"
+                      "50万円（240回目の後）・期間短縮型 (回数単位)";
+    derived.schedule = BuildSchedule(WholeYenInput(kWorked.input));
+    dlg->ShowDerived(derived);
+    const QLabel* heading = nullptr;
+    for (const QLabel* l : dlg->findChildren<QLabel*>())
+        if (l->text().startsWith(QStringLiteral("繰上げ返済　公庫基本型")))
+            heading = l;
+    ASSERT_NE(heading, nullptr);
+    const QStringList whole = {QStringLiteral("期間短縮型 (回数単位)"), QStringLiteral("借入額 2,000万円"),
+                               QStringLiteral("50万円（240回目の後）"), QStringLiteral("金利 3%／3%")};
+    int wrapped = 0;
+    for (int width = 700; width <= 1500; width += 7) {
+        dlg->resize(width, 600);
+        QCoreApplication::processEvents();
+        const QStringList lines = ShownLines(heading);
+        wrapped += lines.size() > 1 ? 1 : 0;
+        EXPECT_EQ(lines.join(QString()).remove(QLatin1Char('\n')).toStdString(), dlg->HeadingText().toStdString())
+            << width;
+        for (const QString& term : whole) {
+            bool inOneLine = false;
+            for (const QString& line : lines)
+                inOneLine = inOneLine || line.contains(term);
+            EXPECT_TRUE(inOneLine) << width << " " << term.toStdString() << ": " << lines.join(QLatin1Char('|')).toStdString();
+        }
+    }
+    EXPECT_GT(wrapped, 0); // narrow enough to wrap
 }
 
 TEST_F(ScheduleDlgTest, NoScheduleShowsItsMessageInRedAndOffersNothingToSave)
