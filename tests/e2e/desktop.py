@@ -266,8 +266,11 @@ def net_wm_state(window):
 
 
 def extents(node):
+    """Where an element is on the screen, in the screen's pixels: the accessibility tree
+    gives Qt's own, which QT_SCALE_FACTOR scales."""
     e = Atspi.Component.get_extents(node, Atspi.CoordType.SCREEN)
-    return e.x, e.y, e.width, e.height
+    scale = float(os.environ.get("QT_SCALE_FACTOR", "1") or 1)
+    return tuple(round(v * scale) for v in (e.x, e.y, e.width, e.height))
 
 
 def point_at(x, y):
@@ -334,3 +337,86 @@ def grab(x, y, w, h):
     if result.returncode != 0:
         raise AssertionError(f"import failed: {result.stderr.decode(errors='replace')}")
     return result.stdout
+
+
+# ---------------------------------------------------------------- frames and stacking
+
+def activate(window):
+    """Brings a window to the front with the keyboard, as the window manager does on a click."""
+    xdotool("windowactivate", "--sync", window)
+    time.sleep(0.2)
+
+
+def frame(window):
+    """(x, y, width, height) of a window with the window manager's frame around it."""
+    out = run("xwininfo", "-id", window).stdout
+    values = {}
+    for line in out.splitlines():
+        key, _, value = line.strip().partition(":")
+        values[key] = value.strip()
+    x, y = int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"])
+    w, h = int(values["Width"]), int(values["Height"])
+    extents = run("xprop", "-id", window, "_NET_FRAME_EXTENTS").stdout
+    left = right = top = bottom = 0
+    if "=" in extents:
+        left, right, top, bottom = (int(v) for v in extents.split("=", 1)[1].split(","))
+    return x - left, y - top, w + left + right, h + top + bottom, top
+
+
+def screen_size():
+    out = xdotool("getdisplaygeometry")
+    w, h = out.split()
+    return int(w), int(h)
+
+
+def on_screen(window):
+    """Whether the whole frame, title bar included, lies on the screen."""
+    x, y, w, h, _ = frame(window)
+    sw, sh = screen_size()
+    return x >= 0 and y >= 0 and x + w <= sw and y + h <= sh
+
+
+def stacking():
+    """The managed windows from the bottom to the top, as decimal ids like xdotool's."""
+    out = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING").stdout
+    if "#" not in out:
+        return []
+    return [str(int(v.strip(), 16)) for v in out.split("#", 1)[1].split(",")]
+
+
+def title_bar_in_sight(window, windows):
+    """How many columns of the window's title bar no window above it covers (of those
+    given): the part a user can click to bring it to the front."""
+    x, y, w, _, top = frame(window)
+    order = stacking()
+    level = order.index(window) if window in order else -1
+    covered = []
+    for other in windows:
+        if other == window or other not in order or order.index(other) < level:
+            continue
+        ox, oy, ow, oh, _ = frame(other)
+        if oy < y + max(top, 1) and oy + oh > y:  # reaches into the title bar's lines
+            covered.append((max(ox, x), min(ox + ow, x + w)))
+    free, at = 0, x
+    for start, end in sorted(c for c in covered if c[0] < c[1]):
+        if start > at:
+            free += start - at
+        at = max(at, end)
+    return free + max(0, x + w - at)
+
+
+def transient_for(window):
+    """The window this one is kept above by the window manager (WM_TRANSIENT_FOR), if any."""
+    out = run("xprop", "-id", window, "WM_TRANSIENT_FOR").stdout
+    return out.split("#", 1)[1].strip() if "#" in out else ""
+
+
+def focused(node):
+    """The element of a window's accessibility tree that has the keyboard focus."""
+    for n in walk(node):
+        try:
+            if n.get_state_set().contains(Atspi.StateType.FOCUSED):
+                return n
+        except gi.repository.GLib.Error:
+            continue
+    return None

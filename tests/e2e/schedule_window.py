@@ -1,6 +1,12 @@
-"""The repayment schedule end to end: calculate the worked example, open 返済予定表 with
-the keyboard, read its table through the accessibility tree, switch to the yearly view,
-save it as CSV through the file dialog, and show a summary slot's schedule."""
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The repayment schedule end to end under a window manager (openbox) on a 1366 x 768
+screen, at the scale given (1 or 1.5): calculate the worked example, open 返済予定表 with
+the keyboard, read its table through the accessibility tree, Tab out of it, switch to the
+yearly view, save it as CSV through the file dialog; open the summary window from the
+menu and press a stray Enter in it; show the loans together, then a summary slot's
+schedule from its context menu; open the planning window and type into the calculator
+window after clicking it. Every window opens with its whole frame on the screen, and
+none hides another's title bar."""
 import os
 import sys
 import tempfile
@@ -9,17 +15,35 @@ import time
 import desktop as d
 
 binary, out = sys.argv[1], (sys.argv[2] if len(sys.argv) > 2 else "")
+scale = sys.argv[3] if len(sys.argv) > 3 else "1"
+os.environ["QT_SCALE_FACTOR"] = scale
+tag = "" if scale == "1" else f"-{scale}x"
 check = d.Checks()
+wm = d.start_window_manager()
 
 program = d.start(binary)
 main = d.wait_for_window("Hensai Navi", program=program)
-d.focus(main)
+check.watch(program, main=main)
 app = d.application("hensai-navi")
+ours = [main]
 
+
+def fits_and_in_sight(step):
+    """Every window of ours: its whole frame on the screen, and enough of its title bar
+    in sight to click it to the front (none hides another)."""
+    for window in ours:
+        name = d.xdotool("getwindowname", window)
+        check.true(f"{step}: {name} on the screen {d.frame(window)[:4]} of {d.screen_size()}", d.on_screen(window))
+        check.true(f"{step}: {name}'s title bar in sight ({d.title_bar_in_sight(window, ours)} columns)",
+                   d.title_bar_in_sight(window, ours) >= 48)
+
+
+fits_and_in_sight("calculator window")
 menu_item = d.find(app, "返済予定表", "menu item")
 check.true("menu item disabled before a calculation", not menu_item.get_state_set().contains(d.Atspi.StateType.ENABLED))
 
 # The worked example: 3,000 万円 with 600 in bonus instalments, 2.0 % then 3.0 %, 35 years.
+d.activate(main)
 d.type_text(main, "3000")
 d.key(main, "Tab")
 d.type_text(main, "600")
@@ -34,10 +58,13 @@ check.true("menu item enabled after a calculation",
            d.poll(lambda: menu_item.get_state_set().contains(d.Atspi.StateType.ENABLED), True))
 
 # Open it from the menu with the keyboard: its shortcut, as the menu shows it.
-d.focus(main)
 d.key(main, "ctrl+r")
 window = d.wait_for_window("返済予定表", program=program)
-d.focus(window)
+check.watch(program, schedule=window)
+ours.append(window)
+time.sleep(0.5)
+fits_and_in_sight("schedule window")
+check.equal("the schedule window is not kept above the calculator", d.transient_for(window), "")
 node = d.window_node(app, "返済予定表")
 table = d.find(node, "返済予定表の表", "table")
 iface = table.get_table_iface()
@@ -65,7 +92,24 @@ check.equal("window total", d.text_by_description(node, "計算結果の借入�
 
 if out:
     time.sleep(0.3)
-    d.screenshot(window, os.path.join(out, "schedule-window.png"))
+    d.screenshot(window, os.path.join(out, f"schedule-window{tag}.png"))
+
+# Into the table with the arrows, out of it with Tab, back with Shift+Tab.
+d.activate(window)
+d.click(iface.get_accessible_at(0, 0))
+d.xdotool("key", "Down", "Down")
+
+
+def table_has_focus():
+    return table.get_state_set().contains(d.Atspi.StateType.FOCUSED)
+
+
+check.true("the table has the keyboard", d.poll(table_has_focus, True))
+d.xdotool("key", "Tab")
+check.equal("Tab leaves the table", d.poll(table_has_focus, False), False)
+d.xdotool("key", "shift+Tab")
+check.true("Shift+Tab comes back to the table", d.poll(table_has_focus, True))
+check.alive("Tab in the table")
 
 # The yearly view by its mnemonic.
 d.key(window, "alt+y")
@@ -73,15 +117,15 @@ check.equal("yearly rows", d.poll(lambda: iface.get_n_rows(), 35), 35)
 check.equal("year 1", cell(0, 2), "1,193,228")
 if out:
     time.sleep(0.3)
-    d.screenshot(window, os.path.join(out, "schedule-window-yearly.png"))
+    d.screenshot(window, os.path.join(out, f"schedule-window-yearly{tag}.png"))
 
 # Save as CSV through the file dialog.
 folder = tempfile.mkdtemp(dir=os.environ.get("XDG_RUNTIME_DIR"))
 path = os.path.join(folder, "schedule.csv")
-d.focus(window)
+d.activate(window)
 d.key(window, "ctrl+s")
 dialog = d.wait_for_window("返済予定表をCSV形式で保存", program=program)
-d.focus(dialog)
+d.activate(dialog)
 # The name goes in through the field's accessible text, as a screen reader user's
 # dictation would: typed keys would open the name field's completion list, which under
 # load may still be showing, and take the Enter, when the last key is in.
@@ -89,13 +133,8 @@ dialog_node = d.window_node(app, "返済予定表をCSV形式で保存")
 
 
 def focused_text():
-    for n in d.walk(dialog_node):
-        try:
-            if n.get_role_name() == "text" and n.get_state_set().contains(d.Atspi.StateType.FOCUSED):
-                return n
-        except d.gi.repository.GLib.Error:  # elements may go while walking
-            continue
-    return None
+    n = d.focused(dialog_node)
+    return n if n is not None and n.get_role_name() == "text" else None
 
 
 deadline = time.monotonic() + 5
@@ -103,7 +142,7 @@ name_field = focused_text()
 while name_field is None and time.monotonic() < deadline:
     time.sleep(0.1)
     name_field = focused_text()
-check.true("the file name field has the focus", name_field is not None and name_field.get_role_name() == "text")
+check.true("the file name field has the focus", name_field is not None)
 if name_field is not None:
     name_field.get_editable_text_iface().set_text_contents(path)
 # Enter as the keyboard gives it, to the window that has the focus now.
@@ -121,30 +160,40 @@ if os.path.exists(path):
     check.equal("CSV rows", len([line for line in lines if line]), 36)
     check.true("CSV year 1", lines[1].startswith("1,") and ",1193228," in lines[1])
 
-# A slot's schedule: open the summary window, add the result, ask for the slot's
-# schedule from its context menu.
-d.focus(main)
-d.press(app, "詳細を表示")
+
+def saved_line():
+    for n in d.walk(node):
+        try:
+            if n.get_role_name() == "label" and n.get_name().startswith("保存しました"):
+                return n.get_name()
+        except d.gi.repository.GLib.Error:
+            continue
+    return ""
+
+
+check.true("says where it saved", d.poll(lambda: saved_line().endswith("schedule.csv"), True))
+
+# The summary window from the menu, with the keyboard: it takes the keyboard, and a
+# stray Enter leaves it open.
+d.activate(main)
+d.key(main, "alt+v", "Down", "Return")  # 表示 › 集計結果表示
 summary = d.wait_for_window("集計結果表示", program=program)
-time.sleep(0.3)  # the program hands the keyboard back to the calculator window itself
-d.focus(main)
+check.watch(program, summary=summary)
+ours.append(summary)
+check.equal("the summary window opened from the menu is active", d.poll(d.active_window, summary), summary)
+d.xdotool("key", "Return")
+time.sleep(0.5)
+check.alive("a stray Enter in the summary window")
+fits_and_in_sight("summary window")
+
+# Add the result: calculate again, then the add button.
+d.activate(main)
 d.key(main, "Return")
 summary_node = d.window_node(app, "集計結果表示")
 add = d.find(summary_node, "算出結果を追加します")
 check.true("add enabled by the calculation",
            d.poll(lambda: add.get_state_set().contains(d.Atspi.StateType.ENABLED), True))
 d.press(summary_node, "算出結果を追加します")
-slot = d.find(summary_node, "公庫1")
-x, y = slot.get_position(d.Atspi.CoordType.SCREEN).x, slot.get_position(d.Atspi.CoordType.SCREEN).y
-d.focus(summary)
-d.xdotool("mousemove", str(x + 8), str(y + 6))
-d.xdotool("click", "3")
-time.sleep(0.5)
-if out:
-    d.screenshot_root(os.path.join(out, "schedule-slot-menu.png"))
-# The context menu has one command: take it with the keyboard.
-d.xdotool("key", "Down")
-d.xdotool("key", "Return")
 
 
 def heading():
@@ -153,13 +202,67 @@ def heading():
             name = n.get_name()
         except Exception:  # noqa: BLE001 - elements may go while walking
             continue
-        if name.startswith("公庫1　"):
+        if n.get_role_name() == "label" and "　" in name and name.split("　", 1)[0] in ("計算結果", "集計結果の合算",
+                                                                                     "公庫1"):
             return name
     return ""
 
 
+# The loans together, then a slot's schedule from its context menu: the window shows
+# that loan, in its monthly view, and forgets the file saved from the other.
+d.activate(window)
+d.key(window, "alt+g")
+check.true("shows the loans together", d.poll(lambda: heading().startswith("集計結果の合算　公庫1"), True))
+slot = d.find(summary_node, "公庫1")
+d.activate(summary)
+x, y, w, h = d.extents(slot)
+d.xdotool("mousemove", str(x + 8), str(y + h // 2))
+d.xdotool("click", "3")
+time.sleep(0.5)
+if out:
+    d.screenshot_root(os.path.join(out, f"schedule-slot-menu{tag}.png"))
+# The context menu has one command: take it with the keyboard.
+d.xdotool("key", "Down")
+d.xdotool("key", "Return")
 check.true("shows slot 公庫1", d.poll(lambda: heading().startswith("公庫1　公庫基本型"), True))
+check.true("in the monthly view", d.poll(lambda: d.checked(d.find(node, "月別(M)", "radio button")), True))
+check.equal("monthly rows of the slot", d.poll(lambda: iface.get_n_rows(), 490), 490)
+check.equal("no word of the file saved from the other", saved_line(), "")
+fits_and_in_sight("a slot's schedule")
 
+# The planning window: an ordinary window beside or below the calculator window's title
+# bar; clicking the calculator window brings it to the front with the keyboard.
+d.activate(main)
+loan = d.field(app, "借入額")
+d.click(loan)
+d.key(main, "alt+v", "Down", "Down", "Down", "Return")  # 表示 › 借入可能額・繰上げ返済
+planning = d.wait_for_window("借入可能額・繰上げ返済", program=program)
+check.watch(program, planning=planning)
+ours.append(planning)
+time.sleep(0.5)
+check.equal("the planning window is active", d.poll(d.active_window, planning), planning)
+check.equal("the planning window is not kept above the calculator", d.transient_for(planning), "")
+check.true("nor above every window", "_NET_WM_STATE_ABOVE" not in d.net_wm_state(planning))
+fits_and_in_sight("planning window")
+if out:
+    time.sleep(0.3)
+    d.screenshot_root(os.path.join(out, f"windows{tag}.png"))
+
+mx, my, mw, _, top = d.frame(main)
+d.click_at(mx + mw // 2, my + top // 2)  # the calculator window's title bar
+check.equal("a click on its title bar makes the calculator window active", d.poll(d.active_window, main), main)
+check.true("and brings it above the planning window",
+           d.stacking().index(main) > d.stacking().index(planning))
+d.xdotool("key", "End", "7")
+check.equal("a digit typed goes to the calculator window's field",
+            d.poll(lambda: d.text_of(loan).replace(",", ""), "30007"), "30007")
+d.xdotool("key", "BackSpace")
+check.equal("and out again", d.poll(lambda: d.text_of(loan), "3,000"), "3,000")
+check.alive("typing into the calculator window")
+
+check.unwatch()
 program.terminate()
 program.wait(timeout=10)
+wm.terminate()
+wm.wait(timeout=10)
 check.finish()
