@@ -5,7 +5,7 @@
 
 namespace hn {
 
-AdminFeeOutcome ComputeAdminFee(std::int64_t loanYen, const AdminFeeSpec& spec) noexcept
+AdminFeeOutcome ComputeAdminFee(std::int64_t loanYen, const AdminFeeSpec& spec)
 {
     AdminFeeOutcome out;
     if (loanYen < 0) {

@@ -30,6 +30,6 @@ struct AdminFeeOutcome {
 };
 
 // The fee on a loan of `loanYen` (>= 0). Refused: a negative amount, rate or minimum.
-AdminFeeOutcome ComputeAdminFee(std::int64_t loanYen, const AdminFeeSpec& spec) noexcept;
+AdminFeeOutcome ComputeAdminFee(std::int64_t loanYen, const AdminFeeSpec& spec);
 
 } // namespace hn

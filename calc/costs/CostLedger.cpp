@@ -6,13 +6,13 @@
 
 namespace hn {
 
-CostItem TypedCost(CostKind kind, std::int64_t yen, CostPayment payment) noexcept
+CostItem TypedCost(CostKind kind, std::int64_t yen, CostPayment payment)
 {
     return CostItem{kind, yen, payment, CostBasis{}};
 }
 
 CostItem AdminFeeCost(std::int64_t loanYen, const AdminFeeSpec& spec, const AdminFeeOutcome& fee,
-                      CostPayment payment) noexcept
+                      CostPayment payment)
 {
     CostItem item{CostKind::AdminFee, fee.feeYen, payment, CostBasis{}};
     if (spec.kind == AdminFeeSpec::Kind::Rate) {
@@ -25,7 +25,7 @@ CostItem AdminFeeCost(std::int64_t loanYen, const AdminFeeSpec& spec, const Admi
     return item;
 }
 
-CostItem GuaranteeTableCost(std::int64_t loanYen, const GuaranteeFeeOutcome& fee, CostPayment payment) noexcept
+CostItem GuaranteeTableCost(std::int64_t loanYen, const GuaranteeFeeOutcome& fee, CostPayment payment)
 {
     CostItem item{CostKind::GuaranteeFee, fee.feeYen, payment, CostBasis{}};
     item.basis.kind = CostBasisKind::GuaranteeTable;
@@ -35,7 +35,7 @@ CostItem GuaranteeTableCost(std::int64_t loanYen, const GuaranteeFeeOutcome& fee
     return item;
 }
 
-CostItem StampDutyCost(std::int64_t loanYen, ContractForm form) noexcept
+CostItem StampDutyCost(std::int64_t loanYen, ContractForm form)
 {
     CostItem item{CostKind::StampDuty, StampDutyYen(loanYen, form), CostPayment::Cash, CostBasis{}};
     item.basis.kind = CostBasisKind::StampTable;
@@ -45,7 +45,7 @@ CostItem StampDutyCost(std::int64_t loanYen, ContractForm form) noexcept
     return item;
 }
 
-CostItem RegistrationTaxCost(std::int64_t loanYen, RegistrationRate rate) noexcept
+CostItem RegistrationTaxCost(std::int64_t loanYen, RegistrationRate rate)
 {
     CostItem item{CostKind::RegistrationTax, RegistrationTaxYen(loanYen, rate), CostPayment::Cash, CostBasis{}};
     item.basis.kind = CostBasisKind::RegistrationRate;
@@ -80,7 +80,7 @@ std::string_view RatePointsCaption(RatePointsKind kind) noexcept
     return kind == RatePointsKind::GuaranteeAddition ? kCaptionGuaranteeRate : kCaptionInsuranceRate;
 }
 
-CostPercent TotalRatePoints(const CostLedger& ledger) noexcept
+CostPercent TotalRatePoints(const CostLedger& ledger)
 {
     CostPercent sum{};
     for (const RatePoints& p : ledger.ratePoints)

@@ -72,19 +72,19 @@ struct CostLedger {
 };
 
 // The items, computed; each answers how it was computed in its basis.
-CostItem TypedCost(CostKind kind, std::int64_t yen, CostPayment payment) noexcept;
+CostItem TypedCost(CostKind kind, std::int64_t yen, CostPayment payment);
 CostItem AdminFeeCost(std::int64_t loanYen, const AdminFeeSpec& spec, const AdminFeeOutcome& fee,
-                      CostPayment payment) noexcept;
-CostItem GuaranteeTableCost(std::int64_t loanYen, const GuaranteeFeeOutcome& fee, CostPayment payment) noexcept;
-CostItem StampDutyCost(std::int64_t loanYen, ContractForm form) noexcept;
-CostItem RegistrationTaxCost(std::int64_t loanYen, RegistrationRate rate) noexcept;
+                      CostPayment payment);
+CostItem GuaranteeTableCost(std::int64_t loanYen, const GuaranteeFeeOutcome& fee, CostPayment payment);
+CostItem StampDutyCost(std::int64_t loanYen, ContractForm form);
+CostItem RegistrationTaxCost(std::int64_t loanYen, RegistrationRate rate);
 
 // The caption of a kind ("事務手数料" ...), from CostTexts.h.
 std::string_view CostCaption(CostKind kind) noexcept;
 std::string_view RatePointsCaption(RatePointsKind kind) noexcept;
 
 // All rate points together.
-CostPercent TotalRatePoints(const CostLedger& ledger) noexcept;
+CostPercent TotalRatePoints(const CostLedger& ledger);
 
 struct LedgerTotals {
     std::int64_t cashYen = 0;

@@ -46,8 +46,8 @@ extern const CostSource kStampDutySource;
 
 // 登録免許税 on the mortgage (抵当権設定登記): the standard rate, and the relief for
 // a loan to build or buy one's own home registered within a year of it.
-inline constexpr CostPercent kRegistrationStandardRate = CostPercent::FromHundredths(40);   // 0.4 %
-inline constexpr CostPercent kRegistrationHomeReliefRate = CostPercent::FromHundredths(10); // 0.1 %
+inline const CostPercent kRegistrationStandardRate = CostPercent::FromHundredths(40);   // 0.4 %
+inline const CostPercent kRegistrationHomeReliefRate = CostPercent::FromHundredths(10); // 0.1 %
 // The taxable amount is floored to 1,000 円 (and is at least 1,000 円), the tax to
 // 100 円, and a tax below 1,000 円 is 1,000 円.
 inline constexpr std::int64_t kRegistrationBaseUnitYen = 1'000;
@@ -71,7 +71,7 @@ inline constexpr std::array<GuaranteeTableRow, 6> kGuaranteeTable{{
     {35, 206'200},
 }};
 // The same bank's alternative: the guarantee paid through the rate (金利上乗せ).
-inline constexpr CostPercent kGuaranteeRateAddition = CostPercent::FromHundredths(20); // +0.2 points
+inline const CostPercent kGuaranteeRateAddition = CostPercent::FromHundredths(20); // +0.2 points
 extern const CostSource kGuaranteeSource;
 
 // 団信 (group credit life insurance) presets: points added to or taken off the rate.
@@ -80,7 +80,7 @@ struct InsurancePreset {
     CostPercent points;
     std::string_view sourceWording; // the condition as the lender states it
 };
-inline constexpr std::array<InsurancePreset, 3> kInsurancePresets{{
+inline const std::array<InsurancePreset, 3> kInsurancePresets{{
     {"団信に加入しない", CostPercent::FromHundredths(-20), "新機構団信に加入しない場合は借入金利から年0.20%引き下げ"},
     {"デュエット（夫婦連生団信）", CostPercent::FromHundredths(18), "デュエット（夫婦連生団信）に加入する場合は借入金利に年0.18%上乗せ"},
     {"新3大疾病付機構団信", CostPercent::FromHundredths(24), "新3大疾病付機構団信に加入する場合は借入金利に年0.24%上乗せ"},

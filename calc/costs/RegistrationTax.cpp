@@ -7,7 +7,7 @@
 
 namespace hn {
 
-CostPercent RegistrationRateOf(RegistrationRate rate) noexcept
+CostPercent RegistrationRateOf(RegistrationRate rate)
 {
     return rate == RegistrationRate::HomeRelief ? kRegistrationHomeReliefRate : kRegistrationStandardRate;
 }
@@ -17,7 +17,7 @@ std::int64_t RegistrationBaseYen(std::int64_t loanYen) noexcept
     return std::max(kRegistrationBaseUnitYen, loanYen / kRegistrationBaseUnitYen * kRegistrationBaseUnitYen);
 }
 
-std::int64_t RegistrationTaxYen(std::int64_t loanYen, RegistrationRate rate) noexcept
+std::int64_t RegistrationTaxYen(std::int64_t loanYen, RegistrationRate rate)
 {
     if (loanYen <= 0)
         return 0;

@@ -15,12 +15,12 @@ enum class RegistrationRate {
     HomeRelief, // 0.1 %
 };
 
-CostPercent RegistrationRateOf(RegistrationRate rate) noexcept;
+CostPercent RegistrationRateOf(RegistrationRate rate);
 
 // The taxable amount: loanYen floored to 1,000 円, at least 1,000 円.
 std::int64_t RegistrationBaseYen(std::int64_t loanYen) noexcept;
 
 // The tax; 0 for no loan (loanYen <= 0).
-std::int64_t RegistrationTaxYen(std::int64_t loanYen, RegistrationRate rate) noexcept;
+std::int64_t RegistrationTaxYen(std::int64_t loanYen, RegistrationRate rate);
 
 } // namespace hn

@@ -44,15 +44,26 @@ TEST(MulDivFloor, MatchesWideArithmeticEverywhere)
 
 TEST(CostPercent, ReadsTypedDecimalsExactly)
 {
-    EXPECT_EQ(ParseCostPercent("2.2"), CostPercent::FromUnits(22'000));
     EXPECT_EQ(ParseCostPercent(" -0.2 "), CostPercent::FromHundredths(-20));
     EXPECT_EQ(ParseCostPercent("+0.18"), CostPercent::FromHundredths(18));
-    EXPECT_EQ(ParseCostPercent("3"), CostPercent::FromUnits(30'000));
-    EXPECT_EQ(ParseCostPercent(".0001"), CostPercent::FromUnits(1));
-    for (const char* bad : {"", ".", "-", "2.22222", "1e2", "2,2", "abc", "1.2.3", "1000000000"})
+    EXPECT_EQ(ParseCostPercent("3"), CostPercent::FromHundredths(300));
+    EXPECT_EQ(ParseCostPercent("-0"), CostPercent{}); // a zero has no sign
+    for (const char* bad : {"", ".", "-", "- 2", "--2", "2,2", "abc", "1.2.3"})
         EXPECT_FALSE(ParseCostPercent(bad)) << bad;
-    for (const char* text : {"2.2", "-0.2", "0.1", "0", "12.3456", "0.0001"})
+    for (const char* text : {"2.2", "-0.2", "0.1", "0", "12.3456", "0.0001", "0.123456789"})
         EXPECT_EQ(CostPercentText(*ParseCostPercent(text)), text);
+    // Points add up with their signs, exactly.
+    EXPECT_EQ(CostPercent::FromHundredths(18) + CostPercent::FromHundredths(-20), CostPercent::FromHundredths(-2));
+    EXPECT_EQ(CostPercent::FromHundredths(-20) + CostPercent::FromHundredths(20), CostPercent{});
+    EXPECT_DOUBLE_EQ(CostPercent::FromHundredths(-20).Fraction(), -0.002);
+}
+
+TEST(CostPercent, MovesAnExactRateByItsPoints)
+{
+    const ExactRate rate = *ExactRate::FromPercentText("1.5");
+    EXPECT_EQ(RateWithPoints(rate, CostPercent::FromHundredths(-20))->PercentText(), "1.3");
+    EXPECT_EQ(RateWithPoints(rate, *ParseCostPercent("0.24"))->PercentText(), "1.74");
+    EXPECT_FALSE(RateWithPoints(rate, CostPercent::FromHundredths(-151))); // below 0 %
 }
 
 TEST(CostPercent, TakesAShareOfAnAmountInWholeNumbers)
@@ -150,7 +161,7 @@ TEST(AdminFee, FixedOrARateWithTheLendersMinimum)
     EXPECT_TRUE(small.minimumApplied);
 
     EXPECT_FALSE(ComputeAdminFee(30'000'000, {AdminFeeSpec::Kind::Fixed, -1, {}, 0}).ok);
-    EXPECT_FALSE(ComputeAdminFee(30'000'000, {AdminFeeSpec::Kind::Rate, 0, CostPercent::FromUnits(-1), 0}).ok);
+    EXPECT_FALSE(ComputeAdminFee(30'000'000, {AdminFeeSpec::Kind::Rate, 0, CostPercent::FromHundredths(-1), 0}).ok);
     EXPECT_FALSE(ComputeAdminFee(30'000'000, {AdminFeeSpec::Kind::Rate, 0, {}, -1}).ok);
 }
 

@@ -44,6 +44,27 @@ TEST(Refinance, PublishedThirtyMillionAfterTwoYears)
     EXPECT_EQ(c.cumulativeSaving.back(), 5'538'829);
 }
 
+// 2,000 万円 with 30 years left at 2 % refinanced at 1.5 % over 30 years: the payments
+// fall by 1,764,054 (26,612,480 → 24,848,426); with 149,400 of costs the net gain is
+// 1,614,654, and 4,899 a month less covers the costs from month 31.
+TEST(Refinance, PublishedTwentyMillionOverThirtyYears)
+{
+    const Schedule current = BuildSchedule(Loan(BankOther, 2000, 0, 2.0, 2.0, 30));
+    const Schedule next = BuildSchedule(Loan(BankOther, 2000, 0, 1.5, 1.5, 30));
+    const PaymentStream staying = StreamOf(current, kCalendar);
+    const PaymentStream after = StreamOf(next, kCalendar);
+    const RefinanceComparison c = CompareRefinance(
+        {staying, after, NextMonthlyInstalment(current, 0), NextMonthlyInstalment(next, 0), {149'400, 0, 0}});
+    ASSERT_TRUE(c.ok);
+    EXPECT_EQ(c.monthlyBeforeYen, 73'923);
+    EXPECT_EQ(c.monthlyAfterYen, 69'024);
+    EXPECT_EQ(c.remainingStayingYen, 26'612'480);
+    EXPECT_EQ(c.remainingAfterYen, 24'848'426);
+    EXPECT_EQ(c.paymentSavingYen, 1'764'054);
+    EXPECT_EQ(c.netBenefitYen, 1'614'654);
+    EXPECT_EQ(c.breakEvenMonth, 31);
+}
+
 TEST(Refinance, TheIdenticalLoanWithoutCostsGainsExactlyNothing)
 {
     for (double man : {500.0, 2879.1924, 9999.0})
