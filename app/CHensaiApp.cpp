@@ -3,6 +3,7 @@
 
 #include "app/CLoanDlg.h"
 #include "app/StartOptions.h"
+#include "platform/DeferredIconStyle.h"
 #include "platform/DialogFont.h"
 #include "platform/QtTranslations.h"
 
@@ -81,6 +82,7 @@ bool CHensaiApp::InitInstance(int& argc, char** argv)
     // Ties the window to the installed desktop entry (its icon and name in the
     // task bar under Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral(HENSAI_APP_ID));
+    QApplication::setStyle(new DeferredIconStyle);  // the application owns it
     QApplication::setFont(DialogFont());
     // Qt's own dialogs (the CSV file dialog) speak the user's language.
     InstallQtTranslations(app);

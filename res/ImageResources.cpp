@@ -4,16 +4,31 @@
 #include <QPixmap>
 #include <QPoint>
 
-#include <mutex>
-
-// Q_INIT_RESOURCE has to be used outside any namespace. Calling it keeps the
-// compiled-in images linked into programs that take them from this static
-// library, where nothing else would refer to them.
-static void InitImageResources()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { Q_INIT_RESOURCE(images); });
-}
+// XPM is C: the pictures are compiled in as the arrays they declare and decoded by
+// QImage directly. Read as files (Qt's resources included), each one would make Qt
+// ask every installed image-format plugin whether it knows the format, which loads
+// all of them, with the SVG and JPEG libraries, into every start of the program.
+#include "res/icons/add.xpm"
+#include "res/icons/add_32.xpm"
+#include "res/icons/add_48.xpm"
+#include "res/icons/calculate.xpm"
+#include "res/icons/calculate_32.xpm"
+#include "res/icons/calculate_48.xpm"
+#include "res/icons/clear.xpm"
+#include "res/icons/clear_32.xpm"
+#include "res/icons/clear_48.xpm"
+#include "res/icons/close.xpm"
+#include "res/icons/close_32.xpm"
+#include "res/icons/close_48.xpm"
+#include "res/icons/deskcalc.xpm"
+#include "res/icons/deskcalc_32.xpm"
+#include "res/icons/deskcalc_48.xpm"
+#include "res/icons/hand.xpm"
+#include "res/icons/mainframe_16.xpm"
+#include "res/icons/mainframe_32.xpm"
+#include "res/icons/summary.xpm"
+#include "res/icons/summary_32.xpm"
+#include "res/icons/summary_48.xpm"
 
 namespace hn {
 
@@ -22,33 +37,33 @@ namespace {
 struct ImageEntry {
     int id;
     int size;
-    const char* path;
+    const char* const* xpm;
 };
 
 // One row per drawn picture. The button icons are drawn at 16 pixels for ordinary
 // screens and at 32 and 48 for dense ones; the natural size is an id's first row.
 constexpr ImageEntry kImages[] = {
-    {IDR_MAINFRAME, 32, ":/icons/mainframe_32.xpm"},
-    {IDR_MAINFRAME, 16, ":/icons/mainframe_16.xpm"},
-    {IDI_CALCULATE, 16, ":/icons/calculate.xpm"},
-    {IDI_CALCULATE, 32, ":/icons/calculate_32.xpm"},
-    {IDI_CALCULATE, 48, ":/icons/calculate_48.xpm"},
-    {IDI_DESKCALC, 16, ":/icons/deskcalc.xpm"},
-    {IDI_DESKCALC, 32, ":/icons/deskcalc_32.xpm"},
-    {IDI_DESKCALC, 48, ":/icons/deskcalc_48.xpm"},
-    {IDC_HANDCURSOR, 32, ":/icons/hand.xpm"},
-    {IDI_SUMMARY, 16, ":/icons/summary.xpm"},
-    {IDI_SUMMARY, 32, ":/icons/summary_32.xpm"},
-    {IDI_SUMMARY, 48, ":/icons/summary_48.xpm"},
-    {IDI_ADD, 16, ":/icons/add.xpm"},
-    {IDI_ADD, 32, ":/icons/add_32.xpm"},
-    {IDI_ADD, 48, ":/icons/add_48.xpm"},
-    {IDI_CLOSE, 16, ":/icons/close.xpm"},
-    {IDI_CLOSE, 32, ":/icons/close_32.xpm"},
-    {IDI_CLOSE, 48, ":/icons/close_48.xpm"},
-    {IDI_CLEAR, 16, ":/icons/clear.xpm"},
-    {IDI_CLEAR, 32, ":/icons/clear_32.xpm"},
-    {IDI_CLEAR, 48, ":/icons/clear_48.xpm"},
+    {IDR_MAINFRAME, 32, mainframe_32_xpm},
+    {IDR_MAINFRAME, 16, mainframe_16_xpm},
+    {IDI_CALCULATE, 16, calculate_xpm},
+    {IDI_CALCULATE, 32, calculate_32_xpm},
+    {IDI_CALCULATE, 48, calculate_48_xpm},
+    {IDI_DESKCALC, 16, deskcalc_xpm},
+    {IDI_DESKCALC, 32, deskcalc_32_xpm},
+    {IDI_DESKCALC, 48, deskcalc_48_xpm},
+    {IDC_HANDCURSOR, 32, hand_xpm},
+    {IDI_SUMMARY, 16, summary_xpm},
+    {IDI_SUMMARY, 32, summary_32_xpm},
+    {IDI_SUMMARY, 48, summary_48_xpm},
+    {IDI_ADD, 16, add_xpm},
+    {IDI_ADD, 32, add_32_xpm},
+    {IDI_ADD, 48, add_48_xpm},
+    {IDI_CLOSE, 16, close_xpm},
+    {IDI_CLOSE, 32, close_32_xpm},
+    {IDI_CLOSE, 48, close_48_xpm},
+    {IDI_CLEAR, 16, clear_xpm},
+    {IDI_CLEAR, 32, clear_32_xpm},
+    {IDI_CLEAR, 48, clear_48_xpm},
 };
 
 // The click point of the hand: the top pixel of the index fingertip, so that
@@ -71,8 +86,7 @@ QImage LoadIconImage(int id, int size)
     const ImageEntry* entry = FindImage(id, size);
     if (!entry)
         return {};
-    InitImageResources();
-    QImage image(QString::fromLatin1(entry->path));
+    QImage image(entry->xpm);
     if (image.isNull() || image.size() != QSize(size, size))
         return {};
     return image.convertToFormat(QImage::Format_ARGB32);

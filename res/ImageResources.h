@@ -2,8 +2,8 @@
 #pragma once
 
 // The program's icons and its hand cursor, looked up by resource id.
-// The pictures live as XPM text in res/icons/ and are compiled in through
-// images.qrc. Every image uses the 16-colour palette with a transparent mask.
+// The pictures live as XPM text in res/icons/ and are compiled in as the C
+// arrays they are. Every image uses the 16-colour palette with a transparent mask.
 
 #include <QCursor>
 #include <QIcon>
