@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fee tables at their bounds, the exact percentages and the ledger's totals.
 #include "calc/MulDivFloor.h"
+#include "calc/Schedule.h"
 #include "calc/costs/AdminFee.h"
 #include "calc/costs/CostLedger.h"
 #include "calc/costs/CostPercent.h"
@@ -9,6 +10,7 @@
 #include "calc/costs/GuaranteeFee.h"
 #include "calc/costs/RegistrationTax.h"
 #include "calc/costs/StampDuty.h"
+#include "tests/support/WorkedLoan.h"
 
 #include <gtest/gtest.h>
 
@@ -133,7 +135,8 @@ TEST(GuaranteeFee, EveryRowAndTheNextLongerRowBetweenThem)
 
 TEST(GuaranteeFee, ProRataPerYenFlooredAndOnlyForLevelPayments)
 {
-    // 2,000 万円 over 35 years: 20,620 per 100 万円.
+    // 2,000 万円 over 35 years at 1.075 % (57,158 a month): 20,620 per 100 万円.
+    EXPECT_EQ(BuildSchedule(test::Loan(BankOther, 2000, 0, 1.075, 1.075, 35)).monthly.rows[0].payment, 57'158);
     EXPECT_EQ(TableGuaranteeFee(20'000'000, 35, RepaymentFamily::LevelPayment).feeYen, 412'400);
     EXPECT_EQ(TableGuaranteeFee(30'000'000, 30, RepaymentFamily::LevelPayment).feeYen, 574'110);
     // 12,345,678 × 206,200 / 10^7 = 254,567.88...
