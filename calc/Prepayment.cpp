@@ -34,15 +34,21 @@ double PeriodRate(const PartShape& shape, double yearlyRate) noexcept
     return shape.monthly ? MonthlyRate(yearlyRate) : HalfYearRate(yearlyRate);
 }
 
-// Where the method forms a new instalment from the balance: the start of band
-// 2 (reduced family) and of band 3 (every method but 銀行型・他 and 元金均等型).
-bool IsReamortisationPoint(const PartShape& shape, int number) noexcept
+// Whether the method forms a new instalment from the balance at a row planned
+// as instalment `number` that follows one planned as `before`: at the start of
+// band 2 (reduced family) and of band 3 (every method but 銀行型・他 and 元金均等型).
+// After a prepayment by whole instalments the rows keep their planned numbers,
+// so the point moves up with them, and a point a dropped row held passes to the
+// first row of the new band.
+bool StartsNewInstalment(const PartShape& shape, int before, int number) noexcept
 {
+    const int from = BandOf(before, shape.perBand);
+    const int to = BandOf(number, shape.perBand);
     switch (shape.family) {
     case RepaymentFamily::ReducedEarly:
-        return number == shape.perBand + 1 || number == 2 * shape.perBand + 1;
+        return to > from;
     case RepaymentFamily::LevelPayment:
-        return !shape.bankOther && number == 2 * shape.perBand + 1;
+        return !shape.bankOther && to == 2 && from < 2;
     case RepaymentFamily::EqualPrincipal:
         break;
     }
@@ -54,6 +60,28 @@ std::int64_t LevelInstalment(std::int64_t balance, double periodRate, int count)
     if (count <= 0)
         return balance;
     return static_cast<std::int64_t>(AnnuityPayment(static_cast<double>(balance), periodRate, count));
+}
+
+// An instalment of the schedule before a prepayment, for a balance that fell
+// from `was` to `now`: floor(instalment × now ÷ was). Paid from here on, the
+// balance keeps its course at the smaller scale, so the interest can only fall.
+std::int64_t Scaled(std::int64_t instalment, std::int64_t now, std::int64_t was) noexcept
+{
+    __extension__ using U128 = unsigned __int128;
+    if (was <= 0 || instalment <= 0 || now <= 0)
+        return 0;
+    return static_cast<std::int64_t>(static_cast<U128>(instalment) * static_cast<U128>(now) /
+                                     static_cast<U128>(was));
+}
+
+// 返済額軽減型: the annuity of the balance over the instalments left of the term
+// the instalment was formed over; never below the instalment before scaled down
+// with the balance. The two agree to a yen or so, except where the schedule
+// before ends with a shorter instalment (after 期間短縮型): spread over its full
+// rows the annuity would repay more slowly than before and cost interest.
+std::int64_t ReducedInstalment(std::int64_t annuity, std::int64_t before, std::int64_t now, std::int64_t was) noexcept
+{
+    return std::max(annuity, Scaled(before, now, was));
 }
 
 struct PartPrepaid {
@@ -115,16 +143,22 @@ PartPrepaid PrepayPart(SchedulePart& part, const PartShape& shape, std::span<con
 
     std::int64_t bal = at.balance;
     std::int64_t unpaid = at.unpaidInterest;
-    std::int64_t level = 0; // Reduce: the instalment in force
-    std::int64_t share = 0; // Reduce, equal principal: the principal share in force
+    std::int64_t level = 0; // Reduce: the instalment (equal principal: the share) in force
     if (mode == PrepayMode::Reduce) {
-        const double rate = PeriodRate(shape, current[static_cast<std::size_t>(k)].yearlyRate);
-        const bool firstReducedBand =
-            shape.family == RepaymentFamily::ReducedEarly && BandOf(k + 1, shape.perBand) == 0;
-        if (equalPrincipal)
-            share = bal / (end - k);
-        else
-            level = LevelInstalment(bal, rate, firstReducedBand ? shape.reducedFirstBand - k : end - k);
+        const ScheduleRow& next = current[static_cast<std::size_t>(k)];
+        const std::int64_t was = current[static_cast<std::size_t>(k - 1)].balance;
+        if (equalPrincipal) {
+            level = ReducedInstalment(bal / (end - k), next.principal - next.prepaid, bal, was);
+        } else {
+            // The 50-year annuity of the reduced family's first band: its
+            // instalments left after the one just paid, counted as planned.
+            const bool firstReducedBand = shape.family == RepaymentFamily::ReducedEarly
+                && BandOf(PlannedNumber(next), shape.perBand) == 0;
+            const int paid = PlannedNumber(current[static_cast<std::size_t>(k - 1)]);
+            const std::int64_t annuity = LevelInstalment(bal, PeriodRate(shape, next.yearlyRate),
+                                                         firstReducedBand ? shape.reducedFirstBand - paid : end - k);
+            level = ReducedInstalment(annuity, next.payment - next.prepaid, bal, was);
+        }
     }
 
     for (int j = k + 1;; ++j) {
@@ -136,15 +170,21 @@ PartPrepaid PrepayPart(SchedulePart& part, const PartShape& shape, std::span<con
         const std::int64_t interest = exact.PeriodInterest(bal, !shape.monthly);
         std::int64_t payment = 0;
         if (mode == PrepayMode::Reduce) {
-            if (!equalPrincipal && j > k + 1 && IsReamortisationPoint(shape, j))
-                level = LevelInstalment(bal, PeriodRate(shape, r.yearlyRate), end - (j - 1));
-            payment = equalPrincipal ? share + interest : level;
+            // Where the method forms a new instalment, it does so from the balance
+            // then, over the instalments left.
+            const ScheduleRow& prev = current[static_cast<std::size_t>(ref - 2)];
+            if (!equalPrincipal && j > k + 1 && StartsNewInstalment(shape, PlannedNumber(prev), PlannedNumber(r))) {
+                const std::int64_t annuity = LevelInstalment(bal, PeriodRate(shape, r.yearlyRate), end - (j - 1));
+                level = ReducedInstalment(annuity, r.payment - r.prepaid, bal, prev.balance);
+            }
+            payment = equalPrincipal ? level + interest : level;
         } else {
             // The instalment the schedule asked for at this row; for equal
             // principal its share, the interest coming from the balance now.
             payment = equalPrincipal ? (r.principal - r.prepaid) + interest : r.payment - r.prepaid;
         }
-        const ScheduleRow row = AmortisedRow(j, bal, unpaid, payment, exact, r.rateIndex, !shape.monthly, ref == end);
+        ScheduleRow row = AmortisedRow(j, bal, unpaid, payment, exact, r.rateIndex, !shape.monthly, ref == end);
+        row.plannedNumber = PlannedNumber(r);
         part.rows.push_back(row);
         bal = row.balance;
         unpaid = row.unpaidInterest;

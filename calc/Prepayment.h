@@ -15,7 +15,9 @@
 //   the next instalment. A later re-amortisation of the method (month 61, 121;
 //   bonus 11, 21) recomputes from the balance then, over the instalments left.
 //   Equal principal: the principal share becomes the balance over the
-//   instalments left.
+//   instalments left. Never below the instalment (share) before, scaled down
+//   with the balance: so a prepayment never raises the interest, also after a
+//   期間短縮型 one left a shorter last instalment.
 // - Shorten (期間短縮型): every later instalment keeps its amount in the
 //   schedule before the prepayment (equal principal: its principal share), and
 //   the loan ends with the first instalment that clears the balance, which
@@ -23,7 +25,8 @@
 // - ShortenWhole (期間短縮型, 回数単位): the prepayment repays the principal parts
 //   of the next whole instalments of the schedule; those instalments drop out
 //   and the ones after them move up, unchanged. Only what those whole
-//   principal parts add up to is used.
+//   principal parts add up to is used. The rows keep their planned numbers
+//   (ScheduleRow::plannedNumber): a later re-amortisation follows them.
 //
 // The bonus part is untouched unless part of the amount is directed to it; that
 // part is paid right after the last bonus instalment due by the monthly

@@ -171,6 +171,7 @@ private:
         ScheduleRow& row = part_.rows.emplace_back(
             ScheduleRow{number, Yen(payment), Yen(interest), Yen(principal), Yen(balance), rate, Yen(unpaid)});
         row.rateIndex = rates_.StepIndex();
+        row.plannedNumber = number;
     }
 
     const PartShape& shape_;

@@ -113,6 +113,7 @@ bool BuildPart(const PartPlan& pp, const RepaymentPlan& plan, SchedulePart& part
         row.yearlyRate = plan.yearlyRate[rate];
         row.unpaidInterest = static_cast<std::int64_t>(split.unpaid);
         row.rateIndex = pp.rateIndex[rate];
+        row.plannedNumber = k;
         balance = split.balance;
         unpaid = split.unpaid;
         if (balance == 0.0)

@@ -45,6 +45,9 @@ struct ScheduleRow {
     std::int64_t prepaid = 0;    // paid ahead right after this instalment (繰上げ返済);
                                  // already part of payment and principal
     int rateIndex = 0;           // the rate charged: Schedule::rates[rateIndex]
+    int plannedNumber = 0;       // the instalment of the schedule as built that this row
+                                 // is (later than `number` after a prepayment by whole
+                                 // instalments); 0: `number`
 
     friend bool operator==(const ScheduleRow&, const ScheduleRow&) = default;
 };
@@ -87,6 +90,13 @@ struct ScheduleTotals {
 
     friend bool operator==(const ScheduleTotals&, const ScheduleTotals&) = default;
 };
+
+// The instalment of the schedule as built that a row is: its band, rate and
+// basis are that instalment's.
+constexpr int PlannedNumber(const ScheduleRow& row) noexcept
+{
+    return row.plannedNumber != 0 ? row.plannedNumber : row.number;
+}
 
 ScheduleTotals TotalsOf(const SchedulePart& part) noexcept;
 ScheduleTotals TotalsOf(const Schedule& schedule) noexcept; // both parts

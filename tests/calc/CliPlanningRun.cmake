@@ -68,6 +68,18 @@ expect_line("${out}" "軽減される利息: 422,520円")
 expect_line("${out}" "  期間短縮型: 次回からの返済額 76,970円、完済 第394回 (2059年10月)、軽減される利息 1,048,053円")
 expect_line("${out}" "検算 元金の合計 = 借入額 (毎月分): OK")
 
+# Whole instalments dropped, then the instalment lowered: the second rate stays with
+# the rows that moved up, and so does the point where it is re-amortised.
+run(out err rc --method 1 --loan 3000 --rate1 0.5 --rate2 15 --years 35 --prepay 12:600:shorten-whole
+    --prepay 13:10:reduce --json)
+expect_equal("mixed ways exit code" "${rc}" "0")
+string(JSON v GET "${out}" prepayment interestAfterYen)
+expect_equal("mixed ways interest" "${v}" "62469535")
+run(out err rc --method 4 --loan 798 --bonus 270 --rate1 2.3 --rate2 4.461 --years 33
+    --prepay 48:2816:shorten-whole:2700 --prepay 59:169:reduce --json)
+string(JSON v GET "${out}" prepayment prepayments 1 nextInstalmentYen)
+expect_equal("mixed ways after the 50-year basis" "${v}" "13805")
+
 run(out err rc ${loan} --prepay 120:100:shorten --schedule monthly --json)
 expect_equal("prepay json exit code" "${rc}" "0")
 string(JSON v ERROR_VARIABLE jerr GET "${out}" prepayment monthsAfter)

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
@@ -99,11 +100,12 @@ TEST_F(TwentyMillionAtThree, ShortenWholeDropsWholeInstalmentsAndUsesLess)
 }
 
 // The published example pays the prepayment together with instalment 121 and
-// re-amortises over the 299 left: with k = 121 ours lands in its range.
+// re-amortises over the 299 left: with k = 121 ours lands in its range
+// (72,216-72,217).
 TEST_F(TwentyMillionAtThree, PublishedFiguresWithThePrepaymentAfterInstalment121)
 {
     const PrepaymentComparison c = ComparePrepayModes(base, {121, 1'000'000, 0, PrepayMode::Reduce});
-    EXPECT_EQ(c.reduce.applied[0].nextInstalmentYen, 72'216);
+    EXPECT_EQ(c.reduce.applied[0].nextInstalmentYen, 72'217);
     EXPECT_EQ(c.shorten.monthsAfter(), 394);
     EXPECT_EQ(c.shortenWhole.monthsAfter(), 394);
     EXPECT_GT(c.shorten.interestSaved, c.reduce.interestSaved);
@@ -269,6 +271,130 @@ TEST(Prepayment, SeveralAreAppliedInInstalmentOrder)
     EXPECT_EQ(out.after.monthly.rows[239].prepaid, 1'000'000);
     EXPECT_LT(out.monthsAfter(), 420);
     EXPECT_EQ(out.prepaidYen, 2'000'000);
+}
+
+// After a prepayment by whole instalments the rows move up with their rate, band
+// and basis; a later prepayment of another way re-amortises where they now stand.
+TEST(Prepayment, MixedWaysKeepTheRateChangeWhereTheRowsMovedIt)
+{
+    // 公庫基本型, 0.5 % then 15 %: 600 万円 by whole instalments after month 12 drops
+    // 89, so the second rate comes with row 32; 10 万円 to lower the instalment
+    // after month 13 must re-amortise there, not at row 121.
+    const Schedule s = Built(Loan(CorporationBasic, 3000, 0, 0.5, 15.0, 35));
+    const std::vector<Prepayment> whole{{12, 6'000'000, 0, PrepayMode::ShortenWhole}};
+    std::vector<Prepayment> both = whole;
+    both.push_back({13, 100'000, 0, PrepayMode::Reduce});
+    const PrepaymentOutcome first = ApplyPrepayments(s, whole);
+    const PrepaymentOutcome out = ApplyPrepayments(s, both);
+    ExpectSound(out);
+    EXPECT_EQ(first.applied[0].droppedInstalments, 89);
+    EXPECT_EQ(first.totalsAfter.interest, 62'741'517);
+    EXPECT_EQ(out.totalsAfter.interest, 62'469'535);
+    EXPECT_FALSE(HasUnpaidInterest(out.after));
+    const auto& m = out.after.monthly.rows;
+    EXPECT_EQ(PlannedNumber(m[30]), 120);
+    EXPECT_EQ(PlannedNumber(m[31]), 121);
+    EXPECT_EQ(m[31].yearlyRate, 0.15);
+    EXPECT_EQ(m[31].payment, AnnuityPayment(static_cast<double>(m[30].balance), MonthlyRate(0.15), 420 - 89 - 31));
+
+    // 年金(ｽﾃｯﾌﾟ)型: once whole instalments have carried the rows past the first
+    // five years, 返済額軽減型 re-amortises over the rest of the term, not over the
+    // 50-year annuity of the first band.
+    const Schedule step = Built(Loan(PensionStep, 798, 270, 2.3, 4.461, 33));
+    const std::vector<Prepayment> list{{48, 1'160'000, 27'000'000, PrepayMode::ShortenWhole},
+                                       {59, 1'690'000, 0, PrepayMode::Reduce}};
+    const PrepaymentOutcome o = ApplyPrepayments(step, list);
+    ExpectSound(o);
+    EXPECT_EQ(o.applied[1].nextInstalmentYen, 13'805);
+}
+
+__extension__ using U128 = unsigned __int128;
+
+std::string Describe(const std::vector<Prepayment>& list)
+{
+    std::string text;
+    for (const Prepayment& p : list)
+        text += "; " + std::string(PrepayModeName(p.mode)) + " after " + std::to_string(p.instalment) + ": " +
+                std::to_string(p.amountYen) + " (bonus " + std::to_string(p.bonusAmountYen) + ")";
+    return text;
+}
+
+// Random accepted loans with one to three prepayments each of a random way: a
+// prepayment never raises the interest, every row charges the exact interest of
+// the rate it keeps, and every self-check holds.
+TEST(PrepaymentProperties, MixedWaysNeverRaiseTheInterest)
+{
+    std::mt19937_64 rng(2019);
+    const auto below = [&](int n) { return static_cast<int>(rng() % static_cast<std::uint64_t>(n)); };
+    const auto unit = [&] { return static_cast<double>(rng() >> 11) * 0x1.0p-53; };
+    int compared = 0;
+    int mixed = 0;
+    while (compared < 3000) {
+        CalcRequest q;
+        q.method = below(6) + 1;
+        q.loanMan = std::floor(std::pow(10.0, 1.0 + unit() * 4.0));
+        q.bonusMan = below(3) == 0 ? 0.0 : std::floor(unit() * (q.loanMan / 2 + 1));
+        // Whole thousandths of a percent, 0.1 % to 20 %: the rate the rows charge
+        // is then known exactly below.
+        q.rate1Percent = static_cast<double>(100 + below(19901)) / 1000;
+        q.rate2Percent = static_cast<double>(100 + below(19901)) / 1000;
+        const std::string period = std::to_string(below(50) + 1);
+        q.periodText = period;
+        const CalcOutcome calc = RunCalculateCommand(q);
+        if (!calc.ok)
+            continue;
+        const Schedule s = BuildSchedule(calc.success.input);
+        ASSERT_TRUE(s.ok());
+        if (s.monthly.rows.size() < 3)
+            continue;
+        std::vector<Prepayment> list;
+        const int count = 1 + below(3);
+        for (int n = 0; n < count; ++n) {
+            Prepayment p;
+            p.mode = static_cast<PrepayMode>(below(3));
+            p.instalment = 1 + below(static_cast<int>(s.monthly.rows.size()) - 1);
+            const std::int64_t balance = s.monthly.rows[static_cast<std::size_t>(p.instalment - 1)].balance;
+            p.amountYen = static_cast<std::int64_t>(unit() * 0.3 * static_cast<double>(balance));
+            const int b = p.instalment / 6;
+            if (b >= 1 && b < static_cast<int>(s.bonus.rows.size()) && below(2) == 0)
+                p.bonusAmountYen = static_cast<std::int64_t>(
+                    unit() * 0.3 * static_cast<double>(s.bonus.rows[static_cast<std::size_t>(b - 1)].balance));
+            list.push_back(p);
+        }
+        std::stable_sort(list.begin(), list.end(),
+                         [](const Prepayment& a, const Prepayment& b) { return a.instalment < b.instalment; });
+        SCOPED_TRACE(testing::Message() << "method " << q.method << ", " << q.loanMan << " 万円, bonus " << q.bonusMan
+                                        << ", " << q.rate1Percent << " % / " << q.rate2Percent << " %, " << period
+                                        << " years, " << list.size() << " prepayments");
+        std::int64_t interestBefore = TotalsOf(s).interest;
+        for (std::size_t n = 1; n <= list.size(); ++n) {
+            const PrepaymentOutcome out = ApplyPrepayments(s, std::span<const Prepayment>(list.data(), n));
+            if (!out.ok)
+                break; // an earlier one repaid the loan
+            ASSERT_TRUE(out.checks.allPassed()) << "after " << n;
+            ASSERT_LE(out.totalsAfter.interest, interestBefore)
+                << "prepayment " << n << " (" << PrepayModeName(list[n - 1].mode) << " after "
+                << list[n - 1].instalment << ") raised the interest" << Describe(list);
+            interestBefore = out.totalsAfter.interest;
+            // Each row: floor(balance before × its rate ÷ 12 or ÷ 2), the rate in
+            // whole thousandths of a percent.
+            for (const SchedulePart* part : {&out.after.monthly, &out.after.bonus}) {
+                const U128 perYear = part->kind == SchedulePartKind::Monthly ? 12 : 2;
+                std::int64_t before = part->loanYen;
+                for (const ScheduleRow& r : part->rows) {
+                    const bool second = r.yearlyRate != calc.success.input.rate1;
+                    const auto rate =
+                        static_cast<U128>(std::llround((second ? q.rate2Percent : q.rate1Percent) * 1000));
+                    const U128 interest = static_cast<U128>(before) * rate / (perYear * 100'000);
+                    ASSERT_EQ(r.interest, static_cast<std::int64_t>(interest)) << "instalment " << r.number;
+                    before = r.balance;
+                }
+            }
+            ++compared;
+        }
+        mixed += list.size() > 1 && list.front().mode != list.back().mode;
+    }
+    EXPECT_GT(mixed, 500);
 }
 
 // Random accepted loans with one to three random prepayments, each way: every
