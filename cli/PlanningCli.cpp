@@ -3,6 +3,7 @@
 
 #include "calc/DecimalText.h"
 #include "calc/PlanningTexts.h"
+#include "calc/PrepaymentSummary.h"
 #include "calc/RatioText.h"
 #include "calc/ScheduleTexts.h"
 #include "calc/UnitText.h"
@@ -46,19 +47,9 @@ bool ReadDecimalValue(std::string_view name, std::string_view value, double& out
     return true;
 }
 
-// "第394回 (2059年3月)"
-std::string EndText(const SchedulePart& part, const ScheduleCalendar& calendar)
+std::string EndIso(const LoanEnd& end)
 {
-    const int n = static_cast<int>(part.rows.size());
-    const YearMonth when = part.kind == SchedulePartKind::Monthly ? MonthOfInstalment(calendar, n)
-                                                                   : MonthOfBonus(calendar, n);
-    return InstalmentText(n) + " (" + JapaneseText(when) + ")";
-}
-
-std::string EndIso(const SchedulePart& part, const ScheduleCalendar& calendar)
-{
-    const int n = static_cast<int>(part.rows.size());
-    return IsoText(part.kind == SchedulePartKind::Monthly ? MonthOfInstalment(calendar, n) : MonthOfBonus(calendar, n));
+    return end.instalment != 0 ? IsoText(end.month) : std::string();
 }
 
 std::string CompareLine(PrepayMode mode, const PrepaymentOutcome& o, const ScheduleCalendar& calendar)
@@ -67,11 +58,10 @@ std::string CompareLine(PrepayMode mode, const PrepaymentOutcome& o, const Sched
     if (!o.ok)
         return s + std::string(o.message) + "\n";
     const AppliedPrepayment& a = o.applied.front();
-    // Repaid at once: there is no next instalment to name.
-    if (a.nextInstalmentYen != 0)
-        s += std::string(kPrepayNextInstalment) + " " + Yen(a.nextInstalmentYen) + "、";
-    s += std::string(kPrepayEnd) + " " + EndText(o.after.monthly, calendar);
-    s += "、" + std::string(kPrepayInterestSaved) + " " + Yen(o.interestSaved);
+    // The whole loan's summary, as the planning window's column shows it.
+    for (const PrepaymentLine& line : PrepaymentSummaryLines(SummarisePrepayments(o, calendar)))
+        s += std::string(line.caption) + " " + line.value + "、";
+    s += std::string(kPrepayInterestSaved) + " " + Yen(o.interestSaved);
     if (mode == PrepayMode::ShortenWhole)
         s += "、" + std::string(kPrepayUsed) + " " + Yen(a.usedYen + a.bonusUsedYen);
     return s + "\n";
@@ -89,8 +79,17 @@ std::string OutcomeJson(const PrepaymentOutcome& o, const ScheduleCalendar& cale
     s += ", \"monthsAfter\": " + std::to_string(o.monthsAfter());
     s += ", \"bonusBefore\": " + std::to_string(o.bonusBefore());
     s += ", \"bonusAfter\": " + std::to_string(o.bonusAfter());
-    s += ", \"endMonth\": " + JsonString(EndIso(o.after.monthly, calendar));
-    s += ", \"plannedEndMonth\": " + JsonString(EndIso(o.before.monthly, calendar));
+    const PrepaymentSummary summary = SummarisePrepayments(o, calendar);
+    s += ", \"endMonth\": " + JsonString(EndIso(summary.monthlyEnd));
+    s += ", \"plannedEndMonth\": " + JsonString(EndIso(summary.plannedMonthlyEnd));
+    const auto month = [](const LoanEnd& end) { return end.instalment != 0 ? JsonString(IsoText(end.month)) : "null"; };
+    s += ", \"bonusEndMonth\": " + month(summary.bonusEnd);
+    s += ", \"plannedBonusEndMonth\": " + month(summary.plannedBonusEnd);
+    s += ", \"loanEndMonth\": " + month(summary.end);
+    s += ", \"plannedLoanEndMonth\": " + month(summary.plannedEnd);
+    s += ", \"shortenedMonths\": " + std::to_string(summary.shortenedMonths);
+    s += ", \"nextMonthlyYen\": " + std::to_string(summary.nextMonthly);
+    s += ", \"nextBonusYen\": " + std::to_string(summary.nextBonus);
     s += ", \"prepayments\": [";
     for (std::size_t k = 0; k < o.applied.size(); ++k) {
         const AppliedPrepayment& a = o.applied[k];
@@ -288,12 +287,10 @@ std::string FormatPrepaymentLines(const PrepaymentOutcome& out, const ScheduleCa
             Line(s, "  " + std::string(kPrepayShortenedBy), dropped);
         }
     }
-    const auto end = [&](const SchedulePart& after, const SchedulePart& before) {
-        return EndText(after, calendar) + "、" + std::string(kPrepayPlannedEnd) + " " + EndText(before, calendar);
-    };
-    Line(s, kPrepayEnd, end(out.after.monthly, out.before.monthly));
-    if (!out.before.bonus.rows.empty())
-        Line(s, std::string(kPartBonus) + "の" + std::string(kPrepayEnd), end(out.after.bonus, out.before.bonus));
+    // The whole loan, both parts, with what was planned beside it.
+    for (const PrepaymentLine& line : PrepaymentSummaryLines(SummarisePrepayments(out, calendar)))
+        Line(s, line.caption,
+             line.value + (line.planned.empty() ? std::string() : "、" + std::string(kPrepayPlannedEnd) + " " + line.planned));
     Line(s, kPrepayInterest, Yen(out.totalsBefore.interest) + " → " + Yen(out.totalsAfter.interest));
     Line(s, kPrepayInterestSaved, Yen(out.interestSaved));
     Line(s, kPrepayTotal, Yen(out.totalsBefore.payment) + " → " + Yen(out.totalsAfter.payment));

@@ -78,14 +78,6 @@ std::vector<FigureRow> ReadingRows(const LenderReading& reading, const BurdenRea
     return rows;
 }
 
-std::string EndText(const SchedulePart& part, const ScheduleCalendar& calendar)
-{
-    const int n = static_cast<int>(part.rows.size());
-    const YearMonth when = part.kind == SchedulePartKind::Monthly ? MonthOfInstalment(calendar, n)
-                                                                   : MonthOfBonus(calendar, n);
-    return InstalmentText(n) + " (" + JapaneseText(when) + ")";
-}
-
 std::vector<FigureRow> PrepayRows(PrepayMode mode, const PrepaymentOutcome& o, const ScheduleCalendar& calendar)
 {
     std::vector<FigureRow> rows;
@@ -93,15 +85,9 @@ std::vector<FigureRow> PrepayRows(PrepayMode mode, const PrepaymentOutcome& o, c
         rows.push_back({std::string(PrepayModeCaption(mode)), std::string(o.message)});
         return rows;
     }
-    // After the last prepayment: what is paid from then on.
-    // A prepayment that repays the loan leaves no next instalment, and 返済額軽減型 keeps
-    // the end: rows that would say nothing are left out.
-    const AppliedPrepayment& a = o.applied.back();
-    if (a.nextInstalmentYen != 0)
-        rows.push_back({std::string(kPrepayNextInstalment), YenText(a.nextInstalmentYen)});
-    rows.push_back({std::string(kPrepayEnd), EndText(o.after.monthly, calendar)});
-    if (mode != PrepayMode::Reduce)
-        rows.push_back({std::string(kPrepayShortenedBy), SpanText(o.monthsBefore() - o.monthsAfter())});
+    // The whole loan, both parts, after the last prepayment.
+    for (const PrepaymentLine& line : PrepaymentSummaryLines(SummarisePrepayments(o, calendar)))
+        rows.push_back({std::string(line.caption), line.value});
     std::int64_t asked = 0;
     for (const AppliedPrepayment& p : o.applied)
         asked += p.asked.amountYen + p.asked.bonusAmountYen;

@@ -6,6 +6,7 @@
 #include "calc/Capacity.h"
 #include "calc/LenderReading.h"
 #include "calc/Prepayment.h"
+#include "calc/PrepaymentSummary.h"
 #include "calc/ScenarioSummary.h"
 #include "calc/ScheduleCalendar.h"
 #include "calc/UnitText.h"
@@ -65,11 +66,9 @@ std::vector<FigureRow> CapacityRows(const CapacityResult& r);
 // Rows of one reading (real rates or screening rate) against the limit.
 std::vector<FigureRow> ReadingRows(const LenderReading& reading, const BurdenReading& one);
 
-// "第394回 (2059年3月)": the last instalment of a part and its calendar month.
-std::string EndText(const SchedulePart& part, const ScheduleCalendar& calendar);
-
-// One column of the side-by-side comparison of the prepayments: the instalment after
-// the last of them, the end, the amount asked where less was used, and what it saves.
+// One column of the side-by-side comparison of the prepayments: the whole loan's
+// summary after the last of them (PrepaymentSummaryLines), the amount asked where less
+// was used, and what it saves.
 std::vector<FigureRow> PrepayRows(PrepayMode mode, const PrepaymentOutcome& o, const ScheduleCalendar& calendar);
 
 std::vector<FigureRow> ScenarioRows(const ScenarioSummary& s);

@@ -528,7 +528,7 @@ bool PrepayPage::Compute(Feedback feedback)
     m_ways = std::move(ways);
     const ScheduleCalendar calendar = TodaysCalendar();
     const ScheduleTotals before = TotalsOf(schedule);
-    m_before->SetRows({{std::string(kPrepayEnd), EndText(schedule.monthly, calendar)},
+    m_before->SetRows({{std::string(kPrepayEnd), LoanEndText(EndOfLoan(schedule, calendar))},
                        {std::string(kPrepayInterest), YenText(before.interest)},
                        {std::string(kPrepayTotal), YenText(before.payment)}});
     for (PrepayMode mode : {PrepayMode::Reduce, PrepayMode::Shorten, PrepayMode::ShortenWhole}) {

@@ -65,8 +65,28 @@ run(out err rc ${loan} --prepay 120:100:reduce)
 expect_equal("prepay exit code" "${rc}" "0")
 expect_line("${out}" "  次回からの返済額: 72,227円")
 expect_line("${out}" "軽減される利息: 422,520円")
-expect_line("${out}" "  期間短縮型: 次回からの返済額 76,970円、完済 第394回 (2059年10月)、軽減される利息 1,048,053円")
+expect_line("${out}" "  期間短縮型: 次回からの返済額 76,970円、完済 第394回 (2059年10月)、短縮 2年2か月、軽減される利息 1,048,053円")
 expect_line("${out}" "検算 元金の合計 = 借入額 (毎月分): OK")
+
+# The summary is the whole loan's, both parts: with 50 万円 of the second prepayment
+# to the bonus part, the monthly part ends in 2057 and the loan with the bonus part
+# in 2058; 返済額軽減型 names the new bonus instalment.
+set(bonusLoan --method 1 --loan 3000 --bonus 600 --rate1 2 --rate2 3 --years 35 --first-month 2027-01)
+run(out err rc ${bonusLoan} --prepay 120:100:shorten --prepay 180:200:shorten:50)
+expect_line("${out}" "完済: ﾎﾞｰﾅｽ第64回 (2058年12月)、予定 第420回 (2061年12月)")
+expect_line("${out}" "短縮: 3年")
+expect_line("${out}" "毎月分の完済: 第369回 (2057年9月)、予定 第420回 (2061年12月)")
+expect_line("${out}" "ﾎﾞｰﾅｽ分の完済: ﾎﾞｰﾅｽ第64回 (2058年12月)、予定 ﾎﾞｰﾅｽ第70回 (2061年12月)")
+run(out err rc ${bonusLoan} --prepay 120:100:reduce --prepay 180:200:reduce:50 --json)
+string(JSON v GET "${out}" prepayment nextBonusYen)
+expect_equal("new bonus instalment" "${v}" "117223")
+string(JSON v GET "${out}" prepayment loanEndMonth)
+expect_equal("reduce keeps the end" "${v}" "2061-12")
+run(out err rc ${bonusLoan} --prepay 120:100:shorten --prepay 180:200:shorten:50 --json)
+string(JSON v GET "${out}" prepayment loanEndMonth)
+expect_equal("the loan ends with the bonus part" "${v}" "2058-12")
+string(JSON v GET "${out}" prepayment shortenedMonths)
+expect_equal("shortened by" "${v}" "36")
 
 # Whole instalments dropped, then the instalment lowered: the second rate stays with
 # the rows that moved up, and so does the point where it is re-amortised.

@@ -3,6 +3,7 @@
 
 #include "calc/CalculateCommand.h"
 #include "calc/PlanningMessages.h"
+#include "calc/PrepaymentSummary.h"
 #include "tests/support/WorkedLoan.h"
 
 #include <gtest/gtest.h>
@@ -271,6 +272,46 @@ TEST(Prepayment, SeveralAreAppliedInInstalmentOrder)
     EXPECT_EQ(out.after.monthly.rows[239].prepaid, 1'000'000);
     EXPECT_LT(out.monthsAfter(), 420);
     EXPECT_EQ(out.prepaidYen, 2'000'000);
+}
+
+// The summary is the whole loan's, both parts: 3,000 万円 with 600 in bonus
+// instalments, 2 % then 3 %, 35 years from January 2027; 100 万円 after month 120 and
+// 200 万円 (50 to the bonus part) after month 180.
+TEST(PrepaymentSummary, EndAndInstalmentsAreTheWholeLoans)
+{
+    const Schedule s = Built(WorkedLoan(CorporationBasic));
+    const ScheduleCalendar calendar{{2027, 1}, {6, 12}};
+    const auto both = [](PrepayMode mode) {
+        return std::vector<Prepayment>{{120, 1'000'000, 0, mode}, {180, 1'500'000, 500'000, mode}};
+    };
+    const PrepaymentSummary shorten = SummarisePrepayments(ApplyPrepayments(s, both(PrepayMode::Shorten)), calendar);
+    // The monthly part ends in September 2057, the bonus part runs on to December 2058.
+    EXPECT_EQ(shorten.monthlyEnd, (LoanEnd{SchedulePartKind::Monthly, 369, {2057, 9}}));
+    EXPECT_EQ(shorten.end, (LoanEnd{SchedulePartKind::Bonus, 64, {2058, 12}}));
+    EXPECT_EQ(shorten.plannedEnd, (LoanEnd{SchedulePartKind::Monthly, 420, {2061, 12}}));
+    EXPECT_EQ(shorten.shortenedMonths, 36);
+    EXPECT_EQ(LoanEndText(shorten.end), "ﾎﾞｰﾅｽ第64回 (2058年12月)");
+    const std::vector<PrepaymentLine> lines = PrepaymentSummaryLines(shorten);
+    std::vector<std::string> captions;
+    for (const PrepaymentLine& l : lines)
+        captions.emplace_back(l.caption);
+    EXPECT_EQ(captions, (std::vector<std::string>{"次回からの返済額", "次回からのﾎﾞｰﾅｽ返済額", "完済", "短縮",
+                                                  "毎月分の完済", "ﾎﾞｰﾅｽ分の完済"}));
+    EXPECT_EQ(lines[3].value, "3年");
+
+    // Lowering the instalments keeps the end and names both new instalments.
+    const PrepaymentSummary reduce = SummarisePrepayments(ApplyPrepayments(s, both(PrepayMode::Reduce)), calendar);
+    EXPECT_EQ(reduce.nextMonthly, 75'887);
+    EXPECT_EQ(reduce.nextBonus, 117'223);
+    EXPECT_EQ(reduce.end, reduce.plannedEnd);
+    EXPECT_EQ(PrepaymentSummaryLines(reduce).size(), 3u); // no 短縮 to speak of, the parts end together
+
+    // The first alone: the monthly part ends in January 2060, the loan still in December 2061.
+    const PrepaymentSummary first = SummarisePrepayments(
+        ApplyPrepayments(s, std::vector<Prepayment>{{120, 1'000'000, 0, PrepayMode::Shorten}}), calendar);
+    EXPECT_EQ(first.monthlyEnd.month, (YearMonth{2060, 1}));
+    EXPECT_EQ(first.end.month, (YearMonth{2061, 12}));
+    EXPECT_EQ(first.shortenedMonths, 0);
 }
 
 // After a prepayment by whole instalments the rows move up with their rate, band

@@ -258,6 +258,27 @@ d.key(planning, "alt+t")
 check.true("its schedule is the new loan's",
            d.poll(lambda: "借入額 2,500万円" in heading_of(schedule, "繰上げ返済　"), True, timeout=15))
 
+# With 500 万円 of it repaid by bonus instalments, which the list does not touch, the
+# shortened monthly part ends years before the loan: each way's column sums up the
+# whole loan, as the command line does.
+into(planning, shown(node, "内ﾎﾞｰﾅｽ (万円)", "text"))
+replace(planning, "500")
+d.key(planning, "Return")
+d.poll(lambda: len(values(node, "次回からのﾎﾞｰﾅｽ返済額")), 3)
+ends = values(node, "完済")
+check.true("the loan ends with its bonus part", len(ends) == 4 and ends[2].startswith("ﾎﾞｰﾅｽ第70回"))
+check.equal("the monthly part's own end beside it", len(values(node, "毎月分の完済")), 2)
+if os.path.exists(cli):
+    loan = ["--method", "1", "--loan", "2500", "--bonus", "500", "--rate1", "3", "--rate2", "3", "--years", "35"]
+    for way, column in (("shorten", 2), ("reduce", 1)):
+        lines = subprocess.run([cli, *loan, "--prepay", f"120:100:{way}", "--prepay", f"240:50:{way}"],
+                               capture_output=True, text=True, timeout=20).stdout.splitlines()
+        said = {line.split(": ", 1)[0]: line.split(": ", 1)[1] for line in lines if ": " in line}
+        check.equal(f"{way}: the end the command line says", ends[column] + "、予定 " + ends[0], said.get("完済"))
+        bonus = values(node, "次回からのﾎﾞｰﾅｽ返済額")[column - 1]
+        check.equal(f"{way}: the bonus instalment the command line says", bonus, said.get("次回からのﾎﾞｰﾅｽ返済額"))
+shot(planning, "planning-prepay-bonus")
+
 # The scenario section's own rate field: scenario 1 starts from it (9 % to month 120, the
 # second rate after), and is computed at it.
 activate(planning)

@@ -86,6 +86,13 @@ TEST(PlanningFigures, PrepayColumnsAgreeWithThePublishedConventions)
     EXPECT_EQ(ValueOf(PrepayRows(PrepayMode::Shorten, repaid, calendar), kPrepayEnd), "第120回 (2034年12月)");
     EXPECT_EQ(ValueOf(shorten, kPrepayInterestSaved), YenText(c.shorten.interestSaved));
     EXPECT_GT(c.shorten.interestSaved, c.reduce.interestSaved);
+    // A loan with a bonus part: the column names the new bonus instalment too, and the
+    // end of the whole loan (PrepaymentSummaryLines, as the command line prints them).
+    const Schedule bonusLoan = BuildSchedule(WholeYenInput(PlanLoan({CorporationBasic, 3000, 600, 2, 3, 35, 0}).input));
+    const std::vector<Prepayment> list{{120, 1'000'000, 0, PrepayMode::Reduce}, {180, 1'500'000, 500'000, PrepayMode::Reduce}};
+    const auto lowered = PrepayRows(PrepayMode::Reduce, ApplyPrepayments(bonusLoan, list), {{2027, 1}, {6, 12}});
+    EXPECT_EQ(ValueOf(lowered, kPrepayNextBonus), "117,223円");
+    EXPECT_EQ(ValueOf(lowered, kPrepayEnd), "第420回 (2061年12月)");
     // A refused prepayment shows its message under the way's caption.
     p.instalment = 420;
     const auto late = PrepayRows(PrepayMode::Shorten, ComparePrepayModes(schedule, p).shorten, calendar);

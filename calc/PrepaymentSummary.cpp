@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/PrepaymentSummary.h"
+
+#include "calc/PlanningTexts.h"
+#include "calc/ScheduleTexts.h"
+#include "calc/UnitText.h"
+
+#include <algorithm>
+
+namespace hn {
+
+namespace {
+
+int MonthIndex(YearMonth ym) noexcept
+{
+    return ym.year * 12 + (ym.month - 1);
+}
+
+std::int64_t PaymentAt(const SchedulePart& part, int index) noexcept
+{
+    return index >= 0 && static_cast<std::size_t>(index) < part.rows.size()
+        ? part.rows[static_cast<std::size_t>(index)].payment
+        : 0;
+}
+
+} // namespace
+
+LoanEnd EndOfPart(const SchedulePart& part, const ScheduleCalendar& calendar)
+{
+    LoanEnd end;
+    end.part = part.kind;
+    end.instalment = static_cast<int>(part.rows.size());
+    if (end.instalment != 0)
+        end.month = part.kind == SchedulePartKind::Monthly ? MonthOfInstalment(calendar, end.instalment)
+                                                           : MonthOfBonus(calendar, end.instalment);
+    return end;
+}
+
+LoanEnd EndOfLoan(const Schedule& schedule, const ScheduleCalendar& calendar)
+{
+    const LoanEnd monthly = EndOfPart(schedule.monthly, calendar);
+    const LoanEnd bonus = EndOfPart(schedule.bonus, calendar);
+    if (bonus.instalment != 0 && (monthly.instalment == 0 || monthly.month < bonus.month))
+        return bonus;
+    return monthly;
+}
+
+std::string LoanEndText(const LoanEnd& end)
+{
+    return (end.part == SchedulePartKind::Bonus ? std::string(kPartBonus) : std::string()) +
+           InstalmentText(end.instalment) + " (" + JapaneseText(end.month) + ")";
+}
+
+PrepaymentSummary SummarisePrepayments(const PrepaymentOutcome& o, const ScheduleCalendar& calendar)
+{
+    PrepaymentSummary s;
+    if (!o.ok)
+        return s;
+    s.end = EndOfLoan(o.after, calendar);
+    s.plannedEnd = EndOfLoan(o.before, calendar);
+    s.monthlyEnd = EndOfPart(o.after.monthly, calendar);
+    s.plannedMonthlyEnd = EndOfPart(o.before.monthly, calendar);
+    s.bonusEnd = EndOfPart(o.after.bonus, calendar);
+    s.plannedBonusEnd = EndOfPart(o.before.bonus, calendar);
+    s.hasBonus = !o.before.bonus.rows.empty();
+    s.shortenedMonths = std::max(0, MonthIndex(s.plannedEnd.month) - MonthIndex(s.end.month));
+    s.shortens = std::any_of(o.applied.begin(), o.applied.end(),
+                             [](const AppliedPrepayment& a) { return a.asked.mode != PrepayMode::Reduce; });
+    if (!o.applied.empty()) {
+        // Bonus instalments 2y-1 and 2y fall with months 12y-6 and 12y.
+        const int k = o.applied.back().asked.instalment;
+        s.nextMonthly = PaymentAt(o.after.monthly, k);
+        s.nextBonus = PaymentAt(o.after.bonus, k / 6);
+    }
+    return s;
+}
+
+std::vector<PrepaymentLine> PrepaymentSummaryLines(const PrepaymentSummary& s)
+{
+    std::vector<PrepaymentLine> lines;
+    // A part repaid by the last prepayment has no next instalment: its line says
+    // nothing and is left out.
+    if (s.nextMonthly != 0)
+        lines.push_back({kPrepayNextInstalment, YenText(s.nextMonthly), {}});
+    if (s.nextBonus != 0)
+        lines.push_back({kPrepayNextBonus, YenText(s.nextBonus), {}});
+    lines.push_back({kPrepayEnd, LoanEndText(s.end), LoanEndText(s.plannedEnd)});
+    if (s.shortens || s.shortenedMonths != 0)
+        lines.push_back({kPrepayShortenedBy, SpanText(s.shortenedMonths), {}});
+    if (s.hasBonus && (s.monthlyEnd.month != s.bonusEnd.month || s.plannedMonthlyEnd.month != s.plannedBonusEnd.month)) {
+        lines.push_back({kPrepayMonthlyEnd, LoanEndText(s.monthlyEnd), LoanEndText(s.plannedMonthlyEnd)});
+        lines.push_back({kPrepayBonusEnd, LoanEndText(s.bonusEnd), LoanEndText(s.plannedBonusEnd)});
+    }
+    return lines;
+}
+
+} // namespace hn
