@@ -52,6 +52,14 @@ struct ScheduleRow {
     friend bool operator==(const ScheduleRow&, const ScheduleRow&) = default;
 };
 
+// The interest an instalment paid: its payment less its principal, that is the
+// period's interest less what it left unpaid, plus earlier unpaid interest it
+// settled. A row reads payment = interest paid + principal.
+constexpr std::int64_t InterestPaid(const ScheduleRow& row) noexcept
+{
+    return row.payment - row.principal;
+}
+
 enum class SchedulePartKind { Monthly, Bonus };
 
 struct SchedulePart {

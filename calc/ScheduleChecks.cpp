@@ -128,7 +128,7 @@ std::string_view CheckCaption(ScheduleCheck check) noexcept
 {
     switch (check) {
     case ScheduleCheck::RowsAddUp:
-        return "各回 返済額 = 利息 + 元金、残高 = 前回残高 − 元金";
+        return "各回 返済額 = 支払利息 + 元金、支払利息 = 利息 − 未払利息の増減、残高 = 前回残高 − 元金";
     case ScheduleCheck::PrincipalRepaysLoan:
         return "元金の合計 = 借入額";
     case ScheduleCheck::BalanceEndsAtZero:

@@ -13,7 +13,8 @@
 namespace hn {
 
 enum class ScheduleCheck {
-    RowsAddUp,           // payment = interest + principal + unpaid interest settled; balance follows
+    RowsAddUp,           // payment = interest paid + principal, where interest paid = interest charged
+                         // less the growth of unpaid interest; balance follows
     PrincipalRepaysLoan, // Σ principal = the part's loan
     BalanceEndsAtZero,   // the last row leaves nothing owed
     NothingUnpaid,       // no unpaid interest after the last row

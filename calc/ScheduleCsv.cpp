@@ -43,19 +43,19 @@ std::string ScheduleCsv(const Schedule& schedule, ScheduleViewKind view, const S
         // keeps the columns it always had.
         const bool prepaid = HasPrepayments(schedule);
         if (prepaid)
-            Row(out, {kColYear, kColPart, kColNumber, kColMonth, kColPayment, kColInterest, kColPrincipal, kColBalance,
+            Row(out, {kColYear, kColPart, kColNumber, kColMonth, kColPayment, kColInterestPaid, kColPrincipal, kColBalance,
                       kColRatePercent, kColUnpaid, kColPrepaid});
         else
-            Row(out, {kColYear, kColPart, kColNumber, kColMonth, kColPayment, kColInterest, kColPrincipal, kColBalance,
+            Row(out, {kColYear, kColPart, kColNumber, kColMonth, kColPayment, kColInterestPaid, kColPrincipal, kColBalance,
                       kColRatePercent, kColUnpaid});
         for (const MonthlyViewRow& v : MonthlyView(schedule, calendar)) {
             const ScheduleRow& r = v.row;
             if (prepaid)
-                Row(out, {n(v.year), PartText(v.part), n(r.number), IsoText(v.when), n(r.payment), n(r.interest),
+                Row(out, {n(v.year), PartText(v.part), n(r.number), IsoText(v.when), n(r.payment), n(InterestPaid(r)),
                           n(r.principal), n(r.balance), RatePercentText(r.yearlyRate), n(r.unpaidInterest),
                           n(r.prepaid)});
             else
-                Row(out, {n(v.year), PartText(v.part), n(r.number), IsoText(v.when), n(r.payment), n(r.interest),
+                Row(out, {n(v.year), PartText(v.part), n(r.number), IsoText(v.when), n(r.payment), n(InterestPaid(r)),
                           n(r.principal), n(r.balance), RatePercentText(r.yearlyRate), n(r.unpaidInterest)});
         }
     } else {
@@ -68,9 +68,9 @@ std::string YearlyCsv(std::span<const YearlyRow> rows)
 {
     std::string out(kUtf8ByteOrderMark);
     const auto n = [](std::int64_t v) { return std::to_string(v); };
-    Row(out, {kColYear, kColFrom, kColTo, kColPayment, kColInterest, kColPrincipal, kColBalance, kColUnpaid});
+    Row(out, {kColYear, kColFrom, kColTo, kColPayment, kColInterestPaid, kColPrincipal, kColBalance, kColUnpaid});
     for (const YearlyRow& y : rows)
-        Row(out, {n(y.year), IsoText(y.from), IsoText(y.to), n(y.payment), n(y.interest), n(y.principal),
+        Row(out, {n(y.year), IsoText(y.from), IsoText(y.to), n(y.payment), n(y.interestPaid()), n(y.principal),
                   n(y.balance), n(y.unpaidInterest)});
     return out;
 }

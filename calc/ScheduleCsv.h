@@ -14,9 +14,10 @@ namespace hn {
 
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-// Monthly view: 年目, 区分, 回, 年月, 返済額, 利息, 元金, 残高, 金利(%), 未払利息, and
-// 繰上げ返済 for a schedule with prepayments.
-// Yearly view: 年目, 開始年月, 終了年月, 返済額, 利息, 元金, 残高, 未払利息.
+// Monthly view: 年目, 区分, 回, 年月, 返済額, 支払利息, 元金, 残高, 金利(%), 未払利息,
+// and 繰上げ返済 for a schedule with prepayments.
+// Yearly view: 年目, 開始年月, 終了年月, 返済額, 支払利息, 元金, 残高, 未払利息.
+// 返済額 = 支払利息 + 元金 on every line; 未払利息 is what is still owed after it.
 // Months as "2027-04".
 std::string ScheduleCsv(const Schedule& schedule, ScheduleViewKind view, const ScheduleCalendar& calendar);
 

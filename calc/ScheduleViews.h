@@ -33,11 +33,13 @@ struct YearlyRow {
     int year = 0;                 // loan year, from 1
     YearMonth from, to;           // its first and last calendar month (zero without a calendar)
     std::int64_t payment = 0;     // months 12y-11 ... 12y and bonus 2y-1, 2y
-    std::int64_t interest = 0;
+    std::int64_t interest = 0;    // charged for the year's periods
     std::int64_t principal = 0;
     std::int64_t balance = 0;     // both parts at the year's end
     std::int64_t unpaidInterest = 0; // both parts at the year's end
 
+    // What the year's instalments paid of interest (see InterestPaid).
+    std::int64_t interestPaid() const noexcept { return payment - principal; }
     friend bool operator==(const YearlyRow&, const YearlyRow&) = default;
 };
 

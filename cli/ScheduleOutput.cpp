@@ -96,16 +96,31 @@ std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckRepo
     const ScheduleCalendar calendar = options.calendar.value_or(ScheduleCalendar{});
     const bool dated = options.calendar.has_value();
     Table t;
+    // 返済額 = 支払利息 + 元金 on every row, with what is left unpaid beside them wherever
+    // an instalment leaves some.
+    const bool unpaid = options.rateColumns || HasUnpaidInterest(schedule);
+    const auto figures = [&](std::vector<std::string>& r, std::int64_t payment, std::int64_t interestPaid,
+                             std::int64_t principal, std::int64_t unpaidInterest, std::int64_t balance) {
+        for (std::int64_t figure : {payment, interestPaid, principal})
+            r.push_back(Amount(figure));
+        if (unpaid)
+            r.push_back(Amount(unpaidInterest));
+        r.push_back(Amount(balance));
+    };
+    const auto figureHeadings = [&] {
+        for (std::string_view h : {kColPayment, kColInterestPaid, kColPrincipal})
+            t.header.emplace_back(h);
+        if (unpaid)
+            t.header.emplace_back(kColUnpaid);
+        t.header.emplace_back(kColBalance);
+    };
     if (options.view == ScheduleViewKind::Monthly) {
         t.header = {std::string(kColYear), std::string(kColPart), std::string(kColNumber)};
         if (dated)
             t.header.emplace_back(kColMonth);
-        for (std::string_view h : {kColPayment, kColInterest, kColPrincipal, kColBalance})
-            t.header.emplace_back(h);
-        if (options.rateColumns) {
+        figureHeadings();
+        if (options.rateColumns)
             t.header.emplace_back(std::string(kColRate) + "(%)");
-            t.header.emplace_back(kColUnpaid);
-        }
         if (options.prepaidColumn)
             t.header.emplace_back(kColPrepaid);
         for (const MonthlyViewRow& v : MonthlyView(schedule, calendar)) {
@@ -113,12 +128,9 @@ std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckRepo
                                           std::to_string(v.row.number)};
             if (dated)
                 r.push_back(IsoText(v.when));
-            for (std::int64_t figure : {v.row.payment, v.row.interest, v.row.principal, v.row.balance})
-                r.push_back(Amount(figure));
-            if (options.rateColumns) {
+            figures(r, v.row.payment, InterestPaid(v.row), v.row.principal, v.row.unpaidInterest, v.row.balance);
+            if (options.rateColumns)
                 r.push_back(PercentText(v.row.yearlyRate));
-                r.push_back(Amount(v.row.unpaidInterest));
-            }
             if (options.prepaidColumn)
                 r.push_back(v.row.prepaid != 0 ? Amount(v.row.prepaid) : std::string());
             t.rows.push_back(std::move(r));
@@ -127,18 +139,12 @@ std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckRepo
         t.header = {std::string(kColYear)};
         if (dated)
             t.header.emplace_back(kColPeriod);
-        for (std::string_view h : {kColPayment, kColInterest, kColPrincipal, kColBalance})
-            t.header.emplace_back(h);
-        if (options.rateColumns)
-            t.header.emplace_back(kColUnpaid);
+        figureHeadings();
         for (const YearlyRow& y : YearlyView(schedule, calendar)) {
             std::vector<std::string> r = {std::to_string(y.year)};
             if (dated)
                 r.push_back(IsoText(y.from) + "～" + IsoText(y.to));
-            for (std::int64_t figure : {y.payment, y.interest, y.principal, y.balance})
-                r.push_back(Amount(figure));
-            if (options.rateColumns)
-                r.push_back(Amount(y.unpaidInterest));
+            figures(r, y.payment, y.interestPaid(), y.principal, y.unpaidInterest, y.balance);
             t.rows.push_back(std::move(r));
         }
     }
@@ -188,6 +194,7 @@ std::string FormatScheduleJsonMember(const Schedule& schedule, const ScheduleChe
                 s += ", \"month\": " + JsonString(IsoText(v.when));
             s += ", \"payment\": " + std::to_string(v.row.payment);
             s += ", \"interest\": " + std::to_string(v.row.interest);
+            s += ", \"interestPaid\": " + std::to_string(InterestPaid(v.row));
             s += ", \"principal\": " + std::to_string(v.row.principal);
             s += ", \"balance\": " + std::to_string(v.row.balance);
             s += ", \"ratePercent\": " + PercentText(v.row.yearlyRate);
@@ -204,6 +211,7 @@ std::string FormatScheduleJsonMember(const Schedule& schedule, const ScheduleChe
                 s += ", \"from\": " + JsonString(IsoText(y.from)) + ", \"to\": " + JsonString(IsoText(y.to));
             s += ", \"payment\": " + std::to_string(y.payment);
             s += ", \"interest\": " + std::to_string(y.interest);
+            s += ", \"interestPaid\": " + std::to_string(y.interestPaid());
             s += ", \"principal\": " + std::to_string(y.principal);
             s += ", \"balance\": " + std::to_string(y.balance);
             s += ", \"unpaidInterest\": " + std::to_string(y.unpaidInterest) + "}";

@@ -178,14 +178,15 @@ void ScheduleChart::paintEvent(QPaintEvent*)
     p.drawText(QRectF(plot.left(), captionTop, width() - kMargin - plot.left(), fm.height()), Qt::AlignRight,
                Text(kAxisBalance));
 
-    // Bars: interest from the axis up, principal on top of it.
+    // Bars: what was paid, interest from the axis up and principal on top of it; interest
+    // left unpaid is not part of the year's payment.
     const double perYear = plot.width() / static_cast<double>(m_years.size());
     const double barWidth = std::max(1.0, perYear * kBarShare);
     for (std::size_t k = 0; k < m_years.size(); ++k) {
         const YearlyRow& y = m_years[k];
         const double x = plot.left() + perYear * static_cast<double>(k) + (perYear - barWidth) / 2.0;
-        const double interestTop = yLeft(static_cast<double>(y.interest));
-        const double paymentTop = yLeft(static_cast<double>(y.interest + y.principal));
+        const double interestTop = yLeft(static_cast<double>(y.interestPaid()));
+        const double paymentTop = yLeft(static_cast<double>(y.payment));
         p.fillRect(QRectF(x, interestTop, barWidth, plot.bottom() - interestTop), c.interest);
         p.fillRect(QRectF(x, paymentTop, barWidth, interestTop - paymentTop), c.principal);
     }
@@ -222,9 +223,11 @@ void ScheduleChart::mouseMoveEvent(QMouseEvent* event)
     const auto line = [](std::string_view caption, std::int64_t yen) {
         return QLatin1Char('\n') + Text(caption) + QLatin1Char(' ') + YenText(yen);
     };
-    const QString tip = QString::number(year) + Text(kAxisYears) + line(kColPayment, y.payment) +
-                        line(kLegendInterest, y.interest) + line(kLegendPrincipal, y.principal) +
-                        line(kColBalance, y.balance);
+    QString tip = QString::number(year) + Text(kAxisYears) + line(kColPayment, y.payment) +
+                  line(kLegendInterest, y.interestPaid()) + line(kLegendPrincipal, y.principal);
+    if (y.unpaidInterest != 0)
+        tip += line(kColUnpaid, y.unpaidInterest);
+    tip += line(kColBalance, y.balance);
     QToolTip::showText(event->globalPosition().toPoint(), tip, this);
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The schedule at a glance: each loan year's payment as a bar split into interest
-// (below) and principal (above) against the left scale, and the balance still owed at
+// The schedule at a glance: each loan year's payment as a bar split into the interest
+// it paid (below) and principal (above) against the left scale, and the balance still owed at
 // each year's end as a line against the right scale. Drawn with QPainter in the
 // palette's colours, at the screen's pixel ratio.
 #include "calc/ScheduleViews.h"

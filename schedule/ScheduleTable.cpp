@@ -22,19 +22,21 @@ std::vector<ScheduleColumn> MonthlyColumns(ExtraColumns extra)
     // Right after the payment it is part of.
     if (extra.prepaid)
         columns.push_back(C::Prepaid);
-    columns.insert(columns.end(), {C::Interest, C::Principal, C::Balance});
+    // 返済額 = 支払利息 + 元金, with what is left unpaid beside them.
+    columns.insert(columns.end(), {C::Interest, C::Principal});
     if (extra.unpaid)
         columns.push_back(C::Unpaid);
-    columns.push_back(C::TotalBalance);
+    columns.insert(columns.end(), {C::Balance, C::TotalBalance});
     return columns;
 }
 
 std::vector<ScheduleColumn> YearlyColumns(ExtraColumns extra)
 {
     using C = ScheduleColumn;
-    std::vector<C> columns{C::Year, C::Period, C::Payment, C::Interest, C::Principal, C::Balance};
+    std::vector<C> columns{C::Year, C::Period, C::Payment, C::Interest, C::Principal};
     if (extra.unpaid)
         columns.push_back(C::Unpaid);
+    columns.push_back(C::Balance);
     return columns;
 }
 
@@ -88,7 +90,7 @@ std::string ScheduleTable::heading(int index) const
     case ScheduleColumn::Year: return std::string(kColYear);
     case ScheduleColumn::Period: return std::string(kColPeriod);
     case ScheduleColumn::Payment: return std::string(kColPayment);
-    case ScheduleColumn::Interest: return std::string(kColInterest);
+    case ScheduleColumn::Interest: return std::string(kColInterestPaid);
     case ScheduleColumn::Principal: return std::string(kColPrincipal);
     case ScheduleColumn::Balance: return std::string(kColBalance);
     case ScheduleColumn::TotalBalance: return std::string(kColTotalBalance);
@@ -123,7 +125,7 @@ std::optional<std::int64_t> ScheduleTable::figure(int row, int index) const
         const MonthlyViewRow& r = m_monthly.at(static_cast<std::size_t>(row));
         switch (c) {
         case ScheduleColumn::Payment: return r.row.payment;
-        case ScheduleColumn::Interest: return r.row.interest;
+        case ScheduleColumn::Interest: return InterestPaid(r.row);
         case ScheduleColumn::Principal: return r.row.principal;
         case ScheduleColumn::Balance: return r.row.balance;
         case ScheduleColumn::TotalBalance: return r.totalBalance;
@@ -136,7 +138,7 @@ std::optional<std::int64_t> ScheduleTable::figure(int row, int index) const
     const YearlyRow& r = m_yearly.at(static_cast<std::size_t>(row));
     switch (c) {
     case ScheduleColumn::Payment: return r.payment;
-    case ScheduleColumn::Interest: return r.interest;
+    case ScheduleColumn::Interest: return r.interestPaid();
     case ScheduleColumn::Principal: return r.principal;
     case ScheduleColumn::Balance: return r.balance;
     case ScheduleColumn::Unpaid: return r.unpaidInterest;

@@ -20,11 +20,12 @@ enum class ScheduleColumn {
     Year,         // 年目
     Period,       // 期間: first and last month of a loan year
     Payment,      // 返済額
-    Interest,     // 利息
+    Interest,     // 支払利息: what the payment paid of interest (返済額 = 支払利息 + 元金)
     Principal,    // 元金
     Balance,      // 残高 (its own part in the monthly view; both parts in the yearly)
     TotalBalance, // 残高合計 (both parts, monthly view)
-    Unpaid,       // 未払利息 (only where some instalment left interest unpaid)
+    Unpaid,       // 未払利息 still owed after the row (only where some instalment left
+                  // interest unpaid), beside the principal
     Rate,         // 適用金利: the yearly rate in force (rows that follow a rate path)
     Prepaid,      // 繰上げ返済: paid ahead right after the instalment (monthly view)
 };

@@ -52,7 +52,7 @@ inline constexpr std::string_view kNotComparable = "－";
 inline constexpr std::string_view kYen = "円";
 
 // Chart legend and axes.
-inline constexpr std::string_view kLegendInterest = "利息";
+inline constexpr std::string_view kLegendInterest = "支払利息";
 inline constexpr std::string_view kLegendPrincipal = "元金";
 inline constexpr std::string_view kLegendBalance = "残高（右目盛）";
 inline constexpr std::string_view kAxisYearly = "年間返済額（万円）";

@@ -80,7 +80,7 @@ def header(column):
 
 check.equal("monthly rows", iface.get_n_rows(), 490)
 check.equal("headings", [header(c) for c in range(8)],
-            ["回", "年月", "区分", "返済額", "利息", "元金", "残高", "残高合計"])
+            ["回", "年月", "区分", "返済額", "支払利息", "元金", "残高", "残高合計"])
 # Month 60 follows nine bonus rows.
 check.equal("month 60", [cell(68, c) for c in range(7)],
             ["60", cell(68, 1), "毎月", "79,503", "35,921", "43,582", "21,509,410"])
@@ -156,7 +156,7 @@ if os.path.exists(path):
         data = f.read()
     check.true("byte-order mark", data.startswith(b"\xef\xbb\xbf"))
     lines = data[3:].decode("utf-8").split("\r\n")
-    check.equal("CSV headings", lines[0], "年目,開始年月,終了年月,返済額,利息,元金,残高,未払利息")
+    check.equal("CSV headings", lines[0], "年目,開始年月,終了年月,返済額,支払利息,元金,残高,未払利息")
     check.equal("CSV rows", len([line for line in lines if line]), 36)
     check.true("CSV year 1", lines[1].startswith("1,") and ",1193228," in lines[1])
 

@@ -84,8 +84,8 @@ TEST(ScenarioReport, ShowsTheRateAndUnpaidInterestAndPassesEveryCheck)
     }));
 
     const ScheduleTable t = ScheduleTable::Monthly(r.monthly, r.Columns());
-    EXPECT_EQ(Headings(t), (std::vector<std::string>{"回", "年月", "区分", "適用金利", "返済額", "利息", "元金", "残高",
-                                                     "未払利息", "残高合計"}));
+    EXPECT_EQ(Headings(t), (std::vector<std::string>{"回", "年月", "区分", "適用金利", "返済額", "支払利息", "元金",
+                                                     "未払利息", "残高", "残高合計"}));
     const int rate = t.columnOf(ScheduleColumn::Rate);
     const int unpaid = t.columnOf(ScheduleColumn::Unpaid);
     EXPECT_EQ(t.text(11, rate), "2.375%");
@@ -100,9 +100,10 @@ TEST(ScenarioReport, ShowsTheRateAndUnpaidInterestAndPassesEveryCheck)
     EXPECT_EQ(y.columnOf(ScheduleColumn::Rate), -1);
     EXPECT_EQ(y.text(1, y.columnOf(ScheduleColumn::Unpaid)), "58,680");
 
-    // The file carries the rate and the unpaid interest of every instalment.
+    // The file carries the rate and the unpaid interest of every instalment: month 13
+    // pays 38,865 of the 43,755 yen of interest and leaves 4,890 unpaid.
     const std::string csv = ScheduleCsv(r.schedule, ScheduleViewKind::Monthly, kCalendar);
-    EXPECT_NE(csv.find("\r\n2,毎月,13,2028-04,38865,43755,0,9768607,5.375,4890\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n2,毎月,13,2028-04,38865,38865,0,9768607,5.375,4890\r\n"), std::string::npos);
 }
 
 TEST(ScenarioReport, AFlatPathStillShowsItsColumnsAndWarnsOfNothing)
@@ -177,7 +178,7 @@ TEST_F(PrepaidReportTest, ShortenShowsThePrepaidAmountAndEndsWhereTheOutcomeSays
     EXPECT_EQ(totals[2].yen, 1'000'000);
 
     const ScheduleTable t = ScheduleTable::Monthly(r.monthly, r.Columns());
-    EXPECT_EQ(Headings(t), (std::vector<std::string>{"回", "年月", "区分", "返済額", "繰上げ返済", "利息", "元金", "残高",
+    EXPECT_EQ(Headings(t), (std::vector<std::string>{"回", "年月", "区分", "返済額", "繰上げ返済", "支払利息", "元金", "残高",
                                                      "残高合計"}));
     const int prepaid = t.columnOf(ScheduleColumn::Prepaid);
     EXPECT_EQ(t.text(119, prepaid), "1,000,000");
@@ -195,7 +196,7 @@ TEST_F(PrepaidReportTest, ShortenShowsThePrepaidAmountAndEndsWhereTheOutcomeSays
             out.push_back(csv.substr(at, next - at));
         return out;
     }();
-    EXPECT_EQ(lines[0], "年目,区分,回,年月,返済額,利息,元金,残高,金利(%),未払利息,繰上げ返済");
+    EXPECT_EQ(lines[0], "年目,区分,回,年月,返済額,支払利息,元金,残高,金利(%),未払利息,繰上げ返済");
     EXPECT_TRUE(lines[120].starts_with("10,毎月,120,2037-03,1076970,")) << lines[120];
     EXPECT_TRUE(lines[120].ends_with(",3,0,1000000")) << lines[120];
     EXPECT_TRUE(lines[121].ends_with(",3,0,0")) << lines[121];
@@ -207,7 +208,7 @@ TEST_F(PrepaidReportTest, PlainLoansKeepTheirFileAndTheirColumns)
     const Schedule plain = BuildSchedule(loan);
     const std::string csv = ScheduleCsv(plain, ScheduleViewKind::Monthly, kCalendar);
     EXPECT_TRUE(csv.starts_with(std::string(kUtf8ByteOrderMark) +
-                                "年目,区分,回,年月,返済額,利息,元金,残高,金利(%),未払利息\r\n1,毎月,1,2027-04,76970,"));
+                                "年目,区分,回,年月,返済額,支払利息,元金,残高,金利(%),未払利息\r\n1,毎月,1,2027-04,76970,"));
     // A prepayment of nothing changes nothing, not even the file's columns.
     const PrepaymentOutcome none = Apply({{120, 0, 0, PrepayMode::Reduce}});
     ASSERT_TRUE(none.ok);

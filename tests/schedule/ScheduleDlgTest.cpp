@@ -466,6 +466,43 @@ TEST_F(ScheduleDlgTest, DarkPaletteGetsALightRedAndTheChartItsBase)
 
 // The chart on its own, at 1× and 2×: bars in the two shares' colours where the
 // years are, the balance line starting at the loan.
+// A year whose instalments left interest unpaid: its bar is what was paid (46.6 万円),
+// not the interest charged on top of the principal (52.5 万円).
+TEST(ScheduleChart, DrawsWhatWasPaid)
+{
+    YearlyRow unpaid;
+    unpaid.year = 1;
+    unpaid.payment = 466380;
+    unpaid.interest = 525060;
+    unpaid.principal = 0;
+    unpaid.balance = 10000000;
+    unpaid.unpaidInterest = 58680;
+    YearlyRow next = unpaid;
+    next.year = 2;
+    next.payment = 700000; // sets the scale: 0 to 70 or 80 万円
+    next.interest = 500000;
+    next.principal = 200000;
+    next.unpaidInterest = 0;
+    ScheduleChart chart;
+    chart.resize(700, 300);
+    chart.SetYears({unpaid, next}, 10000000);
+    QImage image(chart.size(), QImage::Format_ARGB32);
+    chart.render(&image);
+    const QRectF plot = chart.PlotArea();
+    const double perYear = plot.width() / 2.0;
+    const QColor base = chart.palette().color(QPalette::Base);
+    // The top of the scale, read from where year 2's bar ends.
+    int top2 = static_cast<int>(plot.bottom()) - 2;
+    const int x2 = static_cast<int>(plot.left() + perYear * 1.5);
+    while (top2 > plot.top() && image.pixelColor(x2, top2 - 1) != base)
+        --top2;
+    const double perYen = (plot.bottom() - top2) / 700000.0;
+    const int x1 = static_cast<int>(plot.left() + perYear * 0.5);
+    // Above 466,380 yen (at 500,000) nothing of year 1's bar; below it (at 430,000) the bar.
+    EXPECT_EQ(image.pixelColor(x1, static_cast<int>(plot.bottom() - 500000 * perYen)), base);
+    EXPECT_NE(image.pixelColor(x1, static_cast<int>(plot.bottom() - 430000 * perYen)), base);
+}
+
 TEST(ScheduleChart, DrawsEachYearsSharesAndFindsTheYearUnderThePointer)
 {
     const LoanReport r = MakeLoanReport(kWorked, ScheduleCalendar{{2027, 1}, {6, 12}});

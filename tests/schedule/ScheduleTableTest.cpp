@@ -3,6 +3,7 @@
 // text copied to the clipboard, and several loans in the yearly file form.
 #include "schedule/ScheduleTable.h"
 
+#include "calc/RateScenario.h"
 #include "calc/Schedule.h"
 #include "calc/ScheduleCsv.h"
 
@@ -51,7 +52,7 @@ TEST_F(ScheduleTableTest, MonthlyViewListsEveryInstalmentInDateOrder)
     std::vector<std::string> headings;
     for (int c = 0; c < monthly.columnCount(); ++c)
         headings.push_back(monthly.heading(c));
-    EXPECT_EQ(headings, (std::vector<std::string>{"回", "年月", "区分", "返済額", "利息", "元金", "残高", "残高合計"}));
+    EXPECT_EQ(headings, (std::vector<std::string>{"回", "年月", "区分", "返済額", "支払利息", "元金", "残高", "残高合計"}));
 
     // From April: months 1-3, bonus 1 (June), months 4-9, bonus 2 (December) ...
     EXPECT_EQ(Row(monthly, 0)[0], "1");
@@ -87,7 +88,7 @@ TEST_F(ScheduleTableTest, YearlyViewHasOneRowPerYearWithItsMonths)
     const std::vector<std::string> first{"1", "2027年4月～2028年3月", "1,193,228",
                                          Row(yearly, 0)[3], Row(yearly, 0)[4], Row(yearly, 0)[5]};
     EXPECT_EQ(Row(yearly, 0), first);
-    EXPECT_EQ(*yearly.figure(0, 3) + *yearly.figure(0, 4), 1193228); // interest + principal
+    EXPECT_EQ(*yearly.figure(0, 3) + *yearly.figure(0, 4), 1193228); // interest paid + principal
     EXPECT_EQ(Row(yearly, 34)[5], "0");
     EXPECT_FALSE(yearly.isBonusRow(0));
     EXPECT_FALSE(yearly.figure(0, 1).has_value());
@@ -118,11 +119,72 @@ TEST(YearlyCsv, SeveralLoansTogetherInTheYearlyFileForm)
     EXPECT_TRUE(lines[35].starts_with("35,2061-04,2062-03,")) << lines[35];
 }
 
+// A rate rise under the five-year rule: the instalment stays below the interest charged,
+// so part of it is left unpaid. Every row shows what it paid of interest and what is
+// left unpaid beside it, and adds up as shown: 返済額 = 支払利息 + 元金, in the table
+// (monthly and yearly) and in the CSV file alike.
+TEST(ScheduleTableUnpaid, EveryRowAddsUpWithTheInterestPaidAndTheUnpaidBeside)
+{
+    ScenarioInput in;
+    in.loan = WholeYenInput(MakeLoanInput({BankOther, 1000, 0, 2.375, 2.375, 30}));
+    in.path.steps = {{1, 0.02375}, {13, 0.05375}};
+    const ScenarioSchedule scenario = BuildScenarioSchedule(in);
+    ASSERT_TRUE(scenario.ok());
+    const Schedule& s = scenario.schedule;
+    const ExtraColumns extra{true, true, false};
+    for (const ScheduleTable& t : {ScheduleTable::Monthly(MonthlyView(s, kCalendar), extra),
+                                   ScheduleTable::Yearly(YearlyView(s, kCalendar), extra)}) {
+        SCOPED_TRACE(t.isMonthly() ? "monthly" : "yearly");
+        const int payment = t.columnOf(ScheduleColumn::Payment);
+        const int interest = t.columnOf(ScheduleColumn::Interest);
+        const int principal = t.columnOf(ScheduleColumn::Principal);
+        const int unpaid = t.columnOf(ScheduleColumn::Unpaid);
+        ASSERT_EQ(t.heading(interest), "支払利息");
+        ASSERT_EQ(t.heading(unpaid), "未払利息");
+        EXPECT_EQ(unpaid, principal + 1); // beside the sum it is not part of
+        bool someUnpaid = false;
+        for (int r = 0; r < t.rowCount(); ++r) {
+            ASSERT_EQ(*t.figure(r, payment), *t.figure(r, interest) + *t.figure(r, principal)) << r;
+            someUnpaid = someUnpaid || *t.figure(r, unpaid) > 0;
+        }
+        EXPECT_TRUE(someUnpaid);
+    }
+    // Month 13: the whole instalment goes to interest, the rest of it is left unpaid.
+    const ScheduleTable monthly = ScheduleTable::Monthly(MonthlyView(s, kCalendar), extra);
+    const ScheduleRow& month13 = s.monthly.rows[12];
+    ASSERT_LT(month13.payment, month13.interest);
+    EXPECT_EQ(monthly.text(12, monthly.columnOf(ScheduleColumn::Interest)), monthly.text(12, monthly.columnOf(ScheduleColumn::Payment)));
+    EXPECT_EQ(monthly.text(12, monthly.columnOf(ScheduleColumn::Principal)), "0");
+
+    for (const ScheduleViewKind view : {ScheduleViewKind::Monthly, ScheduleViewKind::Yearly}) {
+        const std::vector<std::string> lines = Lines(ScheduleCsv(s, view, kCalendar).substr(3), "\r\n");
+        const auto cells = [](const std::string& line) {
+            std::vector<std::string> c;
+            std::size_t from = 0;
+            for (std::size_t at; (at = line.find(',', from)) != std::string::npos; from = at + 1)
+                c.push_back(line.substr(from, at - from));
+            c.push_back(line.substr(from));
+            return c;
+        };
+        const std::vector<std::string> head = cells(lines[0]);
+        const auto column = [&](std::string_view name) {
+            return static_cast<std::size_t>(std::find(head.begin(), head.end(), name) - head.begin());
+        };
+        ASSERT_LT(column("支払利息"), head.size()) << lines[0];
+        ASSERT_LT(column("未払利息"), head.size());
+        for (std::size_t k = 1; k < lines.size(); ++k) {
+            const std::vector<std::string> c = cells(lines[k]);
+            ASSERT_EQ(std::stoll(c[column("返済額")]), std::stoll(c[column("支払利息")]) + std::stoll(c[column("元金")]))
+                << lines[k];
+        }
+    }
+}
+
 TEST_F(ScheduleTableTest, TabTextCopiesHeadingsAndTheChosenRows)
 {
     const std::vector<std::string> all = Lines(ScheduleTabText(yearly), "\n");
     EXPECT_EQ(all.size(), 36u);
-    EXPECT_EQ(all[0], "年目\t期間\t返済額\t利息\t元金\t残高");
+    EXPECT_EQ(all[0], "年目\t期間\t返済額\t支払利息\t元金\t残高");
     const std::vector<std::string> some = Lines(ScheduleTabText(yearly, {0, 34, 99}), "\n");
     ASSERT_EQ(some.size(), 3u); // a row beyond the table is ignored
     EXPECT_EQ(some[1].substr(0, some[1].find('\t', 2)), "1\t2027年4月～2028年3月");
