@@ -5,7 +5,7 @@ the keyboard, read its table through the accessibility tree, Tab out of it, swit
 yearly view, save it as CSV through the file dialog; open the summary window from the
 menu and press a stray Enter in it; show the loans together, then a summary slot's
 schedule from its context menu; open the planning window and type into the calculator
-window after clicking it. Every window opens with its whole frame on the screen, and
+window after clicking it. The about box and a message box open on the screen as well. Every window opens with its whole frame on the screen, and
 none hides another's title bar."""
 import os
 import sys
@@ -41,6 +41,22 @@ def fits_and_in_sight(step):
 fits_and_in_sight("calculator window")
 menu_item = d.find(app, "返済予定表", "menu item")
 check.true("menu item disabled before a calculation", not menu_item.get_state_set().contains(d.Atspi.StateType.ENABLED))
+
+# The about box (F1) and a message box (Enter with nothing typed) open on the screen
+# too, over the calculator window and below its title bar.
+for key, title, close in (("F1", "ﾊﾞｰｼﾞｮﾝ情報", "Escape"), ("Return", "入力チェック", "Return")):
+    d.activate(main)
+    d.key(main, key)
+    box = d.wait_for_window(title, program=program)
+    time.sleep(0.5)
+    check.true(f"{title} on the screen {d.frame(box)[:4]}", d.on_screen(box))
+    check.true(f"{title} leaves the calculator window's title bar in sight",
+               d.title_bar_in_sight(main, [main, box]) >= 48)
+    if out:
+        d.screenshot_root(os.path.join(out, f"box-{key.lower()}{tag}.png"))
+    d.xdotool("key", close)
+    check.equal(f"{title} closed", d.poll(lambda: d.mapped(box), False), False)
+check.alive("the about and message boxes")
 
 # The worked example: 3,000 万円 with 600 in bonus instalments, 2.0 % then 3.0 %, 35 years.
 d.activate(main)
