@@ -108,8 +108,11 @@ QImage Shoot(Section section, const std::function<void(CPlanningDlg&)>& fill, bo
         dlg->setPalette(DarkPalette());
     fill(*dlg);
     dlg->Sections()->setCurrentIndex(section);
-    dlg->resize(kShotSize);
     dlg->show();
+    QCoreApplication::processEvents();
+    // The size it opens at on a desktop screen, larger than the offscreen one it is
+    // placed on.
+    dlg->resize(kShotSize);
     QCoreApplication::processEvents();
     if (scrollToResults) {
         // The figures, warnings and both charts; the path tables are above.

@@ -26,8 +26,11 @@ QImage Shoot(const std::function<void(CScheduleDlg&)>& setUp)
     dlg->setAttribute(Qt::WA_DeleteOnClose, false);
     dlg->ShowLoan(kWorked);
     setUp(*dlg);
-    dlg->resize(1040, 680); // the size it opens at on a desktop screen
     dlg->show();
+    QCoreApplication::processEvents();
+    // The size it opens at on a desktop screen, larger than the offscreen one it is
+    // placed on.
+    dlg->resize(1040, 680);
     QCoreApplication::processEvents();
     return dlg->grab().toImage();
 }
