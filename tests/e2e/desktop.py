@@ -88,6 +88,7 @@ def screenshot(window, path):
 
 
 def screenshot_root(path, crop=None):
+    os.makedirs(os.path.dirname(path) or ".", exist_ok=True)
     args = ["import", "-window", "root"]
     if crop:
         args += ["-crop", crop]
