@@ -187,6 +187,11 @@ std::optional<ExactDecimal> ExactDecimal::Minus(const ExactDecimal& b) const
     return ExactDecimal(SubtractDigits(al.x, al.y), al.exponent);
 }
 
+ExactDecimal ExactDecimal::ShiftedBy(int places) const
+{
+    return IsZero() ? ExactDecimal{} : ExactDecimal(m_digits, static_cast<long long>(m_exponent) + places);
+}
+
 ExactDecimal ExactDecimal::Times(std::uint64_t factor) const
 {
     if (IsZero() || factor == 0)

@@ -42,6 +42,8 @@ public:
     friend ExactDecimal operator+(const ExactDecimal& a, const ExactDecimal& b);
     std::optional<ExactDecimal> Minus(const ExactDecimal& b) const;
     ExactDecimal Times(std::uint64_t factor) const;
+    // × 10^places, exactly (a percent to a fraction: -2).
+    ExactDecimal ShiftedBy(int places) const;
 
     // floor(this × factor ÷ divisor) for a whole-number factor and divisor > 0;
     // empty when the result does not fit 63 bits.

@@ -38,6 +38,8 @@ public:
     const ExactDecimal& Percent() const noexcept { return m_percent; }
     // The percent in plain decimals ("0.0005", "2.375"), as every rate is shown.
     std::string PercentText() const { return m_percent.Text(); }
+    // The yearly fraction in plain decimals ("0.02375", "0.000001"), for machine output.
+    std::string FractionText() const { return m_percent.ShiftedBy(-2).Text(); }
     // The yearly fraction in the engine's double: percent × 0.01.
     double Fraction() const noexcept { return m_fraction; }
 

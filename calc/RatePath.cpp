@@ -77,7 +77,8 @@ std::string DescribeRatePathProblem(const RatePathCheck& check)
     case RatePathProblem::MonthsNotRising:
         return entry + ": the months must rise";
     case RatePathProblem::RateOutOfRange:
-        return entry + ": the rate must be from 0.001 to 99 percent";
+        return entry + ": the rate must be from " + std::string(kMinRatePercentText) + " to " +
+               std::string(kMaxRatePercentText) + " percent";
     case RatePathProblem::BadText:
         return entry + ": expected month:percent, as in 13:1.5";
     }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace hn {
 
@@ -76,6 +77,9 @@ struct RepaymentOutcome {
 // it the annuity factor loses its precision and then its meaning.
 inline constexpr double kMinRate = 0.0001 * 0.01;
 inline constexpr double kMaxRate = 0.99;
+// The same as the percents a message or a document states them.
+inline constexpr std::string_view kMinRatePercentText = "0.0001";
+inline constexpr std::string_view kMaxRatePercentText = "99";
 inline constexpr int kMinPeriodYears = 1;
 inline constexpr int kMaxPeriodYears = 99;
 inline constexpr int kMinReducedPeriodYears = 25;

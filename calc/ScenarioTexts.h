@@ -43,7 +43,8 @@ inline constexpr std::string_view kMsgPathNoFirstMonth = "金利の推移は1回
 inline constexpr std::string_view kMsgPathMonthOutOfRange = "回は1～1188で入力してください";
 inline constexpr std::string_view kMsgPathMonthRepeated = "同じ回が2度あります";
 inline constexpr std::string_view kMsgPathMonthsNotRising = "回は小さい順に入力してください";
-inline constexpr std::string_view kMsgPathRateOutOfRange = "金利は0.001～99%で入力してください";
+// The bounds as kMinRatePercentText and kMaxRatePercentText state them.
+inline constexpr std::string_view kMsgPathRateOutOfRange = "金利は0.0001～99%で入力してください";
 inline constexpr std::string_view kMsgPathBadText = "回と金利を正しく入力してください";
 
 } // namespace hn

@@ -3,6 +3,7 @@
 
 #include "calc/AmountText.h"
 #include "calc/DecimalText.h"
+#include "calc/ExactRate.h"
 
 #include <cmath>
 
@@ -52,6 +53,10 @@ std::string PercentFigure(double percent)
 
 std::string RateText(double fraction)
 {
+    // The percent it was typed as, exactly (a rate from the command line can have
+    // more decimals than a millionth).
+    if (fraction > 0.0 && fraction < 1.0)
+        return ExactRate::FromFraction(fraction).PercentText() + "%";
     return PercentFigure(fraction * 100.0) + "%";
 }
 

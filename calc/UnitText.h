@@ -15,7 +15,8 @@ std::string YenText(std::int64_t yen);
 std::string ManText(std::int64_t man);
 // A percentage as a plain decimal, to a millionth, without its unit: "2.375", "0.0005".
 std::string PercentFigure(double percent);
-// A yearly rate given as a fraction: "2.375%", "3%", "0%" (to a millionth of a percent).
+// A yearly rate given as a fraction, as the percent it was typed as: "2.375%", "3%",
+// "0.0005%", "0%".
 std::string RateText(double fraction);
 // A ratio or share given in percent: to hundredths, "35%", "30.14%", "19.5%".
 std::string RatioText(double percent);

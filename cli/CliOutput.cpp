@@ -2,6 +2,7 @@
 #include "cli/CliOutput.h"
 
 #include "calc/DecimalText.h"
+#include "calc/ExactRate.h"
 
 #include <array>
 #include <charconv>
@@ -91,6 +92,13 @@ std::string JsonNumber(double v)
     return ec == std::errc{} ? std::string(buffer, end) : FormatDecimal(v);
 }
 
+// A yearly rate (fraction) as the decimal typed: 0.011 for 1.1 %, not the
+// 0.011000000000000001 that 1.1 × 0.01 is in doubles.
+std::string JsonRate(double fraction)
+{
+    return fraction > 0.0 && fraction < 1.0 ? ExactRate::FromFraction(fraction).FractionText() : JsonNumber(fraction);
+}
+
 } // namespace
 
 std::string JsonString(std::string_view text)
@@ -148,8 +156,8 @@ std::string FormatResultJson(const CalcSuccess& success, std::string_view period
     s += ", \"loanYen\": " + JsonNumber(in.loanYen);
     s += ", \"bonusYen\": " + JsonNumber(in.bonusYen);
     s += ", \"normalYen\": " + JsonNumber(in.normalYen);
-    s += ", \"rate1\": " + JsonNumber(in.rate1);
-    s += ", \"rate2\": " + JsonNumber(in.rate2);
+    s += ", \"rate1\": " + JsonRate(in.rate1);
+    s += ", \"rate2\": " + JsonRate(in.rate2);
     s += ", \"periodText\": " + JsonString(periodText);
     s += ", \"periodYears\": " + JsonNumber(in.periodYears);
     s += ", \"incomeYen\": " + JsonNumber(in.incomeYen);

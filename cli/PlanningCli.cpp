@@ -2,6 +2,7 @@
 #include "cli/PlanningCli.h"
 
 #include "calc/DecimalText.h"
+#include "calc/ExactRate.h"
 #include "calc/PlanningTexts.h"
 #include "calc/PrepaymentSummary.h"
 #include "calc/RatioText.h"
@@ -33,7 +34,12 @@ void Line(std::string& out, std::string_view label, const std::string& value)
 
 std::string JsonNumber(double v)
 {
-    return std::isfinite(v) ? FormatDecimal(v) : "null";
+    if (!std::isfinite(v))
+        return "null";
+    // Plain digits, never an exponent: a rate of 0.0001 % is 0.000001.
+    char buffer[400];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
+    return ec == std::errc{} ? std::string(buffer, end) : FormatDecimal(v);
 }
 
 bool ReadDecimalValue(std::string_view name, std::string_view value, double& out, std::string& error)
@@ -241,7 +247,9 @@ std::string FormatCapacityJson(const CapacityResult& r, const BurdenLimitRule& r
     s += ", \"incomeYen\": " + std::to_string(r.incomeYen);
     s += ", \"otherDebtsYen\": " + std::to_string(r.otherDebtsYen);
     s += ", \"allowanceYen\": " + std::to_string(r.allowanceYen);
-    s += ", \"screeningRate\": " + JsonNumber(r.screeningRate);
+    s += ", \"screeningRate\": " +
+         (r.screeningRate > 0.0 && r.screeningRate < 1.0 ? ExactRate::FromFraction(r.screeningRate).FractionText()
+                                                          : JsonNumber(r.screeningRate));
     s += ", \"screeningMonthlyYen\": " + std::to_string(r.screeningMonthlyYen);
     s += ", \"screeningAnnualYen\": " + std::to_string(r.screeningAnnualYen);
     s += ", \"screeningRatioPercent\": " + JsonNumber(r.screeningRatioPercent);

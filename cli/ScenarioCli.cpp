@@ -4,6 +4,7 @@
 #include "calc/DecimalText.h"
 #include "calc/RateCalendar.h"
 #include "calc/RepaymentMethod.h"
+#include "calc/ScheduleCsv.h"
 #include "calc/ScenarioTexts.h"
 #include "calc/UnitText.h"
 #include "cli/CliOutput.h"
@@ -26,7 +27,7 @@ void Line(std::string& out, std::string_view label, const std::string& value)
 
 std::string PercentText(double rate)
 {
-    return FormatDecimal(std::round(rate / 0.01 * 1e6) / 1e6);
+    return RatePercentText(rate);
 }
 
 std::string_view ReviewCaption(ReviewRule r)

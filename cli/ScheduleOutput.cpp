@@ -3,6 +3,7 @@
 
 #include "calc/AmountText.h"
 #include "calc/DecimalText.h"
+#include "calc/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
 #include "calc/ScheduleViews.h"
 #include "calc/UnitText.h"
@@ -45,8 +46,7 @@ std::string Amount(std::int64_t v)
 // Yearly rate as percent text ("2.375"), the figure a user typed.
 std::string PercentText(double rate)
 {
-    const double percent = std::round(rate / 0.01 * 1e6) / 1e6;
-    return FormatDecimal(percent);
+    return RatePercentText(rate);
 }
 
 struct Table {

@@ -17,7 +17,7 @@ inline constexpr std::string_view kMsgRiseMonthInvalid = "上がる回は1～118
 inline constexpr std::string_view kMsgRiseYearsInvalid = "間隔は1～99年で入力してください";
 inline constexpr std::string_view kMsgRiseInvalid = "上昇幅を入力してください";
 inline constexpr std::string_view kMsgCapInvalid = "上限の金利は当初の金利より高く入力してください";
-inline constexpr std::string_view kMsgRiseOutOfRange = "上昇後の金利は0.001～99%になるように入力してください";
+inline constexpr std::string_view kMsgRiseOutOfRange = "上昇後の金利は0.0001～99%になるように入力してください";
 inline constexpr std::string_view kNoteRowsNotInOrder = "行が回の順に並んでいません。回の順に並べて計算します。";
 // "3行目の第301回は最終回 (第300回) より後のため使われません。"
 inline constexpr std::string_view kNoteAfterLastInstalment = "%1行目の第%2回は最終回 (第%3回) より後のため使われません。";

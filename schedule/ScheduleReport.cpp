@@ -3,6 +3,7 @@
 
 #include "calc/AmountText.h"
 #include "calc/RepaymentMethod.h"
+#include "calc/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
 #include "schedule/ScheduleWindowTexts.h"
 
@@ -248,16 +249,7 @@ CombinedReport MakeCombinedReport(const std::vector<ScheduleLoan>& loans, const 
 
 std::string PercentText(double fraction)
 {
-    // The rate field holds at most five characters, so three decimals say it all.
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, fraction * 100.0, std::chars_format::fixed, 3);
-    std::string text = ec == std::errc{} ? std::string(buffer, end) : std::string("?");
-    if (text.find('.') != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.')
-            text.pop_back();
-    }
-    return text;
+    return RatePercentText(fraction);
 }
 
 std::string ManOrYenText(double yen)

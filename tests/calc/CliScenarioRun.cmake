@@ -21,6 +21,25 @@ if(at EQUAL -1)
   message(SEND_ERROR "no warning about unpaid interest:\n${out}")
 endif()
 
+# The smallest rate a rate field can state is taken, one below it refused with the
+# bounds applied; tiny rates are written as plain decimals, in text and JSON.
+run(out err rc --method 6 --loan 1000 --years 30 --rate-path "1:0.0005,13:1e-4")
+expect_equal("tiny rates exit code" "${rc}" "0")
+expect_line("${out}" "金利の推移: 1:0.0005,13:0.0001")
+run(out err rc --method 6 --loan 1000 --years 30 --rate-path "1:0.0005,13:1e-4" --json)
+string(JSON v GET "${out}" scenario ratePath)
+expect_equal("tiny rates in JSON" "${v}" "1:0.0005,13:0.0001")
+string(FIND "${out}" "\"ratePercent\": 0.0001}" at)
+if(at EQUAL -1)
+  message(SEND_ERROR "a tiny rate not in plain decimals:\n${out}")
+endif()
+run(out err rc --method 6 --loan 1000 --years 30 --rate-path "1:0.00005")
+expect_equal("below the smallest rate" "${rc}" "2")
+string(FIND "${err}" "the rate must be from 0.0001 to 99 percent" at)
+if(at EQUAL -1)
+  message(SEND_ERROR "the bounds not said as applied:\n${err}")
+endif()
+
 # The same as JSON, with every instalment and the self-checks.
 run(out err rc ${bank} --unpaid first --json --schedule monthly)
 expect_equal("json exit code" "${rc}" "0")

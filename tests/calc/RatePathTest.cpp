@@ -3,7 +3,11 @@
 // calendar labels of their months.
 #include "calc/RateCalendar.h"
 #include "calc/RatePath.h"
+#include "calc/DecimalText.h"
+#include "calc/Repayment.h"
 #include "calc/ScenarioTexts.h"
+#include "calc/ScheduleCsv.h"
+#include "calc/UnitText.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +62,26 @@ TEST(RatePathText, ProblemsNameTheEntryTyped)
         EXPECT_NE(DescribeRatePathProblem(p.check).find(named), std::string::npos);
     }
     EXPECT_EQ(CheckRatePath(RatePath{{{1, 0.01}, {13, 0.02}, {7, 0.03}}}).problem, RatePathProblem::MonthsNotRising);
+}
+
+// The bounds are said as they are applied: the smallest rate a rate field can state,
+// and rates written as the decimals typed, never in exponent form.
+TEST(RatePathText, SaysItsBoundsAndTinyRatesAsApplied)
+{
+    EXPECT_EQ(ParseDecimal(kMinRatePercentText).value() * 0.01, kMinRate);
+    EXPECT_EQ(ParseDecimal(kMaxRatePercentText).value() * 0.01, kMaxRate);
+    const std::string bounds = std::string(kMinRatePercentText) + "～" + std::string(kMaxRatePercentText) + "%";
+    EXPECT_NE(kMsgPathRateOutOfRange.find(bounds), std::string_view::npos);
+    const RatePathCheck tooLow = ParseRatePath("1:0.00005").check;
+    EXPECT_EQ(tooLow.problem, RatePathProblem::RateOutOfRange);
+    EXPECT_NE(DescribeRatePathProblem(tooLow).find("from 0.0001 to 99 percent"), std::string::npos);
+    const RatePathParse least = ParseRatePath("1:0.0001,13:5e-4");
+    ASSERT_TRUE(least.check.ok());
+    EXPECT_EQ(FormatRatePath(least.path), "1:0.0001,13:0.0005");
+    EXPECT_EQ(FormatRatePath(RatePath{{{1, 0.0005 * 0.01}}}), "1:0.0005");
+    EXPECT_EQ(RatePercentText(kMinRate), "0.0001");
+    EXPECT_EQ(RateText(0.00005 * 0.01), "0.00005%");
+    EXPECT_EQ(RateText(1.23456789 * 0.01), "1.23456789%");
 }
 
 TEST(RatePathPresets, BuildWhatTheirNamesSay)

@@ -43,17 +43,17 @@ private:
     std::uint64_t Below(std::uint64_t n) { return m_rng() % n; }
     double Unit() { return static_cast<double>(m_rng() >> 11) * 0x1.0p-53; }
 
-    // 0.001 % to 99 %, at most three decimals (the field holds five
+    // 0.0001 % to 99 %, at most four decimals (the field holds five
     // characters); evenly spread on a log scale, with the ends themselves.
     double Rate()
     {
         switch (Below(20)) {
         case 0:
-            return 0.001;
+            return 0.0001;
         case 1:
             return 99.0;
         default:
-            return std::round(std::pow(10.0, -3.0 + Unit() * (std::log10(99.0) + 3.0)) * 1000.0) / 1000.0;
+            return std::round(std::pow(10.0, -4.0 + Unit() * (std::log10(99.0) + 4.0)) * 10000.0) / 10000.0;
         }
     }
 
@@ -62,10 +62,10 @@ private:
 
 __extension__ using U128 = unsigned __int128;
 
-// A percent of at most three decimals as a whole number of thousandths.
-std::uint64_t Thousandths(double percent)
+// A percent of at most four decimals as a whole number of ten-thousandths.
+std::uint64_t TenThousandths(double percent)
 {
-    return static_cast<std::uint64_t>(std::llround(percent * 1000.0));
+    return static_cast<std::uint64_t>(std::llround(percent * 10000.0));
 }
 
 // Interest of every row from the input alone, exactly as a lender computes it:
@@ -79,8 +79,8 @@ void ExpectExactInterest(const LoanInput& in, const CalcRequest& typed, const Sc
     for (const ScheduleRow& r : part.rows) {
         const bool second = r.number > 2 * perBand && in.method != BankOther;
         ASSERT_EQ(r.yearlyRate, second ? in.rate2 : in.rate1) << "instalment " << r.number;
-        const std::uint64_t rate = Thousandths(second ? typed.rate2Percent : typed.rate1Percent);
-        const U128 interest = static_cast<U128>(before) * rate / (static_cast<U128>(perYear) * 100'000);
+        const std::uint64_t rate = TenThousandths(second ? typed.rate2Percent : typed.rate1Percent);
+        const U128 interest = static_cast<U128>(before) * rate / (static_cast<U128>(perYear) * 1'000'000);
         ASSERT_EQ(r.interest, static_cast<std::int64_t>(interest)) << "instalment " << r.number;
         before = r.balance;
     }
