@@ -14,7 +14,9 @@ struct ScenarioSummary {
     std::int64_t totalRepaid = 0;   // every payment, both parts
     std::int64_t totalInterest = 0; // every interest paid, both parts (unpaid interest settled included)
     // The highest regular instalment: the largest payment of a part except its
-    // settling last one, which is given on its own below.
+    // settling last one, which is given on its own below (and may be higher:
+    // it settles unpaid interest, or the floors of a level instalment recomputed
+    // at every change). Its caption says that the last is left out.
     std::int64_t peakMonthly = 0;
     std::int64_t peakBonus = 0;
     std::int64_t lastMonthly = 0; // the last payment of each part (0 for a part with no rows)

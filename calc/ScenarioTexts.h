@@ -20,8 +20,11 @@ inline constexpr std::string_view kUnpaidPayFirst = "次回以降に先に支払
 // Summary figures.
 inline constexpr std::string_view kSumTotalRepaid = "総返済額";
 inline constexpr std::string_view kSumTotalInterest = "利息の合計";
-inline constexpr std::string_view kSumPeakMonthly = "毎月の返済額の最大";
-inline constexpr std::string_view kSumPeakBonus = "ﾎﾞｰﾅｽ返済額の最大";
+// The highest regular instalment: the settling last one, shown on its own below, is
+// left out, and the caption says so (recomputed at every change, the last can be a
+// little higher than every other).
+inline constexpr std::string_view kSumPeakMonthly = "毎月の返済額の最大 (最終回を除く)";
+inline constexpr std::string_view kSumPeakBonus = "ﾎﾞｰﾅｽ返済額の最大 (最終回を除く)";
 inline constexpr std::string_view kSumLastMonthly = "毎月の最終回";
 inline constexpr std::string_view kSumLastBonus = "ﾎﾞｰﾅｽの最終回";
 inline constexpr std::string_view kSumMonthsWithUnpaid = "未払利息のある月数";

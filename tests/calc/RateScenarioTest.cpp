@@ -4,6 +4,7 @@
 // runs over random loans and paths.
 #include "calc/RateScenario.h"
 #include "calc/ScenarioSummary.h"
+#include "calc/ScenarioTexts.h"
 #include "calc/ScheduleChecks.h"
 
 #include <gtest/gtest.h>
@@ -154,6 +155,20 @@ TEST(RateScenarioRules, EveryChangeRecomputesAtOnceAndLeavesNothingUnpaid)
         EXPECT_EQ(TotalPaid(s.schedule.monthly), 15795588);
         EXPECT_TRUE(std::all_of(rows.begin(), rows.end(), [](const ScheduleRow& r) { return r.unpaidInterest == 0; }));
     }
+}
+
+// The peak is of the regular instalments, and says so: the settling last one can
+// be higher even where nothing is left unpaid (recomputed at every change, 5.375 %
+// from month 13: 55,465 against a last of 55,806).
+TEST(ScenarioSummaryTest, ThePeakSaysItLeavesTheLastInstalmentOut)
+{
+    const ScenarioSchedule s = Scenario(kBankLoan, RiseOnceRatePath(2.375, 3, 13), ReviewRule::EveryChange);
+    const ScenarioSummary sum = SummariseScenario(s);
+    EXPECT_EQ(sum.peakMonthly, 55465);
+    EXPECT_EQ(sum.lastMonthly, 55806);
+    EXPECT_EQ(sum.unpaidAtEnd, 0);
+    EXPECT_NE(kSumPeakMonthly.find("最終回を除く"), std::string_view::npos);
+    EXPECT_NE(kSumPeakBonus.find("最終回を除く"), std::string_view::npos);
 }
 
 TEST(RateScenarioRules, AStepBackToTheSameRateIsNoChange)
