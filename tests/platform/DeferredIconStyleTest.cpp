@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar's overflow icon is read from the wrapped style only when it is drawn,
-// then draws exactly as the wrapped style's own at every scale; other icons pass
-// through; an icon that outlives its style draws nothing instead of crashing.
+// then draws exactly as the wrapped style's own at every scale; an icon that outlives
+// its style draws nothing instead of crashing.
 #include "platform/DeferredIconStyle.h"
 
 #include <QIcon>
@@ -60,16 +60,6 @@ TEST(DeferredIconStyle, TheOverflowIconIsReadWhenDrawnAndDrawsAsTheWrappedStyles
         }
         EXPECT_EQ(counting->asked, 1) << which;
     }
-}
-
-TEST(DeferredIconStyle, OtherIconsComeFromTheWrappedStyleAtOnce)
-{
-    DeferredIconStyle style;
-    auto* counting = new CountingStyle;
-    style.setBaseStyle(counting);
-    const QIcon icon = style.standardIcon(QStyle::SP_MessageBoxWarning);
-    EXPECT_EQ(counting->asked, 1);
-    EXPECT_EQ(icon.pixmap(32).toImage(), counting->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, nullptr).pixmap(32).toImage());
 }
 
 TEST(DeferredIconStyle, AnIconThatOutlivesItsStyleDrawsNothing)
