@@ -3,10 +3,13 @@
 // changes), the worked loan: 3,000 万円 with 600 in bonus instalments. The
 // schedule, its summary and its warnings: what the planning window computes
 // per scenario.
+#include "calc/RatePath.h"
 #include "calc/RateScenario.h"
 #include "calc/ScenarioSummary.h"
 
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 namespace {
 
@@ -17,9 +20,15 @@ hn::ScenarioInput HalfYearlyChanges(hn::RepaymentMethod method, hn::ReviewRule r
     in.review = review;
     // Up and down around a steep rise (0.5 % to 14.7 %), so that reviews are
     // capped and unpaid interest arises under the five-year rule.
-    in.path = hn::FlatRatePath(0.5);
-    for (int k = 1; k < 70; ++k)
-        in.path.steps.push_back({6 * k + 1, (0.5 + 0.2 * k + (k % 2 ? 0.4 : 0.0)) * 0.01});
+    // Read from its text, as the planning window reads its table and the command
+    // line --rate-path: each rate is then the decimal typed.
+    std::string text = "1:0.5";
+    for (int k = 1; k < 70; ++k) {
+        const int tenths = 5 + 2 * k + (k % 2 ? 4 : 0); // percent × 10
+        text.append(",").append(std::to_string(6 * k + 1)).append(":");
+        text.append(std::to_string(tenths / 10)).append(".").append(std::to_string(tenths % 10));
+    }
+    in.path = hn::ParseRatePath(text).path;
     return in;
 }
 

@@ -38,9 +38,17 @@ ExactRate ExactRate::FromFraction(double fraction)
     // than four units apart, so a typed one is never displaced by a shorter.
     const double estimate = fraction / 0.01;
     std::optional<ExactDecimal> best;
+    // Usually the quotient itself is the percent typed, and with at most 15
+    // digits no other candidate can be as short: no search.
+    if (estimate * 0.01 == fraction) {
+        const auto percent = ExactDecimal::FromDouble(estimate);
+        if (percent && percent->Digits().size() <= 15)
+            best = percent;
+    }
+    const bool search = !best;
     double below = estimate;
     double above = estimate;
-    for (int k = 0; k <= 4; ++k) {
+    for (int k = 0; search && k <= 4; ++k) {
         for (const double candidate : {below, above}) {
             if (candidate * 0.01 != fraction)
                 continue;
