@@ -106,10 +106,14 @@ std::vector<FigureRow> ScenarioRows(const ScenarioSummary& s)
     std::vector<FigureRow> rows;
     rows.push_back({std::string(kSumTotalRepaid), YenText(s.totalRepaid)});
     rows.push_back({std::string(kSumTotalInterest), YenText(s.totalInterest)});
+    // Each part's highest regular instalment beside its settling last one, which the
+    // highest leaves out (and says so): as the command line lists them.
     rows.push_back({std::string(kSumPeakMonthly), YenText(s.peakMonthly)});
-    if (s.peakBonus > 0)
-        rows.push_back({std::string(kSumPeakBonus), YenText(s.peakBonus)});
     rows.push_back({std::string(kSumLastMonthly), YenText(s.lastMonthly)});
+    if (s.lastBonus > 0) {
+        rows.push_back({std::string(kSumPeakBonus), YenText(s.peakBonus)});
+        rows.push_back({std::string(kSumLastBonus), YenText(s.lastBonus)});
+    }
     rows.push_back({std::string(kSumMonthsWithUnpaid), MonthsText(s.monthsWithUnpaid)});
     rows.push_back({std::string(kSumLargestUnpaid), YenText(s.largestUnpaid)});
     rows.push_back({std::string(kSumEnd), std::to_string(s.endYear) + "年目 (" + InstalmentText(s.endMonth) + ")"});

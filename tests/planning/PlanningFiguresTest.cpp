@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/PlanningTexts.h"
+#include "calc/ScenarioTexts.h"
 #include "planning/PlanningFigures.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +99,32 @@ TEST(PlanningFigures, PrepayColumnsAgreeWithThePublishedConventions)
     const auto late = PrepayRows(PrepayMode::Shorten, ComparePrepayModes(schedule, p).shorten, calendar);
     ASSERT_EQ(late.size(), 1u);
     EXPECT_EQ(late.front().caption, PrepayModeCaption(PrepayMode::Shorten));
+}
+
+// Recomputed at every change, the settling last instalment is higher than every other
+// (1,000 万円 at 2.375 % rising to 5.375 % from month 13): the highest shown leaves it
+// out and says so, and the last is shown beside it, for the bonus part too.
+TEST(PlanningFigures, ScenarioRowsShowThePeakBesideTheLastInstalment)
+{
+    ScenarioInput in;
+    in.loan.method = BankOther;
+    in.loan.loanYen = 10'000'000;
+    in.loan.normalYen = 8'000'000;
+    in.loan.bonusYen = 2'000'000;
+    in.loan.periodYears = 30;
+    in.loan.rate1 = in.loan.rate2 = 0.02375;
+    in.path = ParseRatePath("1:2.375,13:5.375").path;
+    in.review = ReviewRule::EveryChange;
+    const ScenarioSchedule s = BuildScenarioSchedule(in);
+    ASSERT_TRUE(s.ok());
+    const ScenarioSummary sum = SummariseScenario(s);
+    ASSERT_GT(sum.lastMonthly, sum.peakMonthly);
+    const auto rows = ScenarioRows(sum);
+    EXPECT_NE(std::string(kSumPeakMonthly).find("最終回を除く"), std::string::npos);
+    EXPECT_EQ(ValueOf(rows, kSumPeakMonthly), YenText(sum.peakMonthly));
+    EXPECT_EQ(ValueOf(rows, kSumLastMonthly), YenText(sum.lastMonthly));
+    EXPECT_EQ(ValueOf(rows, kSumPeakBonus), YenText(sum.peakBonus));
+    EXPECT_EQ(ValueOf(rows, kSumLastBonus), YenText(sum.lastBonus));
 }
 
 // One style for every figure of the new windows: the unit right after the figure, rates
