@@ -40,13 +40,10 @@ struct CandidateLoan {
     std::string periodText;
     double rate1Percent;
     double rate2Percent;
-    ExactDecimal bonusShare; // the share as typed: 8.2 % of 3,000 is 246, not 245.99…
 
     double BonusMan(std::int64_t loanMan) const
     {
-        // Loans up to the search ceiling; their bonus part fits easily.
-        return static_cast<double>(
-            bonusShare.FloorOfProduct(static_cast<std::uint64_t>(loanMan), 100).value_or(0));
+        return static_cast<double>(CapacityBonusMan(request.bonusSharePercent, loanMan));
     }
 
     CalcOutcome Run(std::int64_t loanMan) const
@@ -84,6 +81,17 @@ std::int64_t ScreeningAnnualYen(std::int64_t loanMan, double screeningRate, doub
     return 12 * static_cast<std::int64_t>(monthly);
 }
 
+std::int64_t CapacityBonusMan(double bonusSharePercent, std::int64_t loanMan) noexcept
+{
+    if (!(bonusSharePercent >= 0.0 && bonusSharePercent <= kMaxBonusSharePercent) || loanMan <= 0)
+        return 0;
+    const auto share = ExactDecimal::FromDouble(bonusSharePercent);
+    if (!share)
+        return 0;
+    // Loans up to the search ceiling: their bonus part fits easily.
+    return static_cast<std::int64_t>(share->FloorOfProduct(static_cast<std::uint64_t>(loanMan), 100).value_or(0));
+}
+
 CapacityOutcome ComputeCapacity(const CapacityRequest& request)
 {
     const double incomeMan = request.incomeMan;
@@ -115,8 +123,7 @@ CapacityOutcome ComputeCapacity(const CapacityRequest& request)
     const double rate1Percent = request.rate1Percent != 0.0 ? request.rate1Percent : screeningPercent;
     const double rate2Percent = request.rate2Percent != 0.0 ? request.rate2Percent : rate1Percent;
     const CandidateLoan candidate{request, std::to_string(static_cast<int>(request.periodYears)), rate1Percent,
-                                  rate2Percent,
-                                  ExactDecimal::FromDouble(request.bonusSharePercent).value_or(ExactDecimal{})};
+                                  rate2Percent};
     // A real rate or method the calculate command refuses refuses every size:
     // say so before anything else is computed.
     if (const CalcOutcome probe = candidate.Run(1); !probe.ok && !DependsOnSize(probe.failure.message))

@@ -65,4 +65,9 @@ std::int64_t ScreeningAnnualYen(std::int64_t loanMan, double screeningRate, doub
 // below the smallest loan; a capped search that leaves no loan at all.
 CapacityOutcome ComputeCapacity(const CapacityRequest& request);
 
+// The bonus part of a candidate loan: the share as it was typed (8.2 % of
+// 3,000 is 246, not 245.99…) of the loan, rounded down to whole 万円. 0 for a
+// share outside 0 to 50 %.
+std::int64_t CapacityBonusMan(double bonusSharePercent, std::int64_t loanMan) noexcept;
+
 } // namespace hn

@@ -48,7 +48,7 @@ hn::CalcOutcome Check(const hn::CapacityRequest& q, std::int64_t loanMan)
     hn::CalcRequest c;
     c.method = q.method;
     c.loanMan = static_cast<double>(loanMan);
-    c.bonusMan = std::floor(static_cast<double>(loanMan) * q.bonusSharePercent / 100.0);
+    c.bonusMan = static_cast<double>(hn::CapacityBonusMan(q.bonusSharePercent, loanMan));
     c.rate1Percent = q.rate1Percent != 0.0 ? q.rate1Percent : q.screeningRatePercent;
     c.rate2Percent = q.rate2Percent != 0.0 ? q.rate2Percent : c.rate1Percent;
     const std::string period = std::to_string(static_cast<int>(q.periodYears));
