@@ -240,6 +240,11 @@ Schedule BuildSchedule(const LoanInput& in, const ExactLoanRates& rates)
     const ExactRate* charged[2] = {&s.rates.front(), &s.rates.back()};
     const int index[2] = {0, static_cast<int>(s.rates.size()) - 1};
     const RepaymentPlan plan = PlanRepayment(in);
+    // A plan with a negative instalment (a small loan at an extreme rate) is one
+    // the engine refuses: rows paying money back to the borrower prove nothing.
+    for (int band = 0; band < 3; ++band)
+        if (plan.monthly[band] < 0.0 || plan.bonus[band] < 0.0)
+            return s; // InvalidInput
     PartPlan monthly{normal, plan.months, kMonthsPerBand, false, {charged[0], charged[1]}, {index[0], index[1]},
                      plan.monthly, plan.monthlyShare};
     PartPlan bonusPart{bonus, plan.bonusCount, kBonusPerBand, true, {charged[0], charged[1]}, {index[0], index[1]},

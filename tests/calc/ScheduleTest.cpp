@@ -224,8 +224,15 @@ TEST(BuildSchedule, KeepsWholeYenOnly)
     EXPECT_EQ(rounded.bonusYen, 6000000.0);
     EXPECT_EQ(rounded.normalYen + rounded.bonusYen, rounded.loanYen);
 
-    // Input the engine refuses has no schedule either.
+    // Input the engine refuses has no schedule either: a period too short for
+    // the method, or a small loan whose plan turns negative at an extreme rate
+    // (rows that would pay the borrower back).
     EXPECT_EQ(BuildSchedule(Loan(CorporationYutori, 3000, 0, 2.0, 3.0, 20)).status, ScheduleStatus::InvalidInput);
+    const LoanInput negative = Loan(PensionBasic, 2, 0, 99.0, 0.09, 69);
+    ASSERT_EQ(ComputeRepayment(negative).status, RepaymentStatus::NegativeFigure);
+    const Schedule refused = BuildSchedule(negative);
+    EXPECT_EQ(refused.status, ScheduleStatus::InvalidInput);
+    EXPECT_TRUE(refused.monthly.rows.empty());
 }
 
 // Beyond 2^53 yen doubles no longer hold every whole yen, so floor(balance x
