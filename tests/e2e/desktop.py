@@ -256,6 +256,18 @@ def start_window_manager():
     raise AssertionError("openbox did not take over the screen")
 
 
+def stop_window_manager(wm):
+    """Ends openbox after a journey. Its exit is not what a journey tests: under a
+    loaded machine it can take longer than the program's, so it is killed after a
+    while rather than failing a journey whose checks all held."""
+    wm.terminate()
+    try:
+        wm.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        wm.kill()
+        wm.wait(timeout=10)
+
+
 def active_window():
     return xdotool("getactivewindow", check=False)
 

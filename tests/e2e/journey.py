@@ -142,6 +142,5 @@ except Exception:
     program.kill()
     status = None
 check.equal("終了 ends the program", status, 0)
-wm.terminate()
-wm.wait(timeout=10)
+d.stop_window_manager(wm)
 check.finish()
