@@ -2,7 +2,6 @@
 #include "cli/PlanningCli.h"
 
 #include "calc/DecimalText.h"
-#include "calc/ExactRate.h"
 #include "calc/PlanningTexts.h"
 #include "calc/PrepaymentSummary.h"
 #include "calc/RatioText.h"
@@ -11,7 +10,6 @@
 #include "cli/CliOutput.h"
 
 #include <charconv>
-#include <cmath>
 
 namespace hn {
 
@@ -32,16 +30,6 @@ void Line(std::string& out, std::string_view label, const std::string& value)
     out.append(label).append(": ").append(value).push_back('\n');
 }
 
-std::string JsonNumber(double v)
-{
-    if (!std::isfinite(v))
-        return "null";
-    // Plain digits, never an exponent: a rate of 0.0001 % is 0.000001.
-    char buffer[400];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
-    return ec == std::errc{} ? std::string(buffer, end) : FormatDecimal(v);
-}
-
 bool ReadDecimalValue(std::string_view name, std::string_view value, double& out, std::string& error)
 {
     const auto v = value.empty() ? std::optional<double>(0.0) : ParseDecimal(value);
@@ -51,11 +39,6 @@ bool ReadDecimalValue(std::string_view name, std::string_view value, double& out
     }
     out = *v;
     return true;
-}
-
-std::string EndIso(const LoanEnd& end)
-{
-    return end.instalment != 0 ? IsoText(end.month) : std::string();
 }
 
 std::string CompareLine(PrepayMode mode, const PrepaymentOutcome& o, const ScheduleCalendar& calendar)
@@ -71,48 +54,6 @@ std::string CompareLine(PrepayMode mode, const PrepaymentOutcome& o, const Sched
     if (mode == PrepayMode::ShortenWhole)
         s += "、" + std::string(kPrepayUsed) + " " + Yen(a.usedYen + a.bonusUsedYen);
     return s + "\n";
-}
-
-std::string OutcomeJson(const PrepaymentOutcome& o, const ScheduleCalendar& calendar)
-{
-    std::string s = "{\"interestSavedYen\": " + std::to_string(o.interestSaved);
-    s += ", \"prepaidYen\": " + std::to_string(o.prepaidYen);
-    s += ", \"totalBeforeYen\": " + std::to_string(o.totalsBefore.payment);
-    s += ", \"totalAfterYen\": " + std::to_string(o.totalsAfter.payment);
-    s += ", \"interestBeforeYen\": " + std::to_string(o.totalsBefore.interest);
-    s += ", \"interestAfterYen\": " + std::to_string(o.totalsAfter.interest);
-    s += ", \"monthsBefore\": " + std::to_string(o.monthsBefore());
-    s += ", \"monthsAfter\": " + std::to_string(o.monthsAfter());
-    s += ", \"bonusBefore\": " + std::to_string(o.bonusBefore());
-    s += ", \"bonusAfter\": " + std::to_string(o.bonusAfter());
-    const PrepaymentSummary summary = SummarisePrepayments(o, calendar);
-    s += ", \"endMonth\": " + JsonString(EndIso(summary.monthlyEnd));
-    s += ", \"plannedEndMonth\": " + JsonString(EndIso(summary.plannedMonthlyEnd));
-    const auto month = [](const LoanEnd& end) { return end.instalment != 0 ? JsonString(IsoText(end.month)) : "null"; };
-    s += ", \"bonusEndMonth\": " + month(summary.bonusEnd);
-    s += ", \"plannedBonusEndMonth\": " + month(summary.plannedBonusEnd);
-    s += ", \"loanEndMonth\": " + month(summary.end);
-    s += ", \"plannedLoanEndMonth\": " + month(summary.plannedEnd);
-    s += ", \"shortenedMonths\": " + std::to_string(summary.shortenedMonths);
-    s += ", \"nextMonthlyYen\": " + std::to_string(summary.nextMonthly);
-    s += ", \"nextBonusYen\": " + std::to_string(summary.nextBonus);
-    s += ", \"prepayments\": [";
-    for (std::size_t k = 0; k < o.applied.size(); ++k) {
-        const AppliedPrepayment& a = o.applied[k];
-        s += k ? ", " : "";
-        s += "{\"instalment\": " + std::to_string(a.asked.instalment);
-        s += ", \"mode\": " + JsonString(PrepayModeName(a.asked.mode));
-        s += ", \"amountYen\": " + std::to_string(a.asked.amountYen);
-        s += ", \"usedYen\": " + std::to_string(a.usedYen);
-        s += ", \"droppedInstalments\": " + std::to_string(a.droppedInstalments);
-        s += ", \"nextInstalmentYen\": " + std::to_string(a.nextInstalmentYen);
-        s += ", \"bonusAmountYen\": " + std::to_string(a.asked.bonusAmountYen);
-        s += ", \"bonusInstalment\": " + std::to_string(a.bonusInstalment);
-        s += ", \"bonusUsedYen\": " + std::to_string(a.bonusUsedYen);
-        s += ", \"droppedBonus\": " + std::to_string(a.droppedBonus);
-        s += ", \"nextBonusYen\": " + std::to_string(a.nextBonusYen) + "}";
-    }
-    return s + "]}";
 }
 
 } // namespace
@@ -233,40 +174,6 @@ std::string FormatCapacityLines(const CapacityResult& r, const BurdenLimitRule& 
     return out;
 }
 
-std::string FormatCapacityJson(const CapacityResult& r, const BurdenLimitRule& rule, std::string_view loanJson)
-{
-    while (!loanJson.empty() && (loanJson.back() == '\n' || loanJson.back() == ' '))
-        loanJson.remove_suffix(1);
-    std::string s = "{\n  \"capacity\": {";
-    s += "\"capacityMan\": " + std::to_string(r.capacityMan);
-    s += ", \"largestFittingMan\": " + std::to_string(r.largestFittingMan);
-    s += ", \"cappedBy\": " + (r.cappedBy.empty() ? std::string("null") : JsonString(r.cappedBy));
-    s += ", \"limit\": " + JsonString(rule.key);
-    s += ", \"limitWording\": " + JsonString(rule.wording);
-    s += ", \"limitPercent\": " + std::to_string(r.limitPercent);
-    s += ", \"incomeYen\": " + std::to_string(r.incomeYen);
-    s += ", \"otherDebtsYen\": " + std::to_string(r.otherDebtsYen);
-    s += ", \"allowanceYen\": " + std::to_string(r.allowanceYen);
-    s += ", \"screeningRate\": " +
-         (r.screeningRate > 0.0 && r.screeningRate < 1.0 ? ExactRate::FromFraction(r.screeningRate).FractionText()
-                                                          : JsonNumber(r.screeningRate));
-    s += ", \"screeningMonthlyYen\": " + std::to_string(r.screeningMonthlyYen);
-    s += ", \"screeningAnnualYen\": " + std::to_string(r.screeningAnnualYen);
-    s += ", \"screeningRatioPercent\": " + JsonNumber(r.screeningRatioPercent);
-    s += ", \"screeningRatioText\": " + JsonString(FormatRatioText(r.screeningRatioPercent));
-    s += ", \"bonusMan\": " + std::to_string(r.bonusMan);
-    s += ", \"ratioPercent\": " + JsonNumber(r.ratioPercent);
-    s += ", \"ratioText\": " + JsonString(FormatRatioText(r.ratioPercent));
-    s += "},\n  \"loan\": ";
-    // The loan's object, indented one level.
-    for (char c : loanJson) {
-        s += c;
-        if (c == '\n')
-            s += "  ";
-    }
-    return s + "\n}\n";
-}
-
 std::string FormatPrepaymentLines(const PrepaymentOutcome& out, const ScheduleCalendar& calendar,
                                   const PrepaymentComparison* sideBySide)
 {
@@ -307,22 +214,6 @@ std::string FormatPrepaymentLines(const PrepaymentOutcome& out, const ScheduleCa
         s += CompareLine(PrepayMode::Reduce, sideBySide->reduce, calendar);
         s += CompareLine(PrepayMode::Shorten, sideBySide->shorten, calendar);
         s += CompareLine(PrepayMode::ShortenWhole, sideBySide->shortenWhole, calendar);
-    }
-    return s;
-}
-
-std::string FormatPrepaymentJsonMember(const PrepaymentOutcome& out, const ScheduleCalendar& calendar,
-                                       const PrepaymentComparison* sideBySide)
-{
-    std::string s = "\"prepayment\": " + OutcomeJson(out, calendar);
-    if (sideBySide) {
-        s.pop_back(); // reopen the object for the comparison
-        s += ", \"sideBySide\": {";
-        s += "\"reduce\": " + (sideBySide->reduce.ok ? OutcomeJson(sideBySide->reduce, calendar) : "null");
-        s += ", \"shorten\": " + (sideBySide->shorten.ok ? OutcomeJson(sideBySide->shorten, calendar) : "null");
-        s += ", \"shortenWhole\": " +
-             (sideBySide->shortenWhole.ok ? OutcomeJson(sideBySide->shortenWhole, calendar) : "null");
-        s += "}}";
     }
     return s;
 }

@@ -37,16 +37,12 @@ OptionRead ReadPlanningOption(std::string_view name, std::string_view value, Pla
 // reduce, shorten, shorten-whole; BONUS 万円 of the amount go to the bonus part.
 std::optional<Prepayment> ParsePrepaySpec(std::string_view text, std::string& error);
 
-// Borrowing capacity as labelled lines and as one JSON object; `loanJson` is
-// the capacity loan's calculator figures as FormatResultJson gives them.
+// Borrowing capacity as labelled lines.
 std::string FormatCapacityLines(const CapacityResult& r, const BurdenLimitRule& rule);
-std::string FormatCapacityJson(const CapacityResult& r, const BurdenLimitRule& rule, std::string_view loanJson);
 
 // The prepayments' effect as labelled lines (and, for one prepayment, the three
-// ways side by side), and as the JSON member `"prepayment": {...}`.
+// ways side by side).
 std::string FormatPrepaymentLines(const PrepaymentOutcome& out, const ScheduleCalendar& calendar,
                                   const PrepaymentComparison* sideBySide);
-std::string FormatPrepaymentJsonMember(const PrepaymentOutcome& out, const ScheduleCalendar& calendar,
-                                       const PrepaymentComparison* sideBySide);
 
 } // namespace hn

@@ -7,7 +7,6 @@
 #include "calc/ScheduleCsv.h"
 #include "calc/ScenarioTexts.h"
 #include "calc/UnitText.h"
-#include "cli/CliOutput.h"
 
 #include <cmath>
 
@@ -25,11 +24,6 @@ void Line(std::string& out, std::string_view label, const std::string& value)
     out.append(label).append(": ").append(value).push_back('\n');
 }
 
-std::string PercentText(double rate)
-{
-    return RatePercentText(rate);
-}
-
 std::string_view ReviewCaption(ReviewRule r)
 {
     return r == ReviewRule::EveryChange ? kReviewEveryChange : kReviewFiveYear125;
@@ -38,19 +32,6 @@ std::string_view ReviewCaption(ReviewRule r)
 std::string_view UnpaidCaption(UnpaidSettlement u)
 {
     return u == UnpaidSettlement::CarryToEnd ? kUnpaidCarryToEnd : kUnpaidPayFirst;
-}
-
-std::string_view WarningName(ScenarioWarningKind k)
-{
-    switch (k) {
-    case ScenarioWarningKind::UnpaidLeft:
-        return "unpaidLeft";
-    case ScenarioWarningKind::UnpaidCleared:
-        return "unpaidCleared";
-    case ScenarioWarningKind::NegativeAmortisation:
-        return "negativeAmortisation";
-    }
-    return {};
 }
 
 } // namespace
@@ -188,49 +169,6 @@ std::string FormatScenarioLines(const ScenarioInput& in, const ScenarioSchedule&
     for (const ScenarioWarning& w : ScenarioWarnings(s, sum))
         Line(out, kSumWarning, w.text);
     return out;
-}
-
-std::string FormatScenarioJson(const ScenarioInput& in, const ScenarioSchedule& s)
-{
-    const ScenarioSummary sum = SummariseScenario(s);
-    std::string j = "\"scenario\": {";
-    j += "\"ratePath\": " + JsonString(FormatRatePath(in.path));
-    j += ", \"steps\": [";
-    for (std::size_t k = 0; k < in.path.steps.size(); ++k) {
-        if (k)
-            j += ", ";
-        j += "{\"month\": " + std::to_string(in.path.steps[k].month) +
-             ", \"ratePercent\": " + PercentText(in.path.steps[k].rate) + "}";
-    }
-    j += "]";
-    j += ", \"review\": \"" + std::string(ReviewName(in.review)) + "\"";
-    j += ", \"unpaid\": \"" + std::string(UnpaidName(in.unpaid)) + "\"";
-    j += ",\n    \"totalRepaidYen\": " + std::to_string(sum.totalRepaid);
-    j += ", \"totalInterestYen\": " + std::to_string(sum.totalInterest);
-    j += ", \"peakMonthlyYen\": " + std::to_string(sum.peakMonthly);
-    j += ", \"lastMonthlyYen\": " + std::to_string(sum.lastMonthly);
-    j += ", \"peakBonusYen\": " + std::to_string(sum.peakBonus);
-    j += ", \"lastBonusYen\": " + std::to_string(sum.lastBonus);
-    j += ",\n    \"monthsWithUnpaid\": " + std::to_string(sum.monthsWithUnpaid);
-    j += ", \"largestUnpaidYen\": " + std::to_string(sum.largestUnpaid);
-    j += ", \"unpaidAtEndYen\": " + std::to_string(sum.unpaidAtEnd);
-    j += ", \"endMonth\": " + std::to_string(sum.endMonth);
-    j += ", \"endYear\": " + std::to_string(sum.endYear);
-    j += ", \"endsEarly\": " + std::string(sum.endsEarly ? "true" : "false");
-    j += ",\n    \"warnings\": [";
-    bool first = true;
-    for (const ScenarioWarning& w : ScenarioWarnings(s, sum)) {
-        j += first ? "" : ", ";
-        first = false;
-        j += "{\"kind\": \"" + std::string(WarningName(w.kind)) + "\"";
-        if (w.kind == ScenarioWarningKind::NegativeAmortisation) {
-            j += ", \"part\": \"" + std::string(w.bonusPart ? "bonus" : "monthly") + "\"";
-            j += ", \"at\": " + std::to_string(w.at) + ", \"owedBeforeYen\": " + std::to_string(w.before);
-        }
-        j += ", \"yen\": " + std::to_string(w.yen) + ", \"text\": " + JsonString(w.text) + "}";
-    }
-    j += "]}";
-    return j;
 }
 
 } // namespace hn

@@ -53,8 +53,7 @@ std::string_view ReviewName(ReviewRule review) noexcept;
 std::string_view UnpaidName(UnpaidSettlement unpaid) noexcept;
 
 // The scenario's figures and warnings as text lines (path steps with calendar
-// labels under --first-month), and as the JSON member `"scenario": {...}`.
+// labels under --first-month).
 std::string FormatScenarioLines(const ScenarioInput& in, const ScenarioSchedule& s, const ScenarioCliOptions& o);
-std::string FormatScenarioJson(const ScenarioInput& in, const ScenarioSchedule& s);
 
 } // namespace hn

@@ -7,7 +7,6 @@
 #include "calc/ScheduleTexts.h"
 #include "calc/ScheduleViews.h"
 #include "calc/UnitText.h"
-#include "cli/CliOutput.h"
 
 #include <algorithm>
 #include <cmath>
@@ -81,11 +80,6 @@ struct Table {
 std::string_view PartCaption(SchedulePartKind kind)
 {
     return kind == SchedulePartKind::Monthly ? kPartMonthly : kPartBonus;
-}
-
-std::string_view PartName(SchedulePartKind kind)
-{
-    return kind == SchedulePartKind::Monthly ? "monthly" : "bonus";
 }
 
 } // namespace
@@ -172,73 +166,6 @@ std::string FormatCheckLines(const ScheduleCheckReport& checks)
     return out;
 }
 
-std::string FormatScheduleJsonMember(const Schedule& schedule, const ScheduleCheckReport& checks,
-                                     const ScheduleOutputOptions& options)
-{
-    const ScheduleCalendar calendar = options.calendar.value_or(ScheduleCalendar{});
-    const bool dated = options.calendar.has_value();
-    std::string s = "\"schedule\": {\"view\": ";
-    s += options.view == ScheduleViewKind::Monthly ? "\"monthly\"" : "\"yearly\"";
-    s += ", \"rows\": [";
-    bool first = true;
-    const auto next = [&] {
-        s += first ? "\n    " : ",\n    ";
-        first = false;
-    };
-    if (options.view == ScheduleViewKind::Monthly) {
-        for (const MonthlyViewRow& v : MonthlyView(schedule, calendar)) {
-            next();
-            s += "{\"part\": \"" + std::string(PartName(v.part)) + "\", \"number\": " + std::to_string(v.row.number);
-            s += ", \"year\": " + std::to_string(v.year);
-            if (dated)
-                s += ", \"month\": " + JsonString(IsoText(v.when));
-            s += ", \"payment\": " + std::to_string(v.row.payment);
-            s += ", \"interest\": " + std::to_string(v.row.interest);
-            s += ", \"interestPaid\": " + std::to_string(InterestPaid(v.row));
-            s += ", \"principal\": " + std::to_string(v.row.principal);
-            s += ", \"balance\": " + std::to_string(v.row.balance);
-            s += ", \"ratePercent\": " + PercentText(v.row.yearlyRate);
-            s += ", \"unpaidInterest\": " + std::to_string(v.row.unpaidInterest);
-            if (options.prepaidColumn)
-                s += ", \"prepaid\": " + std::to_string(v.row.prepaid);
-            s += "}";
-        }
-    } else {
-        for (const YearlyRow& y : YearlyView(schedule, calendar)) {
-            next();
-            s += "{\"year\": " + std::to_string(y.year);
-            if (dated)
-                s += ", \"from\": " + JsonString(IsoText(y.from)) + ", \"to\": " + JsonString(IsoText(y.to));
-            s += ", \"payment\": " + std::to_string(y.payment);
-            s += ", \"interest\": " + std::to_string(y.interest);
-            s += ", \"interestPaid\": " + std::to_string(y.interestPaid());
-            s += ", \"principal\": " + std::to_string(y.principal);
-            s += ", \"balance\": " + std::to_string(y.balance);
-            s += ", \"unpaidInterest\": " + std::to_string(y.unpaidInterest) + "}";
-        }
-    }
-    s += "],\n  \"checks\": " + FormatChecksJson(checks) + "}";
-    return s;
-}
-
-std::string FormatChecksJson(const ScheduleCheckReport& checks)
-{
-    std::string s = "[";
-    bool first = true;
-    for (const ScheduleCheckResult& c : checks.items) {
-        s += first ? "\n    " : ",\n    ";
-        first = false;
-        s += "{\"check\": \"" + std::string(CheckName(c.check)) + "\", \"scope\": \"" +
-             std::string(ScopeName(c.scope)) + "\", \"passed\": " + (c.passed ? "true" : "false");
-        s += ", \"actual\": " + std::to_string(c.actual) + ", \"expected\": " + std::to_string(c.expected);
-        s += ", \"failedRow\": " + std::to_string(c.failedRow);
-        if (c.comparedRow != 0)
-            s += ", \"comparedRow\": " + std::to_string(c.comparedRow);
-        s += "}";
-    }
-    return s + "]";
-}
-
 namespace {
 
 bool LeavesInterestUnpaid(const Schedule& schedule)
@@ -290,32 +217,6 @@ std::string FormatComparisonText(const Schedule& schedule, const WindowCompariso
     if (LeavesInterestUnpaid(schedule))
         out.append(kNoteUnpaidInterest).push_back('\n');
     return out;
-}
-
-std::string FormatComparisonJsonMember(const Schedule& schedule, const WindowComparison& c)
-{
-    std::string s = "\"comparison\": {";
-    s += "\"scheduleTotalYen\": " + std::to_string(c.scheduleTotal);
-    s += ", \"windowTotalYen\": " + std::to_string(c.windowTotal);
-    s += ", \"totalDifferenceYen\": " + std::to_string(c.totalDifference());
-    s += ", \"firstYearYen\": " + std::to_string(c.firstYear);
-    s += ", \"windowAnnualYen\": " + std::to_string(c.windowAnnual);
-    s += ", \"firstYearDifferenceYen\": " + std::to_string(c.firstYearDifference());
-    s += ", \"monthlyInstalments\": " + std::to_string(schedule.monthly.rows.size());
-    s += ", \"bonusInstalments\": " + std::to_string(schedule.bonus.rows.size());
-    s += std::string(", \"endedEarly\": ") + (schedule.endedEarly() ? "true" : "false");
-    s += ", \"bandDifferences\": [";
-    for (std::size_t k = 0; k < c.bands.size(); ++k) {
-        const BandDifference& d = c.bands[k];
-        s += k ? ", " : "";
-        s += std::string("{\"part\": ") + (d.part == SchedulePartKind::Monthly ? "\"monthly\"" : "\"bonus\"");
-        s += ", \"instalment\": " + std::to_string(d.instalment);
-        s += ", \"scheduleYen\": " + std::to_string(d.scheduleYen);
-        s += ", \"windowYen\": " + std::to_string(d.windowYen);
-        s += ", \"differenceYen\": " + std::to_string(d.difference()) + "}";
-    }
-    s += "]}";
-    return s;
 }
 
 } // namespace hn

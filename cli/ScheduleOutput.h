@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A repayment schedule on the command line: a text table of the monthly or the
-// yearly view with its self-checks, or the same as JSON members.
+// yearly view with its self-checks.
 #include "calc/Schedule.h"
 #include "calc/ScheduleCalendar.h"
 #include "calc/ScheduleChecks.h"
@@ -27,20 +27,10 @@ std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckRepo
 // the first failing instalment or the two sides compared.
 std::string FormatCheckLines(const ScheduleCheckReport& checks);
 
-// The self-checks as a JSON array.
-std::string FormatChecksJson(const ScheduleCheckReport& checks);
-
-// `"schedule": {...}` without surrounding braces: view, rows, checks.
-std::string FormatScheduleJsonMember(const Schedule& schedule, const ScheduleCheckReport& checks,
-                                     const ScheduleOutputOptions& options);
-
 // A fixed-rate schedule beside the window's figures: both totals and their
 // difference, year 1 beside 年間返済額 where they differ, each difference with
 // the note that explains it; then an early end and interest left unpaid by an
 // instalment, where they happen.
 std::string FormatComparisonText(const Schedule& schedule, const WindowComparison& comparison);
-
-// `"comparison": {...}` without surrounding braces.
-std::string FormatComparisonJsonMember(const Schedule& schedule, const WindowComparison& comparison);
 
 } // namespace hn

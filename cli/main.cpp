@@ -7,6 +7,7 @@
 #include "calc/ScheduleTexts.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
+#include "cli/JsonOutput.h"
 #include "cli/PlanningCli.h"
 #include "cli/ProgramOutput.h"
 #include "cli/ScenarioCli.h"
@@ -44,16 +45,16 @@ std::string JoinOptions(const std::vector<std::string>& names)
     return s;
 }
 
-std::string ScenarioInputJson(const hn::LoanInput& in, std::string_view periodText)
+// The JSON's "mode": which question the options ask.
+std::string_view ModeName(const hn::CliOptions& o)
 {
-    std::string s = "\"input\": {\"method\": " + std::to_string(in.method);
-    s += ", \"methodCaption\": " + hn::JsonString(hn::MethodCaption(in.method));
-    s += ", \"loanYen\": " + std::to_string(static_cast<long long>(in.loanYen));
-    s += ", \"bonusYen\": " + std::to_string(static_cast<long long>(in.bonusYen));
-    s += ", \"normalYen\": " + std::to_string(static_cast<long long>(in.normalYen));
-    s += ", \"periodText\": " + hn::JsonString(periodText);
-    s += ", \"periodYears\": " + std::to_string(static_cast<int>(in.periodYears)) + "}";
-    return s;
+    if (o.planning.capacity)
+        return "capacity";
+    if (o.scenario.requested)
+        return "scenario";
+    if (!o.planning.prepayments.empty())
+        return "prepayment";
+    return o.scenario.schedule ? "schedule" : "calculate";
 }
 
 // The month of the user's clock, local time.
@@ -85,7 +86,8 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
     const hn::ScenarioCliOptions& so = o.scenario;
     hn::Schedule schedule;
     std::string text;
-    std::string json = "{\n  " + ScenarioInputJson(loan, o.periodText);
+    hn::JsonDocument json(ModeName(o));
+    json.AddScheduleInput(success, loan, o.periodText, !so.requested);
     if (so.requested) {
         const hn::ScenarioInput in{loan, so.path, so.review, so.unpaid};
         const hn::ScenarioSchedule s = hn::BuildScenarioSchedule(in);
@@ -98,7 +100,7 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
         }
         schedule = s.schedule;
         text = hn::FormatScenarioLines(in, s, so);
-        json += ",\n  " + hn::FormatScenarioJson(in, s);
+        json.AddScenario(in, s);
     } else {
         schedule = hn::BuildSchedule(loan, hn::ExactRatesFromTexts(loan, o.rate1Text, o.rate2Text));
         if (!schedule.ok()) {
@@ -121,7 +123,7 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
             const hn::ScheduleCalendar calendar = CalendarOf(so);
             const hn::PrepaymentComparison* side = sideBySide ? &*sideBySide : nullptr;
             text += "\n" + hn::FormatPrepaymentLines(prepaid, calendar, side);
-            json += ",\n  " + hn::FormatPrepaymentJsonMember(prepaid, calendar, side);
+            json.AddPrepayment(prepaid, calendar, side);
             schedule = prepaid.after;
         }
     }
@@ -147,25 +149,25 @@ int RunScheduleOrScenario(const hn::CliOptions& o, const hn::CalcSuccess& succes
         out.rateColumns = so.requested;
         out.prepaidColumn = prepaid;
         text += "\n" + hn::FormatScheduleText(schedule, checks, out);
-        json += ",\n  " + hn::FormatScheduleJsonMember(schedule, checks, out);
+        json.AddSchedule(schedule, checks, &out);
         if (comparison) {
             text += "\n" + hn::FormatComparisonText(schedule, *comparison);
-            json += ",\n  " + hn::FormatComparisonJsonMember(schedule, *comparison);
+            json.AddComparison(schedule, *comparison);
         }
         if (o.csv)
             csv = hn::ScheduleCsv(schedule, so.view, *out.calendar);
     } else if (prepaid) {
         // The prepaid schedule's self-checks are shown without the table too.
         text += hn::FormatCheckLines(checks);
-        json += ",\n  \"checks\": " + hn::FormatChecksJson(checks);
+        json.AddSchedule(schedule, checks, nullptr);
+        json.AddTopLevelChecks(checks);
     }
-    json += "\n}\n";
     if (o.csv) {
         // Standard output holds the file alone; the checks go beside it.
         hn::WriteOut(csv);
         hn::WriteErr(hn::FormatCheckLines(checks));
     } else {
-        hn::WriteOut(o.json ? json : text);
+        hn::WriteOut(o.json ? json.Text() : text);
     }
     if (const int status = FinishOutput(0); status != 0)
         return status;
@@ -195,8 +197,13 @@ int RunCapacity(const hn::CliOptions& o)
         hn::WriteErr(std::string(out.message) + "\n");
         return kExitCheckFailed;
     }
-    hn::WriteOut(o.json ? hn::FormatCapacityJson(out.result, *q.limit, hn::FormatResultJson(out.result.loan, o.periodText))
-                         : hn::FormatCapacityLines(out.result, *q.limit));
+    if (o.json) {
+        hn::JsonDocument json(ModeName(o));
+        json.AddCapacity(out.result, *q.limit, o.periodText);
+        hn::WriteOut(json.Text());
+    } else {
+        hn::WriteOut(hn::FormatCapacityLines(out.result, *q.limit));
+    }
     return FinishOutput(0);
 }
 
@@ -254,8 +261,13 @@ int main(int argc, char** argv)
         return kExitCheckFailed;
     }
     if (!o.scenario.requested && !o.scenario.schedule && o.planning.prepayments.empty()) {
-        hn::WriteOut(o.json ? hn::FormatResultJson(outcome.success, o.periodText)
-                             : hn::FormatResultLines(outcome.success));
+        if (o.json) {
+            hn::JsonDocument json(ModeName(o));
+            json.AddCalculator(outcome.success, o.periodText);
+            hn::WriteOut(json.Text());
+        } else {
+            hn::WriteOut(hn::FormatResultLines(outcome.success));
+        }
         return FinishOutput(0);
     }
     return RunScheduleOrScenario(o, outcome.success);

@@ -10,6 +10,8 @@ run_packages=(
   # build
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # the command line's JSON writer (header-only)
+  nlohmann-json3-dev
   # a Japanese font: without one Qt draws empty boxes
   fonts-ipafont-gothic
   # Qt's own translations: its file dialog and message box buttons in the user's language
@@ -18,6 +20,8 @@ run_packages=(
 test_packages=(
   # tests, benchmarks and fuzzers
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # the command line's JSON checked against its schema
+  python3-jsonschema
   clang libclang-rt-14-dev
   # seeing the program as a user does: virtual display, typing, screenshots
   locales-all

@@ -1,0 +1,345 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/JsonOutput.h"
+
+#include "calc/ExactRate.h"
+#include "calc/PrepaymentSummary.h"
+#include "calc/RatioText.h"
+#include "calc/ScenarioSummary.h"
+#include "calc/ScheduleCsv.h"
+#include "cli/ScenarioCli.h"
+
+#include <nlohmann/json.hpp>
+
+#include <charconv>
+#include <cmath>
+
+namespace hn {
+
+namespace {
+
+// Members keep the order they are added in: format and mode first, then input.
+using Json = nlohmann::ordered_json;
+
+// A figure held as a double: an integer where it is whole (30000000, not
+// 30000000.0), null where a failed computation left it undefined.
+Json Number(double v)
+{
+    if (!std::isfinite(v))
+        return nullptr;
+    if (v == std::trunc(v) && std::fabs(v) < 9007199254740992.0) // 2^53: every integer exact
+        return static_cast<std::int64_t>(v);
+    return v;
+}
+
+// A decimal as typed ("2.375"). Written back in the shortest form that reads
+// as the same double, which is this text again.
+Json Decimal(std::string_view text)
+{
+    double v = 0.0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    return ec == std::errc{} && end == text.data() + text.size() ? Number(v) : Json(nullptr);
+}
+
+// A yearly rate (fraction) as the decimal typed: 0.011 for 1.1 %, not the
+// 0.011000000000000001 that 1.1 × 0.01 is in doubles.
+Json Rate(double fraction)
+{
+    return fraction > 0.0 && fraction < 1.0 ? Decimal(ExactRate::FromFraction(fraction).FractionText())
+                                            : Number(fraction);
+}
+
+std::string_view PartName(SchedulePartKind kind)
+{
+    return kind == SchedulePartKind::Monthly ? "monthly" : "bonus";
+}
+
+Json Month(const LoanEnd& end)
+{
+    return end.instalment != 0 ? Json(IsoText(end.month)) : Json(nullptr);
+}
+
+Json LoanInputJson(const LoanInput& in, std::string_view periodText)
+{
+    return {{"method", static_cast<int>(in.method)},
+            {"methodCaption", MethodCaption(in.method)},
+            {"loanYen", Number(in.loanYen)},
+            {"bonusYen", Number(in.bonusYen)},
+            {"normalYen", Number(in.normalYen)},
+            {"rate1", Rate(in.rate1)},
+            {"rate2", Rate(in.rate2)},
+            {"periodText", periodText},
+            {"periodYears", Number(in.periodYears)},
+            {"incomeYen", Number(in.incomeYen)}};
+}
+
+void AddFigures(Json& j, const LoanResult& r)
+{
+    j["monthly"] = r.monthly;
+    j["bonus"] = r.bonus;
+    j["bandUsed"] = r.bandUsed;
+    j["annualYen"] = r.annualYen;
+    j["requiredIncomeMan"] = r.requiredIncomeMan;
+    j["totalYen"] = r.totalYen;
+}
+
+Json ChecksJson(const ScheduleCheckReport& checks)
+{
+    Json a = Json::array();
+    for (const ScheduleCheckResult& c : checks.items) {
+        Json o = {{"check", CheckName(c.check)}, {"scope", ScopeName(c.scope)}, {"passed", c.passed},
+                  {"actual", c.actual},          {"expected", c.expected},     {"failedRow", c.failedRow}};
+        if (c.comparedRow != 0)
+            o["comparedRow"] = c.comparedRow;
+        a.push_back(std::move(o));
+    }
+    return a;
+}
+
+Json RowsJson(const Schedule& schedule, const ScheduleOutputOptions& options)
+{
+    const ScheduleCalendar calendar = options.calendar.value_or(ScheduleCalendar{});
+    const bool dated = options.calendar.has_value();
+    Json rows = Json::array();
+    if (options.view == ScheduleViewKind::Monthly) {
+        for (const MonthlyViewRow& v : MonthlyView(schedule, calendar)) {
+            Json r = {{"part", PartName(v.part)}, {"number", v.row.number}, {"year", v.year}};
+            if (dated)
+                r["month"] = IsoText(v.when);
+            r["payment"] = v.row.payment;
+            r["interest"] = v.row.interest;
+            r["interestPaid"] = InterestPaid(v.row);
+            r["principal"] = v.row.principal;
+            r["balance"] = v.row.balance;
+            r["ratePercent"] = Decimal(RatePercentText(v.row.yearlyRate));
+            r["unpaidInterest"] = v.row.unpaidInterest;
+            if (options.prepaidColumn)
+                r["prepaid"] = v.row.prepaid;
+            rows.push_back(std::move(r));
+        }
+    } else {
+        for (const YearlyRow& y : YearlyView(schedule, calendar)) {
+            Json r = {{"year", y.year}};
+            if (dated) {
+                r["from"] = IsoText(y.from);
+                r["to"] = IsoText(y.to);
+            }
+            r["payment"] = y.payment;
+            r["interest"] = y.interest;
+            r["interestPaid"] = y.interestPaid();
+            r["principal"] = y.principal;
+            r["balance"] = y.balance;
+            r["unpaidInterest"] = y.unpaidInterest;
+            rows.push_back(std::move(r));
+        }
+    }
+    return rows;
+}
+
+Json OutcomeJson(const PrepaymentOutcome& o, const ScheduleCalendar& calendar)
+{
+    const PrepaymentSummary summary = SummarisePrepayments(o, calendar);
+    const auto endText = [](const LoanEnd& end) { return end.instalment != 0 ? IsoText(end.month) : std::string(); };
+    Json j = {{"interestSavedYen", o.interestSaved},
+              {"prepaidYen", o.prepaidYen},
+              {"totalBeforeYen", o.totalsBefore.payment},
+              {"totalAfterYen", o.totalsAfter.payment},
+              {"interestBeforeYen", o.totalsBefore.interest},
+              {"interestAfterYen", o.totalsAfter.interest},
+              {"monthsBefore", o.monthsBefore()},
+              {"monthsAfter", o.monthsAfter()},
+              {"bonusBefore", o.bonusBefore()},
+              {"bonusAfter", o.bonusAfter()},
+              {"endMonth", endText(summary.monthlyEnd)},
+              {"plannedEndMonth", endText(summary.plannedMonthlyEnd)},
+              {"bonusEndMonth", Month(summary.bonusEnd)},
+              {"plannedBonusEndMonth", Month(summary.plannedBonusEnd)},
+              {"loanEndMonth", Month(summary.end)},
+              {"plannedLoanEndMonth", Month(summary.plannedEnd)},
+              {"shortenedMonths", summary.shortenedMonths},
+              {"nextMonthlyYen", summary.nextMonthly},
+              {"nextBonusYen", summary.nextBonus}};
+    Json applied = Json::array();
+    for (const AppliedPrepayment& a : o.applied)
+        applied.push_back({{"instalment", a.asked.instalment},
+                           {"mode", PrepayModeName(a.asked.mode)},
+                           {"amountYen", a.asked.amountYen},
+                           {"usedYen", a.usedYen},
+                           {"droppedInstalments", a.droppedInstalments},
+                           {"nextInstalmentYen", a.nextInstalmentYen},
+                           {"bonusAmountYen", a.asked.bonusAmountYen},
+                           {"bonusInstalment", a.bonusInstalment},
+                           {"bonusUsedYen", a.bonusUsedYen},
+                           {"droppedBonus", a.droppedBonus},
+                           {"nextBonusYen", a.nextBonusYen}});
+    j["prepayments"] = std::move(applied);
+    return j;
+}
+
+std::string_view WarningName(ScenarioWarningKind k)
+{
+    switch (k) {
+    case ScenarioWarningKind::UnpaidLeft:
+        return "unpaidLeft";
+    case ScenarioWarningKind::UnpaidCleared:
+        return "unpaidCleared";
+    case ScenarioWarningKind::NegativeAmortisation:
+        return "negativeAmortisation";
+    }
+    return {};
+}
+
+} // namespace
+
+struct JsonDocument::Impl {
+    Json j;
+};
+
+JsonDocument::JsonDocument(std::string_view mode) : m(std::make_unique<Impl>())
+{
+    m->j["format"] = kJsonFormat;
+    m->j["mode"] = mode;
+}
+
+JsonDocument::~JsonDocument() = default;
+
+void JsonDocument::AddCalculator(const CalcSuccess& success, std::string_view periodText)
+{
+    m->j["input"] = LoanInputJson(success.input, periodText);
+    AddFigures(m->j, success.result);
+}
+
+void JsonDocument::AddScheduleInput(const CalcSuccess& success, const LoanInput& wholeYen,
+                                    std::string_view periodText, bool withRates)
+{
+    // The schedule's loan in whole yen, as it was built; the window's figures beside it.
+    Json in = LoanInputJson(wholeYen, periodText);
+    if (!withRates) {
+        in.erase("rate1");
+        in.erase("rate2");
+    }
+    m->j["input"] = std::move(in);
+    if (withRates)
+        AddFigures(m->j, success.result);
+}
+
+void JsonDocument::AddSchedule(const Schedule& schedule, const ScheduleCheckReport& checks,
+                               const ScheduleOutputOptions* view)
+{
+    Json s = Json::object();
+    if (view) {
+        s["view"] = view->view == ScheduleViewKind::Monthly ? "monthly" : "yearly";
+        s["rows"] = RowsJson(schedule, *view);
+    }
+    s["checks"] = ChecksJson(checks);
+    m->j["schedule"] = std::move(s);
+}
+
+void JsonDocument::AddTopLevelChecks(const ScheduleCheckReport& checks)
+{
+    m->j["checks"] = ChecksJson(checks);
+}
+
+void JsonDocument::AddComparison(const Schedule& schedule, const WindowComparison& c)
+{
+    Json bands = Json::array();
+    for (const BandDifference& d : c.bands)
+        bands.push_back({{"part", PartName(d.part)},
+                         {"instalment", d.instalment},
+                         {"scheduleYen", d.scheduleYen},
+                         {"windowYen", d.windowYen},
+                         {"differenceYen", d.difference()}});
+    m->j["comparison"] = {{"scheduleTotalYen", c.scheduleTotal},
+                          {"windowTotalYen", c.windowTotal},
+                          {"totalDifferenceYen", c.totalDifference()},
+                          {"firstYearYen", c.firstYear},
+                          {"windowAnnualYen", c.windowAnnual},
+                          {"firstYearDifferenceYen", c.firstYearDifference()},
+                          {"monthlyInstalments", schedule.monthly.rows.size()},
+                          {"bonusInstalments", schedule.bonus.rows.size()},
+                          {"endedEarly", schedule.endedEarly()},
+                          {"bandDifferences", std::move(bands)}};
+}
+
+void JsonDocument::AddPrepayment(const PrepaymentOutcome& outcome, const ScheduleCalendar& calendar,
+                                 const PrepaymentComparison* sideBySide)
+{
+    Json p = OutcomeJson(outcome, calendar);
+    if (sideBySide) {
+        const auto way = [&](const PrepaymentOutcome& o) { return o.ok ? OutcomeJson(o, calendar) : Json(nullptr); };
+        p["sideBySide"] = {{"reduce", way(sideBySide->reduce)},
+                           {"shorten", way(sideBySide->shorten)},
+                           {"shortenWhole", way(sideBySide->shortenWhole)}};
+    }
+    m->j["prepayment"] = std::move(p);
+}
+
+void JsonDocument::AddScenario(const ScenarioInput& in, const ScenarioSchedule& s)
+{
+    const ScenarioSummary sum = SummariseScenario(s);
+    Json steps = Json::array();
+    for (const RateStep& step : in.path.steps)
+        steps.push_back({{"month", step.month}, {"ratePercent", Decimal(RatePercentText(step.rate))}});
+    Json warnings = Json::array();
+    for (const ScenarioWarning& w : ScenarioWarnings(s, sum)) {
+        Json o = {{"kind", WarningName(w.kind)}};
+        if (w.kind == ScenarioWarningKind::NegativeAmortisation) {
+            o["part"] = w.bonusPart ? "bonus" : "monthly";
+            o["at"] = w.at;
+            o["owedBeforeYen"] = w.before;
+        }
+        o["yen"] = w.yen;
+        o["text"] = w.text;
+        warnings.push_back(std::move(o));
+    }
+    m->j["scenario"] = {{"ratePath", FormatRatePath(in.path)},
+                        {"steps", std::move(steps)},
+                        {"review", ReviewName(in.review)},
+                        {"unpaid", UnpaidName(in.unpaid)},
+                        {"totalRepaidYen", sum.totalRepaid},
+                        {"totalInterestYen", sum.totalInterest},
+                        {"peakMonthlyYen", sum.peakMonthly},
+                        {"lastMonthlyYen", sum.lastMonthly},
+                        {"peakBonusYen", sum.peakBonus},
+                        {"lastBonusYen", sum.lastBonus},
+                        {"monthsWithUnpaid", sum.monthsWithUnpaid},
+                        {"largestUnpaidYen", sum.largestUnpaid},
+                        {"unpaidAtEndYen", sum.unpaidAtEnd},
+                        {"endMonth", sum.endMonth},
+                        {"endYear", sum.endYear},
+                        {"endsEarly", sum.endsEarly},
+                        {"warnings", std::move(warnings)}};
+}
+
+void JsonDocument::AddCapacity(const CapacityResult& r, const BurdenLimitRule& rule, std::string_view periodText)
+{
+    AddCalculator(r.loan, periodText);
+    m->j["capacity"] = {{"capacityMan", r.capacityMan},
+                        {"largestFittingMan", r.largestFittingMan},
+                        {"cappedBy", r.cappedBy.empty() ? Json(nullptr) : Json(r.cappedBy)},
+                        {"limit", rule.key},
+                        {"limitWording", rule.wording},
+                        {"limitPercent", r.limitPercent},
+                        {"incomeYen", r.incomeYen},
+                        {"otherDebtsYen", r.otherDebtsYen},
+                        {"allowanceYen", r.allowanceYen},
+                        {"screeningRate", Rate(r.screeningRate)},
+                        {"screeningMonthlyYen", r.screeningMonthlyYen},
+                        {"screeningAnnualYen", r.screeningAnnualYen},
+                        {"screeningRatioPercent", Number(r.screeningRatioPercent)},
+                        {"screeningRatioText", FormatRatioText(r.screeningRatioPercent)},
+                        {"bonusMan", r.bonusMan},
+                        {"ratioPercent", Number(r.ratioPercent)},
+                        {"ratioText", FormatRatioText(r.ratioPercent)}};
+    // Where the first layout put the loan found; the same figures as at the top.
+    Json loan = {{"input", m->j["input"]}};
+    AddFigures(loan, r.loan.result);
+    m->j["loan"] = std::move(loan);
+}
+
+std::string JsonDocument::Text() const
+{
+    // Invalid UTF-8 in a text given on the command line becomes U+FFFD rather than an exception.
+    return m->j.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+} // namespace hn
