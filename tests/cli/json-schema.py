@@ -1,0 +1,93 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""hensai-calc --json in every mode validates against docs/schema, and the same
+key holds the same value whichever mode printed it.
+usage: json-schema.py <hensai-calc> <hensai-calc.schema.json>"""
+import copy
+import json
+import subprocess
+import sys
+
+import jsonschema
+
+program, schema_path = sys.argv[1:3]
+with open(schema_path, encoding="utf-8") as f:
+    schema = json.load(f)
+jsonschema.Draft202012Validator.check_schema(schema)
+validator = jsonschema.Draft202012Validator(schema)
+
+WORKED = ["--method", "1", "--loan", "3000", "--bonus", "600", "--rate1", "2.0", "--rate2", "3.0",
+          "--years", "35", "--income", "700"]
+BANK = ["--method", "6", "--loan", "2000", "--rate1", "3", "--years", "35"]
+PATH = ["--method", "6", "--loan", "1000", "--years", "30", "--rate-path", "1:2.375,13:5.375"]
+FIRST = ["--first-month", "2027-04"]
+# (mode, arguments): every mode, each view, and the shapes a mode's members take
+# (bonus part or none, one prepayment with the three ways or several, a scenario's
+# warnings, a capacity capped by a check).
+RUNS = [
+    ("calculate", WORKED),
+    ("calculate", ["--method", "5", "--loan", "2000", "--rate1", "1.5", "--years", "10"]),
+    ("schedule", WORKED + ["--schedule", "monthly"] + FIRST),
+    ("schedule", WORKED + ["--schedule", "yearly"] + FIRST),
+    ("schedule", ["--method", "5", "--loan", "2000", "--rate1", "1.5", "--rate2", "2", "--years", "35",
+                  "--schedule", "monthly"]),
+    ("prepayment", BANK + ["--prepay", "120:100:shorten"]),
+    ("prepayment", WORKED + ["--prepay", "60:100:reduce:20", "--prepay", "240:200:shorten-whole",
+                             "--schedule", "monthly"] + FIRST),
+    ("prepayment", WORKED + ["--prepay", "120:100:reduce", "--schedule", "yearly"]),
+    ("scenario", PATH),
+    ("scenario", PATH + ["--unpaid", "first", "--review", "every", "--schedule", "monthly"] + FIRST),
+    ("scenario", ["--method", "5", "--loan", "2000", "--years", "35", "--bonus", "500",
+                  "--rate-path", "1:0.5,61:1.5,121:2.5", "--schedule", "yearly"]),
+    ("capacity", ["--capacity", "--income", "400", "--limit", "35", "--screening-rate", "1.6", "--years", "35"]),
+    ("capacity", ["--capacity", "--income", "9999", "--limit", "40", "--screening-rate", "0.5", "--years", "35",
+                  "--method", "6", "--bonus-share", "50"]),
+]
+
+failures = []
+outputs = {}
+for mode, args in RUNS:
+    p = subprocess.run([program, *args, "--json"], capture_output=True, text=True)
+    where = " ".join(args)
+    if p.returncode != 0:
+        failures.append(f"{where}: exit status {p.returncode}: {p.stderr.strip()}")
+        continue
+    if p.stdout.count("\n") != 1:
+        failures.append(f"{where}: not one line")
+    doc = json.loads(p.stdout)
+    if doc.get("mode") != mode:
+        failures.append(f"{where}: mode {doc.get('mode')!r}, expected {mode!r}")
+    for e in validator.iter_errors(doc):
+        failures.append(f"{where}: {'/'.join(map(str, e.absolute_path))}: {e.message}")
+    outputs.setdefault(mode, []).append(doc)
+
+# The schema is no formality: a renamed key, a missing one or a stray one fails it.
+plain = outputs["calculate"][0]
+for broken in ({**plain, "total": plain["totalYen"]},
+               {k: v for k, v in plain.items() if k != "totalYen"},
+               {**plain, "format": 2},
+               {**plain, "input": {**plain["input"], "rate1": "2%"}}):
+    if validator.is_valid(broken):
+        failures.append(f"the schema accepts a broken object: {json.dumps(broken)[:200]}")
+scheduled = copy.deepcopy(outputs["schedule"][0])
+scheduled["schedule"]["rows"][0]["balance"] = "29,401,801"
+if validator.is_valid(scheduled):
+    failures.append("the schema accepts a row with a figure as text")
+
+# Same key, same meaning: the loan's input and figures agree across modes.
+FIGURES = ["input", "monthly", "bonus", "bandUsed", "annualYen", "requiredIncomeMan", "totalYen"]
+for other in outputs["schedule"][:2] + outputs["prepayment"][1:]:
+    for key in FIGURES:
+        if other[key] != plain[key]:
+            failures.append(f"{other['mode']}: {key} {other[key]} differs from the plain mode's {plain[key]}")
+for cap in outputs["capacity"]:
+    for key in FIGURES:
+        if cap["loan"][key] != cap[key]:
+            failures.append(f"capacity: loan.{key} differs from the top level's {key}")
+only_checks = outputs["prepayment"][0]
+if only_checks["checks"] != only_checks["schedule"]["checks"]:
+    failures.append("prepayment: checks and schedule.checks differ")
+
+for f in failures:
+    print("FAIL", f)
+print(f"{len(RUNS)} outputs validated")
+sys.exit(1 if failures else 0)
