@@ -7,7 +7,9 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace hn {
 
@@ -41,6 +43,21 @@ void AddField(QFormLayout* form, QLineEdit* edit, std::string_view caption)
 }
 
 } // namespace
+
+QFormLayout* FieldForm(QWidget* fields)
+{
+    auto* form = new QFormLayout(fields);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    return form;
+}
+
+QGroupBox* Titled(QWidget* parent, const QString& title, QWidget* inside)
+{
+    auto* box = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(inside);
+    return box;
+}
 
 CNumEdit* AddNumberField(QFormLayout* form, std::string_view caption)
 {

@@ -1,19 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Entry fields of the planning window: number and rate fields named by their captions,
-// and the loan the early-repayment and rate-scenario sections work on.
+// the forms and titled boxes its sections lay them out in, and the loan the
+// early-repayment and rate-scenario sections work on.
 #include "planning/PlanningFigures.h"
 
 #include <QWidget>
 
 class QComboBox;
 class QFormLayout;
+class QGroupBox;
 class QLabel;
 
 namespace hn {
 
 class CNumEdit;
 class CRateEdit;
+
+// A form whose fields keep their own width, next to their captions.
+QFormLayout* FieldForm(QWidget* fields);
+// `inside` in a group box titled `title`.
+QGroupBox* Titled(QWidget* parent, const QString& title, QWidget* inside);
 
 // A whole-number field added to `form` under `caption`, which also names it for screen
 // readers; as wide as what it holds.

@@ -5,68 +5,21 @@
 // and how unpaid interest is settled; the scenarios' figures side by side, their
 // warnings, and charts of the instalment and of what is owed over time.
 #include "calc/RateScenario.h"
+#include "planning/PathEditor.h"
 #include "planning/PlanningSection.h"
 #include "planning/PlanningState.h"
 
 #include <array>
 
-class QCheckBox;
 class QComboBox;
-class QFormLayout;
 class QLabel;
 class QPushButton;
-class QTableWidget;
 
 namespace hn {
 
-class CNumEdit;
-class CRateEdit;
 class FigureGrid;
 class LoanFields;
 class ScenarioChart;
-
-// One scenario's path: a preset with its figures, and the table it fills, which the
-// user may edit (month, rate in %). Only the figures of the chosen preset show.
-class PathEditor : public QWidget {
-    Q_OBJECT
-public:
-    PathEditor(int number, QWidget* parent = nullptr);
-    QCheckBox* Use() const { return m_use; }
-    QTableWidget* Table() const { return m_table; }
-    QLabel* Notes() const { return m_notes; }
-    PresetFields Fields() const;
-    // The table's rows as typed.
-    std::vector<PathRowText> Rows() const;
-    void SetRows(const std::vector<PathRowText>& rows);
-    ScenarioPathInputs Inputs() const;
-    void SetInputs(const ScenarioPathInputs& in);
-    // Fills the table from the preset on top of the loan's rates, for a loan of
-    // `months` instalments (the table preset keeps the user's rows), and says beside
-    // the table what will be done with it.
-    void Follow(const LoanRates& rates, int months);
-    // The field of the preset a message is about.
-    QWidget* FieldOf(PresetField field) const;
-
-    QComboBox* m_preset = nullptr;
-    CRateEdit* m_rise = nullptr;
-    CNumEdit* m_month = nullptr; // RiseOnce: from this instalment
-    CNumEdit* m_years = nullptr; // RiseEvery: every so many years
-    CRateEdit* m_cap = nullptr;
-
-signals:
-    // The preset, its figures or the table changed.
-    void Changed();
-
-private:
-    void ShowPresetFields();
-
-    QCheckBox* m_use = nullptr;
-    QFormLayout* m_form = nullptr;
-    QTableWidget* m_table = nullptr;
-    QLabel* m_notes = nullptr;
-    LoanRates m_rates;
-    int m_months = kMaxPathMonth;
-};
 
 class ScenarioPage : public PlanningSection {
     Q_OBJECT

@@ -4,9 +4,12 @@
 // palette), and the scenario charts at 2×.
 #include "controls/CNumEdit.h"
 #include "planning/CPlanningDlg.h"
+#include "planning/CapacityPage.h"
 #include "planning/FigureGrid.h"
+#include "planning/LimitChoice.h"
 #include "planning/PlanningFields.h"
-#include "planning/PlanningPages.h"
+#include "planning/PrepayPage.h"
+#include "planning/ReadingPage.h"
 #include "planning/ScenarioChart.h"
 #include "planning/ScenarioPage.h"
 #include "tools/gallery/Gallery.h"
