@@ -86,6 +86,10 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
             o.json = true;
             continue;
         }
+        if (arg == "--batch") {
+            o.batch = true;
+            continue;
+        }
         if (arg == "--csv") {
             o.csv = true;
             continue;
@@ -103,7 +107,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
             hasValue = true;
         }
 
-        if (hasValue && (name == "--help" || name == "--version" || name == "--json" || name == "--csv" ||
+        if (hasValue && (name == "--help" || name == "--version" || name == "--json" || name == "--csv" || name == "--batch" ||
                          IsPlanningFlag(name))) {
             result.error = "option '" + std::string(name) + "' takes no value";
             return result;
@@ -167,6 +171,11 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
             // The period is a text, read as the window reads its period box.
             o.periodText = std::string(value);
         }
+    }
+    // A batch's requests come from its lines; options beside it would be ignored.
+    if (o.batch && args.size() != 1) {
+        result.error = "option '--batch' reads its requests from standard input: give it alone";
+        return result;
     }
     result.error = CheckScenarioOptions(o.scenario, o.rate1Given, o.rate2Given);
     if (result.error.empty())
@@ -235,6 +244,8 @@ const char* CliHelpText()
         "  --prepay K:額:型[:ﾎﾞｰﾅｽ分]  繰上げ返済 (くり返し指定可): 第K回の返済の後に額 (万円)。\n"
         "                型は reduce (返済額軽減型)、shorten (期間短縮型)、shorten-whole\n"
         "                (期間短縮型・回数単位)。ﾎﾞｰﾅｽ分 (万円) は額のうちﾎﾞｰﾅｽ返済分へ\n"
+        "  --batch       標準入力の各行の JSON (キーはオプション名、例 {\"loan\":3000,\"rate1\":2})\n"
+        "                をそれぞれ計算し、1行に1つの JSON で出力 (JSON Lines)\n"
         "  --help, -h    この説明を表示\n"
         "  --version     バージョンを表示\n"
         "  --            オプションの終わり (hensai-calc はオプションだけを取るので、\n"
@@ -294,6 +305,9 @@ const char* CliHelpText()
         "                smaller instalments), shorten (same instalments, earlier end)\n"
         "                or shorten-whole (whole instalments drop out); BONUS 万円 of\n"
         "                the amount go to the bonus part. Repeatable\n"
+        "  --batch       read one request a line from standard input as a JSON object\n"
+        "                whose keys are the options' names ({\"loan\":3000,\"rate1\":2});\n"
+        "                write one JSON result a line, in order (JSON Lines)\n"
         "  --help, -h    show this help\n"
         "  --version     show the version\n"
         "  --            end of the options (hensai-calc takes options only, so\n"

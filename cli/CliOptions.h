@@ -30,6 +30,7 @@ struct CliOptions {
     bool loanGiven = false;
     bool bonusGiven = false;
     bool version = false;
+    bool batch = false; // --batch: requests as JSON Lines on standard input
 };
 
 struct CliParse {

@@ -58,18 +58,31 @@ Json Month(const LoanEnd& end)
     return end.instalment != 0 ? Json(IsoText(end.month)) : Json(nullptr);
 }
 
+// An object with room for its members: the ordered map's keys are const, so a
+// growing object copies every member it holds.
+Json Object(std::size_t members)
+{
+    Json j = Json::object();
+    j.get_ref<Json::object_t&>().reserve(members);
+    return j;
+}
+
+// Member by member rather than from an initializer list, which builds and copies a
+// temporary for every member: a batch writes this for every plain loan.
 Json LoanInputJson(const LoanInput& in, std::string_view periodText)
 {
-    return {{"method", static_cast<int>(in.method)},
-            {"methodCaption", MethodCaption(in.method)},
-            {"loanYen", Number(in.loanYen)},
-            {"bonusYen", Number(in.bonusYen)},
-            {"normalYen", Number(in.normalYen)},
-            {"rate1", Rate(in.rate1)},
-            {"rate2", Rate(in.rate2)},
-            {"periodText", periodText},
-            {"periodYears", Number(in.periodYears)},
-            {"incomeYen", Number(in.incomeYen)}};
+    Json j = Object(10);
+    j["method"] = static_cast<int>(in.method);
+    j["methodCaption"] = MethodCaption(in.method);
+    j["loanYen"] = Number(in.loanYen);
+    j["bonusYen"] = Number(in.bonusYen);
+    j["normalYen"] = Number(in.normalYen);
+    j["rate1"] = Rate(in.rate1);
+    j["rate2"] = Rate(in.rate2);
+    j["periodText"] = periodText;
+    j["periodYears"] = Number(in.periodYears);
+    j["incomeYen"] = Number(in.incomeYen);
+    return j;
 }
 
 void AddFigures(Json& j, const LoanResult& r)
@@ -196,6 +209,7 @@ struct JsonDocument::Impl {
 
 JsonDocument::JsonDocument(std::string_view mode) : m(std::make_unique<Impl>())
 {
+    m->j = Object(16);
     m->j["format"] = kJsonFormat;
     m->j["mode"] = mode;
 }
@@ -334,6 +348,11 @@ void JsonDocument::AddCapacity(const CapacityResult& r, const BurdenLimitRule& r
     Json loan = {{"input", m->j["input"]}};
     AddFigures(loan, r.loan.result);
     m->j["loan"] = std::move(loan);
+}
+
+void JsonDocument::AddError(long line, int status, std::string_view message, const std::vector<std::string>& details)
+{
+    m->j["error"] = {{"line", line}, {"status", status}, {"message", message}, {"details", details}};
 }
 
 std::string JsonDocument::Text() const

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hn {
 
@@ -23,7 +24,7 @@ inline constexpr int kJsonFormat = 1;
 
 class JsonDocument {
 public:
-    // `mode`: "calculate", "schedule", "prepayment", "scenario", "capacity".
+    // `mode`: "calculate", "schedule", "prepayment", "scenario", "capacity", "error".
     explicit JsonDocument(std::string_view mode);
     ~JsonDocument();
     JsonDocument(const JsonDocument&) = delete;
@@ -46,6 +47,10 @@ public:
     void AddScenario(const ScenarioInput& in, const ScenarioSchedule& s);
     // `capacity`, and the loan found as `loan` and at the top level.
     void AddCapacity(const CapacityResult& r, const BurdenLimitRule& rule, std::string_view periodText);
+
+    // `error` (--batch): the request on line `line` failed with this exit status,
+    // the message first, as it would be on standard error, and the lines after it.
+    void AddError(long line, int status, std::string_view message, const std::vector<std::string>& details);
 
     // The object on one line, ended by a newline.
     std::string Text() const;

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""hensai-calc --json in every mode validates against docs/schema, and the same
-key holds the same value whichever mode printed it.
+"""hensai-calc --json in every mode validates against docs/schema, the same
+key holds the same value whichever mode printed it, and --batch answers each
+line as the same request on its own.
 usage: json-schema.py <hensai-calc> <hensai-calc.schema.json>"""
 import copy
 import json
@@ -86,6 +87,58 @@ for cap in outputs["capacity"]:
 only_checks = outputs["prepayment"][0]
 if only_checks["checks"] != only_checks["schedule"]["checks"]:
     failures.append("prepayment: checks and schedule.checks differ")
+
+
+# --batch: the same requests as JSON Lines, with bad lines among them, answer line
+# for line what each run on its own printed; a bad line's error object does not
+# stop the lines after it.
+def request(args):
+    r = {}
+    k = 0
+    while k < len(args):
+        key = args[k][2:]
+        if key == "capacity":
+            r[key] = True
+            k += 1
+            continue
+        r[key] = r[key] + [args[k + 1]] if key == "prepay" and key in r else args[k + 1]
+        if key == "prepay" and not isinstance(r[key], list):
+            r[key] = [r[key]]
+        k += 2
+    return r
+
+
+BAD = {3: ("not json", "not a JSON object"), 6: ('{"loan": 3000, "rate1": 2}', "入力項目が不足しています"),
+       9: ('{"csv": true}', "key 'csv'"), 12: ('{"loan": {"man": 3000}}', "key 'loan'")}
+lines, expected = [], []
+singles = [(mode, args) for mode, args in RUNS]
+for mode, args in singles:
+    while len(lines) + 1 in BAD:
+        line, message = BAD[len(lines) + 1]
+        lines.append(line)
+        expected.append(("error", message))
+    lines.append(json.dumps(request(args), ensure_ascii=False))
+    expected.append(("same", [program, *args, "--json"]))
+# Numbers as numbers, the last line without its newline.
+lines.append('{"method": 1, "loan": 3000, "bonus": 600, "rate1": 2.0, "rate2": 3.0, "years": 35, "income": 700}')
+expected.append(("same", [program, *WORKED, "--json"]))
+p = subprocess.run([program, "--batch"], input="\n".join(lines), capture_output=True, text=True)
+answers = p.stdout.split("\n")
+if answers[-1] != "" or len(answers) - 1 != len(lines):
+    failures.append(f"--batch: {len(answers) - 1} lines out for {len(lines)} in")
+if p.returncode != 2:
+    failures.append(f"--batch with bad lines: exit status {p.returncode}, expected 2")
+for number, ((kind, what), answer) in enumerate(zip(expected, answers), start=1):
+    doc = json.loads(answer)
+    for e in validator.iter_errors(doc):
+        failures.append(f"--batch line {number}: {'/'.join(map(str, e.absolute_path))}: {e.message}")
+    if kind == "error":
+        if doc.get("mode") != "error" or doc["error"]["line"] != number or what not in doc["error"]["message"]:
+            failures.append(f"--batch line {number}: expected an error with '{what}', got {answer}")
+    else:
+        single = subprocess.run(what, capture_output=True, text=True).stdout
+        if answer + "\n" != single:
+            failures.append(f"--batch line {number}: {answer[:200]}\n    differs from {single[:200]}")
 
 for f in failures:
     print("FAIL", f)
