@@ -18,23 +18,6 @@ ScheduleCheckResult Compare(ScheduleCheck check, CheckScope scope, std::int64_t 
     return c;
 }
 
-// The first row (instalment number) breaking a rule, 0 when every row keeps it.
-template <typename Rule>
-int FirstBreaking(const SchedulePart& part, Rule rule)
-{
-    std::int64_t balanceBefore = part.loanYen;
-    std::int64_t unpaidBefore = 0;
-    int expectedNumber = 1;
-    for (const ScheduleRow& r : part.rows) {
-        if (!rule(r, balanceBefore, unpaidBefore, expectedNumber))
-            return r.number != 0 ? r.number : expectedNumber;
-        balanceBefore = r.balance;
-        unpaidBefore = r.unpaidInterest;
-        ++expectedNumber;
-    }
-    return 0;
-}
-
 ScheduleCheckResult RowCheck(ScheduleCheck check, CheckScope scope, int failedRow)
 {
     ScheduleCheckResult c;
@@ -45,29 +28,56 @@ ScheduleCheckResult RowCheck(ScheduleCheck check, CheckScope scope, int failedRo
     return c;
 }
 
-void CheckPart(const SchedulePart& part, CheckScope scope, ScheduleCheckReport& report)
-{
-    // Numbered 1, 2, ... with payment = interest charged + principal + unpaid
-    // interest settled (negative while interest goes unpaid), and each balance
-    // the one before less the principal.
-    const int brokenRow = FirstBreaking(part, [](const ScheduleRow& r, std::int64_t balanceBefore,
-                                                 std::int64_t unpaidBefore, int number) {
-        return r.number == number && r.payment == r.interest + r.principal + (unpaidBefore - r.unpaidInterest)
-            && r.balance == balanceBefore - r.principal;
-    });
-    report.items.push_back(RowCheck(ScheduleCheck::RowsAddUp, scope, brokenRow));
+// What one pass over a part's rows finds: the first row (instalment number)
+// breaking each row rule, 0 when every row keeps it, and the part's totals.
+struct PartScan {
+    int brokenRow = 0;   // numbered 1, 2, ...; adds up; balance follows
+    int negativeRow = 0; // a figure below 0
+    ScheduleTotals totals;
+};
 
-    const ScheduleTotals t = TotalsOf(part);
-    report.items.push_back(Compare(ScheduleCheck::PrincipalRepaysLoan, scope, t.principal, part.loanYen));
+PartScan ScanPart(const SchedulePart& part) noexcept
+{
+    PartScan scan;
+    std::int64_t balanceBefore = part.loanYen;
+    std::int64_t unpaidBefore = 0;
+    int expectedNumber = 1;
+    for (const ScheduleRow& r : part.rows) {
+        // Payment = interest charged + principal + unpaid interest settled
+        // (negative while interest goes unpaid), and each balance the one before
+        // less the principal.
+        const bool addsUp = r.number == expectedNumber
+            && r.payment == r.interest + r.principal + (unpaidBefore - r.unpaidInterest)
+            && r.balance == balanceBefore - r.principal;
+        const bool nonNegative =
+            r.payment >= 0 && r.interest >= 0 && r.principal >= 0 && r.balance >= 0 && r.unpaidInterest >= 0;
+        const int where = r.number != 0 ? r.number : expectedNumber;
+        if (!addsUp && scan.brokenRow == 0)
+            scan.brokenRow = where;
+        if (!nonNegative && scan.negativeRow == 0)
+            scan.negativeRow = where;
+        scan.totals.payment += r.payment;
+        scan.totals.interest += r.interest;
+        scan.totals.principal += r.principal;
+        balanceBefore = r.balance;
+        unpaidBefore = r.unpaidInterest;
+        ++expectedNumber;
+    }
+    return scan;
+}
+
+// The part's checks; answers its totals for the checks on the whole schedule.
+ScheduleTotals CheckPart(const SchedulePart& part, CheckScope scope, ScheduleCheckReport& report)
+{
+    const PartScan scan = ScanPart(part);
+    report.items.push_back(RowCheck(ScheduleCheck::RowsAddUp, scope, scan.brokenRow));
+    report.items.push_back(Compare(ScheduleCheck::PrincipalRepaysLoan, scope, scan.totals.principal, part.loanYen));
     const std::int64_t lastBalance = part.rows.empty() ? part.loanYen : part.rows.back().balance;
     report.items.push_back(Compare(ScheduleCheck::BalanceEndsAtZero, scope, lastBalance, 0));
     const std::int64_t lastUnpaid = part.rows.empty() ? 0 : part.rows.back().unpaidInterest;
     report.items.push_back(Compare(ScheduleCheck::NothingUnpaid, scope, lastUnpaid, 0));
-
-    const int negativeRow = FirstBreaking(part, [](const ScheduleRow& r, std::int64_t, std::int64_t, int) {
-        return r.payment >= 0 && r.interest >= 0 && r.principal >= 0 && r.balance >= 0 && r.unpaidInterest >= 0;
-    });
-    report.items.push_back(RowCheck(ScheduleCheck::NoNegativeFigure, scope, negativeRow));
+    report.items.push_back(RowCheck(ScheduleCheck::NoNegativeFigure, scope, scan.negativeRow));
+    return scan.totals;
 }
 
 void CompareBand(const SchedulePart& part, int perBand, const std::array<std::int32_t, 3>& figures,
@@ -103,11 +113,13 @@ ScheduleCheckReport CheckSchedule(const Schedule& schedule)
     ScheduleCheckReport report;
     if (!schedule.ok())
         return report;
-    CheckPart(schedule.monthly, CheckScope::MonthlyPart, report);
-    CheckPart(schedule.bonus, CheckScope::BonusPart, report);
-    const ScheduleTotals t = TotalsOf(schedule);
+    // Five checks a part, one on the whole, three band figures a part.
+    report.items.reserve(17);
+    const ScheduleTotals m = CheckPart(schedule.monthly, CheckScope::MonthlyPart, report);
+    const ScheduleTotals b = CheckPart(schedule.bonus, CheckScope::BonusPart, report);
     report.items.push_back(Compare(ScheduleCheck::PaymentsCoverLoanAndInterest, CheckScope::WholeSchedule,
-                                   t.payment, schedule.monthly.loanYen + schedule.bonus.loanYen + t.interest));
+                                   m.payment + b.payment,
+                                   schedule.monthly.loanYen + schedule.bonus.loanYen + m.interest + b.interest));
     return report;
 }
 

@@ -49,6 +49,102 @@ int LastYear(const Schedule& schedule) noexcept
     return years;
 }
 
+// MonthOfInstalment and MonthOfBonus with what they work out from the calendar
+// worked out once, for a view that asks for every row's month.
+class InstalmentMonths {
+public:
+    explicit InstalmentMonths(const ScheduleCalendar& calendar) noexcept
+        : m_first(static_cast<long long>(calendar.firstMonth.year) * 12 + (calendar.firstMonth.month - 1)),
+          m_firstYear(calendar.firstMonth.year),
+          m_early(std::min(calendar.bonusMonths[0], calendar.bonusMonths[1])),
+          m_late(std::max(calendar.bonusMonths[0], calendar.bonusMonths[1])),
+          m_slot(calendar.firstMonth.month <= m_early ? 0 : calendar.firstMonth.month <= m_late ? 1 : 2)
+    {
+    }
+
+    YearMonth Monthly(int number) const noexcept
+    {
+        // Floor division, as AddMonths does.
+        const long long index = m_first + (number - 1);
+        long long year = index / 12;
+        long long month = index % 12;
+        if (month < 0) {
+            month += 12;
+            --year;
+        }
+        return {static_cast<int>(year), static_cast<int>(month) + 1};
+    }
+
+    YearMonth Bonus(int number) const noexcept
+    {
+        // Bonus months in order: (year, early), (year, late), (year + 1, early) ...
+        const int slot = m_slot + number - 1;
+        return {m_firstYear + slot / 2, slot % 2 == 0 ? m_early : m_late};
+    }
+
+private:
+    long long m_first;
+    int m_firstYear;
+    int m_early;
+    int m_late;
+    int m_slot;
+};
+
+// A part's rows summed into the years of `view`, and what it still owes at each
+// year's end. The instalments a year is a constant, so that finding a row's
+// year is no division instruction.
+template <int PerYear>
+void AddPart(const SchedulePart& part, std::vector<YearlyRow>& view) noexcept
+{
+    // Summed in registers while the rows stay in one year: adding each row to
+    // the year's row in memory made every addition wait on the one before.
+    std::size_t year = 0;
+    ScheduleTotals sum;
+    const auto flush = [&] {
+        if (sum == ScheduleTotals{})
+            return;
+        YearlyRow& row = view[year];
+        row.payment += sum.payment;
+        row.interest += sum.interest;
+        row.principal += sum.principal;
+        sum = {};
+    };
+    for (const ScheduleRow& r : part.rows) {
+        const auto y = static_cast<std::size_t>((r.number - 1) / PerYear);
+        if (y != year) {
+            flush();
+            year = y;
+        }
+        sum.payment += r.payment;
+        sum.interest += r.interest;
+        sum.principal += r.principal;
+    }
+    flush();
+    for (YearlyRow& row : view) {
+        const Owed owed = OwedAfterYear(part, row.year);
+        row.balance += owed.balance;
+        row.unpaidInterest += owed.unpaid;
+    }
+}
+
+// What the rows of loan year 1 paid (the yearly view's first row).
+// Rows come in instalment order, so the year's rows are the first ones.
+std::int64_t FirstYearPayment(const Schedule& schedule) noexcept
+{
+    std::int64_t paid = 0;
+    for (const ScheduleRow& r : schedule.monthly.rows) {
+        if (r.number > 12)
+            break;
+        paid += r.payment;
+    }
+    for (const ScheduleRow& r : schedule.bonus.rows) {
+        if (r.number > kBonusPerYear)
+            break;
+        paid += r.payment;
+    }
+    return paid;
+}
+
 void Label(YearlyRow& row, const ScheduleCalendar& calendar)
 {
     row.from = MonthOfInstalment(calendar, 12 * (row.year - 1) + 1);
@@ -59,41 +155,39 @@ void Label(YearlyRow& row, const ScheduleCalendar& calendar)
 
 std::vector<MonthlyViewRow> MonthlyView(const Schedule& schedule, const ScheduleCalendar& calendar)
 {
+    const std::vector<ScheduleRow>& months = schedule.monthly.rows;
+    const std::vector<ScheduleRow>& bonuses = schedule.bonus.rows;
     std::vector<MonthlyViewRow> view;
-    view.reserve(schedule.monthly.rows.size() + schedule.bonus.rows.size());
+    view.reserve(months.size() + bonuses.size());
+    const InstalmentMonths when(calendar);
     std::int64_t monthlyBalance = schedule.monthly.loanYen;
     std::int64_t bonusBalance = schedule.bonus.loanYen;
 
-    auto add = [&](const SchedulePart& part, std::size_t index) {
-        MonthlyViewRow v;
-        v.part = part.kind;
-        v.row = part.rows[index];
-        v.year = YearOf(part, v.row.number);
-        if (part.kind == SchedulePartKind::Monthly) {
-            v.when = MonthOfInstalment(calendar, v.row.number);
-            monthlyBalance = v.row.balance;
-        } else {
-            v.when = MonthOfBonus(calendar, v.row.number);
-            bonusBalance = v.row.balance;
-        }
-        v.totalBalance = monthlyBalance + bonusBalance;
-        view.push_back(v);
-    };
-
     // In date order: a bonus instalment right after the monthly instalment of its
     // month, before those of later months.
-    const std::size_t months = schedule.monthly.rows.size();
-    const std::size_t bonuses = schedule.bonus.rows.size();
     std::size_t m = 0;
     std::size_t b = 0;
-    while (m < months || b < bonuses) {
-        const bool bonusNext =
-            b < bonuses && (m == months || MonthOfBonus(calendar, schedule.bonus.rows[b].number) <
-                                               MonthOfInstalment(calendar, schedule.monthly.rows[m].number));
-        if (bonusNext)
-            add(schedule.bonus, b++);
-        else
-            add(schedule.monthly, m++);
+    YearMonth nextMonth = m < months.size() ? when.Monthly(months[m].number) : YearMonth{};
+    YearMonth nextBonus = b < bonuses.size() ? when.Bonus(bonuses[b].number) : YearMonth{};
+    while (m < months.size() || b < bonuses.size()) {
+        const bool bonusNext = b < bonuses.size() && (m == months.size() || nextBonus < nextMonth);
+        // Each row made whole in place: a row made empty first and then filled in
+        // cost a loop clearing it, one made aside a copy.
+        if (bonusNext) {
+            const ScheduleRow& r = bonuses[b];
+            bonusBalance = r.balance;
+            view.emplace_back(SchedulePartKind::Bonus, (r.number - 1) / kBonusPerYear + 1, nextBonus, r,
+                              monthlyBalance + bonusBalance);
+            if (++b < bonuses.size())
+                nextBonus = when.Bonus(bonuses[b].number);
+        } else {
+            const ScheduleRow& r = months[m];
+            monthlyBalance = r.balance;
+            view.emplace_back(SchedulePartKind::Monthly, (r.number - 1) / 12 + 1, nextMonth, r,
+                              monthlyBalance + bonusBalance);
+            if (++m < months.size())
+                nextMonth = when.Monthly(months[m].number);
+        }
     }
     return view;
 }
@@ -107,19 +201,8 @@ std::vector<YearlyRow> YearlyView(const Schedule& schedule, const ScheduleCalend
         row.year = y;
         Label(row, calendar);
     }
-    for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus}) {
-        for (const ScheduleRow& r : part->rows) {
-            YearlyRow& row = view[static_cast<std::size_t>(YearOf(*part, r.number) - 1)];
-            row.payment += r.payment;
-            row.interest += r.interest;
-            row.principal += r.principal;
-        }
-        for (YearlyRow& row : view) {
-            const Owed owed = OwedAfterYear(*part, row.year);
-            row.balance += owed.balance;
-            row.unpaidInterest += owed.unpaid;
-        }
-    }
+    AddPart<12>(schedule.monthly, view);
+    AddPart<kBonusPerYear>(schedule.bonus, view);
     return view;
 }
 
@@ -152,8 +235,7 @@ WindowComparison CompareWithWindow(const Schedule& schedule, const LoanResult& r
     WindowComparison c;
     c.scheduleTotal = TotalsOf(schedule).payment;
     c.windowTotal = result.totalYen;
-    const std::vector<YearlyRow> years = YearlyView(schedule, ScheduleCalendar{});
-    c.firstYear = years.empty() ? 0 : years.front().payment;
+    c.firstYear = FirstYearPayment(schedule);
     c.windowAnnual = result.annualYen;
     if (FamilyOf(schedule.method) != RepaymentFamily::EqualPrincipal)
         return c;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // hensai-calc: the loan calculation of Hensai Navi on the command line.
+#include "calc/HeapReuse.h"
 #include "cli/Batch.h"
 #include "cli/CliOptions.h"
 #include "cli/ProgramOutput.h"
@@ -23,6 +24,7 @@ int FinishOutput(int status)
 
 int main(int argc, char** argv)
 {
+    hn::KeepFreedMemoryForReuse();
     const std::vector<std::string> args(argv + 1, argv + argc);
     const hn::CliParse parse = hn::ParseCliOptions(args);
     if (!parse.ok) {

@@ -70,12 +70,17 @@ TEST(MonthlyView, IsInDateOrderForEveryCalendar)
                 std::int64_t monthlyOwed = s.monthly.loanYen, bonusOwed = s.bonus.loanYen;
                 for (std::size_t k = 0; k < view.size(); ++k) {
                     const MonthlyViewRow& v = view[k];
-                    // Each part's rows once, in their own order.
+                    // Each part's rows once, in their own order, in the calendar's month
+                    // and loan year of their instalment.
                     if (v.part == SchedulePartKind::Monthly) {
                         ASSERT_EQ(v.row.number, nextMonthly++);
+                        ASSERT_EQ(v.when, MonthOfInstalment(calendar, v.row.number));
+                        ASSERT_EQ(v.year, (v.row.number + 11) / 12);
                         monthlyOwed = v.row.balance;
                     } else {
                         ASSERT_EQ(v.row.number, nextBonus++);
+                        ASSERT_EQ(v.when, MonthOfBonus(calendar, v.row.number));
+                        ASSERT_EQ(v.year, (v.row.number + 1) / 2);
                         bonusOwed = v.row.balance;
                     }
                     ASSERT_EQ(v.totalBalance, monthlyOwed + bonusOwed);
