@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/PrepaymentSummary.h"
 
-#include "calc/PlanningTexts.h"
-#include "calc/ScheduleTexts.h"
-#include "calc/UnitText.h"
-
 #include <algorithm>
 
 namespace hn {
@@ -45,12 +41,6 @@ LoanEnd EndOfLoan(const Schedule& schedule, const ScheduleCalendar& calendar)
     return monthly;
 }
 
-std::string LoanEndText(const LoanEnd& end)
-{
-    return (end.part == SchedulePartKind::Bonus ? std::string(kPartBonus) : std::string()) +
-           InstalmentText(end.instalment) + " (" + JapaneseText(end.month) + ")";
-}
-
 PrepaymentSummary SummarisePrepayments(const PrepaymentOutcome& o, const ScheduleCalendar& calendar)
 {
     PrepaymentSummary s;
@@ -73,25 +63,6 @@ PrepaymentSummary SummarisePrepayments(const PrepaymentOutcome& o, const Schedul
         s.nextBonus = PaymentAt(o.after.bonus, k / 6);
     }
     return s;
-}
-
-std::vector<PrepaymentLine> PrepaymentSummaryLines(const PrepaymentSummary& s)
-{
-    std::vector<PrepaymentLine> lines;
-    // A part repaid by the last prepayment has no next instalment: its line says
-    // nothing and is left out.
-    if (s.nextMonthly != 0)
-        lines.push_back({kPrepayNextInstalment, YenText(s.nextMonthly), {}});
-    if (s.nextBonus != 0)
-        lines.push_back({kPrepayNextBonus, YenText(s.nextBonus), {}});
-    lines.push_back({kPrepayEnd, LoanEndText(s.end), LoanEndText(s.plannedEnd)});
-    if (s.shortens || s.shortenedMonths != 0)
-        lines.push_back({kPrepayShortenedBy, SpanText(s.shortenedMonths), {}});
-    if (s.hasBonus && (s.monthlyEnd.month != s.bonusEnd.month || s.plannedMonthlyEnd.month != s.plannedBonusEnd.month)) {
-        lines.push_back({kPrepayMonthlyEnd, LoanEndText(s.monthlyEnd), LoanEndText(s.plannedMonthlyEnd)});
-        lines.push_back({kPrepayBonusEnd, LoanEndText(s.bonusEnd), LoanEndText(s.plannedBonusEnd)});
-    }
-    return lines;
 }
 
 } // namespace hn

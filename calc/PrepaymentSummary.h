@@ -3,7 +3,7 @@
 // What prepayments did to the whole loan, both parts: when its last instalment
 // falls, how much earlier that is, and what is paid from then on. The monthly
 // part can end years before the bonus part (or after it): the loan ends with the
-// later. The planning window and the command line show these same lines.
+// later. report/PrepaymentReport.h says it in lines.
 #include "calc/Prepayment.h"
 #include "calc/ScheduleCalendar.h"
 
@@ -26,9 +26,6 @@ struct LoanEnd {
 LoanEnd EndOfPart(const SchedulePart& part, const ScheduleCalendar& calendar);
 LoanEnd EndOfLoan(const Schedule& schedule, const ScheduleCalendar& calendar);
 
-// "第369回 (2057年9月)", "ﾎﾞｰﾅｽ第64回 (2058年12月)".
-std::string LoanEndText(const LoanEnd& end);
-
 struct PrepaymentSummary {
     LoanEnd end, plannedEnd;               // the whole loan, after and before
     LoanEnd monthlyEnd, plannedMonthlyEnd; // each part's own
@@ -45,18 +42,5 @@ struct PrepaymentSummary {
 
 // Of an applied outcome (`ok`); all zero otherwise.
 PrepaymentSummary SummarisePrepayments(const PrepaymentOutcome& outcome, const ScheduleCalendar& calendar);
-
-// One line of the summary: caption, value and, where the loan had one before the
-// prepayments, the planned value beside it.
-struct PrepaymentLine {
-    std::string_view caption;
-    std::string value;
-    std::string planned;
-};
-
-// 次回からの返済額 and 次回からのﾎﾞｰﾅｽ返済額 (where there is one), 完済 of the whole
-// loan, 短縮 (where a way shortens or the end came earlier), and, where the parts
-// end in different months, 毎月分の完済 and ﾎﾞｰﾅｽ分の完済.
-std::vector<PrepaymentLine> PrepaymentSummaryLines(const PrepaymentSummary& summary);
 
 } // namespace hn

@@ -29,15 +29,12 @@ std::string_view PartText(SchedulePartKind kind)
 
 } // namespace
 
-std::string RatePercentText(double yearlyRate)
-{
-    return ExactRate::FromFraction(yearlyRate).PercentText();
-}
-
 std::string ScheduleCsv(const Schedule& schedule, ScheduleViewKind view, const ScheduleCalendar& calendar)
 {
     std::string out(kUtf8ByteOrderMark);
     const auto n = [](std::int64_t v) { return std::to_string(v); };
+    // A rate as the percent a user typed ("2.375", "0.0005", never "5e-04").
+    const auto rate = [](double yearlyRate) { return ExactRate::FromFraction(yearlyRate).PercentText(); };
     if (view == ScheduleViewKind::Monthly) {
         // A prepaid schedule adds its prepaid amounts as a last column; any other
         // keeps the columns it always had.
@@ -52,11 +49,11 @@ std::string ScheduleCsv(const Schedule& schedule, ScheduleViewKind view, const S
             const ScheduleRow& r = v.row;
             if (prepaid)
                 Row(out, {n(v.year), PartText(v.part), n(r.number), IsoText(v.when), n(r.payment), n(InterestPaid(r)),
-                          n(r.principal), n(r.balance), RatePercentText(r.yearlyRate), n(r.unpaidInterest),
+                          n(r.principal), n(r.balance), rate(r.yearlyRate), n(r.unpaidInterest),
                           n(r.prepaid)});
             else
                 Row(out, {n(v.year), PartText(v.part), n(r.number), IsoText(v.when), n(r.payment), n(InterestPaid(r)),
-                          n(r.principal), n(r.balance), RatePercentText(r.yearlyRate), n(r.unpaidInterest)});
+                          n(r.principal), n(r.balance), rate(r.yearlyRate), n(r.unpaidInterest)});
         }
     } else {
         return YearlyCsv(YearlyView(schedule, calendar));

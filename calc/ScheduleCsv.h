@@ -25,9 +25,4 @@ std::string ScheduleCsv(const Schedule& schedule, ScheduleViewKind view, const S
 // (CombinedYearlyView).
 std::string YearlyCsv(std::span<const YearlyRow> rows);
 
-// A yearly rate as the percent a user types, in plain decimals ("2.375" for
-// 0.02375, "0.0005", never "5e-04"): the percent the fraction was typed as
-// (ExactRate::FromFraction). Every rate the program shows is written so.
-std::string RatePercentText(double yearlyRate);
-
 } // namespace hn

@@ -3,10 +3,10 @@
 
 #include "calc/ExactRate.h"
 #include "calc/PrepaymentSummary.h"
-#include "calc/RatioText.h"
 #include "calc/ScenarioSummary.h"
 #include "calc/ScheduleCsv.h"
 #include "cli/ScenarioCli.h"
+#include "report/Units.h"
 
 #include <nlohmann/json.hpp>
 
@@ -123,7 +123,7 @@ Json RowsJson(const Schedule& schedule, const ScheduleOutputOptions& options)
             r["interestPaid"] = InterestPaid(v.row);
             r["principal"] = v.row.principal;
             r["balance"] = v.row.balance;
-            r["ratePercent"] = Decimal(RatePercentText(v.row.yearlyRate));
+            r["ratePercent"] = Decimal(ExactRate::FromFraction(v.row.yearlyRate).PercentText());
             r["unpaidInterest"] = v.row.unpaidInterest;
             if (options.prepaidColumn)
                 r["prepaid"] = v.row.prepaid;
@@ -292,7 +292,7 @@ void JsonDocument::AddScenario(const ScenarioInput& in, const ScenarioSchedule& 
     const ScenarioSummary sum = SummariseScenario(s);
     Json steps = Json::array();
     for (const RateStep& step : in.path.steps)
-        steps.push_back({{"month", step.month}, {"ratePercent", Decimal(RatePercentText(step.rate))}});
+        steps.push_back({{"month", step.month}, {"ratePercent", Decimal(ExactRate::FromFraction(step.rate).PercentText())}});
     Json warnings = Json::array();
     for (const ScenarioWarning& w : ScenarioWarnings(s, sum)) {
         Json o = {{"kind", WarningName(w.kind)}};
@@ -340,10 +340,10 @@ void JsonDocument::AddCapacity(const CapacityResult& r, const BurdenLimitRule& r
                         {"screeningMonthlyYen", r.screeningMonthlyYen},
                         {"screeningAnnualYen", r.screeningAnnualYen},
                         {"screeningRatioPercent", Number(r.screeningRatioPercent)},
-                        {"screeningRatioText", FormatRatioText(r.screeningRatioPercent)},
+                        {"screeningRatioText", hn::Text(Quantity::SummaryPercent(r.screeningRatioPercent))},
                         {"bonusMan", r.bonusMan},
                         {"ratioPercent", Number(r.ratioPercent)},
-                        {"ratioText", FormatRatioText(r.ratioPercent)}};
+                        {"ratioText", hn::Text(Quantity::SummaryPercent(r.ratioPercent))}};
     // Where the first layout put the loan found; the same figures as at the top.
     Json loan = {{"input", m->j["input"]}};
     AddFigures(loan, r.loan.result);

@@ -4,10 +4,10 @@
 #include "calc/DecimalText.h"
 #include "calc/PlanningTexts.h"
 #include "calc/PrepaymentSummary.h"
-#include "calc/RatioText.h"
 #include "calc/ScheduleTexts.h"
-#include "calc/UnitText.h"
 #include "cli/CliOutput.h"
+#include "report/PrepaymentReport.h"
+#include "report/Units.h"
 
 #include <charconv>
 
@@ -15,15 +15,7 @@ namespace hn {
 
 namespace {
 
-std::string Yen(std::int64_t v)
-{
-    return YenText(v);
-}
-
-std::string Man(std::int64_t v)
-{
-    return ManText(v);
-}
+using Q = Quantity;
 
 void Line(std::string& out, std::string_view label, const std::string& value)
 {
@@ -50,9 +42,9 @@ std::string CompareLine(PrepayMode mode, const PrepaymentOutcome& o, const Sched
     // The whole loan's summary, as the planning window's column shows it.
     for (const PrepaymentLine& line : PrepaymentSummaryLines(SummarisePrepayments(o, calendar)))
         s += std::string(line.caption) + " " + line.value + "、";
-    s += std::string(kPrepayInterestSaved) + " " + Yen(o.interestSaved);
+    s += std::string(kPrepayInterestSaved) + " " + Text(Q::Yen(o.interestSaved));
     if (mode == PrepayMode::ShortenWhole)
-        s += "、" + std::string(kPrepayUsed) + " " + Yen(a.usedYen + a.bonusUsedYen);
+        s += "、" + std::string(kPrepayUsed) + " " + Text(Q::Yen(a.usedYen + a.bonusUsedYen));
     return s + "\n";
 }
 
@@ -154,23 +146,23 @@ std::optional<Prepayment> ParsePrepaySpec(std::string_view text, std::string& er
 std::string FormatCapacityLines(const CapacityResult& r, const BurdenLimitRule& rule)
 {
     std::string out;
-    Line(out, kCapCapacity, Man(r.capacityMan));
+    Line(out, kCapCapacity, Text(Q::Man(r.capacityMan)));
     if (!r.cappedBy.empty()) {
         Line(out, kCapCappedBy, std::string(r.cappedBy));
-        Line(out, kCapLargestFitting, Man(r.largestFittingMan));
+        Line(out, kCapLargestFitting, Text(Q::Man(r.largestFittingMan)));
     }
-    Line(out, kCapIncome, Yen(r.incomeYen));
-    Line(out, kCapLimit, RatioText(r.limitPercent) + " (" + std::string(rule.wording) + ")");
-    Line(out, kCapOtherDebts, Yen(r.otherDebtsYen));
-    Line(out, kCapAllowance, Yen(r.allowanceYen));
-    Line(out, kCapScreeningRate, RateText(r.screeningRate));
-    Line(out, kCapScreeningMonthly, Yen(r.screeningMonthlyYen));
-    Line(out, kCapScreeningAnnual, Yen(r.screeningAnnualYen));
-    Line(out, kCapScreeningRatio, RatioText(r.screeningRatioPercent));
+    Line(out, kCapIncome, Text(Q::Yen(r.incomeYen)));
+    Line(out, kCapLimit, Text(Q::Percent(r.limitPercent)) + " (" + std::string(rule.wording) + ")");
+    Line(out, kCapOtherDebts, Text(Q::Yen(r.otherDebtsYen)));
+    Line(out, kCapAllowance, Text(Q::Yen(r.allowanceYen)));
+    Line(out, kCapScreeningRate, Text(Q::Rate(r.screeningRate)));
+    Line(out, kCapScreeningMonthly, Text(Q::Yen(r.screeningMonthlyYen)));
+    Line(out, kCapScreeningAnnual, Text(Q::Yen(r.screeningAnnualYen)));
+    Line(out, kCapScreeningRatio, Text(Q::Percent(r.screeningRatioPercent)));
     out += "\n";
-    Line(out, kCapBonusPart, Man(r.bonusMan));
+    Line(out, kCapBonusPart, Text(Q::Man(r.bonusMan)));
     out += FormatResultLines(r.loan, UnitSpacing::Attached);
-    Line(out, kCapRatio, RatioText(r.ratioPercent));
+    Line(out, kCapRatio, Text(Q::Percent(r.ratioPercent)));
     return out;
 }
 
@@ -180,20 +172,20 @@ std::string FormatPrepaymentLines(const PrepaymentOutcome& out, const ScheduleCa
     std::string s;
     for (const AppliedPrepayment& a : out.applied) {
         const Prepayment& p = a.asked;
-        s += std::string(kPrepay) + " (" + std::string(PrepayModeCaption(p.mode)) + "): " + InstalmentText(p.instalment) +
-             "の後 (" + JapaneseText(MonthOfInstalment(calendar, p.instalment)) + ") " + Yen(a.usedYen);
+        s += std::string(kPrepay) + " (" + std::string(PrepayModeCaption(p.mode)) + "): " + Text(Q::Instalment(p.instalment)) +
+             "の後 (" + Text(Q::Month(MonthOfInstalment(calendar, p.instalment))) + ") " + Text(Q::Yen(a.usedYen));
         if (a.usedYen != p.amountYen)
-            s += " (" + std::string(kPrepayAsked) + " " + Yen(p.amountYen) + ")";
+            s += " (" + std::string(kPrepayAsked) + " " + Text(Q::Yen(p.amountYen)) + ")";
         s += "\n";
         if (p.bonusAmountYen > 0) {
-            s += "  " + std::string(kPartBonus) + ": " + InstalmentText(a.bonusInstalment) + "の後 " + Yen(a.bonusUsedYen);
+            s += "  " + std::string(kPartBonus) + ": " + Text(Q::Instalment(a.bonusInstalment)) + "の後 " + Text(Q::Yen(a.bonusUsedYen));
             if (a.bonusUsedYen != p.bonusAmountYen)
-                s += " (" + std::string(kPrepayAsked) + " " + Yen(p.bonusAmountYen) + ")";
+                s += " (" + std::string(kPrepayAsked) + " " + Text(Q::Yen(p.bonusAmountYen)) + ")";
             s += "\n";
         }
-        std::string next = a.nextInstalmentYen != 0 ? Yen(a.nextInstalmentYen) : std::string(kPrepayEnd);
+        std::string next = a.nextInstalmentYen != 0 ? Text(Q::Yen(a.nextInstalmentYen)) : std::string(kPrepayEnd);
         if (a.bonusInstalment != 0)
-            next += " (" + std::string(kPartBonus) + " " + (a.nextBonusYen != 0 ? Yen(a.nextBonusYen) : std::string(kPrepayEnd)) + ")";
+            next += " (" + std::string(kPartBonus) + " " + (a.nextBonusYen != 0 ? Text(Q::Yen(a.nextBonusYen)) : std::string(kPrepayEnd)) + ")";
         Line(s, "  " + std::string(kPrepayNextInstalment), next);
         if (a.droppedInstalments != 0 || a.droppedBonus != 0) {
             std::string dropped = std::to_string(a.droppedInstalments) + "回";
@@ -206,9 +198,9 @@ std::string FormatPrepaymentLines(const PrepaymentOutcome& out, const ScheduleCa
     for (const PrepaymentLine& line : PrepaymentSummaryLines(SummarisePrepayments(out, calendar)))
         Line(s, line.caption,
              line.value + (line.planned.empty() ? std::string() : "、" + std::string(kPrepayPlannedEnd) + " " + line.planned));
-    Line(s, kPrepayInterest, Yen(out.totalsBefore.interest) + " → " + Yen(out.totalsAfter.interest));
-    Line(s, kPrepayInterestSaved, Yen(out.interestSaved));
-    Line(s, kPrepayTotal, Yen(out.totalsBefore.payment) + " → " + Yen(out.totalsAfter.payment));
+    Line(s, kPrepayInterest, Text(Q::Yen(out.totalsBefore.interest)) + " → " + Text(Q::Yen(out.totalsAfter.interest)));
+    Line(s, kPrepayInterestSaved, Text(Q::Yen(out.interestSaved)));
+    Line(s, kPrepayTotal, Text(Q::Yen(out.totalsBefore.payment)) + " → " + Text(Q::Yen(out.totalsAfter.payment)));
     if (sideBySide) {
         s += std::string(kPrepayCompare) + ":\n";
         s += CompareLine(PrepayMode::Reduce, sideBySide->reduce, calendar);

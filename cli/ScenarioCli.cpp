@@ -4,9 +4,9 @@
 #include "calc/DecimalText.h"
 #include "calc/RateCalendar.h"
 #include "calc/RepaymentMethod.h"
-#include "calc/ScheduleCsv.h"
+#include "calc/ExactRate.h"
 #include "calc/ScenarioTexts.h"
-#include "calc/UnitText.h"
+#include "report/Units.h"
 
 #include <cmath>
 
@@ -14,10 +14,7 @@ namespace hn {
 
 namespace {
 
-std::string Yen(std::int64_t v)
-{
-    return YenText(v);
-}
+using Q = Quantity;
 
 void Line(std::string& out, std::string_view label, const std::string& value)
 {
@@ -147,25 +144,25 @@ std::string FormatScenarioLines(const ScenarioInput& in, const ScenarioSchedule&
         ScheduleCalendar calendar;
         calendar.firstMonth = *o.firstMonth;
         for (const RateStep& step : in.path.steps)
-            Line(out, "  " + RateMonthLabel(calendar, step.month), RateText(step.rate));
+            Line(out, "  " + RateMonthLabel(calendar, step.month), Text(Q::Rate(step.rate)));
     }
     const bool level = FamilyOf(in.loan.method) == RepaymentFamily::LevelPayment;
     if (level) {
         Line(out, kReviewCaption, std::string(ReviewCaption(in.review)));
         Line(out, kUnpaidCaption, std::string(UnpaidCaption(in.unpaid)));
     }
-    Line(out, kSumTotalRepaid, Yen(sum.totalRepaid));
-    Line(out, kSumTotalInterest, Yen(sum.totalInterest));
-    Line(out, kSumPeakMonthly, Yen(sum.peakMonthly));
-    Line(out, kSumLastMonthly, Yen(sum.lastMonthly));
+    Line(out, kSumTotalRepaid, Text(Q::Yen(sum.totalRepaid)));
+    Line(out, kSumTotalInterest, Text(Q::Yen(sum.totalInterest)));
+    Line(out, kSumPeakMonthly, Text(Q::Yen(sum.peakMonthly)));
+    Line(out, kSumLastMonthly, Text(Q::Yen(sum.lastMonthly)));
     if (!s.schedule.bonus.rows.empty()) {
-        Line(out, kSumPeakBonus, Yen(sum.peakBonus));
-        Line(out, kSumLastBonus, Yen(sum.lastBonus));
+        Line(out, kSumPeakBonus, Text(Q::Yen(sum.peakBonus)));
+        Line(out, kSumLastBonus, Text(Q::Yen(sum.lastBonus)));
     }
-    Line(out, kSumMonthsWithUnpaid, MonthsText(sum.monthsWithUnpaid));
-    Line(out, kSumLargestUnpaid, Yen(sum.largestUnpaid));
-    Line(out, kSumUnpaidAtEnd, Yen(sum.unpaidAtEnd));
-    Line(out, kSumEnd, std::to_string(sum.endYear) + "年目 (" + InstalmentText(sum.endMonth) + ")");
+    Line(out, kSumMonthsWithUnpaid, Text(Q::Months(sum.monthsWithUnpaid)));
+    Line(out, kSumLargestUnpaid, Text(Q::Yen(sum.largestUnpaid)));
+    Line(out, kSumUnpaidAtEnd, Text(Q::Yen(sum.unpaidAtEnd)));
+    Line(out, kSumEnd, std::to_string(sum.endYear) + "年目 (" + Text(Q::Instalment(sum.endMonth)) + ")");
     for (const ScenarioWarning& w : ScenarioWarnings(s, sum))
         Line(out, kSumWarning, w.text);
     return out;

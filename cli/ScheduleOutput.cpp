@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ScheduleOutput.h"
 
-#include "calc/AmountText.h"
 #include "calc/DecimalText.h"
-#include "calc/ScheduleCsv.h"
+#include "calc/ExactRate.h"
 #include "calc/ScheduleTexts.h"
 #include "calc/ScheduleViews.h"
-#include "calc/UnitText.h"
+#include "report/Units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,16 +36,7 @@ int DisplayWidth(std::string_view s)
     return width;
 }
 
-std::string Amount(std::int64_t v)
-{
-    return v < 0 ? "-" + InsertSeparators(std::to_string(-v), 3, ',') : InsertSeparators(std::to_string(v), 3, ',');
-}
-
-// Yearly rate as percent text ("2.375"), the figure a user typed.
-std::string PercentText(double rate)
-{
-    return RatePercentText(rate);
-}
+using Q = Quantity;
 
 struct Table {
     std::vector<std::string> header;
@@ -96,10 +86,10 @@ std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckRepo
     const auto figures = [&](std::vector<std::string>& r, std::int64_t payment, std::int64_t interestPaid,
                              std::int64_t principal, std::int64_t unpaidInterest, std::int64_t balance) {
         for (std::int64_t figure : {payment, interestPaid, principal})
-            r.push_back(Amount(figure));
+            r.push_back(Bare(Q::Yen(figure)));
         if (unpaid)
-            r.push_back(Amount(unpaidInterest));
-        r.push_back(Amount(balance));
+            r.push_back(Bare(Q::Yen(unpaidInterest)));
+        r.push_back(Bare(Q::Yen(balance)));
     };
     const auto figureHeadings = [&] {
         for (std::string_view h : {kColPayment, kColInterestPaid, kColPrincipal})
@@ -124,9 +114,9 @@ std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckRepo
                 r.push_back(IsoText(v.when));
             figures(r, v.row.payment, InterestPaid(v.row), v.row.principal, v.row.unpaidInterest, v.row.balance);
             if (options.rateColumns)
-                r.push_back(PercentText(v.row.yearlyRate));
+                r.push_back(Bare(Q::Rate(v.row.yearlyRate)));
             if (options.prepaidColumn)
-                r.push_back(v.row.prepaid != 0 ? Amount(v.row.prepaid) : std::string());
+                r.push_back(v.row.prepaid != 0 ? Bare(Q::Yen(v.row.prepaid)) : std::string());
             t.rows.push_back(std::move(r));
         }
     } else {
@@ -160,7 +150,7 @@ std::string FormatCheckLines(const ScheduleCheckReport& checks)
         if (!c.passed && c.failedRow != 0 && c.comparedRow == 0)
             out += " (第" + std::to_string(c.failedRow) + "回)";
         else if (!c.passed)
-            out += " (" + Amount(c.actual) + " / " + Amount(c.expected) + ")";
+            out += " (" + Bare(Q::Yen(c.actual)) + " / " + Bare(Q::Yen(c.expected)) + ")";
         out += '\n';
     }
     return out;
@@ -177,11 +167,6 @@ bool LeavesInterestUnpaid(const Schedule& schedule)
     return false;
 }
 
-std::string SignedYen(std::int64_t v)
-{
-    return (v > 0 ? "+" : "") + YenText(v);
-}
-
 } // namespace
 
 std::string FormatComparisonText(const Schedule& schedule, const WindowComparison& c)
@@ -190,20 +175,20 @@ std::string FormatComparisonText(const Schedule& schedule, const WindowCompariso
     const auto line = [&](std::string_view label, const std::string& value) {
         out.append(label).append(": ").append(value).push_back('\n');
     };
-    line(kScheduleTotal, YenText(c.scheduleTotal));
-    line(kWindowTotal, YenText(c.windowTotal) + " (" + std::string(kDifference) + " " +
-                           SignedYen(c.totalDifference()) + ")");
+    line(kScheduleTotal, Text(Q::Yen(c.scheduleTotal)));
+    line(kWindowTotal, Text(Q::Yen(c.windowTotal)) + " (" + std::string(kDifference) + " " +
+                           Text(Q::YenDifference(c.totalDifference())) + ")");
     for (const BandDifference& d : c.bands) {
-        line(ScheduleBandCaption(d), YenText(d.scheduleYen));
-        line(WindowBandCaption(d), YenText(d.windowYen) + " (" + std::string(kDifference) + " " +
-                                       SignedYen(d.difference()) + ")");
+        line(ScheduleBandCaption(d), Text(Q::Yen(d.scheduleYen)));
+        line(WindowBandCaption(d), Text(Q::Yen(d.windowYen)) + " (" + std::string(kDifference) + " " +
+                                       Text(Q::YenDifference(d.difference())) + ")");
     }
     if (c.totalDifference() != 0 || !c.bands.empty())
         out.append(TotalDifferenceNote(schedule.method)).push_back('\n');
     if (c.firstYearDifference() != 0) {
-        line(kScheduleFirstYear, YenText(c.firstYear));
-        line(kWindowAnnual, YenText(c.windowAnnual) + " (" + std::string(kDifference) + " " +
-                                SignedYen(c.firstYearDifference()) + ")");
+        line(kScheduleFirstYear, Text(Q::Yen(c.firstYear)));
+        line(kWindowAnnual, Text(Q::Yen(c.windowAnnual)) + " (" + std::string(kDifference) + " " +
+                                Text(Q::YenDifference(c.firstYearDifference())) + ")");
         if (schedule.bonus.loanYen != 0)
             out.append(kNoteFirstYearDiffers).push_back('\n');
     }

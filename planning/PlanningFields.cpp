@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/PlanningFields.h"
 
-#include "calc/UnitText.h"
+#include "report/Units.h"
 #include "controls/CNumEdit.h"
 #include "controls/CRateEdit.h"
 
@@ -85,7 +85,7 @@ double PercentOf(const CRateEdit* field)
 
 void SetPercent(CRateEdit* field, double percent)
 {
-    field->setText(percent == 0.0 ? QString() : QString::fromStdString(PercentFigure(percent)));
+    field->setText(percent == 0.0 ? QString() : QString::fromStdString(Bare(Quantity::Rate(percent / 100.0))));
 }
 
 LoanFields::LoanFields(QWidget* parent) : QWidget(parent)

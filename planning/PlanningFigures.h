@@ -9,7 +9,6 @@
 #include "calc/PrepaymentSummary.h"
 #include "calc/ScenarioSummary.h"
 #include "calc/ScheduleCalendar.h"
-#include "calc/UnitText.h"
 
 #include <functional>
 #include <string>

@@ -2,6 +2,7 @@
 #include "planning/PlanningSlots.h"
 
 #include "calc/CheckedInt.h"
+#include "report/Units.h"
 
 namespace hn {
 
@@ -18,7 +19,7 @@ std::vector<SlotLoan> SlotLoans(const SlotTable& slots, FieldSeparators separato
         // "公庫1　公庫基本型 2,000万円": the slot as the summary window names it.
         const std::string caption = std::string(kSlotCaptions[static_cast<std::size_t>(slot - 1)]) + "　" +
                                     std::string(MethodCaption(input->method)) + " " +
-                                    ManText(TruncateToInt32(input->loanYen / 10000).value_or(0));
+                                    Text(Quantity::Man(TruncateToInt32(input->loanYen / 10000).value_or(0)));
         loans.push_back({slot, caption, *input});
     }
     return loans;

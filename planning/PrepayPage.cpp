@@ -6,6 +6,8 @@
 #include "controls/DialogSetUp.h"
 #include "planning/FigureGrid.h"
 #include "planning/PlanningFields.h"
+#include "report/PrepaymentReport.h"
+#include "report/Units.h"
 #include "schedule/DerivedSchedules.h"
 
 #include <QComboBox>
@@ -224,8 +226,8 @@ bool PrepayPage::Compute(Feedback feedback)
     const ScheduleCalendar calendar = TodaysCalendar();
     const ScheduleTotals before = TotalsOf(schedule);
     m_before->SetRows({{std::string(kPrepayEnd), LoanEndText(EndOfLoan(schedule, calendar))},
-                       {std::string(kPrepayInterest), YenText(before.interest)},
-                       {std::string(kPrepayTotal), YenText(before.payment)}});
+                       {std::string(kPrepayInterest), Text(Quantity::Yen(before.interest))},
+                       {std::string(kPrepayTotal), Text(Quantity::Yen(before.payment))}});
     for (PrepayMode mode : {PrepayMode::Reduce, PrepayMode::Shorten, PrepayMode::ShortenWhole}) {
         const PrepaymentOutcome& o = m_ways.Outcome(mode);
         if (o.ok)

@@ -5,7 +5,7 @@
 #include "calc/DecimalText.h"
 #include "calc/Repayment.h"
 #include "calc/ScenarioTexts.h"
-#include "calc/UnitText.h"
+#include "report/Units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -117,7 +117,7 @@ PresetRows RowsOfPreset(const PresetFields& f, const LoanRates& rates, int month
             return refuse(kMsgRiseOutOfRange, PresetField::Rise);
         if (percent == last)
             continue; // a step that repeats the rate before it changes nothing
-        out.rows.push_back({std::to_string(month), PercentFigure(percent)});
+        out.rows.push_back({std::to_string(month), Bare(Quantity::Rate(percent / 100.0))});
         last = percent;
     }
     return out;

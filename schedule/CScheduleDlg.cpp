@@ -4,6 +4,7 @@
 #include "calc/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
 #include "platform/WindowFit.h"
+#include "report/Units.h"
 #include "schedule/HeadingLabel.h"
 #include "schedule/ScheduleChart.h"
 #include "schedule/ScheduleReport.h"
@@ -502,7 +503,7 @@ void CScheduleDlg::FitColumns()
             std::int64_t most = 0;
             for (int r = 0; r < t.rowCount(); ++r)
                 most = std::max(most, t.figure(r, c).value_or(0));
-            const QString figure = Text(AmountText(most));
+            const QString figure = Text(Bare(Quantity::Yen(most)));
             if (figure.size() > widest.size())
                 widest = figure;
         } else if (column == ScheduleColumn::Month) {
@@ -529,7 +530,7 @@ void CScheduleDlg::ShowTotals(const std::vector<TotalsLine>& lines)
     for (const TotalsLine& line : lines) {
         auto* caption = new QLabel(Text(line.caption), this);
         QLabel* figure = FigureLabel(Text(line.caption), this);
-        figure->setText(line.yen ? Text(AmountText(*line.yen)) + Text(kYen) : Text(kNotComparable));
+        figure->setText(line.yen ? Text(hn::Text(Quantity::Yen(*line.yen))) : Text(kNotComparable));
         m_totalsGrid->addWidget(caption, row, 0);
         m_totalsGrid->addWidget(figure, row, 1);
         ++row;

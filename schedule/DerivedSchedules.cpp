@@ -5,8 +5,8 @@
 #include "calc/RepaymentMethod.h"
 #include "calc/ScenarioSummary.h"
 #include "calc/ScenarioTexts.h"
-#include "calc/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
+#include "report/Units.h"
 #include "schedule/ScheduleWindowTexts.h"
 
 #include <algorithm>
@@ -44,9 +44,9 @@ std::string PrepaymentsText(std::span<const AppliedPrepayment> applied)
         const Prepayment& p = applied[i].asked;
         if (i > 0)
             text += kListSeparator;
-        text += ManOrYenText(static_cast<double>(p.amountYen + p.bonusAmountYen));
+        text += Text(Quantity::Amount(static_cast<double>(p.amountYen + p.bonusAmountYen)));
         if (p.bonusAmountYen > 0)
-            text += std::string(kBonusPartOpen) + ManOrYenText(static_cast<double>(p.bonusAmountYen)) +
+            text += std::string(kBonusPartOpen) + Text(Quantity::Amount(static_cast<double>(p.bonusAmountYen))) +
                     std::string(kBonusPartClose);
         text += FillIn(kPrepaidAfter, {std::to_string(p.instalment)});
         if (!oneWay)
@@ -75,7 +75,7 @@ std::string RateStepsText(const RatePath& path)
     for (std::size_t i = 0; i < named; ++i) {
         if (i > 0)
             text += kScenarioStepArrow;
-        text += FillIn(kScenarioStep, {RatePercentText(path.steps[i].rate), std::to_string(path.steps[i].month)});
+        text += FillIn(kScenarioStep, {Bare(Quantity::Rate(path.steps[i].rate)), std::to_string(path.steps[i].month)});
     }
     if (path.steps.size() > named)
         text += FillIn(kScenarioMoreSteps, {std::to_string(path.steps.size())});

@@ -2,6 +2,7 @@
 #include "schedule/ScheduleChart.h"
 
 #include "calc/ScheduleTexts.h"
+#include "report/Units.h"
 #include "schedule/ChartScale.h"
 #include "schedule/ScheduleReport.h"
 #include "schedule/ScheduleWindowTexts.h"
@@ -26,11 +27,6 @@ constexpr double kBarShare = 0.7; // of a year's width
 QString Text(std::string_view s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QString YenText(std::int64_t yen)
-{
-    return QString::fromStdString(AmountText(yen)) + Text(kYen);
 }
 
 bool IsDark(const QPalette& palette)
@@ -163,13 +159,13 @@ void ScheduleChart::paintEvent(QPaintEvent*)
         p.setPen(QPen(c.grid, 0, i == 0 ? Qt::SolidLine : Qt::DotLine));
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         p.setPen(c.text);
-        const QString figure = QString::fromStdString(AmountText(left.step * i));
+        const QString figure = QString::fromStdString(Bare(Quantity::Yen(left.step * i)));
         p.drawText(QRectF(kMargin, y - fm.height() / 2.0, plot.left() - kMargin - kAxisGap, fm.height()),
                    Qt::AlignRight | Qt::AlignVCenter, figure);
     }
     for (int i = 0; i <= right.ticks(); ++i) {
         const double y = plot.bottom() - plot.height() * i / right.ticks();
-        const QString figure = QString::fromStdString(AmountText(right.step * i));
+        const QString figure = QString::fromStdString(Bare(Quantity::Yen(right.step * i)));
         p.drawText(QRectF(plot.right() + kAxisGap, y - fm.height() / 2.0, width(), fm.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, figure);
     }
@@ -221,7 +217,7 @@ void ScheduleChart::mouseMoveEvent(QMouseEvent* event)
     }
     const YearlyRow& y = m_years[static_cast<std::size_t>(year - 1)];
     const auto line = [](std::string_view caption, std::int64_t yen) {
-        return QLatin1Char('\n') + Text(caption) + QLatin1Char(' ') + YenText(yen);
+        return QLatin1Char('\n') + Text(caption) + QLatin1Char(' ') + QString::fromStdString(Text(Quantity::Yen(yen)));
     };
     QString tip = QString::number(year) + Text(kAxisYears) + line(kColPayment, y.payment) +
                   line(kLegendInterest, y.interestPaid()) + line(kLegendPrincipal, y.principal);

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule/ScheduleReport.h"
 
-#include "calc/AmountText.h"
 #include "calc/RepaymentMethod.h"
-#include "calc/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
+#include "report/Units.h"
 #include "schedule/ScheduleWindowTexts.h"
 
 #include <algorithm>
@@ -195,7 +194,7 @@ std::vector<CheckLine> CheckLinesOf(const ScheduleCheckReport& report)
             scope += FillIn(kComparedRow, {std::to_string(item.comparedRow)});
         line.text = std::string(CheckCaption(item.check)) + "（" + scope + "）";
         if (!item.passed) {
-            line.text += "：" + AmountText(item.actual) + " ≠ " + AmountText(item.expected);
+            line.text += "：" + Bare(Quantity::Yen(item.actual)) + " ≠ " + Bare(Quantity::Yen(item.expected));
             if (item.failedRow != 0)
                 line.text += FillIn(kFailedRow, {std::to_string(item.failedRow)});
         }
@@ -247,24 +246,9 @@ CombinedReport MakeCombinedReport(const std::vector<ScheduleLoan>& loans, const 
     return combined;
 }
 
-std::string PercentText(double fraction)
-{
-    return RatePercentText(fraction);
-}
-
-std::string ManOrYenText(double yen)
-{
-    const double rounded = std::round(yen);
-    if (!std::isfinite(rounded) || std::fabs(rounded) >= 9.0e18)
-        return std::string("?");
-    const auto whole = static_cast<std::int64_t>(rounded);
-    // Whole 万円 as the fields show them; anything finer in yen.
-    return whole % 10000 == 0 ? AmountText(whole / 10000) + std::string(kManYen) : AmountText(whole) + std::string(kYen);
-}
-
 std::string LoanHeading(const LoanInput& in, bool withRates)
 {
-    const auto amount = [](double yen) { return ManOrYenText(yen); };
+    const auto amount = [](double yen) { return Text(Quantity::Amount(yen)); };
     std::string text(MethodCaption(in.method));
     text += kGap;
     text += kLoanAmount;
@@ -277,23 +261,16 @@ std::string LoanHeading(const LoanInput& in, bool withRates)
     if (withRates) {
         text += kGap;
         text += kRate;
-        text += PercentText(in.rate1);
-        text += kPercent;
+        text += Text(Quantity::Rate(in.rate1));
         if (UsesSecondRate(in)) {
             text += kRateSeparator;
-            text += PercentText(in.rate2);
-            text += kPercent;
+            text += Text(Quantity::Rate(in.rate2));
         }
     }
     text += kGap;
     text += std::to_string(static_cast<long long>(in.periodYears));
     text += kYears;
     return text;
-}
-
-std::string AmountText(std::int64_t yen)
-{
-    return FormatAmount(yen);
 }
 
 std::string FillIn(std::string_view pattern, const std::vector<std::string>& args)

@@ -104,17 +104,7 @@ CombinedReport MakeCombinedReport(const std::vector<ScheduleLoan>& loans, const 
 // rates for a loan whose rates a path gives.
 std::string LoanHeading(const LoanInput& input, bool withRates = true);
 
-// "3,000万円" for whole 万円, "1,234,567円" otherwise.
-std::string ManOrYenText(double yen);
-
-// An amount with a comma every three digits, 64 bits wide: every figure the schedule
-// window shows goes through here.
-std::string AmountText(std::int64_t yen);
-
 // `pattern` with %1, %2 ... replaced by `args` in order.
 std::string FillIn(std::string_view pattern, const std::vector<std::string>& args);
-
-// A rate fraction as percent text without trailing zeros: 0.02 -> "2", 0.0135 -> "1.35".
-std::string PercentText(double fraction);
 
 } // namespace hn

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule/ScheduleTable.h"
 
-#include "calc/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
+#include "report/Units.h"
 #include "schedule/ScheduleWindowTexts.h"
 #include "schedule/ScheduleReport.h"
 
@@ -40,14 +40,9 @@ std::vector<ScheduleColumn> YearlyColumns(ExtraColumns extra)
     return columns;
 }
 
-std::string MonthText(YearMonth ym)
-{
-    return ym.year == 0 ? std::string() : JapaneseText(ym);
-}
-
 std::string FigureText(std::int64_t value, FigureStyle style)
 {
-    return style == FigureStyle::Grouped ? AmountText(value) : std::to_string(value);
+    return style == FigureStyle::Grouped ? Bare(Quantity::Yen(value)) : std::to_string(value);
 }
 
 } // namespace
@@ -155,13 +150,14 @@ std::string ScheduleTable::text(int row, int index, FigureStyle style) const
         const MonthlyViewRow& r = m_monthly.at(static_cast<std::size_t>(row));
         switch (c) {
         case ScheduleColumn::Number: return std::to_string(r.row.number);
-        case ScheduleColumn::Month: return MonthText(r.when);
+        case ScheduleColumn::Month: return Bare(Quantity::Month(r.when));
         case ScheduleColumn::Part:
             return std::string(r.part == SchedulePartKind::Monthly ? kPartMonthly : kPartBonus);
         case ScheduleColumn::Year: return std::to_string(r.year);
         case ScheduleColumn::Rate:
             // As typed into a rate field; on screen with its unit.
-            return RatePercentText(r.row.yearlyRate) + (style == FigureStyle::Grouped ? "%" : "");
+            return style == FigureStyle::Grouped ? Text(Quantity::Rate(r.row.yearlyRate))
+                                                 : Bare(Quantity::Rate(r.row.yearlyRate));
         default: return {};
         }
     }
@@ -169,7 +165,7 @@ std::string ScheduleTable::text(int row, int index, FigureStyle style) const
     switch (c) {
     case ScheduleColumn::Year: return std::to_string(r.year);
     case ScheduleColumn::Period:
-        return r.from.year == 0 ? std::string() : MonthText(r.from) + "～" + MonthText(r.to);
+        return r.from.year == 0 ? std::string() : Bare(Quantity::Month(r.from)) + "～" + Bare(Quantity::Month(r.to));
     default: return {};
     }
 }

@@ -2,7 +2,7 @@
 #include "summary/SlotTable.h"
 
 #include "calc/AmountText.h"
-#include "calc/RatioText.h"
+#include "report/Units.h"
 
 #include <numeric>
 
@@ -96,7 +96,7 @@ GaugeState SlotTable::RecalcTotals(std::int32_t incomeYen)
         gauge.animate = false;
         gauge.color = RatioBarColor(*ratio);
         gauge.position = RatioGaugePosition(*ratio);
-        m_texts.ratio = FormatRatioText(*ratio);
+        m_texts.ratio = Text(Quantity::SummaryPercent(*ratio));
     } else {
         m_texts.ratio = kNoRatioText;
     }

@@ -3,8 +3,8 @@
 
 #include "calc/CheckMessages.h"
 #include "calc/PlanningMessages.h"
-#include "calc/RatioText.h"
 #include "calc/Repayment.h"
+#include "report/Units.h"
 
 #include <gtest/gtest.h>
 
@@ -107,7 +107,7 @@ TEST(Capacity, PublishedFigures)
     // 銀行型・他 at the same rate is the screened loan itself.
     EXPECT_EQ(out.result.loan.result.monthly[0], 116'664);
     EXPECT_EQ(out.result.loan.result.annualYen, 1'399'968);
-    EXPECT_EQ(FormatRatioText(out.result.ratioPercent), "35.%");
+    EXPECT_EQ(Text(Quantity::SummaryPercent(out.result.ratioPercent)), "35.%");
 
     // 3,915 万円 at 1.96 % over 35 years: 128,887 a month.
     EXPECT_EQ(WholeLoanMonthly(39'150'000.0, 0.0196, 35), 128'887);
@@ -130,10 +130,10 @@ TEST(Capacity, WorkedExampleOfTheNotes)
     EXPECT_EQ(r.screeningMonthlyYen, 154'983);
     EXPECT_EQ(r.screeningAnnualYen, 1'859'796);
     EXPECT_GT(ScreeningAnnualYen(3751, 0.035, 35), 1'860'000);
-    EXPECT_EQ(FormatRatioText(r.screeningRatioPercent), "35.%");
+    EXPECT_EQ(Text(Quantity::SummaryPercent(r.screeningRatioPercent)), "35.%");
     EXPECT_EQ(r.loan.result.monthly[0], 97'344);
     EXPECT_EQ(r.loan.result.annualYen, 1'168'128);
-    EXPECT_EQ(FormatRatioText(r.ratioPercent), "19.47%");
+    EXPECT_EQ(Text(Quantity::SummaryPercent(r.ratioPercent)), "19.47%");
 }
 
 TEST(Capacity, ScreeningRateAndOtherDebtsLowerItRealRatesDoNot)

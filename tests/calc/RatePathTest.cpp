@@ -6,8 +6,7 @@
 #include "calc/DecimalText.h"
 #include "calc/Repayment.h"
 #include "calc/ScenarioTexts.h"
-#include "calc/ScheduleCsv.h"
-#include "calc/UnitText.h"
+#include "calc/ExactRate.h"
 
 #include <gtest/gtest.h>
 
@@ -79,9 +78,7 @@ TEST(RatePathText, SaysItsBoundsAndTinyRatesAsApplied)
     ASSERT_TRUE(least.check.ok());
     EXPECT_EQ(FormatRatePath(least.path), "1:0.0001,13:0.0005");
     EXPECT_EQ(FormatRatePath(RatePath{{{1, 0.0005 * 0.01}}}), "1:0.0005");
-    EXPECT_EQ(RatePercentText(kMinRate), "0.0001");
-    EXPECT_EQ(RateText(0.00005 * 0.01), "0.00005%");
-    EXPECT_EQ(RateText(1.23456789 * 0.01), "1.23456789%");
+    EXPECT_EQ(ExactRate::FromFraction(kMinRate).PercentText(), "0.0001");
 }
 
 TEST(RatePathPresets, BuildWhatTheirNamesSay)

@@ -5,6 +5,7 @@
 #include "controls/CNumEdit.h"
 #include "controls/CRateEdit.h"
 #include "planning/CPlanningDlg.h"
+#include "report/Units.h"
 #include "planning/FigureGrid.h"
 #include "planning/PlanningFields.h"
 #include "planning/CapacityPage.h"
@@ -381,7 +382,7 @@ TEST_F(PlanningDlgTest, TakingNewValuesNeverLeavesTheOldLoansFigures)
     current.loan = {BankOther, 3000, 0, 1, 0, 35, 600};
     window.Reseed();
     const Schedule fresh = BuildSchedule(WholeYenInput(PlanLoan(current.loan).input));
-    EXPECT_EQ(prepay->Planned()->Value(Q(kPrepayTotal)).toStdString(), YenText(TotalsOf(fresh).payment));
+    EXPECT_EQ(prepay->Planned()->Value(Q(kPrepayTotal)).toStdString(), Text(Quantity::Yen(TotalsOf(fresh).payment)));
     EXPECT_NE(prepay->Planned()->Value(Q(kPrepayTotal)), oldTotal);
     EXPECT_EQ(prepay->Comparison().reduce.before.monthly.rows.front().payment,
               fresh.monthly.rows.front().payment);

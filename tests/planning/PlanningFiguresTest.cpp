@@ -2,6 +2,7 @@
 #include "calc/PlanningTexts.h"
 #include "calc/ScenarioTexts.h"
 #include "planning/PlanningFigures.h"
+#include "report/Units.h"
 
 #include <gtest/gtest.h>
 
@@ -85,7 +86,7 @@ TEST(PlanningFigures, PrepayColumnsAgreeWithThePublishedConventions)
     ASSERT_TRUE(repaid.ok);
     EXPECT_EQ(ValueOf(PrepayRows(PrepayMode::Shorten, repaid, calendar), kPrepayNextInstalment), "<none>");
     EXPECT_EQ(ValueOf(PrepayRows(PrepayMode::Shorten, repaid, calendar), kPrepayEnd), "第120回 (2034年12月)");
-    EXPECT_EQ(ValueOf(shorten, kPrepayInterestSaved), YenText(c.shorten.interestSaved));
+    EXPECT_EQ(ValueOf(shorten, kPrepayInterestSaved), Text(Quantity::Yen(c.shorten.interestSaved)));
     EXPECT_GT(c.shorten.interestSaved, c.reduce.interestSaved);
     // A loan with a bonus part: the column names the new bonus instalment too, and the
     // end of the whole loan (PrepaymentSummaryLines, as the command line prints them).
@@ -121,31 +122,10 @@ TEST(PlanningFigures, ScenarioRowsShowThePeakBesideTheLastInstalment)
     ASSERT_GT(sum.lastMonthly, sum.peakMonthly);
     const auto rows = ScenarioRows(sum);
     EXPECT_NE(std::string(kSumPeakMonthly).find("最終回を除く"), std::string::npos);
-    EXPECT_EQ(ValueOf(rows, kSumPeakMonthly), YenText(sum.peakMonthly));
-    EXPECT_EQ(ValueOf(rows, kSumLastMonthly), YenText(sum.lastMonthly));
-    EXPECT_EQ(ValueOf(rows, kSumPeakBonus), YenText(sum.peakBonus));
-    EXPECT_EQ(ValueOf(rows, kSumLastBonus), YenText(sum.lastBonus));
-}
-
-// One style for every figure of the new windows: the unit right after the figure, rates
-// and ratios as plain decimals (never ".000", "35.%" or an exponent).
-TEST(UnitText, FiguresCarryTheirUnitsOneWay)
-{
-    EXPECT_EQ(YenText(-1'234'567), "-1,234,567円");
-    EXPECT_EQ(ManText(0), "0万円");
-    EXPECT_EQ(RateText(0.02375), "2.375%");
-    EXPECT_EQ(RateText(0.0), "0%");
-    EXPECT_EQ(RateText(0.000005), "0.0005%");
-    EXPECT_EQ(RateText(0.001 * 0.01), "0.001%");
-    EXPECT_EQ(RatioText(35.0), "35%");
-    EXPECT_EQ(RatioText(30.1449), "30.14%");
-    EXPECT_EQ(RatioText(19.5), "19.5%");
-    EXPECT_EQ(RatioText(0.004), "0%");
-    EXPECT_EQ(SpanText(51), "4年3か月");
-    EXPECT_EQ(SpanText(24), "2年");
-    EXPECT_EQ(SpanText(9), "9か月");
-    EXPECT_EQ(MonthsText(347), "347か月");
-    EXPECT_EQ(InstalmentText(394), "第394回");
+    EXPECT_EQ(ValueOf(rows, kSumPeakMonthly), Text(Quantity::Yen(sum.peakMonthly)));
+    EXPECT_EQ(ValueOf(rows, kSumLastMonthly), Text(Quantity::Yen(sum.lastMonthly)));
+    EXPECT_EQ(ValueOf(rows, kSumPeakBonus), Text(Quantity::Yen(sum.peakBonus)));
+    EXPECT_EQ(ValueOf(rows, kSumLastBonus), Text(Quantity::Yen(sum.lastBonus)));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // with a message naming the row at fault, and the list applied each way with the row a
 // way refuses named too.
 #include "planning/PrepayList.h"
+#include "report/Units.h"
 
 #include "calc/PlanningMessages.h"
 #include "calc/PlanningTexts.h"
@@ -106,8 +107,8 @@ TEST_F(ApplyEachWayTest, EveryRowGoesEachWayAndTheColumnsSayWhatTheyGive)
                 return r.value;
         return std::string();
     };
-    EXPECT_EQ(value(kPrepayNextInstalment), YenText(ways.outcomes.reduce.applied[1].nextInstalmentYen));
-    EXPECT_NE(value(kPrepayNextInstalment), YenText(ways.outcomes.reduce.applied[0].nextInstalmentYen));
+    EXPECT_EQ(value(kPrepayNextInstalment), Text(Quantity::Yen(ways.outcomes.reduce.applied[1].nextInstalmentYen)));
+    EXPECT_NE(value(kPrepayNextInstalment), Text(Quantity::Yen(ways.outcomes.reduce.applied[0].nextInstalmentYen)));
     EXPECT_EQ(value(kPrepayAsked), ""); // all of it was used
     // Whole instalments use less than asked: the amount asked is shown beside the used.
     const auto whole = PrepayRows(PrepayMode::ShortenWhole, ways.outcomes.shortenWhole, {{2027, 4}, {6, 12}});

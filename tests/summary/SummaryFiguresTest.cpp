@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The figures under the slots: ratio text, required income, ratio bands, gauge position.
-#include "calc/RatioText.h"
 #include "summary/SummaryTotals.h"
 #include "tests/support/WorkedLoan.h"
 
@@ -9,42 +8,6 @@
 
 namespace hn {
 namespace {
-
-TEST(RatioText, FourSignificantDigitsKeepingALonePoint)
-{
-    EXPECT_EQ(FormatRatioText(25.0), "25.%");
-    EXPECT_EQ(FormatRatioText(18.456), "18.46%");
-    EXPECT_EQ(FormatRatioText(5.5), "5.5%");
-    EXPECT_EQ(FormatRatioText(100.0), "100.%");
-    EXPECT_EQ(FormatRatioText(15.834933), "15.83%");
-    EXPECT_EQ(FormatRatioText(40.120467), "40.12%");
-    EXPECT_EQ(FormatRatioText(9.99951), "10.%"); // rounding carries into a new digit
-    EXPECT_EQ(FormatRatioText(1234.4), "1234.%");
-    EXPECT_EQ(FormatRatioText(0.5), "0.5%");
-    EXPECT_EQ(FormatRatioText(0.123456), "0.1235%");
-}
-
-TEST(RatioText, ExponentFormOutsideTenthToTenThousand)
-{
-    EXPECT_EQ(FormatRatioNumber(0.1), "0.1"); // lower end is fixed
-    EXPECT_EQ(FormatRatioNumber(0.09999), "9.999e-002");
-    EXPECT_EQ(FormatRatioNumber(0.099996), "0.1"); // rounds up into the fixed range
-    EXPECT_EQ(FormatRatioNumber(0.05), "5.e-002");
-    EXPECT_EQ(FormatRatioNumber(9999.4), "9999.");
-    EXPECT_EQ(FormatRatioNumber(9999.6), "1.e+004"); // rounds up out of the fixed range
-    EXPECT_EQ(FormatRatioNumber(12346.0), "1.235e+004");
-    EXPECT_EQ(FormatRatioNumber(1.5e-7), "1.5e-007");
-    EXPECT_EQ(FormatRatioNumber(2.5e200), "2.5e+200");
-}
-
-TEST(RatioText, SignAndValuesWithoutDigits)
-{
-    EXPECT_EQ(FormatRatioNumber(-18.456), "-18.46");
-    EXPECT_EQ(FormatRatioNumber(-0.05), "-5.e-002");
-    EXPECT_EQ(FormatRatioNumber(0.0), "0.");
-    EXPECT_EQ(FormatRatioNumber(std::numeric_limits<double>::infinity()), "inf");
-    EXPECT_EQ(FormatRatioNumber(std::numeric_limits<double>::quiet_NaN()), "nan");
-}
 
 TEST(RequiredIncome, DividedByTwentyPercentRoundedHalfUp)
 {
