@@ -14,33 +14,67 @@ FigureGrid::FigureGrid(QWidget* parent) : QWidget(parent), m_grid(new QGridLayou
 
 void FigureGrid::SetRows(const std::vector<FigureRow>& rows)
 {
-    for (QLabel* label : m_labels)
-        delete label;
-    m_labels.clear();
-    int r = 0;
-    for (const FigureRow& row : rows) {
-        const QString caption = QString::fromStdString(row.caption);
-        auto* name = new QLabel(caption, this);
-        auto* value = new QLabel(QString::fromStdString(row.value), this);
-        value->setObjectName(caption);
-        // Read as the other windows' figures are: the shown text, described by its caption.
-        value->setAccessibleDescription(caption);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        name->setBuddy(value);
-        m_grid->addWidget(name, r, 0);
-        m_grid->addWidget(value, r, 1);
-        m_labels.push_back(name);
-        m_labels.push_back(value);
-        ++r;
+    // The labels stay and only what changed is set. Labels made and deleted at each
+    // computation laid the window out again for each of them; and showing a widget
+    // lays out every layout above it at once, so rows are shown or hidden only while
+    // the grid itself is hidden, and the grid is shown once.
+    if (rows.empty()) {
+        hide();
+        m_shown = 0;
+        return;
     }
+    const std::size_t wasVisible = m_visibleRows;
+    if (rows.size() != m_visibleRows)
+        hide();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (2 * r == m_labels.size()) {
+            auto* name = new QLabel(this);
+            auto* value = new QLabel(this);
+            value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            name->setBuddy(value);
+            const int at = static_cast<int>(r);
+            m_grid->addWidget(name, at, 0);
+            m_grid->addWidget(value, at, 1);
+            m_labels.push_back(name);
+            m_labels.push_back(value);
+        }
+        QLabel* name = m_labels[2 * r];
+        QLabel* value = m_labels[2 * r + 1];
+        const QString caption = QString::fromStdString(rows[r].caption);
+        if (name->text() != caption) {
+            name->setText(caption);
+            value->setObjectName(caption);
+            // Read as the other windows' figures are: the shown text, described by its caption.
+            value->setAccessibleDescription(caption);
+        }
+        const QString text = QString::fromStdString(rows[r].value);
+        if (value->text() != text)
+            value->setText(text);
+        if (r >= wasVisible) {
+            name->show();
+            value->show();
+        }
+    }
+    for (std::size_t r = rows.size(); r < wasVisible; ++r) {
+        // Hidden with nothing in them, so that no figure outlives its row.
+        for (QLabel* label : {m_labels[2 * r], m_labels[2 * r + 1]}) {
+            label->hide();
+            label->clear();
+        }
+        m_labels[2 * r + 1]->setObjectName(QString());
+        m_labels[2 * r + 1]->setAccessibleDescription(QString());
+    }
+    m_visibleRows = rows.size();
+    m_shown = rows.size();
+    show();
 }
 
 QString FigureGrid::Value(const QString& caption) const
 {
-    for (std::size_t k = 1; k < m_labels.size(); k += 2)
-        if (m_labels[k]->objectName() == caption)
-            return m_labels[k]->text();
+    for (std::size_t r = 0; r < m_shown; ++r)
+        if (m_labels[2 * r + 1]->objectName() == caption)
+            return m_labels[2 * r + 1]->text();
     return {};
 }
 

@@ -21,7 +21,12 @@ public:
 
 private:
     QGridLayout* m_grid = nullptr;
+    // Caption and value of each row ever shown. The first m_visibleRows pairs are
+    // not hidden (the rest wait for more rows); the first m_shown hold figures on
+    // show: none while the grid is cleared and hidden.
     std::vector<QLabel*> m_labels;
+    std::size_t m_visibleRows = 0;
+    std::size_t m_shown = 0;
 };
 
 } // namespace hn

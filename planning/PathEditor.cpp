@@ -96,6 +96,22 @@ PathEditor::PathEditor(int number, QWidget* parent) : QWidget(parent)
         Follow(m_rates, m_months);
         emit Changed();
     });
+    // Any change of a cell or a row, however made (typed, filled from a preset, or
+    // with the table's signals blocked), makes the table read afresh. The table's own
+    // itemChanged comes before its model's dataChanged reaches anyone else: forgetting
+    // on it first keeps every listener connected after this one from reading the old rows.
+    const auto forget = [this] {
+        m_rowsRead.reset();
+        m_pathRead.reset();
+    };
+    connect(m_table, &QTableWidget::itemChanged, this, forget);
+    QAbstractItemModel* model = m_table->model();
+    connect(model, &QAbstractItemModel::dataChanged, this, forget);
+    connect(model, &QAbstractItemModel::rowsInserted, this, forget);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, forget);
+    connect(model, &QAbstractItemModel::rowsMoved, this, forget);
+    connect(model, &QAbstractItemModel::modelReset, this, forget);
+    connect(model, &QAbstractItemModel::layoutChanged, this, forget);
     // A typed table is the path from then on.
     connect(m_table, &QTableWidget::itemChanged, this, [this] {
         m_preset->setCurrentIndex(static_cast<int>(PathPreset::Table));
@@ -139,6 +155,24 @@ PresetFields PathEditor::Fields() const
 }
 
 std::vector<PathRowText> PathEditor::Rows() const
+{
+    if (!m_rowsRead)
+        m_rowsRead = ReadRows();
+    return *m_rowsRead;
+}
+
+const PathTable& PathEditor::Read(int months) const
+{
+    if (!m_pathRead || m_readMonths != months) {
+        if (!m_rowsRead)
+            m_rowsRead = ReadRows();
+        m_pathRead = ReadPathTable(*m_rowsRead, months);
+        m_readMonths = months;
+    }
+    return *m_pathRead;
+}
+
+std::vector<PathRowText> PathEditor::ReadRows() const
 {
     std::vector<PathRowText> rows;
     const auto cell = [this](int row, int column) {
@@ -196,9 +230,10 @@ void PathEditor::Follow(const LoanRates& rates, int months)
         m_notes->setText(FromUtf8(preset.message));
         return;
     }
-    if (Fields().preset != PathPreset::Table)
+    // Filled again only when the preset gives other rows than the table's.
+    if (Fields().preset != PathPreset::Table && preset.rows != Rows())
         SetRows(preset.rows);
-    const PathTable table = ReadPathTable(Rows(), months);
+    const PathTable& table = Read(months);
     QStringList notes;
     for (const std::string& note : table.notes)
         notes << QString::fromStdString(note);

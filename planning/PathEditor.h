@@ -8,6 +8,7 @@
 #include <QStringView>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -36,6 +37,9 @@ public:
     PresetFields Fields() const;
     // The table's rows as typed.
     std::vector<PathRowText> Rows() const;
+    // The table read as a path for a loan of `months` instalments. Read again only
+    // after a cell or a row of the table changed, or for another term.
+    const PathTable& Read(int months) const;
     void SetRows(const std::vector<PathRowText>& rows);
     ScenarioPathInputs Inputs() const;
     void SetInputs(const ScenarioPathInputs& in);
@@ -58,6 +62,7 @@ signals:
 
 private:
     void ShowPresetFields();
+    std::vector<PathRowText> ReadRows() const;
 
     QCheckBox* m_use = nullptr;
     QFormLayout* m_form = nullptr;
@@ -65,6 +70,12 @@ private:
     QLabel* m_notes = nullptr;
     LoanRates m_rates;
     int m_months = kMaxPathMonth;
+    // The table as last read (its rows, and as a path for m_readMonths), until the
+    // table's model reports a change: the section reads every table at each
+    // computation and each table at each of its edits.
+    mutable std::optional<std::vector<PathRowText>> m_rowsRead;
+    mutable std::optional<PathTable> m_pathRead;
+    mutable int m_readMonths = 0;
 };
 
 } // namespace hn

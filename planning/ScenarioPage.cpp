@@ -153,7 +153,7 @@ void ScenarioPage::ClearFigures()
 {
     for (std::size_t k = 0; k < 3; ++k) {
         m_figures[k]->SetRows({});
-        m_warnings[k]->clear();
+        SetWarnings(k, {});
         m_scheduleButtons[k]->setEnabled(false);
     }
     m_instalmentChart->SetSeries({});
@@ -165,9 +165,9 @@ void ScenarioPage::ClearFigures()
 
 bool ScenarioPage::Compute(Feedback feedback)
 {
-    ClearFigures();
-    SetHasFigures(false);
     const auto refuse = [&](int scenario, const std::string& text, QWidget* focus) {
+        ClearFigures();
+        SetHasFigures(false);
         Refuse(feedback, scenario > 0 ? ScenarioNumbered(scenario, u": ").toStdString() + text : text);
         if (feedback == Feedback::Tell && focus)
             focus->setFocus();
@@ -192,7 +192,7 @@ bool ScenarioPage::Compute(Feedback feedback)
         if (!preset.ok())
             return refuse(k + 1, std::string(preset.message), editor->FieldOf(preset.field));
         editor->Follow(rates, months);
-        const PathTable table = ReadPathTable(editor->Rows(), months);
+        const PathTable& table = editor->Read(months);
         if (!table.ok()) {
             if (feedback == Feedback::Tell && table.faultyRow > 0)
                 editor->Table()->setCurrentCell(table.faultyRow - 1, 0);
@@ -210,20 +210,30 @@ bool ScenarioPage::Compute(Feedback feedback)
         inputs.push_back(std::move(in));
         shownAt.push_back(k);
     }
+    // Each column's figures are set over the ones shown, changing only what changed:
+    // clearing them first and filling them again laid the section out twice.
     // One series per scenario column, empty where a scenario is not used, so
     // that each keeps its colour and line style.
     std::vector<ChartSeries> series(3);
+    std::array<bool, 3> used{};
     for (std::size_t i = 0; i < scenarios.size(); ++i) {
         const std::size_t k = static_cast<std::size_t>(shownAt[i]);
+        used[k] = true;
         const ScenarioSummary summary = SummariseScenario(scenarios[i]);
         m_figures[k]->SetRows(ScenarioRows(summary));
         QStringList lines;
         for (const ScenarioWarning& w : ScenarioWarnings(scenarios[i], summary))
             lines << Q(kSumWarning) + QStringLiteral(": ") + QString::fromStdString(w.text);
-        m_warnings[k]->setText(lines.join(QLatin1Char('\n')));
-        m_warnings[k]->setAccessibleDescription(m_warnings[k]->text());
+        SetWarnings(k, lines.join(QLatin1Char('\n')));
         series[k] = SeriesOf(scenarios[i]);
         m_scheduleButtons[k]->setEnabled(true);
+    }
+    for (std::size_t k = 0; k < used.size(); ++k) {
+        if (used[k])
+            continue;
+        m_figures[k]->SetRows({});
+        SetWarnings(k, {});
+        m_scheduleButtons[k]->setEnabled(false);
     }
     m_instalmentChart->SetSeries(series);
     m_owedChart->SetSeries(std::move(series));
@@ -232,6 +242,15 @@ bool ScenarioPage::Compute(Feedback feedback)
     m_shownAt = std::move(shownAt);
     SetHasFigures(true);
     return true;
+}
+
+void ScenarioPage::SetWarnings(std::size_t k, const QString& text)
+{
+    QLabel* label = m_warnings[k];
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    label->setAccessibleDescription(text);
 }
 
 void ScenarioPage::OpenSchedule(int k)

@@ -54,6 +54,8 @@ private:
     int LoanMonths() const;
     // The paths follow the loan's rates and term.
     void FollowLoan();
+    // Scenario column k's warnings (the label's text and its description), if changed.
+    void SetWarnings(std::size_t k, const QString& text);
 
     LoanFields* m_loan = nullptr;
     std::array<PathEditor*, 3> m_paths{};
