@@ -171,20 +171,20 @@ std::vector<MonthlyViewRow> MonthlyView(const Schedule& schedule, const Schedule
     YearMonth nextBonus = b < bonuses.size() ? when.Bonus(bonuses[b].number) : YearMonth{};
     while (m < months.size() || b < bonuses.size()) {
         const bool bonusNext = b < bonuses.size() && (m == months.size() || nextBonus < nextMonth);
-        // Each row made whole in place: a row made empty first and then filled in
-        // cost a loop clearing it, one made aside a copy.
+        // Each row made whole in one go: a row made empty first and then filled in
+        // cost a loop clearing it.
         if (bonusNext) {
             const ScheduleRow& r = bonuses[b];
             bonusBalance = r.balance;
-            view.emplace_back(SchedulePartKind::Bonus, (r.number - 1) / kBonusPerYear + 1, nextBonus, r,
-                              monthlyBalance + bonusBalance);
+            view.push_back(MonthlyViewRow{SchedulePartKind::Bonus, (r.number - 1) / kBonusPerYear + 1, nextBonus, r,
+                                          monthlyBalance + bonusBalance});
             if (++b < bonuses.size())
                 nextBonus = when.Bonus(bonuses[b].number);
         } else {
             const ScheduleRow& r = months[m];
             monthlyBalance = r.balance;
-            view.emplace_back(SchedulePartKind::Monthly, (r.number - 1) / 12 + 1, nextMonth, r,
-                              monthlyBalance + bonusBalance);
+            view.push_back(MonthlyViewRow{SchedulePartKind::Monthly, (r.number - 1) / 12 + 1, nextMonth, r,
+                                          monthlyBalance + bonusBalance});
             if (++m < months.size())
                 nextMonth = when.Monthly(months[m].number);
         }
