@@ -686,7 +686,7 @@ void CLoanDlg::OnPlanning()
             seed.loan.periodYears = ReadPeriodYears(m_state.periodText);
             seed.loan.incomeMan = m_state.incomeMan;
             if (m_pSummaryDlg)
-                seed.slotLoans = SlotLoans(m_pSummaryDlg->Slots(), Separators());
+                seed.slotLoans = SlotLoans(m_pSummaryDlg->Slots());
             return seed;
         };
         m_pPlanningDlg = new CPlanningDlg(seed, this, m_planningKept ? &*m_planningKept : nullptr);
@@ -730,12 +730,12 @@ void CLoanDlg::ApplyCaptionSet(const CaptionSet& captions)
     SetCaptions(captions);
 }
 
-void CLoanDlg::RecallTexts(const HostTexts& t)
+void CLoanDlg::RecallTexts(const HostTexts& t, const std::optional<LoanInput>& loan)
 {
     ApplyShownTexts(m_state, t);
     m_comboPeriod->setEditText(FromUtf8(t.periodEdit));
     UpdateData(false);
-    ShowsRecalledLoan(t);
+    ShowsLoan(loan);
 }
 
 } // namespace hn

@@ -6,7 +6,6 @@
 #include "calc/Repayment.h"
 #include "planning/PlanningState.h"
 #include "platform/DialogBuilder.h"
-#include "summary/StoredLoan.h"
 #include "summary/SummaryHost.h"
 
 #include <QDialog>
@@ -67,7 +66,8 @@ public:
     const LoanWindowState& LoanState() const override { return m_state; }
     void SetMethodChecks(RepaymentMethod method) override;
     void ApplyCaptionSet(const CaptionSet& captions) override;
-    void RecallTexts(const HostTexts& texts) override;
+    std::optional<LoanInput> ShownLoan() const override { return m_shownLoan; }
+    void RecallTexts(const HostTexts& texts, const std::optional<LoanInput>& loan) override;
     void OnSummaryClosed() override;
     void OnSlotScheduleRequested(int slot) override;
     void OnSlotChanged(int slot) override;
@@ -104,17 +104,14 @@ private:
     // The state's input numbers, period text and method from the controls.
     void ReadFieldNumbers();
     // The repayment schedule (LoanDlgSchedule.cpp): the menu command set up; the loan
-    // this window shows from now on (none: nothing to show); after a recall, the
-    // recalled slot's; a summary slot's loan and all of them.
+    // this window shows from now on (none: nothing to show); a summary slot's loan and
+    // all of them.
     void SetUpSchedule();
     void ShowsLoan(const std::optional<LoanInput>& input);
-    void ShowsRecalledLoan(const HostTexts& texts);
     std::optional<ScheduleLoan> SlotLoan(int slot) const;
     std::vector<ScheduleLoan> SummaryLoans() const;
     // The summary window's slots changed: the planning window's lenders' section follows.
     void PlanningFollowsSlots();
-    // The decimal and thousands characters the amount fields show.
-    FieldSeparators Separators() const;
     void BuildMenu();
     void ConnectCommands();
     void SetUpPictureButtons();

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window's side of the repayment schedule window: its menu command, the
-// loan it shows (the last calculation's, or a recalled slot's), a summary slot's loan
-// computed again from the texts stored with the slot, and the events the schedule
-// window follows. ScheduleWindowOwner keeps the window itself.
+// loan it shows (the last calculation's, or a recalled slot's), the loans the summary
+// slots keep, and the events the schedule window follows. ScheduleWindowOwner keeps the window itself.
 #include "app/CLoanDlg.h"
 
 #include "controls/CDrawnOptionButton.h"
-#include "controls/CNumEdit.h"
 #include "planning/CPlanningDlg.h"
 #include "planning/PlanningSlots.h"
 #include "res/MainDialogIds.h"
@@ -14,7 +12,6 @@
 #include "schedule/ScheduleWindowOwner.h"
 #include "schedule/ScheduleWindowTexts.h"
 #include "summary/CSummaryDlg.h"
-#include "summary/StoredLoan.h"
 
 #include <QAction>
 
@@ -28,11 +25,6 @@ ScheduleLoan CalculatorLoan(const LoanInput& input)
 }
 
 } // namespace
-
-FieldSeparators CLoanDlg::Separators() const
-{
-    return {m_editLoan->GetDecimalChar(), m_editLoan->GetThousandChar()};
-}
 
 void CLoanDlg::SetUpSchedule()
 {
@@ -62,18 +54,11 @@ void CLoanDlg::ShowsLoan(const std::optional<LoanInput>& input)
         m_schedule->CalculatorLoanChanged(CalculatorLoan(*input));
 }
 
-void CLoanDlg::ShowsRecalledLoan(const HostTexts& texts)
-{
-    // The method options already show the slot's method; the rest is in the texts.
-    ShowsLoan(StoredLoanInput(SelectedMethod(), texts, Separators()));
-}
-
 std::optional<ScheduleLoan> CLoanDlg::SlotLoan(int slot) const
 {
     if (!m_pSummaryDlg || !IsValidSlot(slot) || !m_pSummaryDlg->Slots().IsOccupied(slot))
         return std::nullopt;
-    const Snapshot& snapshot = m_pSummaryDlg->Slots().SnapshotOf(slot);
-    const std::optional<LoanInput> input = StoredLoanInput(snapshot.method, snapshot.texts, Separators());
+    const std::optional<LoanInput>& input = m_pSummaryDlg->Slots().SnapshotOf(slot).loan;
     if (!input)
         return std::nullopt;
     const auto* option = qobject_cast<QAbstractButton*>(
@@ -110,7 +95,7 @@ void CLoanDlg::PlanningFollowsSlots()
     if (!m_pPlanningDlg)
         return;
     if (m_pSummaryDlg)
-        m_pPlanningDlg->SetSlotLoans(SlotLoans(m_pSummaryDlg->Slots(), Separators()));
+        m_pPlanningDlg->SetSlotLoans(SlotLoans(m_pSummaryDlg->Slots()));
     else
         m_pPlanningDlg->SetSlotLoans({});
 }

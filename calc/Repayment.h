@@ -21,6 +21,7 @@ struct LoanInput {
     double rate2 = 0.0;       // fraction per year, year 11 on
     double periodYears = 0.0; // whole years, 1 to 99
     double incomeYen = 0.0;   // not used here; carried for the summary window
+    friend bool operator==(const LoanInput&, const LoanInput&) = default;
 };
 
 // A loan in the units its fields show: amounts in 万円, rates in percent.

@@ -6,14 +6,13 @@
 
 namespace hn {
 
-std::vector<SlotLoan> SlotLoans(const SlotTable& slots, FieldSeparators separators)
+std::vector<SlotLoan> SlotLoans(const SlotTable& slots)
 {
     std::vector<SlotLoan> loans;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         if (!slots.IsOccupied(slot))
             continue;
-        const Snapshot& snapshot = slots.SnapshotOf(slot);
-        const std::optional<LoanInput> input = StoredLoanInput(snapshot.method, snapshot.texts, separators);
+        const std::optional<LoanInput>& input = slots.SnapshotOf(slot).loan;
         if (!input)
             continue;
         // "公庫1　公庫基本型 2,000万円": the slot as the summary window names it.

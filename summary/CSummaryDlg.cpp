@@ -348,7 +348,7 @@ void CSummaryDlg::keyPressEvent(QKeyEvent* event)
 
 void CSummaryDlg::OnAddResult()
 {
-    const std::optional<int> slot = m_slots.AddResult(m_host.GetKeptFigures(), m_host.GetHostTexts());
+    const std::optional<int> slot = m_slots.AddResult(m_host.GetKeptFigures(), m_host.GetHostTexts(), m_host.ShownLoan());
     RecalcTotals();
     if (slot)
         m_host.OnSlotChanged(*slot);
@@ -441,7 +441,7 @@ void CSummaryDlg::RecallSlot(int slot)
     if (!snapshot.HoldsResult())
         return;
     m_host.SetMethodChecks(snapshot.method);
-    m_host.RecallTexts(snapshot.texts);
+    m_host.RecallTexts(snapshot.texts, snapshot.loan);
 }
 
 } // namespace hn

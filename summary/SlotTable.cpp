@@ -22,7 +22,8 @@ SlotTable::SlotTable()
     m_texts.ratio = kNoRatioText;
 }
 
-std::optional<int> SlotTable::AddResult(const KeptFigures& kept, const HostTexts& texts)
+std::optional<int> SlotTable::AddResult(const KeptFigures& kept, const HostTexts& texts,
+                                       const std::optional<LoanInput>& loan)
 {
     const std::optional<int> first = FamilyFirstSlot(kept.method);
     if (!first)
@@ -35,14 +36,15 @@ std::optional<int> SlotTable::AddResult(const KeptFigures& kept, const HostTexts
     m_nSlotBonus[i] = kept.firstBonus;
     m_nSlotTotal[i] = kept.total;
     m_nSlotLoan[i] = kept.loanMan;
-    StoreSnapshot(kept.method, target, texts);
+    StoreSnapshot(kept.method, target, texts, loan);
     return target;
 }
 
-void SlotTable::StoreSnapshot(RepaymentMethod method, int slot, const HostTexts& texts)
+void SlotTable::StoreSnapshot(RepaymentMethod method, int slot, const HostTexts& texts,
+                              const std::optional<LoanInput>& loan)
 {
     if (IsValidSlot(slot))
-        m_snapshots[static_cast<std::size_t>(slot - 1)] = {slot, method, texts};
+        m_snapshots[static_cast<std::size_t>(slot - 1)] = {slot, method, texts, loan};
 }
 
 void SlotTable::ClearSnapshot(int slot)

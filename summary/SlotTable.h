@@ -42,11 +42,12 @@ public:
     // Files the main window's current result (steps 1 to 4 of an add): into the first
     // slot of the method's family when its monthly text is empty, otherwise into the
     // second slot, whatever that holds. Returns the slot, or nothing for a method
-    // outside 1..6. The totals are not recalculated here.
-    std::optional<int> AddResult(const KeptFigures& kept, const HostTexts& texts);
+    // outside 1..6. The totals are not recalculated here. `loan` is the loan the
+    // results were computed from, kept with the texts.
+    std::optional<int> AddResult(const KeptFigures& kept, const HostTexts& texts, const std::optional<LoanInput>& loan);
 
     // Fills the snapshot of `slot`; a number outside 1..8 files nothing.
-    void StoreSnapshot(RepaymentMethod method, int slot, const HostTexts& texts);
+    void StoreSnapshot(RepaymentMethod method, int slot, const HostTexts& texts, const std::optional<LoanInput>& loan);
     void ClearSnapshot(int slot);
 
     // Empties the slot's texts, figures and snapshot (the totals are not recalculated).

@@ -4,9 +4,11 @@
 // calculation, and the few operations that a slot recall performs on it. CLoanDlg
 // implements it; tests can give the summary window a stand-in.
 #include "calc/LoanWindowState.h"
+#include "calc/Repayment.h"
 #include "calc/RepaymentMethod.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -50,6 +52,9 @@ public:
     virtual const LoanWindowState& LoanState() const = 0;
     KeptFigures GetKeptFigures() const { return KeptFiguresOf(LoanState()); }
     HostTexts GetHostTexts() const { return ShownTextsOf(LoanState()); }
+    // The loan the result texts show, as the calculate command computed it (or as a
+    // recalled slot kept it); none before the first calculation.
+    virtual std::optional<LoanInput> ShownLoan() const = 0;
 
     // Recall: check the option of `method` and uncheck the five others; no method
     // handler runs and the kept figures stay as they are.
@@ -58,8 +63,9 @@ public:
     virtual void ShowSecondRate() = 0;
     virtual void HideSecondRate() = 0;
     // Recall: bound texts of the loan, bonus part and rates and the nine results from
-    // `texts`, the period box's edit text set directly, then every bound text shown.
-    virtual void RecallTexts(const HostTexts& texts) = 0;
+    // `texts`, the period box's edit text set directly, then every bound text shown;
+    // `loan` is the loan the results were computed from.
+    virtual void RecallTexts(const HostTexts& texts, const std::optional<LoanInput>& loan) = 0;
 
     // The summary window was closed by the user (close button, close box, Escape).
     virtual void OnSummaryClosed() = 0;

@@ -2,6 +2,7 @@
 #pragma once
 // The eight result slots of the summary window, two per repayment family, and the
 // snapshot each keeps of the calculator window. Plain C++.
+#include "calc/Repayment.h"
 #include "calc/RepaymentMethod.h"
 #include "res/SummaryDialogIds.h"
 #include "summary/SummaryHost.h"
@@ -38,11 +39,14 @@ constexpr std::optional<int> FamilyFirstSlot(RepaymentMethod method) noexcept
 }
 
 // A slot's snapshot of the calculator window: the slot it was filed in, the method it
-// was computed with and the window's texts then (what a recall writes back).
+// was computed with, the window's texts then (what a recall writes back) and the loan
+// its results were computed from, which its schedule and the planning window use: the
+// texts may no longer be that loan's (a field changed after calculating).
 struct Snapshot {
     int slot = 0; // 1..8; 0: the snapshot holds nothing
     RepaymentMethod method = CorporationBasic;
     HostTexts texts;
+    std::optional<LoanInput> loan;
 
     bool HoldsResult() const noexcept { return slot != 0; }
     friend bool operator==(const Snapshot&, const Snapshot&) = default;

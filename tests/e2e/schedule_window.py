@@ -209,6 +209,13 @@ summary_node = d.window_node(app, "集計結果表示")
 add = d.find(summary_node, "算出結果を追加します")
 check.true("add enabled by the calculation",
            d.poll(lambda: add.get_state_set().contains(d.Atspi.StateType.ENABLED), True))
+# Another period picked but not calculated: the figures shown, and so the loan the slot
+# keeps, are still the 35-year loan's.
+period = d.field(app, "返済期間")
+d.activate(main)
+d.click(period)
+d.key(main, "Up")
+check.equal("30 years picked", d.poll(lambda: d.text_of(period), "30"), "30")
 d.press(summary_node, "算出結果を追加します")
 
 
@@ -242,7 +249,7 @@ d.xdotool("key", "Down")
 d.xdotool("key", "Return")
 check.true("shows slot 公庫1", d.poll(lambda: heading().startswith("公庫1　公庫基本型"), True))
 check.true("in the monthly view", d.poll(lambda: d.checked(d.find(node, "月別(M)", "radio button")), True))
-check.equal("monthly rows of the slot", d.poll(lambda: iface.get_n_rows(), 490), 490)
+check.equal("monthly rows of the slot's 35-year loan", d.poll(lambda: iface.get_n_rows(), 490), 490)
 check.equal("no word of the file saved from the other", saved_line(), "")
 fits_and_in_sight("a slot's schedule")
 

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <tuple>
 
 namespace hn {
 namespace {
@@ -136,42 +135,34 @@ TEST(PlanningFigures, ScenarioRowsShowThePeakBesideTheLastInstalment)
 namespace hn {
 namespace {
 
-// A slot keeps the calculator's field texts, grouped the user's way; they must
-// read back as the same loan under either convention, and a slot whose texts
-// the calculator refuses is left out rather than read as something else.
-TEST(PlanningSlots, FilledSlotsReadBackAsTheirLoans)
+// A slot's loan is the one it was computed from, named as the summary window names
+// the slot; a slot that keeps no loan is left out rather than guessed from its texts.
+TEST(PlanningSlots, FilledSlotsGiveTheLoansTheyKeep)
 {
-    for (const auto& [decimal, thousand, loanText, rateText] :
-         {std::tuple{'.', ',', "2,000", "3.25"}, std::tuple{',', '.', "2.000", "3.25"}}) {
-        SlotTable table;
-        KeptFigures kept;
-        kept.method = BankOther;
-        kept.firstMonthly = 78'000;
-        kept.loanMan = 2000;
-        HostTexts texts;
-        texts.loan = loanText;
-        texts.rate1 = rateText;
-        texts.periodEdit = "35";
-        texts.monthly[0] = "78,000";
-        ASSERT_TRUE(table.AddResult(kept, texts));
-        const std::vector<SlotLoan> loans = SlotLoans(table, {decimal, thousand});
-        ASSERT_EQ(loans.size(), 1u) << loanText;
-        EXPECT_DOUBLE_EQ(loans[0].input.loanYen, 20'000'000);
-        EXPECT_DOUBLE_EQ(loans[0].input.rate1, 3.25 * 0.01);
-        EXPECT_EQ(loans[0].input.method, BankOther);
-        // Named as the summary window names the slot, never "7:".
-        EXPECT_EQ(loans[0].caption, "銀行1　銀行型・他 2,000万円");
-        EXPECT_EQ(loans[0].slot, 7);
-    }
-    SlotTable refused;
-    HostTexts texts;
-    texts.loan = "abc";
-    texts.periodEdit = "35";
-    texts.monthly[0] = "1";
+    SlotTable table;
     KeptFigures kept;
     kept.method = BankOther;
-    ASSERT_TRUE(refused.AddResult(kept, texts));
-    EXPECT_TRUE(SlotLoans(refused, {'.', ','}).empty());
+    kept.firstMonthly = 78'000;
+    kept.loanMan = 2000;
+    HostTexts texts;
+    texts.loan = "2,500"; // changed after calculating: not the loan
+    texts.rate1 = "3.25";
+    texts.periodEdit = "35";
+    texts.monthly[0] = "78,000";
+    LoanInput loan;
+    loan.method = BankOther;
+    loan.loanYen = 20'000'000;
+    loan.normalYen = 20'000'000;
+    loan.rate1 = loan.rate2 = 0.0325;
+    loan.periodYears = 35;
+    ASSERT_EQ(table.AddResult(kept, texts, loan), 7);
+    ASSERT_EQ(table.AddResult(kept, texts, std::nullopt), 8);
+    const std::vector<SlotLoan> loans = SlotLoans(table);
+    ASSERT_EQ(loans.size(), 1u);
+    EXPECT_EQ(loans[0].input, loan);
+    // Named as the summary window names the slot, never "7:".
+    EXPECT_EQ(loans[0].caption, "銀行1　銀行型・他 2,000万円");
+    EXPECT_EQ(loans[0].slot, 7);
 }
 
 } // namespace

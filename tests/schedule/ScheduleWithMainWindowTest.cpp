@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule window from the real calculator and summary windows: the menu command,
 // a slot's context menu, and the window following calculations, recalls and slots.
+#include "calc/AmountText.h"
 #include "calc/ScheduleTexts.h"
 #include "res/SummaryDialogIds.h"
 #include "schedule/CScheduleDlg.h"
@@ -129,6 +130,39 @@ TEST_F(ScheduleFromMainWindowTest, AfterARecallTheMenuShowsTheRecalledLoan)
     summary->OnSelectSlot(1); // the calculator window shows the 35-year loan again
     EXPECT_EQ(schedule->Model()->rowCount(), 490);
     EXPECT_EQ(schedule->SourceSlot(), 0);
+}
+
+// A slot keeps the loan its figures were computed from, whatever its texts say by the
+// time it is filled: its schedule, and the calculator's after a recall, agree with them.
+TEST_F(ScheduleFromMainWindowTest, ASlotKeepsTheLoanItsFiguresCameFrom)
+{
+    CSummaryDlg* summary = OpenSummary();
+    EnterWorkedExample();
+    Calculate();
+    const std::optional<LoanInput> computed = dlg->ShownLoan();
+    ASSERT_TRUE(computed);
+    PickPeriod(QStringLiteral("20")); // not calculated: the 35-year figures still show
+    summary->OnAddResult();           // 公庫1
+    EXPECT_EQ(summary->Slots().SnapshotOf(1).loan, computed);
+    EXPECT_EQ(summary->Slots().SnapshotOf(1).texts.periodEdit, "20");
+
+    const QString slotTotal = Q(kWindowTotal) + QStringLiteral(": ") +
+                              QString::fromStdString(FormatAmount(summary->Slots().SlotTotal()[0])) + Q(kYen);
+    ScheduleOfSlot(summary, 1);
+    QPointer<CScheduleDlg> schedule = dlg->ScheduleDlg();
+    ASSERT_NE(schedule, nullptr);
+    EXPECT_EQ(schedule->Model()->rowCount(), 490);
+    EXPECT_EQ(schedule->TotalsTexts()[1], slotTotal);
+
+    // Another loan calculated, then the slot recalled: the menu shows the slot's loan.
+    SelectMethod(IDC_METHOD_EQUAL_PRINCIPAL);
+    Calculate();
+    summary->OnSelectSlot(1);
+    EXPECT_EQ(dlg->ShownLoan(), computed);
+    MenuItem()->trigger();
+    EXPECT_EQ(schedule->SourceSlot(), 0);
+    EXPECT_EQ(schedule->Model()->rowCount(), 490);
+    EXPECT_EQ(schedule->TotalsTexts()[1], slotTotal);
 }
 
 } // namespace

@@ -55,9 +55,11 @@ public:
         secondRateShown = false;
         calls.push_back("hide");
     }
-    void RecallTexts(const HostTexts& t) override
+    std::optional<LoanInput> ShownLoan() const override { return shownLoan; }
+    void RecallTexts(const HostTexts& t, const std::optional<LoanInput>& loan) override
     {
         recalled = t;
+        recalledLoan = loan;
         calls.push_back("texts");
     }
     void OnSummaryClosed() override { ++closedCalls; }
@@ -67,6 +69,7 @@ public:
     QWidget* owner = &window; // the summary window's owner; a test may give another
     KeptFigures kept;
     HostTexts texts;
+    std::optional<LoanInput> shownLoan;
     mutable LoanWindowState state;
 
     std::vector<std::string> calls;
@@ -74,6 +77,7 @@ public:
     const CaptionSet* captions = nullptr;
     std::optional<bool> secondRateShown;
     std::optional<HostTexts> recalled;
+    std::optional<LoanInput> recalledLoan;
     int closedCalls = 0;
 };
 

@@ -94,7 +94,7 @@ TEST(SummaryPlacement, TooNarrowForBothTheSummaryOverlapsTheMainWindow)
 
 Snapshot RowWithPeriod(const char* period, RepaymentMethod method = CorporationYutori)
 {
-    Snapshot row{1, method, {}};
+    Snapshot row{1, method, {}, {}};
     row.texts.periodEdit = period;
     return row;
 }

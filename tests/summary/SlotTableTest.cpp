@@ -14,7 +14,7 @@ using test::YutoriKept;
 
 GaugeState Add(SlotTable& table, const KeptFigures& kept, const HostTexts& texts, std::optional<int> expectedSlot)
 {
-    EXPECT_EQ(table.AddResult(kept, texts), expectedSlot);
+    EXPECT_EQ(table.AddResult(kept, texts, std::nullopt), expectedSlot);
     return table.RecalcTotals(kept.income);
 }
 
@@ -137,21 +137,26 @@ TEST(SlotTableAdd, MethodOutsideTheSixFilesNothing)
     EXPECT_EQ(table.Texts(), SlotTable().Texts());
 }
 
-TEST(SlotTableSnapshot, HoldsSlotMethodAndEveryText)
+TEST(SlotTableSnapshot, HoldsSlotMethodEveryTextAndTheLoan)
 {
     SlotTable table;
     const KeptFigures kept = YutoriKept();
     const HostTexts texts = TextsFor(kept, "30");
-    table.AddResult(kept, texts);
-    const Snapshot expected{1, CorporationYutori, texts};
+    LoanInput loan;
+    loan.method = CorporationYutori;
+    loan.loanYen = 30'000'000;
+    loan.rate1 = 0.02;
+    loan.periodYears = 35; // not the period text: the loan is what was computed
+    table.AddResult(kept, texts, loan);
+    const Snapshot expected{1, CorporationYutori, texts, loan};
     EXPECT_EQ(table.SnapshotOf(1), expected);
     EXPECT_EQ(table.SnapshotOf(1).texts.periodEdit, "30");
 
-    table.ClearSnapshot(1);
+    table.ClearSlot(1);
     EXPECT_EQ(table.SnapshotOf(1), Snapshot{});
     // Numbers that name no slot file nothing.
     for (const int bad : {0, 9, -1}) {
-        table.StoreSnapshot(CorporationBasic, bad, texts);
+        table.StoreSnapshot(CorporationBasic, bad, texts, loan);
         for (int slot = 1; slot <= 8; ++slot)
             EXPECT_EQ(table.SnapshotOf(slot), Snapshot{}) << bad;
         EXPECT_EQ(table.SnapshotOf(bad), Snapshot{}) << bad;
@@ -250,7 +255,7 @@ TEST(SlotTableTotals, SumsOfLargeSlotsDoNotWrap)
     const std::int32_t big = 2147483647;
     const RepaymentMethod methods[] = {1, 1, 3, 3, 5, 5, 6, 6};
     for (RepaymentMethod m : methods)
-        table.AddResult({m, big, big, 2000000000, big, big}, TextsFor({m, 1, 1, 0, 1, 1}));
+        table.AddResult({m, big, big, 2000000000, big, big}, TextsFor({m, 1, 1, 0, 1, 1}), std::nullopt);
     const GaugeState gauge = table.RecalcTotals(2000000000);
     const SummaryTexts& t = table.Texts();
     EXPECT_EQ(t.sumMonthly, "17,179,869,176");

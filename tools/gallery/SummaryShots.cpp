@@ -37,7 +37,8 @@ public:
     void ApplyCaptionSet(const CaptionSet&) override {}
     void ShowSecondRate() override {}
     void HideSecondRate() override {}
-    void RecallTexts(const HostTexts&) override {}
+    std::optional<LoanInput> ShownLoan() const override { return std::nullopt; }
+    void RecallTexts(const HostTexts&, const std::optional<LoanInput>&) override {}
     void OnSummaryClosed() override {}
     QWidget* HostWindow() override { return &window; }
 
