@@ -64,6 +64,9 @@ inline constexpr std::string_view kNoteFirstYearDiffers =
 // A part repaid before the end of its term.
 inline constexpr std::string_view kNoteEndedEarly =
     "端数の切り捨てにより、返済期間より早く完済します。最終回で残高を精算します。";
+// Where a part ended before its term.
+inline constexpr std::string_view kEndedEarlyMonthly = "毎月分は第%1回で完済します（返済期間は%2回）。";
+inline constexpr std::string_view kEndedEarlyBonus = "ﾎﾞｰﾅｽ分は第%1回で完済します（返済期間は%2回）。";
 // An instalment below the interest charged.
 inline constexpr std::string_view kNoteUnpaidInterest =
     "返済額が利息に満たない回は、不足分を未払利息とし、次回以降に元金より先に支払います。";

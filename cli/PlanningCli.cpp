@@ -6,6 +6,7 @@
 #include "calc/PrepaymentSummary.h"
 #include "calc/ScheduleTexts.h"
 #include "cli/CliOutput.h"
+#include "report/CapacityReport.h"
 #include "report/PrepaymentReport.h"
 #include "report/Units.h"
 
@@ -35,16 +36,18 @@ bool ReadDecimalValue(std::string_view name, std::string_view value, double& out
 
 std::string CompareLine(PrepayMode mode, const PrepaymentOutcome& o, const ScheduleCalendar& calendar)
 {
+    // The planning window's column on one line: the whole loan's summary, what it saves
+    // and, where whole instalments decide it, what was used.
+    const std::vector<Figure> column = PrepaymentColumnFigures(mode, o, calendar);
     std::string s = "  " + std::string(PrepayModeCaption(mode)) + ": ";
     if (!o.ok)
-        return s + std::string(o.message) + "\n";
-    const AppliedPrepayment& a = o.applied.front();
-    // The whole loan's summary, as the planning window's column shows it.
-    for (const PrepaymentLine& line : PrepaymentSummaryLines(SummarisePrepayments(o, calendar)))
-        s += std::string(line.caption) + " " + line.value + "、";
-    s += std::string(kPrepayInterestSaved) + " " + Text(Q::Yen(o.interestSaved));
+        return s + Text(column.front().value) + "\n";
+    for (const Figure& f : column)
+        if (f.value.unit == Unit::Text) // the summary's lines
+            s += f.caption + " " + Text(f.value) + "、";
+    s += std::string(kPrepayInterestSaved) + " " + Text(FindFigure(column, "interestSavedYen")->value);
     if (mode == PrepayMode::ShortenWhole)
-        s += "、" + std::string(kPrepayUsed) + " " + Text(Q::Yen(a.usedYen + a.bonusUsedYen));
+        s += "、" + std::string(kPrepayUsed) + " " + Text(FindFigure(column, "usedYen")->value);
     return s + "\n";
 }
 
@@ -145,25 +148,10 @@ std::optional<Prepayment> ParsePrepaySpec(std::string_view text, std::string& er
 
 std::string FormatCapacityLines(const CapacityResult& r, const BurdenLimitRule& rule)
 {
-    std::string out;
-    Line(out, kCapCapacity, Text(Q::Man(r.capacityMan)));
-    if (!r.cappedBy.empty()) {
-        Line(out, kCapCappedBy, std::string(r.cappedBy));
-        Line(out, kCapLargestFitting, Text(Q::Man(r.largestFittingMan)));
-    }
-    Line(out, kCapIncome, Text(Q::Yen(r.incomeYen)));
-    Line(out, kCapLimit, Text(Q::Percent(r.limitPercent)) + " (" + std::string(rule.wording) + ")");
-    Line(out, kCapOtherDebts, Text(Q::Yen(r.otherDebtsYen)));
-    Line(out, kCapAllowance, Text(Q::Yen(r.allowanceYen)));
-    Line(out, kCapScreeningRate, Text(Q::Rate(r.screeningRate)));
-    Line(out, kCapScreeningMonthly, Text(Q::Yen(r.screeningMonthlyYen)));
-    Line(out, kCapScreeningAnnual, Text(Q::Yen(r.screeningAnnualYen)));
-    Line(out, kCapScreeningRatio, Text(Q::Percent(r.screeningRatioPercent)));
-    out += "\n";
-    Line(out, kCapBonusPart, Text(Q::Man(r.bonusMan)));
-    out += FormatResultLines(r.loan, UnitSpacing::Attached);
-    Line(out, kCapRatio, Text(Q::Percent(r.ratioPercent)));
-    return out;
+    // The calculator's figures as the plain mode lists them, where the window has them in brief.
+    const CapacityReport report = MakeCapacityReport(r, rule.wording);
+    return FigureLines(report.figures) + "\n" + FigureLine(report.bonusPart) +
+           FormatResultLines(r.loan, UnitSpacing::Attached) + FigureLine(report.ratio);
 }
 
 std::string FormatPrepaymentLines(const PrepaymentOutcome& out, const ScheduleCalendar& calendar,

@@ -6,6 +6,7 @@
 #include "calc/RepaymentMethod.h"
 #include "calc/ExactRate.h"
 #include "calc/ScenarioTexts.h"
+#include "report/ScenarioReport.h"
 #include "report/Units.h"
 
 #include <cmath>
@@ -151,18 +152,7 @@ std::string FormatScenarioLines(const ScenarioInput& in, const ScenarioSchedule&
         Line(out, kReviewCaption, std::string(ReviewCaption(in.review)));
         Line(out, kUnpaidCaption, std::string(UnpaidCaption(in.unpaid)));
     }
-    Line(out, kSumTotalRepaid, Text(Q::Yen(sum.totalRepaid)));
-    Line(out, kSumTotalInterest, Text(Q::Yen(sum.totalInterest)));
-    Line(out, kSumPeakMonthly, Text(Q::Yen(sum.peakMonthly)));
-    Line(out, kSumLastMonthly, Text(Q::Yen(sum.lastMonthly)));
-    if (!s.schedule.bonus.rows.empty()) {
-        Line(out, kSumPeakBonus, Text(Q::Yen(sum.peakBonus)));
-        Line(out, kSumLastBonus, Text(Q::Yen(sum.lastBonus)));
-    }
-    Line(out, kSumMonthsWithUnpaid, Text(Q::Months(sum.monthsWithUnpaid)));
-    Line(out, kSumLargestUnpaid, Text(Q::Yen(sum.largestUnpaid)));
-    Line(out, kSumUnpaidAtEnd, Text(Q::Yen(sum.unpaidAtEnd)));
-    Line(out, kSumEnd, std::to_string(sum.endYear) + "年目 (" + Text(Q::Instalment(sum.endMonth)) + ")");
+    out += FigureLines(ScenarioFigures(sum));
     for (const ScenarioWarning& w : ScenarioWarnings(s, sum))
         Line(out, kSumWarning, w.text);
     return out;

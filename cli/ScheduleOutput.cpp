@@ -5,6 +5,7 @@
 #include "calc/ExactRate.h"
 #include "calc/ScheduleTexts.h"
 #include "calc/ScheduleViews.h"
+#include "report/ComparisonReport.h"
 #include "report/Units.h"
 
 #include <algorithm>
@@ -156,51 +157,25 @@ std::string FormatCheckLines(const ScheduleCheckReport& checks)
     return out;
 }
 
-namespace {
-
-bool LeavesInterestUnpaid(const Schedule& schedule)
-{
-    for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus})
-        for (const ScheduleRow& r : part->rows)
-            if (r.unpaidInterest != 0)
-                return true;
-    return false;
-}
-
-} // namespace
-
 std::string FormatComparisonText(const Schedule& schedule, const WindowComparison& c)
 {
+    const ComparisonReport report = MakeComparisonReport(schedule, c);
     std::string out;
-    const auto line = [&](std::string_view label, const std::string& value) {
-        out.append(label).append(": ").append(value).push_back('\n');
-    };
-    line(kScheduleTotal, Text(Q::Yen(c.scheduleTotal)));
-    line(kWindowTotal, Text(Q::Yen(c.windowTotal)) + " (" + std::string(kDifference) + " " +
-                           Text(Q::YenDifference(c.totalDifference())) + ")");
-    for (const BandDifference& d : c.bands) {
-        line(ScheduleBandCaption(d), Text(Q::Yen(d.scheduleYen)));
-        line(WindowBandCaption(d), Text(Q::Yen(d.windowYen)) + " (" + std::string(kDifference) + " " +
-                                       Text(Q::YenDifference(d.difference())) + ")");
+    const std::vector<Figure>& f = report.figures;
+    for (std::size_t k = 0; k < f.size(); ++k) {
+        // Year 1 is listed only where it differs from the window's 年間返済額.
+        if (IsDifference(f[k]) || (f[k].key == "firstYearYen" && c.firstYearDifference() == 0)) {
+            k += IsDifference(f[k]) ? 0 : 2;
+            continue;
+        }
+        out += f[k].caption + ": " + Text(f[k].value);
+        // A difference follows the window's figure on its line.
+        if (k + 1 < f.size() && IsDifference(f[k + 1]))
+            out += " (" + f[k + 1].caption + " " + Text(f[k + 1].value) + ")";
+        out += '\n';
     }
-    if (c.totalDifference() != 0 || !c.bands.empty())
-        out.append(TotalDifferenceNote(schedule.method)).push_back('\n');
-    if (c.firstYearDifference() != 0) {
-        line(kScheduleFirstYear, Text(Q::Yen(c.firstYear)));
-        line(kWindowAnnual, Text(Q::Yen(c.windowAnnual)) + " (" + std::string(kDifference) + " " +
-                                Text(Q::YenDifference(c.firstYearDifference())) + ")");
-        if (schedule.bonus.loanYen != 0)
-            out.append(kNoteFirstYearDiffers).push_back('\n');
-    }
-    if (schedule.endedEarly()) {
-        out.append(kNoteEndedEarly).push_back('\n');
-        for (const SchedulePart* part : {&schedule.monthly, &schedule.bonus})
-            if (part->endedEarly())
-                out.append("  ").append(PartCaption(part->kind)).append(": 第" +
-                    std::to_string(part->rows.size()) + "回で完済 (" + std::to_string(part->termCount) + "回の予定)\n");
-    }
-    if (LeavesInterestUnpaid(schedule))
-        out.append(kNoteUnpaidInterest).push_back('\n');
+    for (const std::string& note : report.notes)
+        out += note + '\n';
     return out;
 }
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The planning window's figures as caption/value rows, and the loan it plans
-// with, built from the values its fields give. Plain C++: the window only shows
-// these rows, so what it says is tested here.
+// The planning window's figures as caption/value rows, rendered from the reports, and
+// the loan it plans with, built from the values its fields give. Plain C++.
 #include "calc/Capacity.h"
 #include "calc/LenderReading.h"
 #include "calc/Prepayment.h"
 #include "calc/PrepaymentSummary.h"
 #include "calc/ScenarioSummary.h"
 #include "calc/ScheduleCalendar.h"
+#include "report/Figure.h"
 
 #include <functional>
 #include <string>
@@ -60,14 +60,16 @@ struct PlannedLoan {
 };
 PlannedLoan PlanLoan(const PlanningLoan& loan);
 
+// A report's figures as the window's grid shows them: caption and text. The figures
+// themselves, and which of them a grid shows, are the reports' (report/).
+std::vector<FigureRow> Rows(const std::vector<Figure>& figures);
+
 std::vector<FigureRow> CapacityRows(const CapacityResult& r);
 
 // Rows of one reading (real rates or screening rate) against the limit.
 std::vector<FigureRow> ReadingRows(const LenderReading& reading, const BurdenReading& one);
 
-// One column of the side-by-side comparison of the prepayments: the whole loan's
-// summary after the last of them (PrepaymentSummaryLines), the amount asked where less
-// was used, and what it saves.
+// One column of the side-by-side comparison of the prepayments (PrepaymentColumnFigures).
 std::vector<FigureRow> PrepayRows(PrepayMode mode, const PrepaymentOutcome& o, const ScheduleCalendar& calendar);
 
 std::vector<FigureRow> ScenarioRows(const ScenarioSummary& s);

@@ -3,6 +3,7 @@
 
 #include "calc/RepaymentMethod.h"
 #include "calc/ScheduleTexts.h"
+#include "report/ComparisonReport.h"
 #include "report/Units.h"
 #include "schedule/ScheduleWindowTexts.h"
 
@@ -13,19 +14,6 @@
 namespace hn {
 
 namespace {
-
-void AddEndedEarlyNotes(const Schedule& s, std::vector<std::string>& notes)
-{
-    if (!s.endedEarly())
-        return;
-    notes.emplace_back(kNoteEndedEarly);
-    const auto part = [&](const SchedulePart& p, std::string_view pattern) {
-        if (p.endedEarly())
-            notes.push_back(FillIn(pattern, {std::to_string(p.rows.size()), std::to_string(p.termCount)}));
-    };
-    part(s.monthly, kEndedEarlyMonthly);
-    part(s.bonus, kEndedEarlyBonus);
-}
 
 CheckLine ChecksLine(const std::string& caption, bool passed)
 {
@@ -81,19 +69,9 @@ LoanReport MakeLoanReport(const ScheduleLoan& loan, const ScheduleCalendar& cale
     report.monthly = MonthlyView(report.schedule, calendar);
     report.yearly = YearlyView(report.schedule, calendar);
 
-    AddEndedEarlyNotes(report.schedule, report.notes);
-    if (report.hasUnpaidInterest())
-        report.notes.emplace_back(kNoteUnpaidInterest);
-    if (report.result) {
-        const WindowComparison c = CompareWithWindow(report.schedule, *report.result);
-        if (c.totalDifference() != 0 || !c.bands.empty())
-            report.notes.emplace_back(TotalDifferenceNote(report.loan.input.method));
-        // Elsewhere year 1 differs only where the schedule ended within it, which the
-        // note on the early end explains.
-        if (c.firstYearDifference() != 0 && report.loan.input.method == EqualPrincipal
-            && report.schedule.bonus.loanYen != 0)
-            report.notes.emplace_back(kNoteFirstYearDiffers);
-    }
+    report.notes = report.result
+                       ? MakeComparisonReport(report.schedule, CompareWithWindow(report.schedule, *report.result)).notes
+                       : ScheduleNotes(report.schedule);
     return report;
 }
 
@@ -161,24 +139,13 @@ std::vector<TotalsLine> TotalsLines(const LoanReport& report)
         }
         return lines;
     }
-    const std::string difference(kDifference);
     if (!report.result) {
         lines.push_back({std::string(kScheduleTotal), TotalsOf(report.schedule).payment});
         lines.push_back({std::string(kWindowTotal), std::nullopt});
         return lines;
     }
-    const WindowComparison c = CompareWithWindow(report.schedule, *report.result);
-    lines.push_back({std::string(kScheduleTotal), c.scheduleTotal});
-    lines.push_back({std::string(kWindowTotal), c.windowTotal});
-    lines.push_back({difference, c.totalDifference()});
-    for (const BandDifference& d : c.bands) {
-        lines.push_back({ScheduleBandCaption(d), d.scheduleYen});
-        lines.push_back({WindowBandCaption(d), d.windowYen});
-        lines.push_back({difference, d.difference()});
-    }
-    lines.push_back({std::string(kScheduleFirstYear), c.firstYear});
-    lines.push_back({std::string(kWindowAnnual), c.windowAnnual});
-    lines.push_back({difference, c.firstYearDifference()});
+    for (const Figure& f : MakeComparisonReport(report.schedule, CompareWithWindow(report.schedule, *report.result)).figures)
+        lines.push_back({f.caption, f.value.whole});
     return lines;
 }
 
@@ -271,23 +238,6 @@ std::string LoanHeading(const LoanInput& in, bool withRates)
     text += std::to_string(static_cast<long long>(in.periodYears));
     text += kYears;
     return text;
-}
-
-std::string FillIn(std::string_view pattern, const std::vector<std::string>& args)
-{
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
-            const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (index < args.size()) {
-                out += args[index];
-                ++i;
-                continue;
-            }
-        }
-        out += pattern[i];
-    }
-    return out;
 }
 
 } // namespace hn

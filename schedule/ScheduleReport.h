@@ -9,6 +9,7 @@
 #include "calc/ScheduleCalendar.h"
 #include "calc/ScheduleChecks.h"
 #include "calc/ScheduleViews.h"
+#include "report/TextPattern.h"
 #include "schedule/ScheduleTable.h"
 
 #include <optional>
@@ -104,7 +105,5 @@ CombinedReport MakeCombinedReport(const std::vector<ScheduleLoan>& loans, const 
 // rates for a loan whose rates a path gives.
 std::string LoanHeading(const LoanInput& input, bool withRates = true);
 
-// `pattern` with %1, %2 ... replaced by `args` in order.
-std::string FillIn(std::string_view pattern, const std::vector<std::string>& args);
 
 } // namespace hn

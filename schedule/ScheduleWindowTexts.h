@@ -59,9 +59,6 @@ inline constexpr std::string_view kAxisYearly = "年間返済額（万円）";
 inline constexpr std::string_view kAxisBalance = "残高（万円）";
 inline constexpr std::string_view kAxisYears = "年目";
 
-// Where a part ended before its term.
-inline constexpr std::string_view kEndedEarlyMonthly = "毎月分は第%1回で完済します（返済期間は%2回）。";
-inline constexpr std::string_view kEndedEarlyBonus = "ﾎﾞｰﾅｽ分は第%1回で完済します（返済期間は%2回）。";
 
 // The source of the window changed under it.
 inline constexpr std::string_view kSlotCleared =

@@ -104,7 +104,7 @@ expect_equal("band difference" "${v}" "53618")
 # A loan repaid before its term says so.
 run(out err rc --loan 10 --rate1 20 --rate2 20 --years 50 --schedule yearly)
 expect_equal("early end exit code" "${rc}" "0")
-expect_contains("early end" "${out}" "  毎月: 第584回で完済 (600回の予定)\n")
+expect_contains("early end" "${out}" "毎月分は第584回で完済します（返済期間は600回）。\n")
 
 # Calendar: bonus 1 in the first bonus month on or after the first repayment.
 run(out err rc --method 1 ${worked} --schedule monthly --json --first-month 2027-08 --bonus-months 12,7)

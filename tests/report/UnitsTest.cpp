@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How every quantity reads, unit by unit.
+// How every quantity reads, unit by unit, and the patterns texts are filled in by.
 #include "report/Units.h"
+
+#include "report/TextPattern.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -118,6 +120,12 @@ TEST(Units, SummaryRatioSignAndValuesWithoutDigits)
     EXPECT_EQ(SummaryRatio(0.0), "0.");
     EXPECT_EQ(SummaryRatio(std::numeric_limits<double>::infinity()), "inf");
     EXPECT_EQ(SummaryRatio(std::numeric_limits<double>::quiet_NaN()), "nan");
+}
+
+TEST(FillIn, ReplacesNumberedPlaceholdersAndLeavesOthers)
+{
+    EXPECT_EQ(FillIn("第%1回／%2回 %3 100%", {"5", "60"}), "第5回／60回 %3 100%");
+    EXPECT_EQ(FillIn("%2%1", {"a", "b"}), "ba");
 }
 
 } // namespace

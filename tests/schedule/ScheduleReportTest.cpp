@@ -198,11 +198,5 @@ TEST(LoanHeading, SaysMethodAmountsRatesAndTerm)
     EXPECT_EQ(LoanHeading(Loan(CorporationBasic, 100, 0, 0.001, 3.0, 10)), "公庫基本型　借入額 100万円　金利 0.001%　10年");
 }
 
-TEST(FillIn, ReplacesNumberedPlaceholdersAndLeavesOthers)
-{
-    EXPECT_EQ(FillIn("第%1回／%2回 %3 100%", {"5", "60"}), "第5回／60回 %3 100%");
-    EXPECT_EQ(FillIn("%2%1", {"a", "b"}), "ba");
-}
-
 } // namespace
 } // namespace hn

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/ScenarioReport.h"
+
+#include "calc/ScenarioTexts.h"
+
+namespace hn {
+
+std::vector<Figure> ScenarioFigures(const ScenarioSummary& s)
+{
+    using Q = Quantity;
+    const auto yen = [](std::string_view key, std::string_view caption, std::int64_t v) {
+        return Figure(key, caption, Q::Yen(v));
+    };
+    std::vector<Figure> f;
+    f.push_back(yen("totalRepaidYen", kSumTotalRepaid, s.totalRepaid));
+    f.push_back(yen("totalInterestYen", kSumTotalInterest, s.totalInterest));
+    // The highest leaves the settling last instalment out (and says so): the last is
+    // given beside it.
+    f.push_back(yen("peakMonthlyYen", kSumPeakMonthly, s.peakMonthly));
+    f.push_back(yen("lastMonthlyYen", kSumLastMonthly, s.lastMonthly));
+    // A bonus part ends with a payment: none without one.
+    if (s.lastBonus > 0) {
+        f.push_back(yen("peakBonusYen", kSumPeakBonus, s.peakBonus));
+        f.push_back(yen("lastBonusYen", kSumLastBonus, s.lastBonus));
+    }
+    f.push_back({"monthsWithUnpaid", std::string(kSumMonthsWithUnpaid), Q::Months(s.monthsWithUnpaid)});
+    f.push_back(yen("largestUnpaidYen", kSumLargestUnpaid, s.largestUnpaid));
+    f.push_back(yen("unpaidAtEndYen", kSumUnpaidAtEnd, s.unpaidAtEnd));
+    f.back().fullOnly = true;
+    f.push_back({"end", std::string(kSumEnd),
+                 Q::Words(Text(Q::LoanYear(s.endYear)) + " (" + Text(Q::Instalment(s.endMonth)) + ")")});
+    return f;
+}
+
+} // namespace hn

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What a rate scenario comes to, as the planning window's scenario columns and the
+// command line's --rate-path show it.
+#include "calc/ScenarioSummary.h"
+#include "report/Figure.h"
+
+#include <vector>
+
+namespace hn {
+
+// The totals, each part's highest regular instalment beside its settling last one (the
+// bonus part's where it has one), the unpaid interest and when the loan ends.
+std::vector<Figure> ScenarioFigures(const ScenarioSummary& s);
+
+} // namespace hn
