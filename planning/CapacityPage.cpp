@@ -5,7 +5,7 @@
 #include "controls/CNumEdit.h"
 #include "controls/CRateEdit.h"
 #include "controls/DialogSetUp.h"
-#include "planning/FigureGrid.h"
+#include "controls/FigureGrid.h"
 #include "planning/LimitChoice.h"
 #include "planning/PlanningFields.h"
 

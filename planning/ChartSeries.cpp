@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/ChartSeries.h"
 
+#include "schedule/ChartScale.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -64,21 +66,6 @@ std::vector<PlotPoint> SimplifyLine(const std::vector<PlotPoint>& points, double
     return kept;
 }
 
-std::int64_t RoundStep(std::int64_t top, int maxTicks) noexcept
-{
-    if (top <= 0 || maxTicks < 1)
-        return 1;
-    std::int64_t power = 1;
-    while (true) {
-        for (const std::int64_t m : {1, 2, 5}) {
-            const std::int64_t step = m * power;
-            if ((top + step - 1) / step <= maxTicks)
-                return step;
-        }
-        power *= 10;
-    }
-}
-
 ChartAxis AxisFor(const std::vector<ChartSeries>& all, bool owed, bool skipSettling)
 {
     std::int64_t highest = 0;
@@ -91,9 +78,10 @@ ChartAxis AxisFor(const std::vector<ChartSeries>& all, bool owed, bool skipSettl
             highest = std::max(highest, points[k].yen);
         lastMonth = std::max(lastMonth, s.lastMonth);
     }
+    const AxisScale scale = NiceScale(highest, 5);
     ChartAxis axis;
-    axis.step = RoundStep(highest, 5);
-    axis.top = std::max<std::int64_t>(axis.step, (highest + axis.step - 1) / axis.step * axis.step);
+    axis.step = scale.step;
+    axis.top = scale.top;
     axis.lastMonth = std::max(12, (lastMonth + 11) / 12 * 12);
     return axis;
 }

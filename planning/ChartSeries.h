@@ -2,7 +2,7 @@
 #pragma once
 // What the scenario charts draw, worked out without Qt: each scenario's
 // instalment as steps and its balance as a line over the months, and axes
-// that hold every series with round tick values.
+// that hold every series with round tick values (the schedule chart's, NiceScale).
 #include "calc/ScenarioSummary.h"
 
 #include <cstdint>
@@ -51,9 +51,5 @@ struct PlotPoint {
 // and every bend stay. A 35-year balance has 421 points, two or three to a
 // pixel; stroking them all with a dashed pen cost most of a chart's paint.
 std::vector<PlotPoint> SimplifyLine(const std::vector<PlotPoint>& points, double tolerance);
-
-// A round tick step (1, 2 or 5 times a power of ten) that splits `top` into at
-// most `maxTicks` parts.
-std::int64_t RoundStep(std::int64_t top, int maxTicks) noexcept;
 
 } // namespace hn

@@ -8,6 +8,7 @@
 #include "calc/PrepaymentSummary.h"
 #include "calc/ScenarioSummary.h"
 #include "calc/ScheduleCalendar.h"
+#include "controls/FigureRow.h"
 #include "report/Figure.h"
 
 #include <functional>
@@ -19,12 +20,6 @@ namespace hn {
 struct DerivedSchedule;
 // Opens the schedule window on a schedule a section built.
 using ScheduleOpener = std::function<void(const DerivedSchedule&)>;
-
-struct FigureRow {
-    std::string caption;
-    std::string value;
-    friend bool operator==(const FigureRow&, const FigureRow&) = default;
-};
 
 // The loan of the calculator window (or typed in the planning window).
 struct PlanningLoan {

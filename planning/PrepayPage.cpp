@@ -4,7 +4,7 @@
 #include "calc/PlanningMessages.h"
 #include "calc/PlanningTexts.h"
 #include "controls/DialogSetUp.h"
-#include "planning/FigureGrid.h"
+#include "controls/FigureGrid.h"
 #include "planning/PlanningFields.h"
 #include "report/PrepaymentReport.h"
 #include "report/Units.h"

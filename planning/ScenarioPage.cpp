@@ -6,7 +6,7 @@
 #include "calc/ScenarioTexts.h"
 #include "controls/CNumEdit.h"
 #include "controls/CRateEdit.h"
-#include "planning/FigureGrid.h"
+#include "controls/FigureGrid.h"
 #include "planning/PathEditor.h"
 #include "planning/PlanningFields.h"
 #include "planning/ScenarioChart.h"

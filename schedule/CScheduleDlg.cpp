@@ -3,6 +3,7 @@
 
 #include "calc/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
+#include "controls/FigureGrid.h"
 #include "platform/WindowFit.h"
 #include "report/Units.h"
 #include "schedule/HeadingLabel.h"
@@ -65,17 +66,6 @@ void SetTextColour(QLabel* label, const QColor& colour)
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, colour);
     label->setPalette(pal);
-}
-
-// A label whose text is a figure: the caption goes into the description, so that a
-// screen reader speaks both and the figure stays the label's text.
-QLabel* FigureLabel(const QString& caption, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setAccessibleDescription(caption);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
 }
 
 std::int64_t OpeningBalance(const Schedule& s)
@@ -219,8 +209,8 @@ void CScheduleDlg::BuildWidgets()
     auto* totals = new QGroupBox(Text(kTotalsHeading), this);
     m_totalsBox = totals;
     auto* totalsBox = new QVBoxLayout(totals);
-    m_totalsGrid = new QGridLayout;
-    totalsBox->addLayout(m_totalsGrid);
+    m_totals = new FigureGrid(totals);
+    totalsBox->addWidget(m_totals);
     m_notes = new QLabel(totals);
     m_notes->setWordWrap(true);
     m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -522,19 +512,10 @@ void CScheduleDlg::FitColumns()
 
 void CScheduleDlg::ShowTotals(const std::vector<TotalsLine>& lines)
 {
-    while (QLayoutItem* item = m_totalsGrid->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    int row = 0;
-    for (const TotalsLine& line : lines) {
-        auto* caption = new QLabel(Text(line.caption), this);
-        QLabel* figure = FigureLabel(Text(line.caption), this);
-        figure->setText(line.yen ? Text(hn::Text(Quantity::Yen(*line.yen))) : Text(kNotComparable));
-        m_totalsGrid->addWidget(caption, row, 0);
-        m_totalsGrid->addWidget(figure, row, 1);
-        ++row;
-    }
+    std::vector<FigureRow> rows;
+    for (const TotalsLine& line : lines)
+        rows.push_back({line.caption, line.yen ? hn::Text(Quantity::Yen(*line.yen)) : std::string(kNotComparable)});
+    m_totals->SetRows(rows);
 }
 
 void CScheduleDlg::ShowNotes(const std::vector<std::string>& notes)
@@ -670,15 +651,7 @@ QString CScheduleDlg::TotalsHeadingText() const
 
 QStringList CScheduleDlg::TotalsTexts() const
 {
-    QStringList lines;
-    for (int r = 0; r < m_totalsGrid->rowCount(); ++r) {
-        QLayoutItem* caption = m_totalsGrid->itemAtPosition(r, 0);
-        QLayoutItem* figure = m_totalsGrid->itemAtPosition(r, 1);
-        if (caption && figure)
-            lines << qobject_cast<QLabel*>(caption->widget())->text() + QStringLiteral(": ") +
-                         qobject_cast<QLabel*>(figure->widget())->text();
-    }
-    return lines;
+    return m_totals->Lines();
 }
 
 QStringList CScheduleDlg::NotesTexts() const

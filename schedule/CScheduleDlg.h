@@ -22,7 +22,6 @@
 class QButtonGroup;
 class QComboBox;
 class QDateEdit;
-class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -33,6 +32,7 @@ class QVBoxLayout;
 
 namespace hn {
 
+class FigureGrid;
 class HeadingLabel;
 class ScheduleChart;
 class ScheduleTableModel;
@@ -144,7 +144,7 @@ private:
     QTableView* m_table = nullptr;
     ScheduleTableModel* m_model = nullptr;
     QGroupBox* m_totalsBox = nullptr;
-    QGridLayout* m_totalsGrid = nullptr;
+    FigureGrid* m_totals = nullptr;
     QLabel* m_notes = nullptr;
     QVBoxLayout* m_checksBox = nullptr;
     std::vector<QLabel*> m_checkLabels;

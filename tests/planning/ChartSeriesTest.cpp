@@ -20,15 +20,6 @@ ScenarioSchedule Scenario(double risePercent)
     return BuildScenarioSchedule(in);
 }
 
-TEST(ChartSeries, RoundStepsSplitTheTopIntoFewParts)
-{
-    EXPECT_EQ(RoundStep(38'865, 5), 10'000);
-    EXPECT_EQ(RoundStep(10'000'000, 5), 2'000'000);
-    EXPECT_EQ(RoundStep(10'000'001, 5), 5'000'000);
-    EXPECT_EQ(RoundStep(5, 5), 1);
-    EXPECT_EQ(RoundStep(0, 5), 1);
-}
-
 TEST(ChartSeries, SeriesFollowTheScheduleFromTheLoanToNothing)
 {
     const ScenarioSchedule s = Scenario(1);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The widgets the planning sections keep between computations: a path editor's table,
 // read again only after it changed, and a figure grid that keeps its labels.
-#include "planning/FigureGrid.h"
+#include "controls/FigureGrid.h"
 #include "planning/PathEditor.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The chart's scales: round steps that hold the largest figure, and year labels that
-// never overlap.
+// The charts' scales, the schedule chart's and the scenario charts': round steps that hold
+// the largest figure, and year labels that never overlap.
 #include "schedule/ChartScale.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,9 @@ TEST(NiceScale, RoundStepsThatHoldTheMaximum)
         std::int64_t step, top;
     };
     for (const Case c : {Case{120, 5, 50, 150}, Case{3000, 5, 1000, 3000}, Case{3001, 5, 1000, 4000},
-                         Case{1, 5, 1, 1}, Case{7, 5, 2, 8}, Case{999999, 4, 500000, 1000000}}) {
+                         Case{1, 5, 1, 1}, Case{7, 5, 2, 8}, Case{999999, 4, 500000, 1000000},
+                         // The scenario charts' yen: an instalment, a balance just past a round one.
+                         Case{38'865, 5, 10'000, 40'000}, Case{10'000'001, 5, 5'000'000, 15'000'000}}) {
         SCOPED_TRACE(c.maximum);
         const AxisScale s = NiceScale(c.maximum, c.maxTicks);
         EXPECT_EQ(s.step, c.step);

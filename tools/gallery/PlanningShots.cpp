@@ -3,9 +3,9 @@
 // computed, the rate scenarios with their charts and warnings (also under a dark
 // palette), and the scenario charts at 2×.
 #include "controls/CNumEdit.h"
+#include "controls/FigureGrid.h"
 #include "planning/CPlanningDlg.h"
 #include "planning/CapacityPage.h"
-#include "planning/FigureGrid.h"
 #include "planning/LimitChoice.h"
 #include "planning/PlanningFields.h"
 #include "planning/PrepayPage.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "planning/FigureGrid.h"
+#include "controls/FigureGrid.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -76,6 +76,14 @@ QString FigureGrid::Value(const QString& caption) const
         if (m_labels[2 * r + 1]->objectName() == caption)
             return m_labels[2 * r + 1]->text();
     return {};
+}
+
+QStringList FigureGrid::Lines() const
+{
+    QStringList lines;
+    for (std::size_t r = 0; r < m_shown; ++r)
+        lines << m_labels[2 * r]->text() + QStringLiteral(": ") + m_labels[2 * r + 1]->text();
+    return lines;
 }
 
 } // namespace hn

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Caption/value rows of figures. Each value label is described by its caption,
-// so a screen reader reads "3,750 万円, 借入可能額"; values can be selected and copied.
-#include "planning/PlanningFigures.h"
+// Caption/value rows of figures, as the planning window and the schedule window's
+// totals show them. Each value label is described by its caption, so a screen reader
+// reads "3,750 万円, 借入可能額"; values can be selected and copied.
+#include "controls/FigureRow.h"
 
+#include <QStringList>
 #include <QWidget>
+
+#include <vector>
 
 class QGridLayout;
 class QLabel;
@@ -18,6 +22,8 @@ public:
     void SetRows(const std::vector<FigureRow>& rows);
     // The value shown under a caption; empty when there is none.
     QString Value(const QString& caption) const;
+    // Every row as "caption: value".
+    QStringList Lines() const;
 
 private:
     QGridLayout* m_grid = nullptr;
