@@ -145,6 +145,18 @@ std::int64_t FirstYearPayment(const Schedule& schedule) noexcept
     return paid;
 }
 
+// A monthly view row's parts, which the vector makes the row from in its place
+// (the conversion's result initialises the element itself).
+struct RowMaker {
+    SchedulePartKind part;
+    int year;
+    YearMonth when;
+    const ScheduleRow& row;
+    std::int64_t totalBalance;
+
+    operator MonthlyViewRow() const noexcept { return {part, year, when, row, totalBalance}; }
+};
+
 void Label(YearlyRow& row, const ScheduleCalendar& calendar)
 {
     row.from = MonthOfInstalment(calendar, 12 * (row.year - 1) + 1);
@@ -171,20 +183,20 @@ std::vector<MonthlyViewRow> MonthlyView(const Schedule& schedule, const Schedule
     YearMonth nextBonus = b < bonuses.size() ? when.Bonus(bonuses[b].number) : YearMonth{};
     while (m < months.size() || b < bonuses.size()) {
         const bool bonusNext = b < bonuses.size() && (m == months.size() || nextBonus < nextMonth);
-        // Each row made whole in one go: a row made empty first and then filled in
-        // cost a loop clearing it.
+        // Each row made whole in its place: a row made empty first and then filled
+        // in cost a loop clearing it, one made aside a copy.
         if (bonusNext) {
             const ScheduleRow& r = bonuses[b];
             bonusBalance = r.balance;
-            view.push_back(MonthlyViewRow{SchedulePartKind::Bonus, (r.number - 1) / kBonusPerYear + 1, nextBonus, r,
-                                          monthlyBalance + bonusBalance});
+            view.emplace_back(RowMaker{SchedulePartKind::Bonus, (r.number - 1) / kBonusPerYear + 1, nextBonus, r,
+                                       monthlyBalance + bonusBalance});
             if (++b < bonuses.size())
                 nextBonus = when.Bonus(bonuses[b].number);
         } else {
             const ScheduleRow& r = months[m];
             monthlyBalance = r.balance;
-            view.push_back(MonthlyViewRow{SchedulePartKind::Monthly, (r.number - 1) / 12 + 1, nextMonth, r,
-                                          monthlyBalance + bonusBalance});
+            view.emplace_back(RowMaker{SchedulePartKind::Monthly, (r.number - 1) / 12 + 1, nextMonth, r,
+                                       monthlyBalance + bonusBalance});
             if (++m < months.size())
                 nextMonth = when.Monthly(months[m].number);
         }
