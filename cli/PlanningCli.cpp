@@ -151,7 +151,7 @@ std::string FormatCapacityLines(const CapacityResult& r, const BurdenLimitRule& 
     // The calculator's figures as the plain mode lists them, where the window has them in brief.
     const CapacityReport report = MakeCapacityReport(r, rule.wording);
     return FigureLines(report.figures) + "\n" + FigureLine(report.bonusPart) +
-           FormatResultLines(r.loan, UnitSpacing::Attached) + FigureLine(report.ratio);
+           FormatResultLines(r.loan, Spacing::Attached) + FigureLine(report.ratio);
 }
 
 std::string FormatPrepaymentLines(const PrepaymentOutcome& out, const ScheduleCalendar& calendar,

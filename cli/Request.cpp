@@ -92,7 +92,7 @@ Answer RunScheduleOrScenario(const CliOptions& o, const CalcSuccess& success)
                                           ? kMsgScheduleBeyondExact
                                           : kMsgScheduleInvalid) + "\n"};
         }
-        text = FormatResultLines(success, UnitSpacing::Attached);
+        text = FormatResultLines(success, Spacing::Attached);
         if (!o.planning.prepayments.empty()) {
             const PrepaymentOutcome prepaid = ApplyPrepayments(schedule, o.planning.prepayments);
             if (!prepaid.ok) {

@@ -28,18 +28,23 @@ bool IsDifference(const Figure& figure)
     return figure.value.plusSign;
 }
 
+void AddEndedEarlyNotes(const Schedule& s, std::string_view lead, std::vector<std::string>& notes)
+{
+    if (!s.endedEarly())
+        return;
+    notes.emplace_back(lead);
+    const auto part = [&](const SchedulePart& p, std::string_view pattern) {
+        if (p.endedEarly())
+            notes.push_back(FillIn(pattern, {std::to_string(p.rows.size()), std::to_string(p.termCount)}));
+    };
+    part(s.monthly, kEndedEarlyMonthly);
+    part(s.bonus, kEndedEarlyBonus);
+}
+
 std::vector<std::string> ScheduleNotes(const Schedule& s)
 {
     std::vector<std::string> notes;
-    if (s.endedEarly()) {
-        notes.emplace_back(kNoteEndedEarly);
-        const auto part = [&](const SchedulePart& p, std::string_view pattern) {
-            if (p.endedEarly())
-                notes.push_back(FillIn(pattern, {std::to_string(p.rows.size()), std::to_string(p.termCount)}));
-        };
-        part(s.monthly, kEndedEarlyMonthly);
-        part(s.bonus, kEndedEarlyBonus);
-    }
+    AddEndedEarlyNotes(s, kNoteEndedEarly, notes);
     if (HasUnpaidInterest(s))
         notes.emplace_back(kNoteUnpaidInterest);
     return notes;

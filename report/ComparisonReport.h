@@ -26,6 +26,10 @@ ComparisonReport MakeComparisonReport(const Schedule& schedule, const WindowComp
 // unpaid by an instalment.
 std::vector<std::string> ScheduleNotes(const Schedule& schedule);
 
+// Where a part ended before its term: `lead` (why it did), then each such part's last
+// instalment and its term.
+void AddEndedEarlyNotes(const Schedule& schedule, std::string_view lead, std::vector<std::string>& notes);
+
 // Whether the figure is the difference of the two before it.
 bool IsDifference(const Figure& figure);
 

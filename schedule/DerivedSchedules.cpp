@@ -6,6 +6,7 @@
 #include "calc/ScenarioSummary.h"
 #include "calc/ScenarioTexts.h"
 #include "calc/ScheduleTexts.h"
+#include "report/ComparisonReport.h"
 #include "report/Units.h"
 #include "schedule/ScheduleWindowTexts.h"
 
@@ -18,19 +19,6 @@ namespace {
 // A path changing every six months for 35 years has 70 steps: the heading names the
 // first few, which are what a user typed or chose.
 constexpr std::size_t kStepsNamed = 4;
-
-void AddEndedEarly(const Schedule& s, std::string_view lead, std::vector<std::string>& notes)
-{
-    if (!s.endedEarly())
-        return;
-    notes.emplace_back(lead);
-    const auto part = [&](const SchedulePart& p, std::string_view pattern) {
-        if (p.endedEarly())
-            notes.push_back(FillIn(pattern, {std::to_string(p.rows.size()), std::to_string(p.termCount)}));
-    };
-    part(s.monthly, kEndedEarlyMonthly);
-    part(s.bonus, kEndedEarlyBonus);
-}
 
 } // namespace
 
@@ -64,7 +52,7 @@ DerivedSchedule PrepaidSchedule(const LoanInput& loan, const PrepaymentOutcome& 
     d.heading = LoanHeading(loan) + std::string(kGap) + PrepaymentsText(outcome.applied);
     d.schedule = outcome.after;
     d.notes.emplace_back(kNotePrepaidIncluded);
-    AddEndedEarly(d.schedule, kNotePrepaidEnd, d.notes);
+    AddEndedEarlyNotes(d.schedule, kNotePrepaidEnd, d.notes);
     return d;
 }
 
@@ -109,7 +97,7 @@ DerivedSchedule ScenarioScheduleToShow(int number, const ScenarioInput& in, cons
         d.notes.push_back(std::string(kNoteWarning) + w.text);
     if (summary.largestUnpaid > 0)
         d.notes.emplace_back(in.unpaid == UnpaidSettlement::CarryToEnd ? kNoteUnpaidCarried : kNoteUnpaidInterest);
-    AddEndedEarly(d.schedule, kNoteScenarioEnd, d.notes);
+    AddEndedEarlyNotes(d.schedule, kNoteScenarioEnd, d.notes);
     return d;
 }
 
