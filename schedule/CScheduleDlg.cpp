@@ -11,6 +11,7 @@
 #include "schedule/ScheduleReport.h"
 #include "schedule/ScheduleTableModel.h"
 #include "schedule/ScheduleWindowTexts.h"
+#include "schedule/ScheduleWindowView.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -66,21 +67,6 @@ void SetTextColour(QLabel* label, const QColor& colour)
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, colour);
     label->setPalette(pal);
-}
-
-std::int64_t OpeningBalance(const Schedule& s)
-{
-    return s.monthly.loanYen + s.bonus.loanYen;
-}
-
-std::int64_t OpeningBalance(const std::vector<ScheduleLoan>& loans)
-{
-    std::int64_t sum = 0;
-    for (const ScheduleLoan& loan : loans) {
-        const LoanInput in = WholeYenInput(loan.input);
-        sum += static_cast<std::int64_t>(in.loanYen);
-    }
-    return sum;
 }
 
 } // namespace
@@ -378,8 +364,7 @@ std::optional<int> CScheduleDlg::SourceSlot() const
 
 bool CScheduleDlg::CombinedOffered() const
 {
-    // The summary window's loans have nothing to do with a schedule built elsewhere.
-    return !m_combinedLoans.empty() && !(m_report && m_report->derived);
+    return hn::CombinedOffered(m_report ? &*m_report : nullptr, m_combinedLoans);
 }
 
 void CScheduleDlg::Refresh()
@@ -389,58 +374,19 @@ void CScheduleDlg::Refresh()
         m_viewButtons[static_cast<int>(m_view)]->setChecked(true);
     }
     m_viewButtons[2]->setEnabled(CombinedOffered());
-    const bool combined = m_view == ScheduleView::Combined;
-    if (combined)
+    if (m_view == ScheduleView::Combined)
         m_combined = MakeCombinedReport(m_combinedLoans, m_calendar);
+    ScheduleWindowView view = MakeScheduleWindowView(m_view, m_report ? &*m_report : nullptr, m_combined, m_combinedLoans);
 
-    QString heading;
-    QString message;
-    if (combined) {
-        QStringList names;
-        for (const std::string& c : m_combined.captions)
-            names << Text(c);
-        heading = Text(kSourceCombined) + Text(kGap) + names.join(QStringLiteral("、"));
-    } else if (m_report) {
-        heading = Text(m_report->loan.caption) + Text(kGap) + Text(m_report->heading);
-        message = Text(m_report->message);
-    }
-    m_heading->SetHeading(heading);
-    setWindowTitle(m_report && m_report->derived ? Text(FillIn(kDerivedTitle, {m_report->loan.caption}))
-                                                 : Text(kScheduleTitle));
-    m_totalsBox->setTitle(Text(!combined && m_report ? TotalsHeading(*m_report) : kTotalsHeading));
-
-    ShowTable();
-    if (combined) {
-        m_chart->SetYears(m_combined.yearly, OpeningBalance(m_combinedLoans));
-        std::vector<TotalsLine> lines{{std::string(kScheduleTotal), m_combined.scheduleTotal}};
-        if (m_combined.windowTotal != 0) {
-            lines.push_back({std::string(kWindowTotal), m_combined.windowTotal});
-            lines.push_back({std::string(kDifference), m_combined.scheduleTotal - m_combined.windowTotal});
-        }
-        ShowTotals(m_combined.yearly.empty() ? std::vector<TotalsLine>{} : lines);
-        ShowNotes(m_combined.notes);
-        std::vector<std::pair<std::string, bool>> checks;
-        for (const CheckLine& l : m_combined.checkLines)
-            checks.emplace_back(l.text, l.passed);
-        ShowChecks(checks);
-    } else if (m_report && m_report->ok()) {
-        m_chart->SetYears(m_report->yearly, OpeningBalance(m_report->schedule));
-        ShowTotals(TotalsLines(*m_report));
-        ShowNotes(m_report->notes);
-        std::vector<std::pair<std::string, bool>> checks;
-        for (const CheckLine& l : CheckLinesOf(m_report->checks))
-            checks.emplace_back(l.text, l.passed);
-        if (m_report->checks.allPassed())
-            checks.insert(checks.begin(), {std::string(kAllChecksPassed), true});
-        else
-            checks.insert(checks.begin(), {std::string(kMsgCheckFailed), false});
-        ShowChecks(checks);
-    } else {
-        m_chart->SetYears({}, 0);
-        ShowTotals({});
-        ShowNotes({});
-        ShowChecks({});
-    }
+    m_heading->SetHeading(Text(view.heading));
+    setWindowTitle(Text(view.title));
+    m_totalsBox->setTitle(Text(view.totalsHeading));
+    m_model->SetTable(std::move(view.table));
+    FitColumns();
+    m_chart->SetYears(std::move(view.chartYears), view.openingBalance);
+    ShowTotals(view.totals);
+    ShowNotes(view.notes);
+    ShowChecks(view.checks);
 
     const bool hasRows = m_model->rowCount() > 0;
     m_chart->setVisible(hasRows);
@@ -450,29 +396,10 @@ void CScheduleDlg::Refresh()
     // The notice: a source that went away wins over the loan's own message.
     if (!m_notice.isEmpty())
         SetNotice(m_notice, true);
-    else if (!message.isEmpty())
-        SetNotice(message, true);
+    else if (!view.message.empty())
+        SetNotice(Text(view.message), true);
     else
         SetNotice({}, false);
-}
-
-void CScheduleDlg::ShowTable()
-{
-    ScheduleTable table;
-    if (m_view == ScheduleView::Combined) {
-        bool unpaid = false;
-        for (const YearlyRow& y : m_combined.yearly)
-            unpaid = unpaid || y.unpaidInterest != 0;
-        table = ScheduleTable::Yearly(m_combined.yearly, unpaid);
-    } else if (m_report && m_report->ok()) {
-        const ExtraColumns extra = m_report->Columns();
-        table = m_view == ScheduleView::Monthly ? ScheduleTable::Monthly(m_report->monthly, extra)
-                                                : ScheduleTable::Yearly(m_report->yearly, extra);
-    } else {
-        table = m_view == ScheduleView::Monthly ? ScheduleTable::Monthly({}, false) : ScheduleTable::Yearly({}, false);
-    }
-    m_model->SetTable(std::move(table));
-    FitColumns();
 }
 
 void CScheduleDlg::FitColumns()
@@ -527,7 +454,7 @@ void CScheduleDlg::ShowNotes(const std::vector<std::string>& notes)
     m_notes->setVisible(!texts.isEmpty());
 }
 
-void CScheduleDlg::ShowChecks(const std::vector<std::pair<std::string, bool>>& lines)
+void CScheduleDlg::ShowChecks(const std::vector<CheckLine>& lines)
 {
     for (QLabel* label : m_checkLabels)
         delete label;

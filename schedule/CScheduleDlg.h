@@ -13,6 +13,7 @@
 //   dlg->ShowDerived(derived);
 #include "calc/ScheduleCalendar.h"
 #include "schedule/ScheduleReport.h"
+#include "schedule/ScheduleWindowView.h"
 
 #include <QDialog>
 #include <optional>
@@ -36,8 +37,6 @@ class FigureGrid;
 class HeadingLabel;
 class ScheduleChart;
 class ScheduleTableModel;
-
-enum class ScheduleView { Monthly, Yearly, Combined };
 
 class CScheduleDlg : public QDialog {
     // No Q_OBJECT here or in the chart and the model: they declare no signals or slots,
@@ -112,10 +111,9 @@ private:
     QWidget* BuildControlRow();
     QWidget* BuildCalendarRow();
     void Refresh();
-    void ShowTable();
     void ShowTotals(const std::vector<TotalsLine>& lines);
     void ShowNotes(const std::vector<std::string>& notes);
-    void ShowChecks(const std::vector<std::pair<std::string, bool>>& lines);
+    void ShowChecks(const std::vector<CheckLine>& lines);
     void SetNotice(const QString& text, bool warning);
     void ApplyWarningColours();
     void FitColumns();
