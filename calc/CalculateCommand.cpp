@@ -56,12 +56,10 @@ double ReadPeriodYears(std::string_view periodText) noexcept
 ResultTexts MakeResultTexts(const LoanInput& input, const LoanResult& result)
 {
     ResultTexts t;
-    const bool hasBonus = input.bonusYen != 0.0;
     for (int b = 0; b < 3; ++b) {
-        if (!result.bandUsed[b])
-            continue;
-        t.monthly[b] = FormatAmount(result.monthly[b]);
-        if (hasBonus)
+        if (ShowsMonthly(result, b))
+            t.monthly[b] = FormatAmount(result.monthly[b]);
+        if (ShowsBonus(input, result, b))
             t.bonus[b] = FormatAmount(result.bonus[b]);
     }
     t.annual = FormatAmount(result.annualYen);

@@ -25,6 +25,7 @@
 //   <show the text members>
 #include "calc/Repayment.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -108,8 +109,19 @@ LoanInput RequestedLoan(const CalcRequest& request) noexcept;
 //      an extreme rate) whose floored schedule gives a negative instalment
 CalcOutcome RunCalculateCommand(const CalcRequest& request);
 
-// The result texts of a computed loan: FormatAmount of each figure, blank for
-// unused bands and for every bonus band when there is no bonus part.
+// Which band fields a computed loan fills: a band's monthly instalment where the band
+// is used, its bonus instalment as well where the loan has a bonus part.
+constexpr bool ShowsMonthly(const LoanResult& result, int band) noexcept
+{
+    return result.bandUsed[static_cast<std::size_t>(band)];
+}
+constexpr bool ShowsBonus(const LoanInput& input, const LoanResult& result, int band) noexcept
+{
+    return ShowsMonthly(result, band) && input.bonusYen != 0.0;
+}
+
+// The result texts of a computed loan: FormatAmount of each figure, blank for the
+// band fields it does not fill.
 ResultTexts MakeResultTexts(const LoanInput& input, const LoanResult& result);
 
 } // namespace hn

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What hensai-calc prints for a computed loan: labelled lines as the main window
-// labels its result fields (the JSON is in JsonOutput.h).
+// What hensai-calc prints for a computed loan: the calculator's report as labelled
+// lines, as the main window labels its result fields (the JSON is in JsonOutput.h).
 #include "calc/CalculateCommand.h"
 #include "report/Units.h"
 
 #include <string>
-#include <string_view>
 
 namespace hn {
 

@@ -6,6 +6,7 @@
 #include "calc/ScenarioSummary.h"
 #include "calc/ScheduleCsv.h"
 #include "cli/ScenarioCli.h"
+#include "report/CalculatorReport.h"
 #include "report/Units.h"
 
 #include <nlohmann/json.hpp>
@@ -85,14 +86,17 @@ Json LoanInputJson(const LoanInput& in, std::string_view periodText)
     return j;
 }
 
-void AddFigures(Json& j, const LoanResult& r)
+// The calculator's figures: a band's instalments as an array over the three bands
+// (blank ones too), the others under their keys.
+void AddFigures(Json& j, const CalculatorReport& report)
 {
-    j["monthly"] = r.monthly;
-    j["bonus"] = r.bonus;
-    j["bandUsed"] = r.bandUsed;
-    j["annualYen"] = r.annualYen;
-    j["requiredIncomeMan"] = r.requiredIncomeMan;
-    j["totalYen"] = r.totalYen;
+    for (const ResultField& f : report.fields)
+        if (f.band >= 0)
+            j[f.figure.key].push_back(f.figure.value.whole);
+    j["bandUsed"] = report.bandUsed;
+    for (const ResultField& f : report.fields)
+        if (f.band < 0)
+            j[f.figure.key] = f.figure.value.whole;
 }
 
 Json ChecksJson(const ScheduleCheckReport& checks)
@@ -216,10 +220,10 @@ JsonDocument::JsonDocument(std::string_view mode) : m(std::make_unique<Impl>())
 
 JsonDocument::~JsonDocument() = default;
 
-void JsonDocument::AddCalculator(const CalcSuccess& success, std::string_view periodText)
+void JsonDocument::AddCalculator(const CalculatorReport& report)
 {
-    m->j["input"] = LoanInputJson(success.input, periodText);
-    AddFigures(m->j, success.result);
+    m->j["input"] = LoanInputJson(report.input, report.periodText);
+    AddFigures(m->j, report);
 }
 
 void JsonDocument::AddScheduleInput(const CalcSuccess& success, const LoanInput& wholeYen,
@@ -233,7 +237,7 @@ void JsonDocument::AddScheduleInput(const CalcSuccess& success, const LoanInput&
     }
     m->j["input"] = std::move(in);
     if (withRates)
-        AddFigures(m->j, success.result);
+        AddFigures(m->j, MakeCalculatorReport(success, periodText));
 }
 
 void JsonDocument::AddSchedule(const Schedule& schedule, const ScheduleCheckReport& checks,
@@ -326,7 +330,8 @@ void JsonDocument::AddScenario(const ScenarioInput& in, const ScenarioSchedule& 
 
 void JsonDocument::AddCapacity(const CapacityResult& r, const BurdenLimitRule& rule, std::string_view periodText)
 {
-    AddCalculator(r.loan, periodText);
+    const CalculatorReport loanReport = MakeCalculatorReport(r.loan, periodText);
+    AddCalculator(loanReport);
     m->j["capacity"] = {{"capacityMan", r.capacityMan},
                         {"largestFittingMan", r.largestFittingMan},
                         {"cappedBy", r.cappedBy.empty() ? Json(nullptr) : Json(r.cappedBy)},
@@ -346,7 +351,7 @@ void JsonDocument::AddCapacity(const CapacityResult& r, const BurdenLimitRule& r
                         {"ratioText", hn::Text(Quantity::SummaryPercent(r.ratioPercent))}};
     // Where the first layout put the loan found; the same figures as at the top.
     Json loan = {{"input", m->j["input"]}};
-    AddFigures(loan, r.loan.result);
+    AddFigures(loan, loanReport);
     m->j["loan"] = std::move(loan);
 }
 

@@ -19,6 +19,8 @@
 
 namespace hn {
 
+struct CalculatorReport;
+
 // Bumped only when a stable key is renamed, removed or changes its meaning.
 inline constexpr int kJsonFormat = 1;
 
@@ -32,7 +34,7 @@ public:
 
     // `input` and the calculator window's figures (monthly, bonus, bandUsed,
     // annualYen, requiredIncomeMan, totalYen) of a computed loan.
-    void AddCalculator(const CalcSuccess& success, std::string_view periodText);
+    void AddCalculator(const CalculatorReport& report);
     // `input` of a schedule: the loan in whole yen, its rates unless a rate path gives them.
     void AddScheduleInput(const CalcSuccess& success, const LoanInput& wholeYen, std::string_view periodText,
                           bool withRates);

@@ -12,6 +12,7 @@
 #include "cli/PlanningCli.h"
 #include "cli/ScenarioCli.h"
 #include "cli/ScheduleOutput.h"
+#include "report/CalculatorReport.h"
 
 #include <ctime>
 #include <optional>
@@ -223,7 +224,7 @@ Answer AnswerRequest(const CliOptions& o, bool noArguments)
         if (!o.json)
             return {0, FormatResultLines(outcome.success), {}};
         JsonDocument json(ModeName(o));
-        json.AddCalculator(outcome.success, o.periodText);
+        json.AddCalculator(MakeCalculatorReport(outcome.success, o.periodText));
         return {0, json.Text(), {}};
     }
     return RunScheduleOrScenario(o, outcome.success);

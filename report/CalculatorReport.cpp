@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/CalculatorReport.h"
+
+namespace hn {
+
+namespace {
+
+// Captions of the result rows and fields as the calculator window labels them.
+constexpr std::string_view kRowMonthly = "通　常";
+constexpr std::string_view kRowBonus = "ﾎﾞｰﾅｽ";
+constexpr std::string_view kAnnual = "年間返済額";
+constexpr std::string_view kRequiredIncome = "必要年収";
+constexpr std::string_view kTotal = "借入総返済額";
+constexpr std::string_view kMethod = "返済方法";
+constexpr std::string_view kOrMore = "以上";
+
+ResultField Field(std::string_view key, std::string caption, Quantity value, bool shown, int band = -1)
+{
+    return {Figure(key, caption, std::move(value)), band, shown, {}};
+}
+
+} // namespace
+
+CalculatorReport MakeCalculatorReport(const CalcSuccess& success, std::string_view periodText)
+{
+    const LoanInput& in = success.input;
+    const LoanResult& r = success.result;
+    const CaptionSet& captions = CaptionSetOf(in.method);
+    CalculatorReport report;
+    report.input = in;
+    report.periodText = periodText;
+    report.method = Figure("method", kMethod, Quantity::Words(std::string(MethodCaption(in.method))));
+    for (std::size_t b = 0; b < 3; ++b)
+        report.bandUsed[b] = r.bandUsed[b];
+    std::vector<ResultField>& f = report.fields;
+    f.reserve(9);
+    for (int b = 0; b < 3; ++b) {
+        const std::string caption = std::string(kRowMonthly) + " " + std::string(captions.band[b]);
+        f.push_back(Field("monthly", caption, Quantity::Yen(r.monthly[b]), ShowsMonthly(r, b), b));
+    }
+    for (int b = 0; b < 3; ++b) {
+        const std::string caption = std::string(kRowBonus) + " " + std::string(captions.band[b]);
+        f.push_back(Field("bonus", caption, Quantity::Yen(r.bonus[b]), ShowsBonus(in, r, b), b));
+    }
+    f.push_back(Field("annualYen", std::string(kAnnual) + " (" + std::string(captions.annual) + ")",
+                      Quantity::Yen(r.annualYen), true));
+    f.push_back(Field("requiredIncomeMan", std::string(kRequiredIncome), Quantity::Man(r.requiredIncomeMan), true));
+    f.back().after = kOrMore;
+    f.push_back(Field("totalYen", std::string(kTotal), Quantity::Yen(r.totalYen), true));
+    return report;
+}
+
+std::string CalculatorLines(const CalculatorReport& report, Spacing spacing)
+{
+    std::string out = report.method.caption + ": " + Text(report.method.value) + "\n";
+    for (const ResultField& field : report.fields) {
+        if (!field.shown)
+            continue;
+        out += field.figure.caption + ": " + Text(field.figure.value, spacing);
+        if (!field.after.empty())
+            out.append(spacing == Spacing::Spaced ? " " : "").append(field.after);
+        out += '\n';
+    }
+    return out;
+}
+
+} // namespace hn
