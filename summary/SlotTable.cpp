@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "summary/SlotTable.h"
 
-#include "calc/AmountText.h"
-#include "report/Units.h"
-
 #include <numeric>
 
 namespace hn {
@@ -72,35 +69,22 @@ GaugeState SlotTable::RecalcTotals(std::int32_t incomeYen)
     for (Figures* figures : {&m_nSlotMonthly, &m_nSlotBonus, &m_nSlotTotal, &m_nSlotLoan})
         (*figures)[kSumIndex] = SumOfSlots(*figures);
 
-    // Only the monthly sum decides whether the four sums show.
-    if (m_nSlotMonthly[kSumIndex] != 0) {
-        m_texts.sumMonthly = FormatAmount(m_nSlotMonthly[kSumIndex]);
-        m_texts.sumBonus = FormatAmount(m_nSlotBonus[kSumIndex]);
-        m_texts.grandTotal = FormatAmount(m_nSlotTotal[kSumIndex]);
-        m_texts.loan = FormatAmount(m_nSlotLoan[kSumIndex]);
-    } else {
-        m_texts.sumMonthly.clear();
-        m_texts.sumBonus.clear();
-        m_texts.grandTotal.clear();
-        m_texts.loan.clear();
-    }
-
-    const std::int64_t annual = AnnualRepayment(m_nSlotMonthly[kSumIndex], m_nSlotBonus[kSumIndex]);
-    m_texts.annual = annual != 0 ? FormatAmount(annual) : std::string();
-
-    const auto annualYen = static_cast<double>(annual);
-    const double required = IncomeManAtTwentyPercentBurden(annualYen);
-    // |annual| < 2^40, so the required income is far inside the 64-bit range.
-    m_texts.requiredIncome = required != 0 ? FormatAmount(static_cast<std::int64_t>(required)) : std::string();
+    const SummaryReport report = MakeSummaryReport(
+        {m_nSlotMonthly[kSumIndex], m_nSlotBonus[kSumIndex], m_nSlotTotal[kSumIndex], m_nSlotLoan[kSumIndex]},
+        incomeYen);
+    m_texts.sumMonthly = FieldText(report.sumMonthly);
+    m_texts.sumBonus = FieldText(report.sumBonus);
+    m_texts.grandTotal = FieldText(report.grandTotal);
+    m_texts.loan = FieldText(report.loan);
+    m_texts.annual = FieldText(report.annual);
+    m_texts.requiredIncome = FieldText(report.requiredIncome);
+    m_texts.ratio = Text(report.ratio.value);
 
     GaugeState gauge;
-    if (const std::optional<double> ratio = BurdenRatio(annualYen, static_cast<double>(incomeYen))) {
+    if (report.ratioPercent) {
         gauge.animate = false;
-        gauge.color = RatioBarColor(*ratio);
-        gauge.position = RatioGaugePosition(*ratio);
-        m_texts.ratio = Text(Quantity::SummaryPercent(*ratio));
-    } else {
-        m_texts.ratio = kNoRatioText;
+        gauge.color = RatioBarColor(*report.ratioPercent);
+        gauge.position = RatioGaugePosition(*report.ratioPercent);
     }
     return gauge;
 }

@@ -8,23 +8,6 @@
 
 namespace hn {
 
-std::int64_t AnnualRepayment(std::int64_t monthlySum, std::int64_t bonusSum) noexcept
-{
-    return (monthlySum * 6 + bonusSum) * 2;
-}
-
-double IncomeManAtTwentyPercentBurden(double annualYen) noexcept
-{
-    return std::floor((annualYen * 5 + 5000) * 0.0001);
-}
-
-std::optional<double> BurdenRatio(double annualYen, double incomeYen) noexcept
-{
-    if (incomeYen == 0.0 || annualYen == 0.0)
-        return std::nullopt;
-    return annualYen / incomeYen * 100;
-}
-
 ColorRef RatioBarColor(double ratio) noexcept
 {
     if (ratio < 17)

@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The arithmetic below the slots of the summary window: the sums, the yearly
-// repayment of year 1, the income it requires, and the burden ratio against the
-// main window's income with its colour band and gauge position. Plain C++.
-//
-// Sums are exact: the slots hold 32-bit figures, their sums are kept in 64 bits, so
-// eight large totals never wrap into a negative grand total.
+// How the summary window's gauge shows the burden ratio of its report: its colour
+// band and position. Plain C++.
 #include "platform/ColorRef.h"
+#include "report/SummaryReport.h"
 
-#include <cstdint>
 #include <optional>
 
 namespace hn {
@@ -21,17 +17,6 @@ inline constexpr ColorRef kNoRatioColor = ColorRef::Rgb(255, 204, 0);     // no 
 
 inline constexpr int kGaugeLower = 0;
 inline constexpr int kGaugeUpper = 40; // percent; 40 % and above fill the bar
-inline constexpr const char* kNoRatioText = "0%";
-
-// Yearly repayment of year 1: twelve first monthly and two first bonus instalments.
-std::int64_t AnnualRepayment(std::int64_t monthlySum, std::int64_t bonusSum) noexcept;
-
-// The income (units of 10,000 yen) that carries `annualYen` at a burden of 20 %,
-// rounded half up: floor((A × 5 + 5000) × 0.0001), in doubles.
-double IncomeManAtTwentyPercentBurden(double annualYen) noexcept;
-
-// The burden in percent: annual / income × 100, not rounded. Empty when either is 0.
-std::optional<double> BurdenRatio(double annualYen, double incomeYen) noexcept;
 
 // Colour of the gauge for a ratio.
 ColorRef RatioBarColor(double ratio) noexcept;

@@ -1,37 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The figures under the slots: ratio text, required income, ratio bands, gauge position.
+// The gauge under the slots: its colour bands and position.
 #include "summary/SummaryTotals.h"
-#include "tests/support/WorkedLoan.h"
 
 #include <gtest/gtest.h>
 #include <limits>
 
 namespace hn {
 namespace {
-
-TEST(RequiredIncome, DividedByTwentyPercentRoundedHalfUp)
-{
-    EXPECT_EQ(IncomeManAtTwentyPercentBurden(1000000), 500); // 500.5 floored
-    EXPECT_EQ(IncomeManAtTwentyPercentBurden(1001000), 501);
-    EXPECT_EQ(IncomeManAtTwentyPercentBurden(950096), 475);
-    EXPECT_EQ(IncomeManAtTwentyPercentBurden(2407228), 1204);
-    EXPECT_EQ(IncomeManAtTwentyPercentBurden(999), 0);
-    EXPECT_EQ(IncomeManAtTwentyPercentBurden(0), 0);
-}
-
-TEST(AnnualRepayment, TwelveMonthlyAndTwoBonusInstalments)
-{
-    EXPECT_EQ(AnnualRepayment(test::kWorkedYutori.monthly[0], test::kWorkedYutori.bonus[0]), test::kWorkedYutori.annual);
-    EXPECT_EQ(AnnualRepayment(160451, 240908), 2407228);
-    EXPECT_EQ(AnnualRepayment(8LL * 2147483647, 0), 206158430112LL); // beyond 32 bits, exact
-}
-
-TEST(BurdenRatio, NeedsBothFigures)
-{
-    EXPECT_FALSE(BurdenRatio(950096, 0).has_value());
-    EXPECT_FALSE(BurdenRatio(0, 6000000).has_value());
-    EXPECT_DOUBLE_EQ(*BurdenRatio(950096, 6000000), 15.834933333333334);
-}
 
 TEST(RatioBand, ColourBandsAndTheirEdges)
 {
