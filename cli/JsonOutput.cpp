@@ -4,7 +4,6 @@
 #include "calc/ExactRate.h"
 #include "calc/PrepaymentSummary.h"
 #include "calc/ScenarioSummary.h"
-#include "calc/ScheduleCsv.h"
 #include "cli/ScenarioCli.h"
 #include "report/CalculatorReport.h"
 #include "report/Units.h"

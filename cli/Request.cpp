@@ -5,7 +5,7 @@
 #include "calc/CheckMessages.h"
 #include "calc/LoanWindowState.h"
 #include "calc/ScenarioTexts.h"
-#include "calc/ScheduleCsv.h"
+#include "report/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
 #include "cli/CliOutput.h"
 #include "cli/JsonOutput.h"

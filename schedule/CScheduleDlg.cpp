@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule/CScheduleDlg.h"
 
-#include "calc/ScheduleCsv.h"
+#include "report/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
 #include "controls/FigureGrid.h"
 #include "platform/WindowFit.h"

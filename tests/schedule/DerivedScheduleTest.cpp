@@ -5,7 +5,7 @@
 #include "schedule/DerivedSchedules.h"
 
 #include "calc/PlanningTexts.h"
-#include "calc/ScheduleCsv.h"
+#include "report/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
 #include "schedule/ScheduleReport.h"
 #include "schedule/ScheduleTable.h"

@@ -4,7 +4,7 @@
 // how the calculator window keeps it.
 #include "schedule/CScheduleDlg.h"
 
-#include "calc/ScheduleCsv.h"
+#include "report/ScheduleCsv.h"
 #include "calc/ScheduleTexts.h"
 #include "schedule/DerivedSchedules.h"
 #include "schedule/ScheduleChart.h"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule as texts: columns of each view, cells on screen and as bare figures, the
-// text copied to the clipboard, and several loans in the yearly file form.
+// text copied to the clipboard.
 #include "schedule/ScheduleTable.h"
 
 #include "calc/RateScenario.h"
 #include "calc/Schedule.h"
-#include "calc/ScheduleCsv.h"
+#include "report/ScheduleCsv.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -101,22 +101,6 @@ TEST_F(ScheduleTableTest, UnpaidInterestColumnOnlyWhenAsked)
     EXPECT_EQ(withUnpaid.columnCount(), 9);
     EXPECT_EQ(withUnpaid.heading(withUnpaid.columnOf(ScheduleColumn::Unpaid)), "未払利息");
     EXPECT_EQ(ScheduleTable::Yearly(YearlyView(schedule, kCalendar), true).columnCount(), 7);
-}
-
-TEST(YearlyCsv, SeveralLoansTogetherInTheYearlyFileForm)
-{
-    const LoanInput bank = MakeLoanInput({BankOther, 1000, 0, 1.5, 1.5, 10});
-    const std::vector<Schedule> loans{WorkedSchedule(), BuildSchedule(bank)};
-    const std::vector<YearlyRow> together = CombinedYearlyView(loans, kCalendar);
-    const std::string csv = YearlyCsv(together);
-    ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
-    const std::vector<std::string> lines = Lines(csv.substr(3), "\r\n");
-    ASSERT_EQ(lines.size(), 36u);
-    // The heading and the form of one loan's yearly file.
-    EXPECT_EQ(lines[0], Lines(ScheduleCsv(loans[0], ScheduleViewKind::Yearly, kCalendar).substr(3), "\r\n")[0]);
-    const std::int64_t year1 = YearlyView(loans[0], kCalendar)[0].payment + YearlyView(loans[1], kCalendar)[0].payment;
-    EXPECT_TRUE(lines[1].starts_with("1,2027-04,2028-03," + std::to_string(year1) + ",")) << lines[1];
-    EXPECT_TRUE(lines[35].starts_with("35,2061-04,2062-03,")) << lines[35];
 }
 
 // A rate rise under the five-year rule: the instalment stays below the interest charged,

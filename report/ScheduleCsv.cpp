@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/ScheduleCsv.h"
+#include "report/ScheduleCsv.h"
 
 #include "calc/ExactRate.h"
 #include "calc/ScheduleTexts.h"
