@@ -14,9 +14,21 @@ constexpr std::string_view kTotal = "借入総返済額";
 constexpr std::string_view kMethod = "返済方法";
 constexpr std::string_view kOrMore = "以上";
 
-ResultField Field(std::string_view key, std::string caption, Quantity value, bool shown, int band = -1)
+// The caption is moved in rather than copied: a batch builds this report for every loan.
+ResultField Field(std::string_view key, std::string&& caption, Quantity value, bool shown, int band = -1)
 {
-    return {Figure(key, caption, std::move(value)), band, shown, {}};
+    ResultField field{Figure(key, {}, std::move(value)), band, shown, {}};
+    field.figure.caption = std::move(caption);
+    return field;
+}
+
+// "row band" in one allocation.
+std::string Caption(std::string_view row, std::string_view band)
+{
+    std::string caption;
+    caption.reserve(row.size() + 1 + band.size());
+    caption.append(row).append(" ").append(band);
+    return caption;
 }
 
 } // namespace
@@ -34,16 +46,15 @@ CalculatorReport MakeCalculatorReport(const CalcSuccess& success, std::string_vi
         report.bandUsed[b] = r.bandUsed[b];
     std::vector<ResultField>& f = report.fields;
     f.reserve(9);
-    for (int b = 0; b < 3; ++b) {
-        const std::string caption = std::string(kRowMonthly) + " " + std::string(captions.band[b]);
-        f.push_back(Field("monthly", caption, Quantity::Yen(r.monthly[b]), ShowsMonthly(r, b), b));
-    }
-    for (int b = 0; b < 3; ++b) {
-        const std::string caption = std::string(kRowBonus) + " " + std::string(captions.band[b]);
-        f.push_back(Field("bonus", caption, Quantity::Yen(r.bonus[b]), ShowsBonus(in, r, b), b));
-    }
-    f.push_back(Field("annualYen", std::string(kAnnual) + " (" + std::string(captions.annual) + ")",
-                      Quantity::Yen(r.annualYen), true));
+    for (int b = 0; b < 3; ++b)
+        f.push_back(Field("monthly", Caption(kRowMonthly, captions.band[b]), Quantity::Yen(r.monthly[b]),
+                          ShowsMonthly(r, b), b));
+    for (int b = 0; b < 3; ++b)
+        f.push_back(Field("bonus", Caption(kRowBonus, captions.band[b]), Quantity::Yen(r.bonus[b]),
+                          ShowsBonus(in, r, b), b));
+    std::string annual = Caption(kAnnual, "(");
+    annual.append(captions.annual).append(")");
+    f.push_back(Field("annualYen", std::move(annual), Quantity::Yen(r.annualYen), true));
     f.push_back(Field("requiredIncomeMan", std::string(kRequiredIncome), Quantity::Man(r.requiredIncomeMan), true));
     f.back().after = kOrMore;
     f.push_back(Field("totalYen", std::string(kTotal), Quantity::Yen(r.totalYen), true));
