@@ -89,9 +89,20 @@ Json LoanInputJson(const LoanInput& in, std::string_view periodText)
 // (blank ones too), the others under their keys.
 void AddFigures(Json& j, const CalculatorReport& report)
 {
-    for (const ResultField& f : report.fields)
-        if (f.band >= 0)
-            j[f.figure.key].push_back(f.figure.value.whole);
+    // Each array made whole and put in once: a batch writes this for every plain loan.
+    const std::vector<ResultField>& fields = report.fields;
+    for (std::size_t i = 0; i < fields.size();) {
+        if (fields[i].band < 0) {
+            ++i;
+            continue;
+        }
+        const std::string& key = fields[i].figure.key;
+        Json bands = Json::array();
+        bands.get_ref<Json::array_t&>().reserve(3);
+        for (; i < fields.size() && fields[i].band >= 0 && fields[i].figure.key == key; ++i)
+            bands.push_back(fields[i].figure.value.whole);
+        j[key] = std::move(bands);
+    }
     j["bandUsed"] = report.bandUsed;
     for (const ResultField& f : report.fields)
         if (f.band < 0)
