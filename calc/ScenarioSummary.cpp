@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/ScenarioSummary.h"
 
-#include "calc/AmountText.h"
 #include "calc/RepaymentMethod.h"
 #include "calc/ScenarioTexts.h"
 
@@ -10,11 +9,6 @@
 namespace hn {
 
 namespace {
-
-std::string Yen(std::int64_t v)
-{
-    return InsertSeparators(std::to_string(v), 3, ',') + "円";
-}
 
 // Largest payment but the last, and the last.
 void Peaks(const SchedulePart& part, std::int64_t& peak, std::int64_t& last)
@@ -80,14 +74,12 @@ std::vector<ScenarioWarning> ScenarioWarnings(const ScenarioSchedule& schedule, 
         ScenarioWarning w;
         w.kind = ScenarioWarningKind::UnpaidLeft;
         w.yen = summary.unpaidAtEnd;
-        w.text = "未払利息が残ります: 最終回に" + Yen(w.yen) + "をまとめて支払います。";
         out.push_back(w);
     } else if (summary.largestUnpaid > 0) {
         ScenarioWarning w;
         w.kind = ScenarioWarningKind::UnpaidCleared;
         w.yen = summary.largestUnpaid;
-        w.text = "返済額が利息に届かない月があります: 未払利息は最大" + Yen(w.yen) + " (" +
-                 std::to_string(summary.monthsWithUnpaid) + "か月)。";
+        w.months = summary.monthsWithUnpaid;
         out.push_back(w);
     }
     for (const ScenarioPartFacts* part : {&schedule.monthly, &schedule.bonus}) {
@@ -99,9 +91,6 @@ std::vector<ScenarioWarning> ScenarioWarnings(const ScenarioSchedule& schedule, 
         w.at = part->negativeAmortisationAt;
         w.yen = part->owedAt;
         w.before = part->owedBefore;
-        w.text = std::string(w.bonusPart ? "ﾎﾞｰﾅｽ" : "毎月") + "返済の第" + std::to_string(w.at) +
-                 "回の見直しで、残高と未払利息の合計" + Yen(w.yen) + "が前回の見直し時の" + Yen(w.before) +
-                 "を上回っています (返済しても借入残高が増えています)。";
         out.push_back(w);
     }
     return out;

@@ -57,7 +57,7 @@ struct ScenarioWarning {
     std::int64_t yen = 0;   // UnpaidLeft: the amount; UnpaidCleared: the largest amount;
                             // NegativeAmortisation: owed at that review
     std::int64_t before = 0; // NegativeAmortisation: owed at the review before
-    std::string text;        // the message the user reads
+    int months = 0;          // UnpaidCleared: the months some interest was left unpaid
 };
 
 // In the order above; none for a scenario that repays as planned.

@@ -6,6 +6,7 @@
 #include "calc/ScenarioSummary.h"
 #include "cli/ScenarioCli.h"
 #include "report/CalculatorReport.h"
+#include "report/ScenarioReport.h"
 #include "report/Units.h"
 
 #include <nlohmann/json.hpp>
@@ -316,7 +317,7 @@ void JsonDocument::AddScenario(const ScenarioInput& in, const ScenarioSchedule& 
             o["owedBeforeYen"] = w.before;
         }
         o["yen"] = w.yen;
-        o["text"] = w.text;
+        o["text"] = ScenarioWarningText(w);
         warnings.push_back(std::move(o));
     }
     m->j["scenario"] = {{"ratePath", FormatRatePath(in.path)},

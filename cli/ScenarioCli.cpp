@@ -154,7 +154,7 @@ std::string FormatScenarioLines(const ScenarioInput& in, const ScenarioSchedule&
     }
     out += FigureLines(ScenarioFigures(sum));
     for (const ScenarioWarning& w : ScenarioWarnings(s, sum))
-        Line(out, kSumWarning, w.text);
+        Line(out, kSumWarning, ScenarioWarningText(w));
     return out;
 }
 

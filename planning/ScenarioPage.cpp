@@ -10,6 +10,7 @@
 #include "planning/PathEditor.h"
 #include "planning/PlanningFields.h"
 #include "planning/ScenarioChart.h"
+#include "report/ScenarioReport.h"
 #include "schedule/DerivedSchedules.h"
 
 #include <QCheckBox>
@@ -223,7 +224,7 @@ bool ScenarioPage::Compute(Feedback feedback)
         m_figures[k]->SetRows(ScenarioRows(summary));
         QStringList lines;
         for (const ScenarioWarning& w : ScenarioWarnings(scenarios[i], summary))
-            lines << Q(kSumWarning) + QStringLiteral(": ") + QString::fromStdString(w.text);
+            lines << Q(kSumWarning) + QStringLiteral(": ") + QString::fromStdString(ScenarioWarningText(w));
         SetWarnings(k, lines.join(QLatin1Char('\n')));
         series[k] = SeriesOf(scenarios[i]);
         m_scheduleButtons[k]->setEnabled(true);

@@ -32,4 +32,21 @@ std::vector<Figure> ScenarioFigures(const ScenarioSummary& s)
     return f;
 }
 
+std::string ScenarioWarningText(const ScenarioWarning& w)
+{
+    using Q = Quantity;
+    switch (w.kind) {
+    case ScenarioWarningKind::UnpaidLeft:
+        return "未払利息が残ります: 最終回に" + Text(Q::Yen(w.yen)) + "をまとめて支払います。";
+    case ScenarioWarningKind::UnpaidCleared:
+        return "返済額が利息に届かない月があります: 未払利息は最大" + Text(Q::Yen(w.yen)) + " (" +
+               Text(Q::Months(w.months)) + ")。";
+    case ScenarioWarningKind::NegativeAmortisation:
+        return std::string(w.bonusPart ? "ﾎﾞｰﾅｽ" : "毎月") + "返済の" + Text(Q::Instalment(w.at)) +
+               "の見直しで、残高と未払利息の合計" + Text(Q::Yen(w.yen)) + "が前回の見直し時の" + Text(Q::Yen(w.before)) +
+               "を上回っています (返済しても借入残高が増えています)。";
+    }
+    return {};
+}
+
 } // namespace hn

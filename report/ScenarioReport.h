@@ -13,4 +13,8 @@ namespace hn {
 // bonus part's where it has one), the unpaid interest and when the loan ends.
 std::vector<Figure> ScenarioFigures(const ScenarioSummary& s);
 
+// The message a user reads of a warning: what was left unpaid, or at which review more
+// was owed than at the one before.
+std::string ScenarioWarningText(const ScenarioWarning& w);
+
 } // namespace hn

@@ -7,6 +7,7 @@
 #include "calc/ScenarioTexts.h"
 #include "calc/ScheduleTexts.h"
 #include "report/ComparisonReport.h"
+#include "report/ScenarioReport.h"
 #include "report/Units.h"
 #include "schedule/ScheduleWindowTexts.h"
 
@@ -94,7 +95,7 @@ DerivedSchedule ScenarioScheduleToShow(int number, const ScenarioInput& in, cons
         return d;
     const ScenarioSummary summary = SummariseScenario(scenario);
     for (const ScenarioWarning& w : ScenarioWarnings(scenario, summary))
-        d.notes.push_back(std::string(kNoteWarning) + w.text);
+        d.notes.push_back(std::string(kNoteWarning) + ScenarioWarningText(w));
     if (summary.largestUnpaid > 0)
         d.notes.emplace_back(in.unpaid == UnpaidSettlement::CarryToEnd ? kNoteUnpaidCarried : kNoteUnpaidInterest);
     AddEndedEarlyNotes(d.schedule, kNoteScenarioEnd, d.notes);
