@@ -7,11 +7,6 @@ namespace hn {
 
 namespace {
 
-int MonthIndex(YearMonth ym) noexcept
-{
-    return ym.year * 12 + (ym.month - 1);
-}
-
 std::int64_t PaymentAt(const SchedulePart& part, int index) noexcept
 {
     return index >= 0 && static_cast<std::size_t>(index) < part.rows.size()
@@ -53,7 +48,7 @@ PrepaymentSummary SummarisePrepayments(const PrepaymentOutcome& o, const Schedul
     s.bonusEnd = EndOfPart(o.after.bonus, calendar);
     s.plannedBonusEnd = EndOfPart(o.before.bonus, calendar);
     s.hasBonus = !o.before.bonus.rows.empty();
-    s.shortenedMonths = std::max(0, MonthIndex(s.plannedEnd.month) - MonthIndex(s.end.month));
+    s.shortenedMonths = static_cast<int>(std::max(0LL, MonthIndex(s.plannedEnd.month) - MonthIndex(s.end.month)));
     s.shortens = std::any_of(o.applied.begin(), o.applied.end(),
                              [](const AppliedPrepayment& a) { return a.asked.mode != PrepayMode::Reduce; });
     if (!o.applied.empty()) {

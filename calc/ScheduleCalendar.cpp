@@ -20,24 +20,6 @@ std::optional<int> ReadNumber(std::string_view text) noexcept
     return value;
 }
 
-// Months counted from January of year 0, so that division finds the year.
-long long MonthIndex(YearMonth ym) noexcept
-{
-    return static_cast<long long>(ym.year) * 12 + (ym.month - 1);
-}
-
-YearMonth FromIndex(long long index) noexcept
-{
-    // Floor division keeps years before 0 meaningful (never shown, but sound).
-    long long year = index / 12;
-    long long month = index % 12;
-    if (month < 0) {
-        month += 12;
-        --year;
-    }
-    return {static_cast<int>(year), static_cast<int>(month) + 1};
-}
-
 } // namespace
 
 bool IsValidYearMonth(YearMonth ym) noexcept
@@ -53,7 +35,7 @@ bool IsValidCalendar(const ScheduleCalendar& calendar) noexcept
 
 YearMonth AddMonths(YearMonth ym, int months) noexcept
 {
-    return FromIndex(MonthIndex(ym) + months);
+    return YearMonthAt(MonthIndex(ym) + months);
 }
 
 YearMonth DefaultFirstMonth(YearMonth today) noexcept

@@ -27,6 +27,25 @@ struct ScheduleCalendar {
     std::array<int, 2> bonusMonths{6, 12}; // two different months, 1 to 12, in any order
 };
 
+// Months counted from January of year 0, so that division finds the year; inline
+// because the monthly view labels every row with it.
+constexpr long long MonthIndex(YearMonth ym) noexcept
+{
+    return static_cast<long long>(ym.year) * 12 + (ym.month - 1);
+}
+
+constexpr YearMonth YearMonthAt(long long index) noexcept
+{
+    // Floor division keeps years before 0 meaningful (never shown, but sound).
+    long long year = index / 12;
+    long long month = index % 12;
+    if (month < 0) {
+        month += 12;
+        --year;
+    }
+    return {static_cast<int>(year), static_cast<int>(month) + 1};
+}
+
 // A month from 1 to 12 of a year from kMinCalendarYear to kMaxCalendarYear.
 bool IsValidYearMonth(YearMonth ym) noexcept;
 // A valid first month and two different bonus months from 1 to 12.

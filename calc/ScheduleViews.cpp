@@ -54,7 +54,7 @@ int LastYear(const Schedule& schedule) noexcept
 class InstalmentMonths {
 public:
     explicit InstalmentMonths(const ScheduleCalendar& calendar) noexcept
-        : m_first(static_cast<long long>(calendar.firstMonth.year) * 12 + (calendar.firstMonth.month - 1)),
+        : m_first(MonthIndex(calendar.firstMonth)),
           m_firstYear(calendar.firstMonth.year),
           m_early(std::min(calendar.bonusMonths[0], calendar.bonusMonths[1])),
           m_late(std::max(calendar.bonusMonths[0], calendar.bonusMonths[1])),
@@ -64,15 +64,7 @@ public:
 
     YearMonth Monthly(int number) const noexcept
     {
-        // Floor division, as AddMonths does.
-        const long long index = m_first + (number - 1);
-        long long year = index / 12;
-        long long month = index % 12;
-        if (month < 0) {
-            month += 12;
-            --year;
-        }
-        return {static_cast<int>(year), static_cast<int>(month) + 1};
+        return YearMonthAt(m_first + (number - 1));
     }
 
     YearMonth Bonus(int number) const noexcept
