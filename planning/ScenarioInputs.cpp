@@ -117,7 +117,9 @@ PresetRows RowsOfPreset(const PresetFields& f, const LoanRates& rates, int month
             return refuse(kMsgRiseOutOfRange, PresetField::Rise);
         if (percent == last)
             continue; // a step that repeats the rate before it changes nothing
-        out.rows.push_back({std::to_string(month), Bare(Quantity::Rate(percent / 100.0))});
+        // A rate is formed as percent × 0.01 everywhere, and the units module reads the
+        // percent typed back from that product.
+        out.rows.push_back({std::to_string(month), Bare(Quantity::Rate(percent * 0.01))});
         last = percent;
     }
     return out;
