@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/FigureGrid.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -35,7 +36,8 @@ void FigureGrid::SetRows(const std::vector<FigureRow>& rows)
             name->setBuddy(value);
             const int at = static_cast<int>(r);
             m_grid->addWidget(name, at, 0);
-            m_grid->addWidget(value, at, 1);
+            // Right-aligned in its cell at its own size (see FitValue).
+            m_grid->addWidget(value, at, 1, Qt::AlignRight | Qt::AlignVCenter);
             m_labels.push_back(name);
             m_labels.push_back(value);
         }
@@ -49,8 +51,10 @@ void FigureGrid::SetRows(const std::vector<FigureRow>& rows)
             value->setAccessibleDescription(caption);
         }
         const QString text = QString::fromStdString(rows[r].value);
-        if (value->text() != text)
+        if (value->text() != text) {
             value->setText(text);
+            FitValue(value);
+        }
         if (r >= wasVisible) {
             name->show();
             value->show();
@@ -68,6 +72,23 @@ void FigureGrid::SetRows(const std::vector<FigureRow>& rows)
     m_visibleRows = rows.size();
     m_shown = rows.size();
     show();
+}
+
+void FigureGrid::FitValue(QLabel* value)
+{
+    // A label of fixed size changes its text without asking the layouts above it to
+    // run again: a new figure of the same width repaints that label alone, where it
+    // used to lay out and repaint the whole window around it. Only a new width or
+    // height (a longer figure, another font) lays the window out.
+    value->setFixedSize(value->sizeHint());
+}
+
+void FigureGrid::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        for (std::size_t r = 1; r < m_labels.size(); r += 2)
+            FitValue(m_labels[r]);
 }
 
 QString FigureGrid::Value(const QString& caption) const

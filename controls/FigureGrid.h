@@ -25,7 +25,12 @@ public:
     // Every row as "caption: value".
     QStringList Lines() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    static void FitValue(QLabel* value);
+
     QGridLayout* m_grid = nullptr;
     // Caption and value of each row ever shown. The first m_visibleRows pairs are
     // not hidden (the rest wait for more rows); the first m_shown hold figures on

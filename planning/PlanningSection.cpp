@@ -43,10 +43,21 @@ void PlanningSection::Refuse(Feedback feedback, std::string_view message)
 
 void PlanningSection::InputsChanged()
 {
-    if (m_hasFigures) {
-        ClearFigures();
-        m_hasFigures = false;
-    }
+    if (!m_hasFigures || m_clearPending)
+        return;
+    // Cleared before the next frame rather than now: an edit computed at once (a
+    // typed rate, a preset) would otherwise hide every figure and show it again within
+    // the frame, laying the whole section out and painting it twice.
+    m_clearPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!m_clearPending)
+                return;
+            ClearFigures();
+            SetHasFigures(false);
+        },
+        Qt::QueuedConnection);
 }
 
 void PlanningSection::ClearWhenChanged(QWidget* input)

@@ -28,7 +28,7 @@ public:
     bool Compute() { return Compute(Feedback::Tell); }
     QPushButton* ComputeButton() const { return m_compute; }
     // Figures of the inputs shown are on display.
-    bool HasFigures() const { return m_hasFigures; }
+    bool HasFigures() const { return m_hasFigures && !m_clearPending; }
 
 protected:
     // Adds the 計算 button, right-aligned, to `column`.
@@ -38,12 +38,19 @@ protected:
     // Any change of an input makes the figures shown old: they go.
     void ClearWhenChanged(QWidget* input);
     void InputsChanged();
-    void SetHasFigures(bool shown) { m_hasFigures = shown; }
+    void SetHasFigures(bool shown)
+    {
+        m_hasFigures = shown;
+        m_clearPending = false;
+    }
     virtual void ClearFigures() = 0;
 
 private:
     QPushButton* m_compute = nullptr;
     bool m_hasFigures = false;
+    // An input changed and the figures go at the next turn of the event loop, unless
+    // they are computed again before it.
+    bool m_clearPending = false;
 };
 
 } // namespace hn

@@ -174,6 +174,7 @@ TEST_F(PlanningDlgTest, SeveralPrepaymentsGoEachWayAndAWayThatCannotTakeOneSaysW
 
     // A row that cannot be read: the message names it, the focus goes to it.
     page->List()->setItem(3, 1, new QTableWidgetItem(QStringLiteral("0")));
+    QCoreApplication::processEvents(); // old figures go before the next frame
     EXPECT_FALSE(page->ScheduleButton(PrepayMode::Reduce)->isEnabled()); // the list changed
     EXPECT_FALSE(page->Compute());
     EXPECT_EQ(boxes.OnlyText(), QStringLiteral("4行目: ") + Q(kMsgPrepayAmountInvalid));
@@ -205,6 +206,7 @@ TEST_F(PlanningDlgTest, ScheduleButtonsOpenOneScheduleWindowOfThePlanningWindow)
 
     // A changed loan makes the figures shown old: compare again before opening.
     prepay->m_loan->LoanMan()->SetValue(2500);
+    QCoreApplication::processEvents();
     EXPECT_FALSE(prepay->ScheduleButton(PrepayMode::Shorten)->isEnabled());
     prepay->m_loan->LoanMan()->SetValue(2000);
     ASSERT_TRUE(prepay->Compute());
@@ -310,6 +312,7 @@ TEST_F(PlanningDlgTest, ScenariosStartFromTheLoansRatesAndFollowThem)
     ASSERT_TRUE(page->Compute());
     const QString before = page->Figures(0)->Value(Q(kSumTotalRepaid));
     SetPercent(page->Loan()->Rate1(), 9);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(page->Figures(0)->Value(Q(kSumTotalRepaid)).isEmpty()); // figures of other rates go
     EXPECT_EQ(page->Path(0)->Rows(), (std::vector<PathRowText>{{"1", "9"}, {"121", "3"}}));
     ASSERT_TRUE(page->Compute());
@@ -317,6 +320,13 @@ TEST_F(PlanningDlgTest, ScenariosStartFromTheLoansRatesAndFollowThem)
     EXPECT_DOUBLE_EQ(rows[119].yearlyRate, 0.09); // the loan's first rate to month 120
     EXPECT_DOUBLE_EQ(rows[120].yearlyRate, 0.03); // its second after
     EXPECT_NE(page->Figures(0)->Value(Q(kSumTotalRepaid)), before);
+    // Changed and computed again before the event loop runs: the new figures stay.
+    SetPercent(page->Loan()->Rate1(), 8);
+    ASSERT_TRUE(page->Compute());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(page->HasFigures());
+    EXPECT_FALSE(page->Figures(0)->Value(Q(kSumTotalRepaid)).isEmpty());
+    SetPercent(page->Loan()->Rate1(), 9);
     // 銀行型・他 has one rate: the second rate's field goes, and the path is flat.
     page->Loan()->Method()->setCurrentIndex(page->Loan()->Method()->findData(BankOther));
     EXPECT_TRUE(page->Loan()->Rate2()->isHidden());

@@ -4,6 +4,7 @@
 #include "controls/FigureGrid.h"
 #include "planning/PathEditor.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -90,6 +91,33 @@ TEST(FigureGridTest, RowsGoneLeaveNoFigureAndComeBackWithTheirOwn)
     EXPECT_EQ(shownLabels(), 6);
     EXPECT_EQ(grid->Value(QStringLiteral("総返済額")), QStringLiteral("3,000円"));
     EXPECT_EQ(grid->Value(QStringLiteral("最終回")), QStringLiteral("第400回"));
+}
+
+TEST(FigureGridTest, AValueIsAlwaysWideEnoughForItsFigureAndFlushRight)
+{
+    // Value labels keep a fixed size, so that a new figure of the same width repaints
+    // alone; a longer figure or a larger font must still widen them.
+    QWidget box;
+    auto* grid = new FigureGrid(&box);
+    box.resize(400, 100);
+    grid->resize(400, 100);
+    grid->SetRows({{"総返済額", "1円"}});
+    auto* value = grid->findChild<QLabel*>(QStringLiteral("総返済額"));
+    ASSERT_NE(value, nullptr);
+    const auto fits = [&] { return value->width() >= value->fontMetrics().horizontalAdvance(value->text()); };
+    grid->SetRows({{"総返済額", "123,456,789,012円"}});
+    box.show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(fits());
+    EXPECT_EQ(value->geometry().right(), grid->contentsRect().right());
+    QFont larger = box.font();
+    if (larger.pointSizeF() > 0)
+        larger.setPointSizeF(larger.pointSizeF() * 2);
+    else
+        larger.setPixelSize(larger.pixelSize() * 2);
+    box.setFont(larger);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(fits());
 }
 
 } // namespace
