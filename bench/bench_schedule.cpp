@@ -92,6 +92,33 @@ void ScheduleChecksAndViews99(benchmark::State& state)
 }
 BENCHMARK(ScheduleChecksAndViews99);
 
+// The same on a schedule built beforehand: the checks and views alone, as a window
+// showing a schedule it was given computes them.
+void ScheduleChecksAndViewsOfBuilt99(benchmark::State& state)
+{
+    const hn::LoanInput in = LongLoan(hn::CorporationBasic);
+    const hn::LoanResult window = hn::ComputeRepayment(in).result;
+    const hn::ScheduleCalendar calendar{{2027, 4}, {6, 12}};
+    const hn::Schedule s = hn::BuildSchedule(in);
+    hn::KeepFreedMemoryForReuse();
+    const auto once = [&] {
+        hn::ScheduleCheckReport report = hn::CheckSchedule(s);
+        hn::CheckAgainstResult(s, window, report);
+        hn::WindowComparison comparison = hn::CompareWithWindow(s, window);
+        auto monthly = hn::MonthlyView(s, calendar);
+        auto yearly = hn::YearlyView(s, calendar);
+        benchmark::DoNotOptimize(report);
+        benchmark::DoNotOptimize(comparison);
+        benchmark::DoNotOptimize(monthly);
+        benchmark::DoNotOptimize(yearly);
+    };
+    once();
+    const FaultCounter faults(state);
+    for (auto _ : state)
+        once();
+}
+BENCHMARK(ScheduleChecksAndViewsOfBuilt99);
+
 // The parts of the above on a schedule built beforehand: where its time goes.
 void ScheduleParts99(benchmark::State& state, int part)
 {
