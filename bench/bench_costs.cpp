@@ -4,7 +4,7 @@
 // whole refinancing comparison (both schedules, both streams, the comparison and
 // both effective rates).
 #include "calc/Repayment.h"
-#include "calc/Schedule.h"
+#include "calc/schedule/Schedule.h"
 #include "calc/costs/EffectiveRate.h"
 #include "calc/costs/PaymentStream.h"
 #include "calc/costs/Refinance.h"

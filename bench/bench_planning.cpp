@@ -2,9 +2,9 @@
 // The planning figures: the borrowing-capacity search over a 35-year term, the
 // lenders' reading of two loans together, and early repayments recomputing a
 // 35-year schedule.
-#include "calc/Capacity.h"
-#include "calc/LenderReading.h"
-#include "calc/Prepayment.h"
+#include "calc/capacity/Capacity.h"
+#include "calc/capacity/LenderReading.h"
+#include "calc/schedule/Prepayment.h"
 
 #include <benchmark/benchmark.h>
 

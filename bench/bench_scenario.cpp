@@ -3,9 +3,9 @@
 // changes), the worked loan: 3,000 万円 with 600 in bonus instalments. The
 // schedule, its summary and its warnings: what the planning window computes
 // per scenario.
-#include "calc/RatePath.h"
-#include "calc/RateScenario.h"
-#include "calc/ScenarioSummary.h"
+#include "calc/rates/RatePath.h"
+#include "calc/rates/RateScenario.h"
+#include "calc/rates/ScenarioSummary.h"
 
 #include <benchmark/benchmark.h>
 

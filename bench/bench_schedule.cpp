@@ -3,9 +3,9 @@
 // (3,000 万円 with 600 in bonus, 2.0 % then 3.0 %), per family, and what a
 // window does with it afterwards (self-checks, views).
 #include "calc/HeapReuse.h"
-#include "calc/Schedule.h"
-#include "calc/ScheduleChecks.h"
-#include "calc/ScheduleViews.h"
+#include "calc/schedule/Schedule.h"
+#include "calc/schedule/ScheduleChecks.h"
+#include "calc/schedule/ScheduleViews.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,12 +4,12 @@
 // (docs/cli.md, docs/schema/hensai-calc.schema.json). The JSON library stays
 // inside JsonOutput.cpp; callers add what their mode has, member by member.
 #include "calc/CalculateCommand.h"
-#include "calc/Capacity.h"
-#include "calc/Prepayment.h"
-#include "calc/RateScenario.h"
-#include "calc/ScheduleCalendar.h"
-#include "calc/ScheduleChecks.h"
-#include "calc/ScheduleViews.h"
+#include "calc/capacity/Capacity.h"
+#include "calc/schedule/Prepayment.h"
+#include "calc/rates/RateScenario.h"
+#include "calc/schedule/ScheduleCalendar.h"
+#include "calc/schedule/ScheduleChecks.h"
+#include "calc/schedule/ScheduleViews.h"
 #include "cli/ScheduleOutput.h"
 
 #include <memory>

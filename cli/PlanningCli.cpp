@@ -2,9 +2,9 @@
 #include "cli/PlanningCli.h"
 
 #include "calc/DecimalText.h"
-#include "calc/PlanningTexts.h"
-#include "calc/PrepaymentSummary.h"
-#include "calc/ScheduleTexts.h"
+#include "calc/schedule/PrepaymentTexts.h"
+#include "calc/schedule/PrepaymentSummary.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "cli/CliOutput.h"
 #include "report/CapacityReport.h"
 #include "report/PrepaymentReport.h"

@@ -3,9 +3,9 @@
 // The planning options of hensai-calc: --capacity with --limit,
 // --screening-rate, --other-debts and --bonus-share (borrowing capacity), and
 // --prepay K:AMOUNT:MODE[:BONUS] (early repayment, repeatable), and what they print.
-#include "calc/Capacity.h"
-#include "calc/Prepayment.h"
-#include "calc/ScheduleCalendar.h"
+#include "calc/capacity/Capacity.h"
+#include "calc/schedule/Prepayment.h"
+#include "calc/schedule/ScheduleCalendar.h"
 #include "cli/ScenarioCli.h"
 
 #include <optional>

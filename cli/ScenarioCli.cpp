@@ -2,10 +2,10 @@
 #include "cli/ScenarioCli.h"
 
 #include "calc/DecimalText.h"
-#include "calc/RateCalendar.h"
+#include "calc/rates/RateCalendar.h"
 #include "calc/RepaymentMethod.h"
 #include "calc/ExactRate.h"
-#include "calc/ScenarioTexts.h"
+#include "calc/rates/ScenarioTexts.h"
 #include "report/ScenarioReport.h"
 #include "report/Units.h"
 

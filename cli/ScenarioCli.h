@@ -2,9 +2,9 @@
 #pragma once
 // The rate-scenario options of hensai-calc (--rate-path, --review, --unpaid,
 // --first-month) and the --schedule option, and what they print.
-#include "calc/RateScenario.h"
-#include "calc/ScenarioSummary.h"
-#include "calc/ScheduleCalendar.h"
+#include "calc/rates/RateScenario.h"
+#include "calc/rates/ScenarioSummary.h"
+#include "calc/schedule/ScheduleCalendar.h"
 #include "cli/ScheduleOutput.h"
 
 #include <optional>

@@ -3,8 +3,8 @@
 
 #include "calc/DecimalText.h"
 #include "calc/ExactRate.h"
-#include "calc/ScheduleTexts.h"
-#include "calc/ScheduleViews.h"
+#include "calc/schedule/ScheduleTexts.h"
+#include "calc/schedule/ScheduleViews.h"
 #include "report/ComparisonReport.h"
 #include "report/Units.h"
 

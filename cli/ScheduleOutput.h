@@ -2,10 +2,10 @@
 #pragma once
 // A repayment schedule on the command line: a text table of the monthly or the
 // yearly view with its self-checks.
-#include "calc/Schedule.h"
-#include "calc/ScheduleCalendar.h"
-#include "calc/ScheduleChecks.h"
-#include "calc/ScheduleViews.h"
+#include "calc/schedule/Schedule.h"
+#include "calc/schedule/ScheduleCalendar.h"
+#include "calc/schedule/ScheduleChecks.h"
+#include "calc/schedule/ScheduleViews.h"
 
 #include <optional>
 #include <string>

@@ -15,8 +15,8 @@
 #include "calc/CheckedInt.h"
 #include "calc/DecimalText.h"
 #include "calc/Repayment.h"
-#include "calc/Schedule.h"
-#include "calc/ScheduleChecks.h"
+#include "calc/schedule/Schedule.h"
+#include "calc/schedule/ScheduleChecks.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -12,7 +12,7 @@
 //   T  months, then month;rate            one line per row
 //   R  preset;rise;month;years;cap;rate1;rate2;method;periodYears;months
 #include "calc/DecimalText.h"
-#include "calc/RatePath.h"
+#include "calc/rates/RatePath.h"
 #include "calc/Repayment.h"
 #include "planning/PrepayList.h"
 #include "planning/ScenarioInputs.h"

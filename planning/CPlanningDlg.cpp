@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/CPlanningDlg.h"
 
-#include "calc/PlanningTexts.h"
-#include "calc/ScenarioTexts.h"
+#include "calc/capacity/PlanningTexts.h"
+#include "calc/schedule/PrepaymentTexts.h"
+#include "calc/rates/ScenarioTexts.h"
 #include "controls/CNumEdit.h"
 #include "planning/CapacityPage.h"
 #include "planning/PrepayPage.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/CapacityPage.h"
 
-#include "calc/PlanningTexts.h"
+#include "calc/capacity/PlanningTexts.h"
 #include "controls/CNumEdit.h"
 #include "controls/CRateEdit.h"
 #include "controls/DialogSetUp.h"

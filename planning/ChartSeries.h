@@ -3,7 +3,7 @@
 // What the scenario charts draw, worked out without Qt: each scenario's
 // instalment as steps and its balance as a line over the months, and axes
 // that hold every series with round tick values (the schedule chart's, NiceScale).
-#include "calc/ScenarioSummary.h"
+#include "calc/rates/ScenarioSummary.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/LimitChoice.h"
 
-#include "calc/PlanningTexts.h"
+#include "calc/capacity/PlanningTexts.h"
 #include "controls/DialogSetUp.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The choice of burden limit that the capacity and lenders' reading sections share.
-#include "calc/BurdenLimit.h"
+#include "calc/capacity/BurdenLimit.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/PathEditor.h"
 
-#include "calc/ScenarioTexts.h"
+#include "calc/rates/ScenarioTexts.h"
 #include "controls/CNumEdit.h"
 #include "controls/CRateEdit.h"
 #include "controls/DialogSetUp.h"

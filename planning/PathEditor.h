@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One rate path of the rate-scenario section.
-#include "calc/RatePath.h"
+#include "calc/rates/RatePath.h"
 #include "planning/PlanningState.h"
 
 #include <QString>

@@ -2,12 +2,12 @@
 #pragma once
 // The planning window's figures as caption/value rows, rendered from the reports, and
 // the loan it plans with, built from the values its fields give. Plain C++.
-#include "calc/Capacity.h"
-#include "calc/LenderReading.h"
-#include "calc/Prepayment.h"
-#include "calc/PrepaymentSummary.h"
-#include "calc/ScenarioSummary.h"
-#include "calc/ScheduleCalendar.h"
+#include "calc/capacity/Capacity.h"
+#include "calc/capacity/LenderReading.h"
+#include "calc/schedule/Prepayment.h"
+#include "calc/schedule/PrepaymentSummary.h"
+#include "calc/rates/ScenarioSummary.h"
+#include "calc/schedule/ScheduleCalendar.h"
 #include "controls/FigureRow.h"
 #include "report/Figure.h"
 

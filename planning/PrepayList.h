@@ -3,7 +3,7 @@
 // The early-repayment section's list of prepayments as typed, one row each, read
 // into prepayments and applied each way. Plain C++: the window only shows what this
 // says.
-#include "calc/Prepayment.h"
+#include "calc/schedule/Prepayment.h"
 
 #include <array>
 #include <span>

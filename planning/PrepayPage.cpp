@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/PrepayPage.h"
 
-#include "calc/PlanningMessages.h"
-#include "calc/PlanningTexts.h"
+#include "calc/schedule/PrepaymentMessages.h"
+#include "calc/schedule/PrepaymentTexts.h"
 #include "controls/DialogSetUp.h"
 #include "controls/FigureGrid.h"
 #include "planning/PlanningFields.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/ReadingPage.h"
 
-#include "calc/PlanningMessages.h"
-#include "calc/PlanningTexts.h"
+#include "calc/capacity/PlanningMessages.h"
+#include "calc/capacity/PlanningTexts.h"
 #include "controls/CNumEdit.h"
 #include "controls/CRateEdit.h"
 #include "controls/DialogSetUp.h"

@@ -4,7 +4,7 @@
 #include "calc/CheckedInt.h"
 #include "calc/DecimalText.h"
 #include "calc/Repayment.h"
-#include "calc/ScenarioTexts.h"
+#include "calc/rates/ScenarioTexts.h"
 #include "report/Units.h"
 
 #include <algorithm>

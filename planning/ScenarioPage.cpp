@@ -2,8 +2,8 @@
 #include "planning/ScenarioPage.h"
 
 #include "calc/CheckedInt.h"
-#include "calc/ScenarioSummary.h"
-#include "calc/ScenarioTexts.h"
+#include "calc/rates/ScenarioSummary.h"
+#include "calc/rates/ScenarioTexts.h"
 #include "controls/CNumEdit.h"
 #include "controls/CRateEdit.h"
 #include "controls/FigureGrid.h"

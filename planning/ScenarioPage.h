@@ -4,7 +4,7 @@
 // preset on top of the loan's own rates, or typed into its table), the review rule
 // and how unpaid interest is settled; the scenarios' figures side by side, their
 // warnings, and charts of the instalment and of what is owed over time.
-#include "calc/RateScenario.h"
+#include "calc/rates/RateScenario.h"
 #include "planning/PathEditor.h"
 #include "planning/PlanningSection.h"
 #include "planning/PlanningState.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Borrowing capacity as the planning window and the command line's --capacity show it.
-#include "calc/Capacity.h"
+#include "calc/capacity/Capacity.h"
 #include "report/Figure.h"
 
 #include <string_view>

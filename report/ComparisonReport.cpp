@@ -2,7 +2,7 @@
 #include "report/ComparisonReport.h"
 
 #include "calc/RepaymentMethod.h"
-#include "calc/ScheduleTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "report/TextPattern.h"
 
 namespace hn {

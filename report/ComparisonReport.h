@@ -3,8 +3,8 @@
 // A schedule's totals beside the calculator window's, and the notes that explain where
 // they differ, as the schedule window's totals panel and the command line's --schedule
 // show them.
-#include "calc/Schedule.h"
-#include "calc/ScheduleViews.h"
+#include "calc/schedule/Schedule.h"
+#include "calc/schedule/ScheduleViews.h"
 #include "report/Figure.h"
 
 #include <string>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/PrepaymentReport.h"
 
-#include "calc/PlanningTexts.h"
-#include "calc/ScheduleTexts.h"
+#include "calc/schedule/PrepaymentTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "report/Units.h"
 
 namespace hn {

@@ -2,8 +2,8 @@
 #pragma once
 // What prepayments did to the whole loan, as the planning window's columns and the
 // command line's --prepay lines say it.
-#include "calc/Prepayment.h"
-#include "calc/PrepaymentSummary.h"
+#include "calc/schedule/Prepayment.h"
+#include "calc/schedule/PrepaymentSummary.h"
 #include "report/Figure.h"
 
 #include <string>

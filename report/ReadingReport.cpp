@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ReadingReport.h"
 
-#include "calc/PlanningTexts.h"
+#include "calc/capacity/PlanningTexts.h"
 
 namespace hn {
 

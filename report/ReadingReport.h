@@ -2,7 +2,7 @@
 #pragma once
 // A lender's reading of the loans against the income, as the planning window shows it:
 // one set of figures at the real rates, one at the screening rate.
-#include "calc/LenderReading.h"
+#include "calc/capacity/LenderReading.h"
 #include "report/Figure.h"
 
 #include <vector>

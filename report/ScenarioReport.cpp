@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ScenarioReport.h"
 
-#include "calc/ScenarioTexts.h"
+#include "calc/rates/ScenarioTexts.h"
 
 namespace hn {
 

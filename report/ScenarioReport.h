@@ -2,7 +2,7 @@
 #pragma once
 // What a rate scenario comes to, as the planning window's scenario columns and the
 // command line's --rate-path show it.
-#include "calc/ScenarioSummary.h"
+#include "calc/rates/ScenarioSummary.h"
 #include "report/Figure.h"
 
 #include <vector>

@@ -2,7 +2,7 @@
 #include "report/ScheduleCsv.h"
 
 #include "calc/ExactRate.h"
-#include "calc/ScheduleTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 
 #include <initializer_list>
 

@@ -5,7 +5,7 @@
 // and garble the headings), a Japanese heading row, figures as plain digits,
 // lines ended by CR LF. The rows only: the self-checks are shown, not filed.
 // The schedule window's export and hensai-calc --csv both write this.
-#include "calc/ScheduleViews.h"
+#include "calc/schedule/ScheduleViews.h"
 
 #include <span>
 #include <string>

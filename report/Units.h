@@ -4,7 +4,7 @@
 // this is the one place that spells them (docs/wording.md). The windows beside the
 // calculator and the command line's modes write the unit right after the figure
 // ("79,503円"); the plain command-line mode keeps its space before it ("79,503 円").
-#include "calc/ScheduleCalendar.h"
+#include "calc/schedule/ScheduleCalendar.h"
 
 #include <cstdint>
 #include <string>

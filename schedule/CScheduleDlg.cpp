@@ -2,7 +2,7 @@
 #include "schedule/CScheduleDlg.h"
 
 #include "report/ScheduleCsv.h"
-#include "calc/ScheduleTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "controls/FigureGrid.h"
 #include "platform/WindowFit.h"
 #include "report/Units.h"

@@ -11,7 +11,7 @@
 //   dlg->show();
 // It also shows a schedule built elsewhere (prepaid, a rate scenario) as it is:
 //   dlg->ShowDerived(derived);
-#include "calc/ScheduleCalendar.h"
+#include "calc/schedule/ScheduleCalendar.h"
 #include "schedule/ScheduleReport.h"
 #include "schedule/ScheduleWindowView.h"
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule/DerivedSchedules.h"
 
-#include "calc/PlanningTexts.h"
+#include "calc/schedule/PrepaymentTexts.h"
 #include "calc/RepaymentMethod.h"
-#include "calc/ScenarioSummary.h"
-#include "calc/ScenarioTexts.h"
-#include "calc/ScheduleTexts.h"
+#include "calc/rates/ScenarioSummary.h"
+#include "calc/rates/ScenarioTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "report/ComparisonReport.h"
 #include "report/ScenarioReport.h"
 #include "report/Units.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule/ScheduleChart.h"
 
-#include "calc/ScheduleTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "report/Units.h"
 #include "schedule/ChartScale.h"
 #include "schedule/ScheduleReport.h"

@@ -4,7 +4,7 @@
 // it paid (below) and principal (above) against the left scale, and the balance still owed at
 // each year's end as a line against the right scale. Drawn with QPainter in the
 // palette's colours, at the screen's pixel ratio.
-#include "calc/ScheduleViews.h"
+#include "calc/schedule/ScheduleViews.h"
 
 #include <QWidget>
 #include <vector>

@@ -2,7 +2,7 @@
 #include "schedule/ScheduleReport.h"
 
 #include "calc/RepaymentMethod.h"
-#include "calc/ScheduleTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "report/ComparisonReport.h"
 #include "report/Units.h"
 #include "schedule/ScheduleWindowTexts.h"

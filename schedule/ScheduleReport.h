@@ -5,10 +5,10 @@
 // and the notes that explain them; and the yearly view of several loans together.
 // The window only puts these into widgets.
 #include "calc/Repayment.h"
-#include "calc/Schedule.h"
-#include "calc/ScheduleCalendar.h"
-#include "calc/ScheduleChecks.h"
-#include "calc/ScheduleViews.h"
+#include "calc/schedule/Schedule.h"
+#include "calc/schedule/ScheduleCalendar.h"
+#include "calc/schedule/ScheduleChecks.h"
+#include "calc/schedule/ScheduleViews.h"
 #include "report/TextPattern.h"
 #include "schedule/ScheduleTable.h"
 

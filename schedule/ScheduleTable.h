@@ -4,7 +4,7 @@
 // screen and as bare figures. The window's table model and the clipboard both read
 // it, so that what is pasted is what is shown. (The CSV file is calc's, shared with
 // the command line.) Plain C++.
-#include "calc/ScheduleViews.h"
+#include "calc/schedule/ScheduleViews.h"
 
 #include <cstdint>
 #include <optional>

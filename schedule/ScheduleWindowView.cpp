@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule/ScheduleWindowView.h"
 
-#include "calc/ScheduleTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "report/TextPattern.h"
 #include "schedule/ScheduleWindowTexts.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "summary/CSummaryDlg.h"
 
-#include "calc/ScheduleTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "controls/CColorLabel.h"
 #include "controls/CDrawnOptionButton.h"
 #include "controls/CGaugeBar.h"

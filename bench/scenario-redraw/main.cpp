@@ -12,8 +12,8 @@
 // flushed to the display as the event loop would: the charts together with the
 // figures and warnings the edit changed. --paint-only paints the charts RUNS
 // times without edits, for a profiler.
-#include "calc/RateScenario.h"
-#include "calc/ScenarioSummary.h"
+#include "calc/rates/RateScenario.h"
+#include "calc/rates/ScenarioSummary.h"
 #include "planning/CPlanningDlg.h"
 #include "planning/ChartSeries.h"
 #include "planning/ScenarioChart.h"

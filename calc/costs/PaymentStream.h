@@ -5,8 +5,8 @@
 // prepaid, a plan's tranche) can feed them. Month 0 is the month the loan is paid
 // out, the month before instalment 1; monthly instalment n falls in month n and a
 // bonus instalment in its calendar month counted the same way.
-#include "calc/Schedule.h"
-#include "calc/ScheduleCalendar.h"
+#include "calc/schedule/Schedule.h"
+#include "calc/schedule/ScheduleCalendar.h"
 
 #include <cstdint>
 #include <span>

@@ -7,7 +7,7 @@
 //   when the new loan B is larger than the balance A it repaid (fees and extra cash
 //   borrowed are not a home loan); the credit years go on from the year of moving
 //   in and do not start again.
-#include "calc/ScheduleCalendar.h"
+#include "calc/schedule/ScheduleCalendar.h"
 #include "calc/taxcredit/YearAmounts.h"
 
 #include <cstdint>

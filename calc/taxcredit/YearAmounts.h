@@ -2,8 +2,8 @@
 #pragma once
 // Amounts by calendar year: the year-end balances the credit is computed from, and
 // the incomes and taxes a user types once for every year or year by year.
-#include "calc/Schedule.h"
-#include "calc/ScheduleCalendar.h"
+#include "calc/schedule/Schedule.h"
+#include "calc/schedule/ScheduleCalendar.h"
 
 #include <cstdint>
 #include <optional>

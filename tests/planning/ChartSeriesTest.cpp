@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/ChartSeries.h"
 
-#include "calc/Schedule.h"
+#include "calc/schedule/Schedule.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/PlanningMessages.h"
-#include "calc/PlanningTexts.h"
-#include "calc/ScenarioTexts.h"
+#include "calc/capacity/PlanningMessages.h"
+#include "calc/schedule/PrepaymentMessages.h"
+#include "calc/capacity/PlanningTexts.h"
+#include "calc/schedule/PrepaymentTexts.h"
+#include "calc/rates/ScenarioTexts.h"
 #include "controls/CNumEdit.h"
 #include "controls/CRateEdit.h"
 #include "controls/FigureGrid.h"

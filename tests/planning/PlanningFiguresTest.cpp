@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/PlanningTexts.h"
-#include "calc/ScenarioTexts.h"
+#include "calc/capacity/PlanningTexts.h"
+#include "calc/schedule/PrepaymentTexts.h"
+#include "calc/rates/ScenarioTexts.h"
 #include "planning/PlanningFigures.h"
 #include "report/Units.h"
 

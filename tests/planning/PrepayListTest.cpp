@@ -5,8 +5,8 @@
 #include "planning/PrepayList.h"
 #include "report/Units.h"
 
-#include "calc/PlanningMessages.h"
-#include "calc/PlanningTexts.h"
+#include "calc/schedule/PrepaymentMessages.h"
+#include "calc/schedule/PrepaymentTexts.h"
 #include "planning/PlanningFigures.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rate-scenario inputs: presets on top of the loan's own rates, and the table read
 // as a path with its faults named by row and its surprises said.
-#include "calc/ScenarioTexts.h"
+#include "calc/rates/ScenarioTexts.h"
 #include "planning/ScenarioInputs.h"
 
 #include <gtest/gtest.h>

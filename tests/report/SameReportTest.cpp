@@ -2,9 +2,10 @@
 // The planning window's figures and the command line's text, question by question,
 // come from one report: every row the window shows is a line the command line prints
 // (caption and text alike), and what only the full listing has stays out of the window.
-#include "calc/PlanningTexts.h"
-#include "calc/ScenarioTexts.h"
-#include "calc/ScheduleTexts.h"
+#include "calc/capacity/PlanningTexts.h"
+#include "calc/schedule/PrepaymentTexts.h"
+#include "calc/rates/ScenarioTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "cli/PlanningCli.h"
 #include "cli/ScenarioCli.h"
 #include "cli/ScheduleOutput.h"

@@ -2,7 +2,7 @@
 // The schedule's CSV file: several loans together in the yearly file's form.
 #include "report/ScheduleCsv.h"
 
-#include "calc/Schedule.h"
+#include "calc/schedule/Schedule.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 // calculator window's, notes, self-checks), under other calendar labels, and as CSV.
 #include "schedule/DerivedSchedules.h"
 
-#include "calc/PlanningTexts.h"
+#include "calc/schedule/PrepaymentTexts.h"
 #include "report/ScheduleCsv.h"
-#include "calc/ScheduleTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "schedule/ScheduleReport.h"
 #include "schedule/ScheduleTable.h"
 #include "schedule/ScheduleWindowTexts.h"

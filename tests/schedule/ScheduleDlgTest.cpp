@@ -5,7 +5,7 @@
 #include "schedule/CScheduleDlg.h"
 
 #include "report/ScheduleCsv.h"
-#include "calc/ScheduleTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "schedule/DerivedSchedules.h"
 #include "schedule/ScheduleChart.h"
 #include "schedule/ScheduleTableModel.h"

@@ -4,7 +4,7 @@
 // messages where there is no schedule, and several loans together.
 #include "schedule/ScheduleReport.h"
 
-#include "calc/ScheduleTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "schedule/ScheduleWindowTexts.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 // text copied to the clipboard.
 #include "schedule/ScheduleTable.h"
 
-#include "calc/RateScenario.h"
-#include "calc/Schedule.h"
+#include "calc/rates/RateScenario.h"
+#include "calc/schedule/Schedule.h"
 #include "report/ScheduleCsv.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 // without a schedule, a schedule built elsewhere and several loans together.
 #include "schedule/ScheduleWindowView.h"
 
-#include "calc/ScheduleTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "schedule/ScheduleWindowTexts.h"
 
 #include <gtest/gtest.h>

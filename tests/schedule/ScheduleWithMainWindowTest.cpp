@@ -2,7 +2,7 @@
 // The schedule window from the real calculator and summary windows: the menu command,
 // a slot's context menu, and the window following calculations, recalls and slots.
 #include "calc/AmountText.h"
-#include "calc/ScheduleTexts.h"
+#include "calc/schedule/ScheduleTexts.h"
 #include "res/SummaryDialogIds.h"
 #include "schedule/CScheduleDlg.h"
 #include "schedule/ScheduleTableModel.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fee tables at their bounds, the exact percentages and the ledger's totals.
 #include "calc/MulDivFloor.h"
-#include "calc/Schedule.h"
+#include "calc/schedule/Schedule.h"
 #include "calc/costs/AdminFee.h"
 #include "calc/costs/CostLedger.h"
 #include "calc/costs/CostPercent.h"

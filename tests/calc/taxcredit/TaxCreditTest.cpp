@@ -3,7 +3,7 @@
 // ceiling, prepaying under ten years, refinancing and two borrowers.
 #include "calc/taxcredit/TaxCredit.h"
 
-#include "calc/Prepayment.h"
+#include "calc/schedule/Prepayment.h"
 #include "calc/taxcredit/CreditBorrowers.h"
 #include "calc/taxcredit/CreditInteractions.h"
 #include "calc/taxcredit/TaxCreditTexts.h"
