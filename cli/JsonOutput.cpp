@@ -125,40 +125,48 @@ Json ChecksJson(const ScheduleCheckReport& checks)
 
 Json RowsJson(const Schedule& schedule, const ScheduleOutputOptions& options)
 {
-    const ScheduleCalendar calendar = options.calendar.value_or(ScheduleCalendar{});
+    // The JSON's own columns: every figure of a row under its key, the month where a
+    // first month was given, the prepaid amount where the schedule has prepayments.
+    using C = ScheduleColumn;
     const bool dated = options.calendar.has_value();
-    Json rows = Json::array();
+    const ScheduleCalendar calendar = options.calendar.value_or(ScheduleCalendar{});
+    std::vector<C> columns;
+    ScheduleTable table;
     if (options.view == ScheduleViewKind::Monthly) {
-        for (const MonthlyViewRow& v : MonthlyView(schedule, calendar)) {
-            Json r = {{"part", PartName(v.part)}, {"number", v.row.number}, {"year", v.year}};
-            if (dated)
-                r["month"] = IsoText(v.when);
-            r["payment"] = v.row.payment;
-            r["interest"] = v.row.interest;
-            r["interestPaid"] = InterestPaid(v.row);
-            r["principal"] = v.row.principal;
-            r["balance"] = v.row.balance;
-            r["ratePercent"] = Decimal(ExactRate::FromFraction(v.row.yearlyRate).PercentText());
-            r["unpaidInterest"] = v.row.unpaidInterest;
-            if (options.prepaidColumn)
-                r["prepaid"] = v.row.prepaid;
-            rows.push_back(std::move(r));
-        }
+        columns = {C::Part, C::Number, C::Year};
+        if (dated)
+            columns.push_back(C::Month);
+        columns.insert(columns.end(),
+                       {C::Payment, C::Charged, C::Interest, C::Principal, C::Balance, C::RatePercent, C::Unpaid});
+        if (options.prepaidColumn)
+            columns.push_back(C::Prepaid);
+        table = ScheduleTable::Monthly(MonthlyView(schedule, calendar), std::move(columns));
     } else {
-        for (const YearlyRow& y : YearlyView(schedule, calendar)) {
-            Json r = {{"year", y.year}};
-            if (dated) {
-                r["from"] = IsoText(y.from);
-                r["to"] = IsoText(y.to);
+        columns = {C::Year};
+        if (dated)
+            columns.insert(columns.end(), {C::From, C::To});
+        columns.insert(columns.end(), {C::Payment, C::Charged, C::Interest, C::Principal, C::Balance, C::Unpaid});
+        table = ScheduleTable::Yearly(YearlyView(schedule, calendar), std::move(columns));
+    }
+    Json rows = Json::array();
+    for (int r = 0; r < table.rowCount(); ++r) {
+        Json row = Json::object();
+        for (int c = 0; c < table.columnCount(); ++c) {
+            const std::string key(ScheduleTable::key(table.column(c)));
+            switch (table.column(c)) {
+            case C::Part:
+                row[key] = PartName(table.isBonusRow(r) ? SchedulePartKind::Bonus : SchedulePartKind::Monthly);
+                break;
+            case C::Number:
+            case C::Year: row[key] = *table.count(r, c); break;
+            case C::Month:
+            case C::From:
+            case C::To: row[key] = table.text(r, c, FigureStyle::Data); break;
+            case C::RatePercent: row[key] = Decimal(table.text(r, c, FigureStyle::Data)); break;
+            default: row[key] = table.figure(r, c).value_or(0); break; // no prepayment: 0
             }
-            r["payment"] = y.payment;
-            r["interest"] = y.interest;
-            r["interestPaid"] = y.interestPaid();
-            r["principal"] = y.principal;
-            r["balance"] = y.balance;
-            r["unpaidInterest"] = y.unpaidInterest;
-            rows.push_back(std::move(r));
         }
+        rows.push_back(std::move(row));
     }
     return rows;
 }

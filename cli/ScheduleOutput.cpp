@@ -37,103 +37,74 @@ int DisplayWidth(std::string_view s)
     return width;
 }
 
-using Q = Quantity;
+using C = ScheduleColumn;
 
-struct Table {
-    std::vector<std::string> header;
-    std::vector<std::vector<std::string>> rows;
-
-    std::string Text() const
-    {
-        std::vector<int> width(header.size(), 0);
-        for (std::size_t c = 0; c < header.size(); ++c)
-            width[c] = DisplayWidth(header[c]);
-        for (const auto& r : rows)
-            for (std::size_t c = 0; c < r.size(); ++c)
-                width[c] = std::max(width[c], DisplayWidth(r[c]));
-        std::string out;
-        const auto line = [&](const std::vector<std::string>& cells) {
-            for (std::size_t c = 0; c < cells.size(); ++c) {
-                if (c)
-                    out += "  ";
-                out.append(static_cast<std::size_t>(width[c] - DisplayWidth(cells[c])), ' ');
-                out += cells[c];
-            }
-            out += '\n';
-        };
-        line(header);
-        for (const auto& r : rows)
-            line(r);
-        return out;
-    }
-};
-
-std::string_view PartCaption(SchedulePartKind kind)
+// The command line's columns: where each row falls (year, part, number, and the month
+// when a first month was given), then 返済額 = 支払利息 + 元金 with what is left unpaid
+// beside them wherever an instalment leaves some, and the balance.
+std::vector<C> TextColumns(const Schedule& schedule, const ScheduleOutputOptions& options)
 {
-    return kind == SchedulePartKind::Monthly ? kPartMonthly : kPartBonus;
+    const bool dated = options.calendar.has_value();
+    std::vector<C> columns;
+    if (options.view == ScheduleViewKind::Monthly) {
+        columns = {C::Year, C::Part, C::Number};
+        if (dated)
+            columns.push_back(C::Month);
+    } else {
+        columns = {C::Year};
+        if (dated)
+            columns.push_back(C::Period);
+    }
+    columns.insert(columns.end(), {C::Payment, C::Interest, C::Principal});
+    if (options.rateColumns || HasUnpaidInterest(schedule))
+        columns.push_back(C::Unpaid);
+    columns.push_back(C::Balance);
+    if (options.view == ScheduleViewKind::Monthly) {
+        if (options.rateColumns)
+            columns.push_back(C::RatePercent);
+        if (options.prepaidColumn)
+            columns.push_back(C::Prepaid);
+    }
+    return columns;
 }
 
 } // namespace
 
+ScheduleTable ScheduleOutputTable(const Schedule& schedule, const ScheduleOutputOptions& options)
+{
+    const ScheduleCalendar calendar = options.calendar.value_or(ScheduleCalendar{});
+    if (options.view == ScheduleViewKind::Monthly)
+        return ScheduleTable::Monthly(MonthlyView(schedule, calendar), TextColumns(schedule, options));
+    return ScheduleTable::Yearly(YearlyView(schedule, calendar), TextColumns(schedule, options));
+}
+
 std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckReport& checks,
                                const ScheduleOutputOptions& options)
 {
-    const ScheduleCalendar calendar = options.calendar.value_or(ScheduleCalendar{});
-    const bool dated = options.calendar.has_value();
-    Table t;
-    // 返済額 = 支払利息 + 元金 on every row, with what is left unpaid beside them wherever
-    // an instalment leaves some.
-    const bool unpaid = options.rateColumns || HasUnpaidInterest(schedule);
-    const auto figures = [&](std::vector<std::string>& r, std::int64_t payment, std::int64_t interestPaid,
-                             std::int64_t principal, std::int64_t unpaidInterest, std::int64_t balance) {
-        for (std::int64_t figure : {payment, interestPaid, principal})
-            r.push_back(Bare(Q::Yen(figure)));
-        if (unpaid)
-            r.push_back(Bare(Q::Yen(unpaidInterest)));
-        r.push_back(Bare(Q::Yen(balance)));
-    };
-    const auto figureHeadings = [&] {
-        for (std::string_view h : {kColPayment, kColInterestPaid, kColPrincipal})
-            t.header.emplace_back(h);
-        if (unpaid)
-            t.header.emplace_back(kColUnpaid);
-        t.header.emplace_back(kColBalance);
-    };
-    if (options.view == ScheduleViewKind::Monthly) {
-        t.header = {std::string(kColYear), std::string(kColPart), std::string(kColNumber)};
-        if (dated)
-            t.header.emplace_back(kColMonth);
-        figureHeadings();
-        if (options.rateColumns)
-            t.header.emplace_back(std::string(kColRate) + "(%)");
-        if (options.prepaidColumn)
-            t.header.emplace_back(kColPrepaid);
-        for (const MonthlyViewRow& v : MonthlyView(schedule, calendar)) {
-            std::vector<std::string> r = {std::to_string(v.year), std::string(PartCaption(v.part)),
-                                          std::to_string(v.row.number)};
-            if (dated)
-                r.push_back(IsoText(v.when));
-            figures(r, v.row.payment, InterestPaid(v.row), v.row.principal, v.row.unpaidInterest, v.row.balance);
-            if (options.rateColumns)
-                r.push_back(Bare(Q::Rate(v.row.yearlyRate)));
-            if (options.prepaidColumn)
-                r.push_back(v.row.prepaid != 0 ? Bare(Q::Yen(v.row.prepaid)) : std::string());
-            t.rows.push_back(std::move(r));
-        }
-    } else {
-        t.header = {std::string(kColYear)};
-        if (dated)
-            t.header.emplace_back(kColPeriod);
-        figureHeadings();
-        for (const YearlyRow& y : YearlyView(schedule, calendar)) {
-            std::vector<std::string> r = {std::to_string(y.year)};
-            if (dated)
-                r.push_back(IsoText(y.from) + "～" + IsoText(y.to));
-            figures(r, y.payment, y.interestPaid(), y.principal, y.unpaidInterest, y.balance);
-            t.rows.push_back(std::move(r));
-        }
+    const ScheduleTable table = ScheduleOutputTable(schedule, options);
+    // Each column as wide as its widest cell, figures and headings flush right.
+    std::vector<int> width(static_cast<std::size_t>(table.columnCount()), 0);
+    for (int c = 0; c < table.columnCount(); ++c) {
+        int& w = width[static_cast<std::size_t>(c)];
+        w = DisplayWidth(table.heading(c));
+        for (int r = 0; r < table.rowCount(); ++r)
+            w = std::max(w, DisplayWidth(table.text(r, c, FigureStyle::Listing)));
     }
-    return t.Text() + FormatCheckLines(checks);
+    std::string out;
+    const auto line = [&](auto cell) {
+        for (int c = 0; c < table.columnCount(); ++c) {
+            const std::string text = cell(c);
+            if (c)
+                out += "  ";
+            out.append(static_cast<std::size_t>(width[static_cast<std::size_t>(c)] - DisplayWidth(text)), ' ');
+            out += text;
+        }
+        out += '\n';
+    };
+    line([&](int c) { return table.heading(c); });
+    for (int r = 0; r < table.rowCount(); ++r)
+        line([&](int c) { return table.text(r, c, FigureStyle::Listing); });
+    return out + FormatCheckLines(checks);
 }
 
 std::string FormatCheckLines(const ScheduleCheckReport& checks)
@@ -151,7 +122,7 @@ std::string FormatCheckLines(const ScheduleCheckReport& checks)
         if (!c.passed && c.failedRow != 0 && c.comparedRow == 0)
             out += " (第" + std::to_string(c.failedRow) + "回)";
         else if (!c.passed)
-            out += " (" + Bare(Q::Yen(c.actual)) + " / " + Bare(Q::Yen(c.expected)) + ")";
+            out += " (" + Bare(Quantity::Yen(c.actual)) + " / " + Bare(Quantity::Yen(c.expected)) + ")";
         out += '\n';
     }
     return out;

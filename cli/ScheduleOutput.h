@@ -6,6 +6,7 @@
 #include "calc/schedule/ScheduleCalendar.h"
 #include "calc/schedule/ScheduleChecks.h"
 #include "calc/schedule/ScheduleViews.h"
+#include "report/ScheduleTable.h"
 
 #include <optional>
 #include <string>
@@ -18,6 +19,9 @@ struct ScheduleOutputOptions {
     bool rateColumns = false;                 // rate and unpaid interest (rate scenarios)
     bool prepaidColumn = false;               // what was paid ahead after each instalment
 };
+
+// The rows the command line shows, as its text and its JSON both read them.
+ScheduleTable ScheduleOutputTable(const Schedule& schedule, const ScheduleOutputOptions& options);
 
 // The table, then one line per self-check ("検算 ...: OK" or "NG").
 std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckReport& checks,

@@ -10,7 +10,7 @@
 #include "calc/schedule/ScheduleChecks.h"
 #include "calc/schedule/ScheduleViews.h"
 #include "report/TextPattern.h"
-#include "schedule/ScheduleTable.h"
+#include "report/ScheduleTable.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 // The schedule table for a QTableView: one model over the rows of a ScheduleTable
 // (1,386 rows for a 99-year loan with a bonus part), answering cells as they are
 // asked for rather than holding an item per cell.
-#include "schedule/ScheduleTable.h"
+#include "report/ScheduleTable.h"
 
 #include <QAbstractTableModel>
 

@@ -82,7 +82,6 @@ inline constexpr std::string_view kGap = "　";
 // A schedule built elsewhere: after prepayments, or along a rate path. Its window's
 // title names it, so that it is told apart from the calculator window's.
 inline constexpr std::string_view kDerivedTitle = "返済予定表 - %1";
-inline constexpr std::string_view kColRateInForce = "適用金利";
 inline constexpr std::string_view kTotalsHeadingDerived = "総返済額";
 inline constexpr std::string_view kTotalInterest = "利息の合計";
 inline constexpr std::string_view kTotalPrepaid = "繰上げ返済額の合計";

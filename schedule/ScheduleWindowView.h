@@ -4,7 +4,7 @@
 // table, the chart's years, the totals, notes and self-check lines. Worked out here
 // from the reports, without a window; CScheduleDlg only puts it into widgets.
 #include "schedule/ScheduleReport.h"
-#include "schedule/ScheduleTable.h"
+#include "report/ScheduleTable.h"
 
 #include <cstdint>
 #include <string>

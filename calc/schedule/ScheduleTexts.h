@@ -26,6 +26,8 @@ inline constexpr std::string_view kColPeriod = "期間";
 inline constexpr std::string_view kColFrom = "開始年月";
 inline constexpr std::string_view kColTo = "終了年月";
 inline constexpr std::string_view kColRatePercent = "金利(%)";
+// The schedule window's heading of the same column, its cells with their unit.
+inline constexpr std::string_view kColRateInForce = "適用金利";
 inline constexpr std::string_view kColPrepaid = "繰上げ返済"; // paid ahead after the instalment
 
 // The two parts of a loan.

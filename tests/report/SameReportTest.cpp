@@ -164,5 +164,43 @@ TEST(SameReport, TotalsPanelIsTheCommandLinesComparison)
     }
 }
 
+TEST(SameReport, ScheduleRowsAreTheCommandLinesRows)
+{
+    // The window's table and the command line's listing are the same rows: every
+    // column both show holds the same figure, written alike.
+    const ScheduleCalendar calendar{{2027, 4}, {6, 12}};
+    const LoanReport window = MakeLoanReport({test::Loan(CorporationBasic, 3000, 600, 2.0, 3.0, 35), 0, "計算結果"}, calendar);
+    ASSERT_TRUE(window.ok());
+    for (const ScheduleViewKind view : {ScheduleViewKind::Monthly, ScheduleViewKind::Yearly}) {
+        const ScheduleTable shown = view == ScheduleViewKind::Monthly
+                                        ? ScheduleTable::Monthly(window.monthly, window.Columns())
+                                        : ScheduleTable::Yearly(window.yearly, window.Columns());
+        const ScheduleTable listed = ScheduleOutputTable(window.schedule, {view, calendar, false, false});
+        const std::string text = FormatScheduleText(window.schedule, window.checks, {view, calendar, false, false});
+        ASSERT_EQ(shown.rowCount(), listed.rowCount());
+        int compared = 0;
+        for (int c = 0; c < listed.columnCount(); ++c) {
+            const int s = shown.columnOf(listed.column(c));
+            if (s < 0)
+                continue;
+            EXPECT_EQ(shown.heading(s), listed.heading(c));
+            for (int r = 0; r < listed.rowCount(); ++r) {
+                EXPECT_EQ(shown.figure(r, s), listed.figure(r, c));
+                EXPECT_EQ(shown.count(r, s), listed.count(r, c));
+                if (shown.figure(r, s)) {
+                    EXPECT_EQ(shown.text(r, s), listed.text(r, c, FigureStyle::Listing));
+                }
+            }
+            ++compared;
+        }
+        EXPECT_GE(compared, 5); // at least the payment, its two parts, the balance and a number
+        // The listing prints the heading and a line a row, then the self-checks.
+        const std::size_t checksAt = text.find("検算");
+        ASSERT_NE(checksAt, std::string::npos);
+        EXPECT_EQ(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(checksAt), '\n'),
+                  listed.rowCount() + 1);
+    }
+}
+
 } // namespace
 } // namespace hn

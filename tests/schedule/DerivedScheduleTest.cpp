@@ -8,7 +8,7 @@
 #include "report/ScheduleCsv.h"
 #include "calc/schedule/ScheduleTexts.h"
 #include "schedule/ScheduleReport.h"
-#include "schedule/ScheduleTable.h"
+#include "report/ScheduleTable.h"
 #include "schedule/ScheduleWindowTexts.h"
 
 #include <algorithm>

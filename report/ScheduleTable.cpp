@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "schedule/ScheduleTable.h"
+#include "report/ScheduleTable.h"
 
 #include "calc/schedule/ScheduleTexts.h"
 #include "report/Units.h"
-#include "schedule/ScheduleWindowTexts.h"
-#include "schedule/ScheduleReport.h"
 
 #include <algorithm>
 
@@ -42,25 +40,42 @@ std::vector<ScheduleColumn> YearlyColumns(ExtraColumns extra)
 
 std::string FigureText(std::int64_t value, FigureStyle style)
 {
-    return style == FigureStyle::Grouped ? Bare(Quantity::Yen(value)) : std::to_string(value);
+    const bool grouped = style == FigureStyle::Grouped || style == FigureStyle::Listing;
+    return grouped ? Bare(Quantity::Yen(value)) : std::to_string(value);
+}
+
+std::string MonthText(YearMonth month, FigureStyle style)
+{
+    const bool data = style == FigureStyle::Data || style == FigureStyle::Listing;
+    return data ? IsoText(month) : Bare(Quantity::Month(month));
 }
 
 } // namespace
 
 ScheduleTable ScheduleTable::Monthly(std::vector<MonthlyViewRow> rows, ExtraColumns extra)
 {
-    ScheduleTable t;
-    t.m_monthlyView = true;
-    t.m_columns = MonthlyColumns(extra);
-    t.m_monthly = std::move(rows);
-    return t;
+    return Monthly(std::move(rows), MonthlyColumns(extra));
 }
 
 ScheduleTable ScheduleTable::Yearly(std::vector<YearlyRow> rows, ExtraColumns extra)
 {
+    return Yearly(std::move(rows), YearlyColumns(extra));
+}
+
+ScheduleTable ScheduleTable::Monthly(std::vector<MonthlyViewRow> rows, std::vector<ScheduleColumn> columns)
+{
+    ScheduleTable t;
+    t.m_monthlyView = true;
+    t.m_columns = std::move(columns);
+    t.m_monthly = std::move(rows);
+    return t;
+}
+
+ScheduleTable ScheduleTable::Yearly(std::vector<YearlyRow> rows, std::vector<ScheduleColumn> columns)
+{
     ScheduleTable t;
     t.m_monthlyView = false;
-    t.m_columns = YearlyColumns(extra);
+    t.m_columns = std::move(columns);
     t.m_yearly = std::move(rows);
     return t;
 }
@@ -81,16 +96,20 @@ std::string ScheduleTable::heading(int index) const
     switch (column(index)) {
     case ScheduleColumn::Number: return std::string(kColNumber);
     case ScheduleColumn::Month: return std::string(kColMonth);
+    case ScheduleColumn::From: return std::string(kColFrom);
+    case ScheduleColumn::To: return std::string(kColTo);
     case ScheduleColumn::Part: return std::string(kColPart);
     case ScheduleColumn::Year: return std::string(kColYear);
     case ScheduleColumn::Period: return std::string(kColPeriod);
     case ScheduleColumn::Payment: return std::string(kColPayment);
     case ScheduleColumn::Interest: return std::string(kColInterestPaid);
+    case ScheduleColumn::Charged: return std::string(kColInterest);
     case ScheduleColumn::Principal: return std::string(kColPrincipal);
     case ScheduleColumn::Balance: return std::string(kColBalance);
     case ScheduleColumn::TotalBalance: return std::string(kColTotalBalance);
     case ScheduleColumn::Unpaid: return std::string(kColUnpaid);
     case ScheduleColumn::Rate: return std::string(kColRateInForce);
+    case ScheduleColumn::RatePercent: return std::string(kColRatePercent);
     case ScheduleColumn::Prepaid: return std::string(kColPrepaid);
     }
     return {};
@@ -101,11 +120,13 @@ bool IsFigureColumn(ScheduleColumn c) noexcept
     switch (c) {
     case ScheduleColumn::Payment:
     case ScheduleColumn::Interest:
+    case ScheduleColumn::Charged:
     case ScheduleColumn::Principal:
     case ScheduleColumn::Balance:
     case ScheduleColumn::TotalBalance:
     case ScheduleColumn::Unpaid:
     case ScheduleColumn::Rate:
+    case ScheduleColumn::RatePercent:
     case ScheduleColumn::Prepaid:
         return true;
     default:
@@ -121,6 +142,7 @@ std::optional<std::int64_t> ScheduleTable::figure(int row, int index) const
         switch (c) {
         case ScheduleColumn::Payment: return r.row.payment;
         case ScheduleColumn::Interest: return InterestPaid(r.row);
+        case ScheduleColumn::Charged: return r.row.interest;
         case ScheduleColumn::Principal: return r.row.principal;
         case ScheduleColumn::Balance: return r.row.balance;
         case ScheduleColumn::TotalBalance: return r.totalBalance;
@@ -134,6 +156,7 @@ std::optional<std::int64_t> ScheduleTable::figure(int row, int index) const
     switch (c) {
     case ScheduleColumn::Payment: return r.payment;
     case ScheduleColumn::Interest: return r.interestPaid();
+    case ScheduleColumn::Charged: return r.interest;
     case ScheduleColumn::Principal: return r.principal;
     case ScheduleColumn::Balance: return r.balance;
     case ScheduleColumn::Unpaid: return r.unpaidInterest;
@@ -141,33 +164,73 @@ std::optional<std::int64_t> ScheduleTable::figure(int row, int index) const
     }
 }
 
+std::optional<int> ScheduleTable::count(int row, int index) const
+{
+    const ScheduleColumn c = column(index);
+    if (c != ScheduleColumn::Number && c != ScheduleColumn::Year)
+        return std::nullopt;
+    if (m_monthlyView) {
+        const MonthlyViewRow& r = m_monthly.at(static_cast<std::size_t>(row));
+        return c == ScheduleColumn::Number ? r.row.number : r.year;
+    }
+    if (c == ScheduleColumn::Number)
+        return std::nullopt;
+    return m_yearly.at(static_cast<std::size_t>(row)).year;
+}
+
 std::string ScheduleTable::text(int row, int index, FigureStyle style) const
 {
     if (const std::optional<std::int64_t> value = figure(row, index))
         return FigureText(*value, style);
+    if (const std::optional<int> n = count(row, index))
+        return std::to_string(*n);
     const ScheduleColumn c = column(index);
     if (m_monthlyView) {
         const MonthlyViewRow& r = m_monthly.at(static_cast<std::size_t>(row));
         switch (c) {
-        case ScheduleColumn::Number: return std::to_string(r.row.number);
-        case ScheduleColumn::Month: return Bare(Quantity::Month(r.when));
+        case ScheduleColumn::Month: return MonthText(r.when, style);
         case ScheduleColumn::Part:
             return std::string(r.part == SchedulePartKind::Monthly ? kPartMonthly : kPartBonus);
-        case ScheduleColumn::Year: return std::to_string(r.year);
         case ScheduleColumn::Rate:
-            // As typed into a rate field; on screen with its unit.
-            return style == FigureStyle::Grouped ? Text(Quantity::Rate(r.row.yearlyRate))
-                                                 : Bare(Quantity::Rate(r.row.yearlyRate));
+        case ScheduleColumn::RatePercent:
+            // As typed into a rate field; on screen with its unit unless the heading has it.
+            return style == FigureStyle::Grouped && c == ScheduleColumn::Rate ? Text(Quantity::Rate(r.row.yearlyRate))
+                                                                              : Bare(Quantity::Rate(r.row.yearlyRate));
         default: return {};
         }
     }
     const YearlyRow& r = m_yearly.at(static_cast<std::size_t>(row));
     switch (c) {
-    case ScheduleColumn::Year: return std::to_string(r.year);
     case ScheduleColumn::Period:
-        return r.from.year == 0 ? std::string() : Bare(Quantity::Month(r.from)) + "～" + Bare(Quantity::Month(r.to));
+        return r.from.year == 0 ? std::string() : MonthText(r.from, style) + "～" + MonthText(r.to, style);
+    case ScheduleColumn::From: return MonthText(r.from, style);
+    case ScheduleColumn::To: return MonthText(r.to, style);
     default: return {};
     }
+}
+
+std::string_view ScheduleTable::key(ScheduleColumn c) noexcept
+{
+    switch (c) {
+    case ScheduleColumn::Number: return "number";
+    case ScheduleColumn::Month: return "month";
+    case ScheduleColumn::From: return "from";
+    case ScheduleColumn::To: return "to";
+    case ScheduleColumn::Part: return "part";
+    case ScheduleColumn::Year: return "year";
+    case ScheduleColumn::Period: return "period";
+    case ScheduleColumn::Payment: return "payment";
+    case ScheduleColumn::Interest: return "interestPaid";
+    case ScheduleColumn::Charged: return "interest";
+    case ScheduleColumn::Principal: return "principal";
+    case ScheduleColumn::Balance: return "balance";
+    case ScheduleColumn::TotalBalance: return "totalBalance";
+    case ScheduleColumn::Unpaid: return "unpaidInterest";
+    case ScheduleColumn::Rate:
+    case ScheduleColumn::RatePercent: return "ratePercent";
+    case ScheduleColumn::Prepaid: return "prepaid";
+    }
+    return {};
 }
 
 bool ScheduleTable::isBonusRow(int row) const

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule as texts: columns of each view, cells on screen and as bare figures, the
 // text copied to the clipboard.
-#include "schedule/ScheduleTable.h"
+#include "report/ScheduleTable.h"
 
 #include "calc/rates/RateScenario.h"
 #include "calc/schedule/Schedule.h"
@@ -92,6 +92,29 @@ TEST_F(ScheduleTableTest, YearlyViewHasOneRowPerYearWithItsMonths)
     EXPECT_EQ(Row(yearly, 34)[5], "0");
     EXPECT_FALSE(yearly.isBonusRow(0));
     EXPECT_FALSE(yearly.figure(0, 1).has_value());
+}
+
+TEST_F(ScheduleTableTest, EachViewWritesTheSameCellInItsOwnStyle)
+{
+    using C = ScheduleColumn;
+    // Month 60 as the command line and a file choose their columns.
+    const ScheduleTable chosen = ScheduleTable::Monthly(MonthlyView(schedule, kCalendar),
+                                                        {C::Month, C::Payment, C::Charged, C::RatePercent, C::Prepaid});
+    const auto cells = [&](FigureStyle style) { return Row(chosen, 69, style); };
+    EXPECT_EQ(cells(FigureStyle::Grouped), (std::vector<std::string>{"2032年3月", "79,503", "35,921", "2", ""}));
+    EXPECT_EQ(cells(FigureStyle::Plain), (std::vector<std::string>{"2032年3月", "79503", "35921", "2", ""}));
+    EXPECT_EQ(cells(FigureStyle::Data), (std::vector<std::string>{"2032-03", "79503", "35921", "2", ""}));
+    EXPECT_EQ(cells(FigureStyle::Listing), (std::vector<std::string>{"2032-03", "79,503", "35,921", "2", ""}));
+    EXPECT_EQ(chosen.heading(3), "金利(%)");
+    EXPECT_EQ(ScheduleTable::key(C::Charged), "interest");
+    EXPECT_EQ(ScheduleTable::key(C::Interest), "interestPaid");
+    // A loan year's first and last months each in a column of its own; the yearly view
+    // has no instalment number.
+    const ScheduleTable years =
+        ScheduleTable::Yearly(YearlyView(schedule, kCalendar), {C::Number, C::Year, C::From, C::To, C::Charged});
+    EXPECT_EQ(Row(years, 0, FigureStyle::Data), (std::vector<std::string>{"", "1", "2027-04", "2028-03", "595029"}));
+    EXPECT_FALSE(years.count(0, 0).has_value());
+    EXPECT_EQ(years.count(34, 1), 35);
 }
 
 TEST_F(ScheduleTableTest, UnpaidInterestColumnOnlyWhenAsked)
