@@ -4,10 +4,10 @@
 // whole refinancing comparison (both schedules, both streams, the comparison and
 // both effective rates).
 #include "calc/Repayment.h"
-#include "calc/schedule/Schedule.h"
 #include "calc/costs/EffectiveRate.h"
 #include "calc/costs/PaymentStream.h"
 #include "calc/costs/Refinance.h"
+#include "calc/schedule/Schedule.h"
 
 #include <benchmark/benchmark.h>
 

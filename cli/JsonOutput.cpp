@@ -2,8 +2,8 @@
 #include "cli/JsonOutput.h"
 
 #include "calc/ExactRate.h"
-#include "calc/schedule/PrepaymentSummary.h"
 #include "calc/rates/ScenarioSummary.h"
+#include "calc/schedule/PrepaymentSummary.h"
 #include "cli/ScenarioCli.h"
 #include "report/CalculatorReport.h"
 #include "report/ScenarioReport.h"

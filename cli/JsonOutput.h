@@ -5,8 +5,8 @@
 // inside JsonOutput.cpp; callers add what their mode has, member by member.
 #include "calc/CalculateCommand.h"
 #include "calc/capacity/Capacity.h"
-#include "calc/schedule/Prepayment.h"
 #include "calc/rates/RateScenario.h"
+#include "calc/schedule/Prepayment.h"
 #include "calc/schedule/ScheduleCalendar.h"
 #include "calc/schedule/ScheduleChecks.h"
 #include "calc/schedule/ScheduleViews.h"

@@ -2,8 +2,8 @@
 #include "cli/PlanningCli.h"
 
 #include "calc/DecimalText.h"
-#include "calc/schedule/PrepaymentTexts.h"
 #include "calc/schedule/PrepaymentSummary.h"
+#include "calc/schedule/PrepaymentTexts.h"
 #include "calc/schedule/ScheduleTexts.h"
 #include "cli/CliOutput.h"
 #include "report/CapacityReport.h"

@@ -5,7 +5,6 @@
 #include "calc/CheckMessages.h"
 #include "calc/LoanWindowState.h"
 #include "calc/rates/ScenarioTexts.h"
-#include "report/ScheduleCsv.h"
 #include "calc/schedule/ScheduleTexts.h"
 #include "cli/CliOutput.h"
 #include "cli/JsonOutput.h"
@@ -13,6 +12,7 @@
 #include "cli/ScenarioCli.h"
 #include "cli/ScheduleOutput.h"
 #include "report/CalculatorReport.h"
+#include "report/ScheduleCsv.h"
 
 #include <ctime>
 #include <optional>

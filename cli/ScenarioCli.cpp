@@ -2,9 +2,9 @@
 #include "cli/ScenarioCli.h"
 
 #include "calc/DecimalText.h"
-#include "calc/rates/RateCalendar.h"
-#include "calc/RepaymentMethod.h"
 #include "calc/ExactRate.h"
+#include "calc/RepaymentMethod.h"
+#include "calc/rates/RateCalendar.h"
 #include "calc/rates/ScenarioTexts.h"
 #include "report/ScenarioReport.h"
 #include "report/Units.h"

@@ -3,6 +3,7 @@
 // What the program's windows do alike when they set up their controls: the picture
 // buttons, the colour labels and the UTF-8 texts of the resource tables. Each window
 // keeps its own lists (which button, which icon, which colours); this applies them.
+#include "controls/Utf8Text.h"
 #include "platform/ColorRef.h"
 #include "platform/IconSizes.h"
 
@@ -17,16 +18,6 @@ namespace hn {
 
 class CHoverButton;
 class DialogLayout;
-
-// UTF-8 texts of the tables and the calculation into and out of Qt's strings.
-inline QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-inline std::string ToUtf8(const QString& text)
-{
-    return text.toUtf8().toStdString();
-}
 
 // A picture button: the icon centred, the face `rest` at rest and `lit` while lit or
 // pressed (each window shades its own face by its own rule), `cursor` over it, and the

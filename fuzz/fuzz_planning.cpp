@@ -4,8 +4,8 @@
 // whatever the input: no undefined behaviour (the sanitizers), a refusal always
 // with a message, a capacity that fits and is accepted while one 万円 more is
 // not both, and prepaid schedules whose self-checks all hold.
-#include "calc/capacity/Capacity.h"
 #include "calc/CalculateCommand.h"
+#include "calc/capacity/Capacity.h"
 #include "calc/schedule/Prepayment.h"
 #include "calc/schedule/Schedule.h"
 

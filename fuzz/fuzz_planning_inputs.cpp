@@ -12,8 +12,8 @@
 //   T  months, then month;rate            one line per row
 //   R  preset;rise;month;years;cap;rate1;rate2;method;periodYears;months
 #include "calc/DecimalText.h"
-#include "calc/rates/RatePath.h"
 #include "calc/Repayment.h"
+#include "calc/rates/RatePath.h"
 #include "planning/PrepayList.h"
 #include "planning/ScenarioInputs.h"
 

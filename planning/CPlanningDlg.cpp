@@ -2,9 +2,10 @@
 #include "planning/CPlanningDlg.h"
 
 #include "calc/capacity/PlanningTexts.h"
-#include "calc/schedule/PrepaymentTexts.h"
 #include "calc/rates/ScenarioTexts.h"
+#include "calc/schedule/PrepaymentTexts.h"
 #include "controls/CNumEdit.h"
+#include "controls/Utf8Text.h"
 #include "planning/CapacityPage.h"
 #include "planning/PrepayPage.h"
 #include "planning/ReadingPage.h"
@@ -25,11 +26,6 @@
 namespace hn {
 
 namespace {
-
-QString Q(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Narrower than this, the sections scroll sideways.
 constexpr int kNarrowest = 820;
@@ -53,8 +49,8 @@ CPlanningDlg::CPlanningDlg(SeedSource source, QWidget* owner, const PlanningStat
     // the front, keyboard and all, when it is clicked.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(Q(kPlanningTitle));
-    setAccessibleName(Q(kPlanningTitle));
+    setWindowTitle(FromUtf8(kPlanningTitle));
+    setAccessibleName(FromUtf8(kPlanningTitle));
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
     m_capacity = new CapacityPage;
@@ -62,10 +58,10 @@ CPlanningDlg::CPlanningDlg(SeedSource source, QWidget* owner, const PlanningStat
     m_prepay = new PrepayPage;
     m_scenario = new ScenarioPage;
     m_sections = {m_capacity, m_reading, m_prepay, m_scenario};
-    m_tabs->addTab(Scrolled(m_capacity), Q(kCapCapacity) + QStringLiteral("(&1)"));
+    m_tabs->addTab(Scrolled(m_capacity), FromUtf8(kCapCapacity) + QStringLiteral("(&1)"));
     m_tabs->addTab(Scrolled(m_reading), QStringLiteral("金融機関から見た返済負担率(&2)"));
-    m_tabs->addTab(Scrolled(m_prepay), Q(kPrepay) + QStringLiteral("(&3)"));
-    m_tabs->addTab(Scrolled(m_scenario), Q(kScenarioTitle) + QStringLiteral("(&4)"));
+    m_tabs->addTab(Scrolled(m_prepay), FromUtf8(kPrepay) + QStringLiteral("(&3)"));
+    m_tabs->addTab(Scrolled(m_scenario), FromUtf8(kScenarioTitle) + QStringLiteral("(&4)"));
     layout->addWidget(m_tabs);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole)->setAutoDefault(false);

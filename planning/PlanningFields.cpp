@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/PlanningFields.h"
 
-#include "report/Units.h"
 #include "controls/CNumEdit.h"
 #include "controls/CRateEdit.h"
+#include "controls/Utf8Text.h"
+#include "report/Units.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -14,11 +15,6 @@
 namespace hn {
 
 namespace {
-
-QString Q(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // "99.999" and a few more digits: every rate a field can state.
 constexpr int kRateLength = 8;
@@ -35,9 +31,9 @@ void SizeForDigits(QLineEdit* edit, int digits)
 
 void AddField(QFormLayout* form, QLineEdit* edit, std::string_view caption)
 {
-    edit->setAccessibleName(Q(caption));
-    edit->setObjectName(Q(caption));
-    auto* label = new QLabel(Q(caption), form->parentWidget());
+    edit->setAccessibleName(FromUtf8(caption));
+    edit->setObjectName(FromUtf8(caption));
+    auto* label = new QLabel(FromUtf8(caption), form->parentWidget());
     label->setBuddy(edit);
     form->addRow(label, edit);
 }
@@ -94,7 +90,7 @@ LoanFields::LoanFields(QWidget* parent) : QWidget(parent)
     m_form->setContentsMargins(0, 0, 0, 0);
     m_method = new QComboBox(this);
     for (RepaymentMethod m = kFirstMethod; m <= kLastMethod; ++m)
-        m_method->addItem(Q(MethodCaption(m)), m);
+        m_method->addItem(FromUtf8(MethodCaption(m)), m);
     m_method->setAccessibleName(QStringLiteral("返済方法"));
     m_method->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* methodLabel = new QLabel(QStringLiteral("返済方法"), this);

@@ -4,9 +4,9 @@
 // the loan it plans with, built from the values its fields give. Plain C++.
 #include "calc/capacity/Capacity.h"
 #include "calc/capacity/LenderReading.h"
+#include "calc/rates/ScenarioSummary.h"
 #include "calc/schedule/Prepayment.h"
 #include "calc/schedule/PrepaymentSummary.h"
-#include "calc/rates/ScenarioSummary.h"
 #include "calc/schedule/ScheduleCalendar.h"
 #include "controls/FigureRow.h"
 #include "report/Figure.h"

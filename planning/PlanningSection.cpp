@@ -2,6 +2,7 @@
 #include "planning/PlanningSection.h"
 
 #include "calc/CheckMessages.h"
+#include "controls/Utf8Text.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -13,15 +14,6 @@
 #include <QVBoxLayout>
 
 namespace hn {
-
-namespace {
-
-QString Q(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
 
 QPushButton* PlanningSection::AddComputeButton(QVBoxLayout* column, const QString& caption)
 {
@@ -38,7 +30,7 @@ QPushButton* PlanningSection::AddComputeButton(QVBoxLayout* column, const QStrin
 void PlanningSection::Refuse(Feedback feedback, std::string_view message)
 {
     if (feedback == Feedback::Tell)
-        QMessageBox::warning(this, Q(kCheckCaption), Q(message));
+        QMessageBox::warning(this, FromUtf8(kCheckCaption), FromUtf8(message));
 }
 
 void PlanningSection::InputsChanged()

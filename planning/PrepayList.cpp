@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/PrepayList.h"
 
-#include "calc/capacity/BurdenLimit.h"
 #include "calc/CheckedInt.h"
 #include "calc/DecimalText.h"
-#include "calc/schedule/PrepaymentMessages.h"
+#include "calc/capacity/BurdenLimit.h"
 #include "calc/rates/RatePath.h"
+#include "calc/schedule/PrepaymentMessages.h"
 
 #include <algorithm>
 #include <numeric>

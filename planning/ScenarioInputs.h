@@ -3,8 +3,8 @@
 // The rate-scenario section's inputs as typed, read into rate paths: a preset's
 // figures on top of the loan's own rates, and the table of steps the preset fills or
 // the user types. Plain C++: the window only shows what this says.
-#include "calc/rates/RatePath.h"
 #include "calc/RepaymentMethod.h"
+#include "calc/rates/RatePath.h"
 
 #include <span>
 #include <string>

@@ -7,6 +7,7 @@
 #include "controls/CNumEdit.h"
 #include "controls/CRateEdit.h"
 #include "controls/FigureGrid.h"
+#include "controls/Utf8Text.h"
 #include "planning/PathEditor.h"
 #include "planning/PlanningFields.h"
 #include "planning/ScenarioChart.h"
@@ -26,15 +27,6 @@
 
 namespace hn {
 
-namespace {
-
-QString Q(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
-
 ScenarioPage::ScenarioPage(QWidget* parent) : PlanningSection(parent)
 {
     auto* column = new QVBoxLayout(this);
@@ -45,13 +37,13 @@ ScenarioPage::ScenarioPage(QWidget* parent) : PlanningSection(parent)
     auto* form = new QFormLayout(rules);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     m_review = new QComboBox(rules);
-    m_review->addItems({Q(kReviewFiveYear125), Q(kReviewEveryChange)});
-    m_review->setAccessibleName(Q(kReviewCaption));
-    form->addRow(Q(kReviewCaption), m_review);
+    m_review->addItems({FromUtf8(kReviewFiveYear125), FromUtf8(kReviewEveryChange)});
+    m_review->setAccessibleName(FromUtf8(kReviewCaption));
+    form->addRow(FromUtf8(kReviewCaption), m_review);
     m_unpaid = new QComboBox(rules);
-    m_unpaid->addItems({Q(kUnpaidCarryToEnd), Q(kUnpaidPayFirst)});
-    m_unpaid->setAccessibleName(Q(kUnpaidCaption));
-    form->addRow(Q(kUnpaidCaption), m_unpaid);
+    m_unpaid->addItems({FromUtf8(kUnpaidCarryToEnd), FromUtf8(kUnpaidPayFirst)});
+    m_unpaid->setAccessibleName(FromUtf8(kUnpaidCaption));
+    form->addRow(FromUtf8(kUnpaidCaption), m_unpaid);
     top->addWidget(rules, 1, Qt::AlignTop);
     column->addLayout(top);
 
@@ -81,7 +73,7 @@ ScenarioPage::ScenarioPage(QWidget* parent) : PlanningSection(parent)
         m_figures[static_cast<std::size_t>(k)] = new FigureGrid(box);
         auto* warn = new QLabel(box);
         warn->setWordWrap(true);
-        warn->setAccessibleName(ScenarioNumbered(k + 1, u"の") + Q(kSumWarning));
+        warn->setAccessibleName(ScenarioNumbered(k + 1, u"の") + FromUtf8(kSumWarning));
         warn->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         QFont bold = warn->font();
         bold.setBold(true);
@@ -224,7 +216,7 @@ bool ScenarioPage::Compute(Feedback feedback)
         m_figures[k]->SetRows(ScenarioRows(summary));
         QStringList lines;
         for (const ScenarioWarning& w : ScenarioWarnings(scenarios[i], summary))
-            lines << Q(kSumWarning) + QStringLiteral(": ") + QString::fromStdString(ScenarioWarningText(w));
+            lines << FromUtf8(kSumWarning) + QStringLiteral(": ") + QString::fromStdString(ScenarioWarningText(w));
         SetWarnings(k, lines.join(QLatin1Char('\n')));
         series[k] = SeriesOf(scenarios[i]);
         m_scheduleButtons[k]->setEnabled(true);

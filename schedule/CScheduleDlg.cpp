@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule/CScheduleDlg.h"
 
-#include "report/ScheduleCsv.h"
 #include "calc/schedule/ScheduleTexts.h"
 #include "controls/FigureGrid.h"
+#include "controls/Utf8Text.h"
 #include "platform/WindowFit.h"
+#include "report/ScheduleCsv.h"
 #include "report/Units.h"
 #include "schedule/HeadingLabel.h"
 #include "schedule/ScheduleChart.h"
@@ -46,16 +47,6 @@ namespace {
 // The totals and checks beside the chart and the table.
 constexpr int kSidePanelWidth = 330;
 
-QString Text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QString Text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 // Readable red on the window's background, light or dark.
 QColor WarningColour(const QPalette& palette)
 {
@@ -82,7 +73,7 @@ CScheduleDlg::CScheduleDlg(QWidget* owner, YearMonth today) : QDialog(owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(Text(kScheduleTitle));
+    setWindowTitle(FromUtf8(kScheduleTitle));
     setModal(false);
     m_calendar.firstMonth = DefaultFirstMonth(today);
     m_calendar.bonusMonths = {6, 12};
@@ -98,12 +89,12 @@ QWidget* CScheduleDlg::BuildControlRow()
     auto* box = new QHBoxLayout(row);
     box->setContentsMargins(0, 0, 0, 0);
 
-    auto* viewCaption = new QLabel(Text(kViewGroup), row);
+    auto* viewCaption = new QLabel(FromUtf8(kViewGroup), row);
     box->addWidget(viewCaption);
     m_viewGroup = new QButtonGroup(this);
     const std::string_view captions[3] = {kViewMonthly, kViewYearly, kViewCombined};
     for (int i = 0; i < 3; ++i) {
-        m_viewButtons[i] = new QRadioButton(Text(captions[i]), row);
+        m_viewButtons[i] = new QRadioButton(FromUtf8(captions[i]), row);
         m_viewGroup->addButton(m_viewButtons[i], i);
         box->addWidget(m_viewButtons[i]);
     }
@@ -112,8 +103,8 @@ QWidget* CScheduleDlg::BuildControlRow()
     connect(m_viewGroup, &QButtonGroup::idClicked, this, [this](int id) { SetView(static_cast<ScheduleView>(id)); });
     box->addStretch(1);
 
-    m_btnSave = new QPushButton(Text(kSaveCsv), row);
-    m_btnCopy = new QPushButton(Text(kCopy), row);
+    m_btnSave = new QPushButton(FromUtf8(kSaveCsv), row);
+    m_btnCopy = new QPushButton(FromUtf8(kCopy), row);
     m_btnSave->setAutoDefault(false);
     m_btnCopy->setAutoDefault(false);
     box->addWidget(m_btnSave);
@@ -128,33 +119,33 @@ QWidget* CScheduleDlg::BuildCalendarRow()
     auto* row = new QWidget(this);
     auto* box = new QHBoxLayout(row);
     box->setContentsMargins(0, 0, 0, 0);
-    auto* firstCaption = new QLabel(Text(kFirstMonthCaption), row);
+    auto* firstCaption = new QLabel(FromUtf8(kFirstMonthCaption), row);
     m_firstMonth = new QDateEdit(row);
-    m_firstMonth->setDisplayFormat(Text(kYearMonthFormat));
+    m_firstMonth->setDisplayFormat(FromUtf8(kYearMonthFormat));
     m_firstMonth->setDateRange(QDate(kMinCalendarYear, 1, 1), QDate(kMaxCalendarYear, 12, 1));
     m_firstMonth->setDate(QDate(m_calendar.firstMonth.year, m_calendar.firstMonth.month, 1));
-    m_firstMonth->setAccessibleName(Text(kFirstMonthName));
+    m_firstMonth->setAccessibleName(FromUtf8(kFirstMonthName));
     firstCaption->setBuddy(m_firstMonth);
     box->addWidget(firstCaption);
     box->addWidget(m_firstMonth);
     connect(m_firstMonth, &QDateEdit::dateChanged, this, &CScheduleDlg::OnCalendarEdited);
     box->addSpacing(12);
 
-    auto* bonusCaption = new QLabel(Text(kBonusMonthsCaption), row);
+    auto* bonusCaption = new QLabel(FromUtf8(kBonusMonthsCaption), row);
     box->addWidget(bonusCaption);
     const std::string_view bonusNames[2] = {kFirstBonusMonthName, kSecondBonusMonthName};
     for (int i = 0; i < 2; ++i) {
         m_bonusMonth[i] = new QComboBox(row);
         for (int m = 1; m <= 12; ++m)
-            m_bonusMonth[i]->addItem(QString::number(m) + Text(kMonthSuffix), m);
+            m_bonusMonth[i]->addItem(QString::number(m) + FromUtf8(kMonthSuffix), m);
         m_bonusMonth[i]->setCurrentIndex(m_calendar.bonusMonths[static_cast<std::size_t>(i)] - 1);
-        m_bonusMonth[i]->setAccessibleName(Text(bonusNames[i]));
+        m_bonusMonth[i]->setAccessibleName(FromUtf8(bonusNames[i]));
         box->addWidget(m_bonusMonth[i]);
         connect(m_bonusMonth[i], &QComboBox::currentIndexChanged, this, &CScheduleDlg::OnCalendarEdited);
     }
     bonusCaption->setBuddy(m_bonusMonth[0]);
     box->addStretch(1);
-    box->addWidget(new QLabel(Text(kUnitNote), row));
+    box->addWidget(new QLabel(FromUtf8(kUnitNote), row));
     return row;
 }
 
@@ -192,7 +183,7 @@ void CScheduleDlg::BuildWidgets()
     m_chart = new ScheduleChart(this);
     grid->addWidget(m_chart, 0, 0);
 
-    auto* totals = new QGroupBox(Text(kTotalsHeading), this);
+    auto* totals = new QGroupBox(FromUtf8(kTotalsHeading), this);
     m_totalsBox = totals;
     auto* totalsBox = new QVBoxLayout(totals);
     m_totals = new FigureGrid(totals);
@@ -210,7 +201,7 @@ void CScheduleDlg::BuildWidgets()
     m_model = new ScheduleTableModel(this);
     m_table = new QTableView(this);
     m_table->setModel(m_model);
-    m_table->setAccessibleName(Text(kTableName));
+    m_table->setAccessibleName(FromUtf8(kTableName));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -224,7 +215,7 @@ void CScheduleDlg::BuildWidgets()
     tableColumn->addWidget(m_table, 1);
     grid->addLayout(tableColumn, 1, 0);
 
-    auto* checks = new QGroupBox(Text(kChecksHeading), this);
+    auto* checks = new QGroupBox(FromUtf8(kChecksHeading), this);
     auto* checksOuter = new QVBoxLayout(checks);
     auto* scroll = new QScrollArea(checks);
     scroll->setWidgetResizable(true);
@@ -292,7 +283,7 @@ void CScheduleDlg::SourceCleared()
 {
     if (!m_report)
         return;
-    m_notice = Text(FillIn(kSlotCleared, {m_report->loan.caption}));
+    m_notice = FromUtf8(FillIn(kSlotCleared, {m_report->loan.caption}));
     SetNotice(m_notice, true);
 }
 
@@ -300,7 +291,7 @@ void CScheduleDlg::SourceClosed()
 {
     if (!m_report)
         return;
-    m_notice = Text(FillIn(kSummaryClosed, {m_report->loan.caption}));
+    m_notice = FromUtf8(FillIn(kSummaryClosed, {m_report->loan.caption}));
     SetNotice(m_notice, true);
 }
 
@@ -323,7 +314,7 @@ void CScheduleDlg::SetView(ScheduleView view)
 bool CScheduleDlg::SetCalendar(const ScheduleCalendar& calendar)
 {
     if (!IsValidCalendar(calendar)) {
-        m_status->setText(Text(kSameBonusMonths));
+        m_status->setText(FromUtf8(kSameBonusMonths));
         SetTextColour(m_status, WarningColour(palette()));
         // Show the calendar in force again.
         const QSignalBlocker b0(m_bonusMonth[0]), b1(m_bonusMonth[1]), b2(m_firstMonth);
@@ -378,9 +369,9 @@ void CScheduleDlg::Refresh()
         m_combined = MakeCombinedReport(m_combinedLoans, m_calendar);
     ScheduleWindowView view = MakeScheduleWindowView(m_view, m_report ? &*m_report : nullptr, m_combined, m_combinedLoans);
 
-    m_heading->SetHeading(Text(view.heading));
-    setWindowTitle(Text(view.title));
-    m_totalsBox->setTitle(Text(view.totalsHeading));
+    m_heading->SetHeading(FromUtf8(view.heading));
+    setWindowTitle(FromUtf8(view.title));
+    m_totalsBox->setTitle(FromUtf8(view.totalsHeading));
     m_model->SetTable(std::move(view.table));
     FitColumns();
     m_chart->SetYears(std::move(view.chartYears), view.openingBalance);
@@ -397,7 +388,7 @@ void CScheduleDlg::Refresh()
     if (!m_notice.isEmpty())
         SetNotice(m_notice, true);
     else if (!view.message.empty())
-        SetNotice(Text(view.message), true);
+        SetNotice(FromUtf8(view.message), true);
     else
         SetNotice({}, false);
 }
@@ -412,7 +403,7 @@ void CScheduleDlg::FitColumns()
     bold.setBold(true);
     const QFontMetrics fmBold(bold);
     for (int c = 0; c < t.columnCount(); ++c) {
-        QString widest = Text(t.heading(c));
+        QString widest = FromUtf8(t.heading(c));
         const ScheduleColumn column = t.column(c);
         if (column == ScheduleColumn::Rate) {
             widest = QStringLiteral("99.999%");
@@ -420,7 +411,7 @@ void CScheduleDlg::FitColumns()
             std::int64_t most = 0;
             for (int r = 0; r < t.rowCount(); ++r)
                 most = std::max(most, t.figure(r, c).value_or(0));
-            const QString figure = Text(Bare(Quantity::Yen(most)));
+            const QString figure = FromUtf8(Bare(Quantity::Yen(most)));
             if (figure.size() > widest.size())
                 widest = figure;
         } else if (column == ScheduleColumn::Month) {
@@ -428,11 +419,11 @@ void CScheduleDlg::FitColumns()
         } else if (column == ScheduleColumn::Period) {
             widest = QStringLiteral("9999年12月～9999年12月");
         } else if (column == ScheduleColumn::Part) {
-            widest = Text(kPartBonus);
+            widest = FromUtf8(kPartBonus);
         } else {
             widest = QStringLiteral("9999");
         }
-        const int width = std::max(fmBold.horizontalAdvance(widest), fm.horizontalAdvance(Text(t.heading(c)))) + 14;
+        const int width = std::max(fmBold.horizontalAdvance(widest), fm.horizontalAdvance(FromUtf8(t.heading(c)))) + 14;
         m_table->setColumnWidth(c, width);
     }
 }
@@ -449,7 +440,7 @@ void CScheduleDlg::ShowNotes(const std::vector<std::string>& notes)
 {
     QStringList texts;
     for (const std::string& n : notes)
-        texts << Text(n);
+        texts << FromUtf8(n);
     m_notes->setText(texts.join(QLatin1Char('\n')));
     m_notes->setVisible(!texts.isEmpty());
 }
@@ -462,7 +453,7 @@ void CScheduleDlg::ShowChecks(const std::vector<CheckLine>& lines)
     m_checkFailed.clear();
     int at = 0;
     for (const auto& [text, passed] : lines) {
-        auto* label = new QLabel(Text(passed ? kCheckPassed : kCheckFailed) + Text(text));
+        auto* label = new QLabel(FromUtf8(passed ? kCheckPassed : kCheckFailed) + FromUtf8(text));
         label->setWordWrap(true);
         m_checksBox->insertWidget(at++, label);
         m_checkLabels.push_back(label);
@@ -520,15 +511,15 @@ bool CScheduleDlg::ExportCsv(const QString& path)
         error = file.errorString();
     if (!error.isEmpty()) {
         file.cancelWriting();
-        QMessageBox box(QMessageBox::Warning, Text(kSaveFailedCaption),
-                        Text(kSaveFailed) + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QLatin1Char('\n') +
+        QMessageBox box(QMessageBox::Warning, FromUtf8(kSaveFailedCaption),
+                        FromUtf8(kSaveFailed) + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QLatin1Char('\n') +
                             error,
                         QMessageBox::Ok, this);
         box.exec();
         return false;
     }
     SetTextColour(m_status, palette().color(QPalette::WindowText));
-    m_status->setText(Text(kSaved) + QDir::toNativeSeparators(path));
+    m_status->setText(FromUtf8(kSaved) + QDir::toNativeSeparators(path));
     return true;
 }
 
@@ -536,8 +527,8 @@ void CScheduleDlg::OnSaveCsv()
 {
     if (m_model->rowCount() == 0)
         return;
-    const QString start = QDir::home().filePath(Text(kCsvDefaultName));
-    const QString path = QFileDialog::getSaveFileName(this, Text(kSaveCsvTitle), start, Text(kCsvFilter));
+    const QString start = QDir::home().filePath(FromUtf8(kCsvDefaultName));
+    const QString path = QFileDialog::getSaveFileName(this, FromUtf8(kSaveCsvTitle), start, FromUtf8(kCsvFilter));
     if (!path.isEmpty())
         ExportCsv(path);
 }
@@ -551,9 +542,9 @@ void CScheduleDlg::OnCopy()
         for (const QModelIndex& index : selection->selectedIndexes())
             chosen.insert(index.row());
     const std::string text = ScheduleTabText(m_model->Table(), std::vector<int>(chosen.begin(), chosen.end()));
-    QGuiApplication::clipboard()->setText(Text(text));
+    QGuiApplication::clipboard()->setText(FromUtf8(text));
     SetTextColour(m_status, palette().color(QPalette::WindowText));
-    m_status->setText(Text(kCopied));
+    m_status->setText(FromUtf8(kCopied));
 }
 
 QString CScheduleDlg::NoticeText() const

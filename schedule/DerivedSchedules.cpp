@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule/DerivedSchedules.h"
 
-#include "calc/schedule/PrepaymentTexts.h"
 #include "calc/RepaymentMethod.h"
 #include "calc/rates/ScenarioSummary.h"
 #include "calc/rates/ScenarioTexts.h"
+#include "calc/schedule/PrepaymentTexts.h"
 #include "calc/schedule/ScheduleTexts.h"
 #include "report/ComparisonReport.h"
 #include "report/ScenarioReport.h"

@@ -3,8 +3,8 @@
 // The schedules the planning window builds, made ready for the schedule window: what
 // each is called and what it is, and what its maker knows that the rows alone do not
 // say (why it ends before its term, a scenario's warnings). Plain C++.
-#include "calc/schedule/Prepayment.h"
 #include "calc/rates/RateScenario.h"
+#include "calc/schedule/Prepayment.h"
 #include "schedule/ScheduleReport.h"
 
 #include <span>

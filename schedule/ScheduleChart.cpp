@@ -2,6 +2,7 @@
 #include "schedule/ScheduleChart.h"
 
 #include "calc/schedule/ScheduleTexts.h"
+#include "controls/Utf8Text.h"
 #include "report/Units.h"
 #include "schedule/ChartScale.h"
 #include "schedule/ScheduleReport.h"
@@ -24,11 +25,6 @@ constexpr int kAxisGap = 6;   // between a scale's figures and the plot
 constexpr int kMaxTicks = 5;
 constexpr double kBarShare = 0.7; // of a year's width
 
-QString Text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 bool IsDark(const QPalette& palette)
 {
     return palette.color(QPalette::Base).lightness() < 128;
@@ -45,7 +41,7 @@ struct ScheduleChart::Colours {
 ScheduleChart::ScheduleChart(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
-    setAccessibleName(Text(kChartName));
+    setAccessibleName(FromUtf8(kChartName));
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(false);
 }
@@ -118,7 +114,7 @@ void ScheduleChart::DrawLegend(QPainter& p, const Colours& c) const
             x += box + 4;
         }
         p.setPen(c.text);
-        const QString t = Text(caption);
+        const QString t = FromUtf8(caption);
         p.drawText(QPointF(x, y + fm.ascent()), t);
         x += fm.horizontalAdvance(t) + 16;
     };
@@ -170,9 +166,9 @@ void ScheduleChart::paintEvent(QPaintEvent*)
                    Qt::AlignLeft | Qt::AlignVCenter, figure);
     }
     const double captionTop = plot.top() - fm.height() - fm.height() / 2.0 - 2;
-    p.drawText(QRectF(kMargin, captionTop, plot.width(), fm.height()), Qt::AlignLeft, Text(kAxisYearly));
+    p.drawText(QRectF(kMargin, captionTop, plot.width(), fm.height()), Qt::AlignLeft, FromUtf8(kAxisYearly));
     p.drawText(QRectF(plot.left(), captionTop, width() - kMargin - plot.left(), fm.height()), Qt::AlignRight,
-               Text(kAxisBalance));
+               FromUtf8(kAxisBalance));
 
     // Bars: what was paid, interest from the axis up and principal on top of it; interest
     // left unpaid is not part of the year's payment.
@@ -196,7 +192,7 @@ void ScheduleChart::paintEvent(QPaintEvent*)
                    QString::number(year));
     }
     p.drawText(QRectF(plot.left(), plot.bottom() + 2 + fm.height(), plot.width(), fm.height()), Qt::AlignHCenter,
-               Text(kAxisYears));
+               FromUtf8(kAxisYears));
 
     // The balance: from the loan at the start to each year's end.
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -217,9 +213,9 @@ void ScheduleChart::mouseMoveEvent(QMouseEvent* event)
     }
     const YearlyRow& y = m_years[static_cast<std::size_t>(year - 1)];
     const auto line = [](std::string_view caption, std::int64_t yen) {
-        return QLatin1Char('\n') + Text(caption) + QLatin1Char(' ') + QString::fromStdString(Text(Quantity::Yen(yen)));
+        return QLatin1Char('\n') + FromUtf8(caption) + QLatin1Char(' ') + QString::fromStdString(Text(Quantity::Yen(yen)));
     };
-    QString tip = QString::number(year) + Text(kAxisYears) + line(kColPayment, y.payment) +
+    QString tip = QString::number(year) + FromUtf8(kAxisYears) + line(kColPayment, y.payment) +
                   line(kLegendInterest, y.interestPaid()) + line(kLegendPrincipal, y.principal);
     if (y.unpaidInterest != 0)
         tip += line(kColUnpaid, y.unpaidInterest);

@@ -9,8 +9,8 @@
 #include "calc/schedule/ScheduleCalendar.h"
 #include "calc/schedule/ScheduleChecks.h"
 #include "calc/schedule/ScheduleViews.h"
-#include "report/TextPattern.h"
 #include "report/ScheduleTable.h"
+#include "report/TextPattern.h"
 
 #include <optional>
 #include <string>

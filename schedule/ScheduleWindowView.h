@@ -3,8 +3,8 @@
 // What the schedule window shows for the view chosen: its heading and title, the
 // table, the chart's years, the totals, notes and self-check lines. Worked out here
 // from the reports, without a window; CScheduleDlg only puts it into widgets.
-#include "schedule/ScheduleReport.h"
 #include "report/ScheduleTable.h"
+#include "schedule/ScheduleReport.h"
 
 #include <cstdint>
 #include <string>

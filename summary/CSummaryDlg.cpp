@@ -368,7 +368,7 @@ std::unique_ptr<QMenu> CSummaryDlg::SlotContextMenu(int slot)
     if (!IsValidSlot(slot) || !m_slots.IsOccupied(slot))
         return nullptr;
     auto menu = std::make_unique<QMenu>(this);
-    QAction* schedule = menu->addAction(QString::fromUtf8(kScheduleTitle.data(), static_cast<qsizetype>(kScheduleTitle.size())));
+    QAction* schedule = menu->addAction(FromUtf8(kScheduleTitle));
     connect(schedule, &QAction::triggered, this, [this, slot] { m_host.OnSlotScheduleRequested(slot); });
     return menu;
 }

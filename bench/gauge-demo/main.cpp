@@ -11,9 +11,9 @@
 #include "controls/CGaugeBar.h"
 #include "controls/GaugeDraw.h"
 #include "controls/GaugeGeometry.h"
+#include "platform/DialogTemplate.h"
 #include "platform/OffscreenPaint.h"
 #include "platform/SysColors.h"
-#include "platform/DialogTemplate.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,8 +2,8 @@
 #include "calc/capacity/BurdenLimit.h"
 
 #include "calc/CheckedInt.h"
-#include "calc/capacity/PlanningMessages.h"
 #include "calc/Repayment.h"
+#include "calc/capacity/PlanningMessages.h"
 
 #include <algorithm>
 #include <array>

@@ -3,8 +3,8 @@
 
 #include "calc/CheckMessages.h"
 #include "calc/ExactDecimal.h"
-#include "calc/capacity/PlanningMessages.h"
 #include "calc/Repayment.h"
+#include "calc/capacity/PlanningMessages.h"
 
 #include <cmath>
 #include <string>

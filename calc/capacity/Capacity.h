@@ -5,8 +5,8 @@
 // whole loan as one level loan repaid monthly at the screening rate, whatever
 // the method. The answer is found by search with the engine's own arithmetic,
 // so the loan it names fits to the yen and one 万円 more does not.
-#include "calc/capacity/BurdenLimit.h"
 #include "calc/CalculateCommand.h"
+#include "calc/capacity/BurdenLimit.h"
 
 #include <cstdint>
 #include <string_view>

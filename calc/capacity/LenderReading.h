@@ -4,8 +4,8 @@
 // window's slots) against a limit, each loan screened as one level loan repaid
 // monthly over its whole period, at its real first rate and at a screening rate.
 // Beside the summary window's own 20 % reading, which stays as it is.
-#include "calc/capacity/BurdenLimit.h"
 #include "calc/Repayment.h"
+#include "calc/capacity/BurdenLimit.h"
 
 #include <cstdint>
 #include <optional>

@@ -15,8 +15,8 @@
 // follows the engine's arithmetic: monthly rate = yearly rate x
 // kMonthlyRateFactor, annuity instalments floor(balance x AnnuityFactor), each
 // period's interest floored.
-#include "calc/rates/RatePath.h"
 #include "calc/Repayment.h"
+#include "calc/rates/RatePath.h"
 #include "calc/schedule/Schedule.h"
 
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include "calc/CheckMessages.h"
 #include "calc/RepaymentMethod.h"
 #include "controls/CDrawnOptionButton.h"
+#include "controls/Utf8Text.h"
 #include "platform/LocaleSeparators.h"
 #include "tests/support/WorkedLoan.h"
 
@@ -38,11 +39,6 @@ const Expected kWorked[] = {
 const int kResultIds[] = {IDC_MONTHLY1, IDC_MONTHLY2, IDC_MONTHLY3, IDC_BONUS1, IDC_BONUS2,
                           IDC_BONUS3,   IDC_ANNUAL,   IDC_REQUIRED_INCOME, IDC_TOTAL};
 
-QString Q(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // The amount fields group with the user's locale ("3,000", or "3.000" under de_DE).
 QString Grouped3000()
 {
@@ -71,11 +67,11 @@ protected:
     void Unfix() { dlg->MenuAction(ID_FIX_PERIOD)->trigger(); }
     void ExpectCaptions(const CaptionSet& c)
     {
-        EXPECT_EQ(Text(IDC_BAND1_CAPTION), Q(c.band[0]));
-        EXPECT_EQ(Text(IDC_BAND2_CAPTION), Q(c.band[1]));
-        EXPECT_EQ(Text(IDC_BAND3_CAPTION), Q(c.band[2]));
-        EXPECT_EQ(Text(IDC_RATE1_CAPTION), Q(c.rate1));
-        EXPECT_EQ(Text(IDC_ANNUAL_YEAR_CAPTION), Q(c.annual));
+        EXPECT_EQ(Text(IDC_BAND1_CAPTION), FromUtf8(c.band[0]));
+        EXPECT_EQ(Text(IDC_BAND2_CAPTION), FromUtf8(c.band[1]));
+        EXPECT_EQ(Text(IDC_BAND3_CAPTION), FromUtf8(c.band[2]));
+        EXPECT_EQ(Text(IDC_RATE1_CAPTION), FromUtf8(c.rate1));
+        EXPECT_EQ(Text(IDC_ANNUAL_YEAR_CAPTION), FromUtf8(c.annual));
     }
     bool SecondRateRowShown() const
     {
@@ -172,8 +168,8 @@ TEST_F(CalculatorWindow, EmptyFieldsStopAtTheMissingInputCheck)
     Calculate();
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     const CaughtBox& box = boxes.Boxes()[0];
-    EXPECT_EQ(box.caption, Q(kCheckCaption));
-    EXPECT_EQ(box.text, Q(kMsgInputMissing));
+    EXPECT_EQ(box.caption, FromUtf8(kCheckCaption));
+    EXPECT_EQ(box.text, FromUtf8(kMsgInputMissing));
     EXPECT_EQ(box.buttonCount, 1);
     EXPECT_EQ(box.icon, QMessageBox::NoIcon);
     EXPECT_EQ(box.owner, dlg.get());
@@ -210,7 +206,7 @@ protected:
     void ExpectFailure(std::string_view message, int focus, bool selected)
     {
         Calculate();
-        EXPECT_EQ(boxes.OnlyText(), Q(message));
+        EXPECT_EQ(boxes.OnlyText(), FromUtf8(message));
         EXPECT_TRUE(HasFocus(focus)) << "focus on " << (Focused() ? Focused()->objectName().toStdString() : "none");
         if (selected) {
             EXPECT_TRUE(WholeTextSelected(focus));
@@ -310,7 +306,7 @@ TEST_F(CalculatorWindow, BankLoansNeedNoSecondRateAndShortPeriodsIgnoreIt)
 
     SelectMethod(IDC_METHOD_CORPORATION_BASIC);
     Calculate();
-    EXPECT_EQ(boxes.OnlyText(), Q(kMsgInputMissing));
+    EXPECT_EQ(boxes.OnlyText(), FromUtf8(kMsgInputMissing));
     boxes.Clear();
     PickPeriod("10");
     Calculate();

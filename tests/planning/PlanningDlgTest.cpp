@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/capacity/PlanningMessages.h"
-#include "calc/schedule/PrepaymentMessages.h"
 #include "calc/capacity/PlanningTexts.h"
-#include "calc/schedule/PrepaymentTexts.h"
 #include "calc/rates/ScenarioTexts.h"
+#include "calc/schedule/PrepaymentMessages.h"
+#include "calc/schedule/PrepaymentTexts.h"
 #include "controls/CNumEdit.h"
 #include "controls/CRateEdit.h"
 #include "controls/FigureGrid.h"
+#include "controls/Utf8Text.h"
 #include "planning/CPlanningDlg.h"
 #include "planning/CapacityPage.h"
 #include "planning/LimitChoice.h"
@@ -33,11 +34,6 @@
 
 namespace hn {
 namespace {
-
-QString Q(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 LoanInput Level(double man, double ratePercent, double years)
 {
@@ -67,7 +63,7 @@ protected:
 
 TEST_F(PlanningDlgTest, OpensWithTheCalculatorsValuesInEverySection)
 {
-    EXPECT_EQ(dlg.windowTitle(), Q(kPlanningTitle));
+    EXPECT_EQ(dlg.windowTitle(), FromUtf8(kPlanningTitle));
     EXPECT_EQ(dlg.Sections()->count(), 4);
     EXPECT_DOUBLE_EQ(dlg.Capacity()->m_income->GetValue(), 400);
     EXPECT_DOUBLE_EQ(PercentOf(dlg.Capacity()->m_screening), 3);
@@ -84,12 +80,12 @@ TEST_F(PlanningDlgTest, CapacityShowsThePublishedFigureUnderItsCaption)
     page->m_limit->SelectKey("35");
     ASSERT_TRUE(page->Compute());
     EXPECT_TRUE(boxes.Boxes().empty());
-    EXPECT_EQ(page->Figures()->Value(Q(kCapCapacity)), QStringLiteral("3,750万円"));
-    EXPECT_EQ(page->Figures()->Value(Q(kCapScreeningMonthly)), QStringLiteral("116,664円"));
+    EXPECT_EQ(page->Figures()->Value(FromUtf8(kCapCapacity)), QStringLiteral("3,750万円"));
+    EXPECT_EQ(page->Figures()->Value(FromUtf8(kCapScreeningMonthly)), QStringLiteral("116,664円"));
     // The value labels carry their captions for screen readers.
-    auto* label = page->Figures()->findChild<QLabel*>(Q(kCapCapacity));
+    auto* label = page->Figures()->findChild<QLabel*>(FromUtf8(kCapCapacity));
     ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->accessibleDescription(), Q(kCapCapacity));
+    EXPECT_EQ(label->accessibleDescription(), FromUtf8(kCapCapacity));
 }
 
 TEST_F(PlanningDlgTest, RefusedInputsSayWhyAndClearTheOldFigures)
@@ -98,13 +94,13 @@ TEST_F(PlanningDlgTest, RefusedInputsSayWhyAndClearTheOldFigures)
     ASSERT_TRUE(page->Compute());
     page->m_income->SetValue(0);
     EXPECT_FALSE(page->Compute());
-    EXPECT_EQ(boxes.OnlyText(), Q(kMsgIncomeMissing));
-    EXPECT_TRUE(page->Figures()->Value(Q(kCapCapacity)).isEmpty());
+    EXPECT_EQ(boxes.OnlyText(), FromUtf8(kMsgIncomeMissing));
+    EXPECT_TRUE(page->Figures()->Value(FromUtf8(kCapCapacity)).isEmpty());
     boxes.Clear();
     page->m_income->SetValue(400);
     page->m_otherDebts->SetValue(200); // above 35 % of the income on their own
     EXPECT_FALSE(page->Compute());
-    EXPECT_EQ(boxes.OnlyText(), Q(kMsgOtherDebtsOverLimit));
+    EXPECT_EQ(boxes.OnlyText(), FromUtf8(kMsgOtherDebtsOverLimit));
 }
 
 TEST_F(PlanningDlgTest, LendersReadingLeavesExcludedLoansAtTheirRealRate)
@@ -119,7 +115,7 @@ TEST_F(PlanningDlgTest, LendersReadingLeavesExcludedLoansAtTheirRealRate)
     page->LoanChecks()[1]->setChecked(false);
     ASSERT_TRUE(page->Compute());
     EXPECT_EQ(page->AtScreeningRate()->Value(QStringLiteral("年間返済額")), real);
-    EXPECT_EQ(page->AtRealRates()->Value(Q(kReadIncomeNeeded)).isEmpty(), false);
+    EXPECT_EQ(page->AtRealRates()->Value(FromUtf8(kReadIncomeNeeded)).isEmpty(), false);
 }
 
 TEST_F(PlanningDlgTest, ReadingWithoutSlotsSaysSo)
@@ -128,7 +124,7 @@ TEST_F(PlanningDlgTest, ReadingWithoutSlotsSaysSo)
     empty.Reading()->m_income->SetValue(400);
     SetPercent(empty.Reading()->m_screening, 3);
     EXPECT_FALSE(empty.Reading()->Compute());
-    EXPECT_EQ(boxes.OnlyText(), Q(kMsgNoLoans));
+    EXPECT_EQ(boxes.OnlyText(), FromUtf8(kMsgNoLoans));
 }
 
 TEST_F(PlanningDlgTest, PrepaymentComparesTheWaysSideBySide)
@@ -139,14 +135,14 @@ TEST_F(PlanningDlgTest, PrepaymentComparesTheWaysSideBySide)
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_EQ(page->Comparison().shorten.monthsAfter(), 394);
     EXPECT_TRUE(page->Comparison().shorten.checks.allPassed());
-    EXPECT_TRUE(page->Column(PrepayMode::Shorten)->Value(Q(kPrepayEnd)).startsWith(QStringLiteral("第394回")));
-    EXPECT_TRUE(page->Column(PrepayMode::Reduce)->Value(Q(kPrepayEnd)).startsWith(QStringLiteral("第420回")));
-    EXPECT_FALSE(page->Column(PrepayMode::ShortenWhole)->Value(Q(kPrepayUsed)).isEmpty());
+    EXPECT_TRUE(page->Column(PrepayMode::Shorten)->Value(FromUtf8(kPrepayEnd)).startsWith(QStringLiteral("第394回")));
+    EXPECT_TRUE(page->Column(PrepayMode::Reduce)->Value(FromUtf8(kPrepayEnd)).startsWith(QStringLiteral("第420回")));
+    EXPECT_FALSE(page->Column(PrepayMode::ShortenWhole)->Value(FromUtf8(kPrepayUsed)).isEmpty());
     // After the last instalment there is nothing to prepay.
     page->SetListRows({{"120", "100", ""}, {"420", "10", ""}});
     EXPECT_FALSE(page->Compute());
-    EXPECT_EQ(boxes.OnlyText(), QStringLiteral("2行目: ") + Q(kMsgPrepayAfterEnd));
-    EXPECT_TRUE(page->Column(PrepayMode::Shorten)->Value(Q(kPrepayEnd)).isEmpty());
+    EXPECT_EQ(boxes.OnlyText(), QStringLiteral("2行目: ") + FromUtf8(kMsgPrepayAfterEnd));
+    EXPECT_TRUE(page->Column(PrepayMode::Shorten)->Value(FromUtf8(kPrepayEnd)).isEmpty());
     // Nothing typed is lost to a refusal.
     EXPECT_EQ(page->ListRows()[1].instalment, "420");
 }
@@ -169,8 +165,8 @@ TEST_F(PlanningDlgTest, SeveralPrepaymentsGoEachWayAndAWayThatCannotTakeOneSaysW
     ASSERT_TRUE(page->Compute());
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_EQ(page->Comparison().reduce.applied.size(), 2u);
-    EXPECT_EQ(page->Column(PrepayMode::Shorten)->Value(Q(PrepayModeCaption(PrepayMode::Shorten))),
-              QStringLiteral("1行目: ") + Q(kMsgPrepayAfterEnd));
+    EXPECT_EQ(page->Column(PrepayMode::Shorten)->Value(FromUtf8(PrepayModeCaption(PrepayMode::Shorten))),
+              QStringLiteral("1行目: ") + FromUtf8(kMsgPrepayAfterEnd));
     EXPECT_TRUE(page->ScheduleButton(PrepayMode::Reduce)->isEnabled());
     EXPECT_FALSE(page->ScheduleButton(PrepayMode::Shorten)->isEnabled());
 
@@ -179,7 +175,7 @@ TEST_F(PlanningDlgTest, SeveralPrepaymentsGoEachWayAndAWayThatCannotTakeOneSaysW
     QCoreApplication::processEvents(); // old figures go before the next frame
     EXPECT_FALSE(page->ScheduleButton(PrepayMode::Reduce)->isEnabled()); // the list changed
     EXPECT_FALSE(page->Compute());
-    EXPECT_EQ(boxes.OnlyText(), QStringLiteral("4行目: ") + Q(kMsgPrepayAmountInvalid));
+    EXPECT_EQ(boxes.OnlyText(), QStringLiteral("4行目: ") + FromUtf8(kMsgPrepayAmountInvalid));
     EXPECT_EQ(page->List()->currentRow(), 3);
 }
 
@@ -267,11 +263,11 @@ TEST_F(PlanningDlgTest, ScenariosShowTotalsWarningsAndCharts)
     page->Path(1)->Use()->setChecked(true);
     ASSERT_TRUE(page->Compute());
     ASSERT_EQ(page->Scenarios().size(), 2u);
-    EXPECT_EQ(page->Figures(0)->Value(Q(kSumTotalRepaid)), QStringLiteral("13,991,280円"));
-    EXPECT_EQ(page->Figures(1)->Value(Q(kSumTotalRepaid)), QStringLiteral("21,043,742円"));
+    EXPECT_EQ(page->Figures(0)->Value(FromUtf8(kSumTotalRepaid)), QStringLiteral("13,991,280円"));
+    EXPECT_EQ(page->Figures(1)->Value(FromUtf8(kSumTotalRepaid)), QStringLiteral("21,043,742円"));
     EXPECT_TRUE(page->Warnings(0)->text().isEmpty());
-    EXPECT_TRUE(page->Warnings(1)->text().contains(Q(kSumWarning)));
-    EXPECT_TRUE(page->Figures(2)->Value(Q(kSumTotalRepaid)).isEmpty());
+    EXPECT_TRUE(page->Warnings(1)->text().contains(FromUtf8(kSumWarning)));
+    EXPECT_TRUE(page->Figures(2)->Value(FromUtf8(kSumTotalRepaid)).isEmpty());
     EXPECT_EQ(page->InstalmentChart()->Axis().lastMonth, 360);
     EXPECT_GE(page->OwedChart()->Axis().top, 10'000'000);
     EXPECT_FALSE(page->InstalmentChart()->accessibleDescription().isEmpty());
@@ -285,7 +281,7 @@ TEST_F(PlanningDlgTest, ATypedTableIsThePathAndItsFaultsAreNamedByRow)
     table->setItem(1, 1, new QTableWidgetItem(QStringLiteral("4")));
     EXPECT_EQ(page->Path(0)->m_preset->currentText(), QStringLiteral("表で指定"));
     EXPECT_FALSE(page->Compute());
-    EXPECT_EQ(boxes.OnlyText(), QStringLiteral("シナリオ1: 2行目: ") + Q(kMsgPathMonthRepeated));
+    EXPECT_EQ(boxes.OnlyText(), QStringLiteral("シナリオ1: 2行目: ") + FromUtf8(kMsgPathMonthRepeated));
     boxes.Clear();
     table->item(1, 0)->setText(QStringLiteral("61"));
     ASSERT_TRUE(page->Compute());
@@ -299,7 +295,7 @@ TEST_F(PlanningDlgTest, ScenariosRefuseTheReducedMethods)
     ScenarioPage* page = dlg.Scenario();
     page->Loan()->SetLoan({PensionStep, 2000, 0, 3, 3, 35, 0});
     EXPECT_FALSE(page->Compute());
-    EXPECT_EQ(boxes.OnlyText(), Q(kMsgScenarioReduced));
+    EXPECT_EQ(boxes.OnlyText(), FromUtf8(kMsgScenarioReduced));
     EXPECT_TRUE(page->Scenarios().empty());
 }
 
@@ -312,22 +308,22 @@ TEST_F(PlanningDlgTest, ScenariosStartFromTheLoansRatesAndFollowThem)
     EXPECT_EQ(page->Path(0)->Rows(), (std::vector<PathRowText>{{"1", "2"}, {"121", "3"}}));
     EXPECT_EQ(page->Path(1)->Rows(), (std::vector<PathRowText>{{"1", "2"}, {"13", "3"}, {"121", "4"}}));
     ASSERT_TRUE(page->Compute());
-    const QString before = page->Figures(0)->Value(Q(kSumTotalRepaid));
+    const QString before = page->Figures(0)->Value(FromUtf8(kSumTotalRepaid));
     SetPercent(page->Loan()->Rate1(), 9);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(page->Figures(0)->Value(Q(kSumTotalRepaid)).isEmpty()); // figures of other rates go
+    EXPECT_TRUE(page->Figures(0)->Value(FromUtf8(kSumTotalRepaid)).isEmpty()); // figures of other rates go
     EXPECT_EQ(page->Path(0)->Rows(), (std::vector<PathRowText>{{"1", "9"}, {"121", "3"}}));
     ASSERT_TRUE(page->Compute());
     const std::vector<ScheduleRow>& rows = page->Scenarios()[0].schedule.monthly.rows;
     EXPECT_DOUBLE_EQ(rows[119].yearlyRate, 0.09); // the loan's first rate to month 120
     EXPECT_DOUBLE_EQ(rows[120].yearlyRate, 0.03); // its second after
-    EXPECT_NE(page->Figures(0)->Value(Q(kSumTotalRepaid)), before);
+    EXPECT_NE(page->Figures(0)->Value(FromUtf8(kSumTotalRepaid)), before);
     // Changed and computed again before the event loop runs: the new figures stay.
     SetPercent(page->Loan()->Rate1(), 8);
     ASSERT_TRUE(page->Compute());
     QCoreApplication::processEvents();
     EXPECT_TRUE(page->HasFigures());
-    EXPECT_FALSE(page->Figures(0)->Value(Q(kSumTotalRepaid)).isEmpty());
+    EXPECT_FALSE(page->Figures(0)->Value(FromUtf8(kSumTotalRepaid)).isEmpty());
     SetPercent(page->Loan()->Rate1(), 9);
     // 銀行型・他 has one rate: the second rate's field goes, and the path is flat.
     page->Loan()->Method()->setCurrentIndex(page->Loan()->Method()->findData(BankOther));
@@ -350,9 +346,9 @@ TEST_F(PlanningDlgTest, ARiseAtAnInstalmentBeyondAnyIntIsRefused)
         boxes.Clear();
         page->Path(1)->m_month->SetValue(month);
         EXPECT_FALSE(page->Compute());
-        EXPECT_EQ(boxes.OnlyText(), QStringLiteral("シナリオ2: ") + Q(kMsgRiseMonthInvalid));
+        EXPECT_EQ(boxes.OnlyText(), QStringLiteral("シナリオ2: ") + FromUtf8(kMsgRiseMonthInvalid));
         EXPECT_TRUE(page->Scenarios().empty());
-        EXPECT_EQ(page->Path(1)->Notes()->text(), Q(kMsgRiseMonthInvalid));
+        EXPECT_EQ(page->Path(1)->Notes()->text(), FromUtf8(kMsgRiseMonthInvalid));
     }
 }
 
@@ -367,7 +363,7 @@ TEST_F(PlanningDlgTest, TheTableSaysWhatItDoesWithSurprisingRows)
     path->Table()->item(0, 1)->setText(QStringLiteral("4.5")); // typed: the notes follow
     ASSERT_TRUE(page->Compute());
     EXPECT_TRUE(boxes.Boxes().empty());
-    EXPECT_EQ(path->Notes()->text(), Q(kNoteRowsNotInOrder) + QStringLiteral("\n3行目の第301回は最終回 (第300回) より後のため使われません。"));
+    EXPECT_EQ(path->Notes()->text(), FromUtf8(kNoteRowsNotInOrder) + QStringLiteral("\n3行目の第301回は最終回 (第300回) より後のため使われません。"));
 }
 
 // A wrong bonus part is named as the bonus part, and the cursor goes to its cell.
@@ -376,7 +372,7 @@ TEST_F(PlanningDlgTest, AWrongBonusPartIsNamed)
     PrepayPage* page = dlg.Prepay();
     page->SetListRows({{"120", "100", "-1"}});
     EXPECT_FALSE(page->Compute());
-    EXPECT_EQ(boxes.OnlyText(), QStringLiteral("1行目: ") + Q(kMsgPrepayBonusInvalid));
+    EXPECT_EQ(boxes.OnlyText(), QStringLiteral("1行目: ") + FromUtf8(kMsgPrepayBonusInvalid));
     EXPECT_EQ(page->List()->currentColumn(), 2);
 }
 
@@ -388,14 +384,14 @@ TEST_F(PlanningDlgTest, TakingNewValuesNeverLeavesTheOldLoansFigures)
     PrepayPage* prepay = window.Prepay();
     prepay->SetListRows({{"120", "100", ""}});
     ASSERT_TRUE(prepay->Compute());
-    const QString oldTotal = prepay->Planned()->Value(Q(kPrepayTotal));
+    const QString oldTotal = prepay->Planned()->Value(FromUtf8(kPrepayTotal));
     ASSERT_TRUE(window.Capacity()->Compute());
 
     current.loan = {BankOther, 3000, 0, 1, 0, 35, 600};
     window.Reseed();
     const Schedule fresh = BuildSchedule(WholeYenInput(PlanLoan(current.loan).input));
-    EXPECT_EQ(prepay->Planned()->Value(Q(kPrepayTotal)).toStdString(), Text(Quantity::Yen(TotalsOf(fresh).payment)));
-    EXPECT_NE(prepay->Planned()->Value(Q(kPrepayTotal)), oldTotal);
+    EXPECT_EQ(prepay->Planned()->Value(FromUtf8(kPrepayTotal)).toStdString(), Text(Quantity::Yen(TotalsOf(fresh).payment)));
+    EXPECT_NE(prepay->Planned()->Value(FromUtf8(kPrepayTotal)), oldTotal);
     EXPECT_EQ(prepay->Comparison().reduce.before.monthly.rows.front().payment,
               fresh.monthly.rows.front().payment);
     EXPECT_TRUE(window.Capacity()->HasFigures());
@@ -403,7 +399,7 @@ TEST_F(PlanningDlgTest, TakingNewValuesNeverLeavesTheOldLoansFigures)
     current.loan.loanMan = 0;
     window.Reseed();
     EXPECT_FALSE(prepay->HasFigures());
-    EXPECT_TRUE(prepay->Planned()->Value(Q(kPrepayTotal)).isEmpty());
+    EXPECT_TRUE(prepay->Planned()->Value(FromUtf8(kPrepayTotal)).isEmpty());
     EXPECT_TRUE(boxes.Boxes().empty()); // nobody pressed 計算
 }
 
@@ -434,7 +430,7 @@ TEST_F(PlanningDlgTest, TheStateKeepsEverythingTyped)
     EXPECT_EQ(again.State(), state);
     EXPECT_EQ(again.Sections()->currentIndex(), 2);
     EXPECT_FALSE(again.Reading()->LoanChecks()[1]->isChecked());
-    EXPECT_EQ(again.Capacity()->Figures()->Value(Q(kCapCapacity)), dlg.Capacity()->Figures()->Value(Q(kCapCapacity)));
+    EXPECT_EQ(again.Capacity()->Figures()->Value(FromUtf8(kCapCapacity)), dlg.Capacity()->Figures()->Value(FromUtf8(kCapCapacity)));
 }
 
 // One wording: slots as the summary names them, no ".000" for an empty rate, fields that

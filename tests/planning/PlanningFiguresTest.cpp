@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/capacity/PlanningTexts.h"
-#include "calc/schedule/PrepaymentTexts.h"
 #include "calc/rates/ScenarioTexts.h"
+#include "calc/schedule/PrepaymentTexts.h"
 #include "planning/PlanningFigures.h"
 #include "report/Units.h"
 

@@ -3,8 +3,8 @@
 // come from one report: every row the window shows is a line the command line prints
 // (caption and text alike), and what only the full listing has stays out of the window.
 #include "calc/capacity/PlanningTexts.h"
-#include "calc/schedule/PrepaymentTexts.h"
 #include "calc/rates/ScenarioTexts.h"
+#include "calc/schedule/PrepaymentTexts.h"
 #include "calc/schedule/ScheduleTexts.h"
 #include "cli/PlanningCli.h"
 #include "cli/ScenarioCli.h"

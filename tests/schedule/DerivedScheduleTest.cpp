@@ -5,10 +5,10 @@
 #include "schedule/DerivedSchedules.h"
 
 #include "calc/schedule/PrepaymentTexts.h"
-#include "report/ScheduleCsv.h"
 #include "calc/schedule/ScheduleTexts.h"
-#include "schedule/ScheduleReport.h"
+#include "report/ScheduleCsv.h"
 #include "report/ScheduleTable.h"
+#include "schedule/ScheduleReport.h"
 #include "schedule/ScheduleWindowTexts.h"
 
 #include <algorithm>

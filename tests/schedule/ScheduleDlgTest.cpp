@@ -4,8 +4,9 @@
 // how the calculator window keeps it.
 #include "schedule/CScheduleDlg.h"
 
-#include "report/ScheduleCsv.h"
 #include "calc/schedule/ScheduleTexts.h"
+#include "controls/Utf8Text.h"
+#include "report/ScheduleCsv.h"
 #include "schedule/DerivedSchedules.h"
 #include "schedule/ScheduleChart.h"
 #include "schedule/ScheduleTableModel.h"
@@ -36,11 +37,6 @@
 namespace hn {
 namespace {
 
-QString Q(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 LoanInput Loan(RepaymentMethod method, double loanMan, double bonusMan, double rate1Percent, double rate2Percent,
                double years)
 {
@@ -65,7 +61,7 @@ protected:
     QPushButton* Button(std::string_view caption) const
     {
         for (QPushButton* b : dlg->findChildren<QPushButton*>())
-            if (b->text() == Q(caption))
+            if (b->text() == FromUtf8(caption))
                 return b;
         return nullptr;
     }
@@ -80,7 +76,7 @@ protected:
 
 TEST_F(ScheduleDlgTest, OpensOnTheChartWithEveryInstalmentBelowAndBothTotals)
 {
-    EXPECT_EQ(dlg->windowTitle(), Q(kScheduleTitle));
+    EXPECT_EQ(dlg->windowTitle(), FromUtf8(kScheduleTitle));
     EXPECT_FALSE(dlg->isModal());
     ASSERT_TRUE(dlg->Chart()->isVisible());
     EXPECT_LT(dlg->Chart()->geometry().top(), dlg->Table()->geometry().top());
@@ -95,14 +91,14 @@ TEST_F(ScheduleDlgTest, OpensOnTheChartWithEveryInstalmentBelowAndBothTotals)
 
     const QStringList totals = dlg->TotalsTexts();
     ASSERT_EQ(totals.size(), 6);
-    EXPECT_EQ(totals[0], Q(kScheduleTotal) + QStringLiteral(": 45,313,439円"));
-    EXPECT_EQ(totals[1], Q(kWindowTotal) + QStringLiteral(": 45,313,480円"));
-    EXPECT_EQ(totals[2], Q(kDifference) + QStringLiteral(": -41円"));
-    EXPECT_TRUE(dlg->NotesTexts().contains(Q(kNoteTotalDiffers)));
+    EXPECT_EQ(totals[0], FromUtf8(kScheduleTotal) + QStringLiteral(": 45,313,439円"));
+    EXPECT_EQ(totals[1], FromUtf8(kWindowTotal) + QStringLiteral(": 45,313,480円"));
+    EXPECT_EQ(totals[2], FromUtf8(kDifference) + QStringLiteral(": -41円"));
+    EXPECT_TRUE(dlg->NotesTexts().contains(FromUtf8(kNoteTotalDiffers)));
 
     const auto checks = dlg->CheckLines();
     ASSERT_GT(checks.size(), 5u);
-    EXPECT_EQ(checks[0].first, Q(kCheckPassed) + Q(kAllChecksPassed));
+    EXPECT_EQ(checks[0].first, FromUtf8(kCheckPassed) + FromUtf8(kAllChecksPassed));
     for (const auto& [text, failed] : checks)
         EXPECT_FALSE(failed) << text.toStdString();
     EXPECT_TRUE(dlg->NoticeText().isEmpty());
@@ -122,7 +118,7 @@ TEST_F(ScheduleDlgTest, ViewsSwitchByTheirButtonsAndCombinedOnlyWithSlots)
     QTest::mouseClick(ViewButton(2), Qt::LeftButton);
     EXPECT_EQ(dlg->View(), ScheduleView::Combined);
     EXPECT_EQ(dlg->Model()->rowCount(), 40); // up to the longer loan
-    EXPECT_TRUE(dlg->HeadingText().startsWith(Q(kSourceCombined)));
+    EXPECT_TRUE(dlg->HeadingText().startsWith(FromUtf8(kSourceCombined)));
     EXPECT_TRUE(dlg->HeadingText().contains(QStringLiteral("公庫1、銀行1")));
     EXPECT_EQ(dlg->Chart()->Years().size(), 40u);
     EXPECT_EQ(dlg->CheckLines().size(), 2u);
@@ -178,10 +174,10 @@ TEST_F(ScheduleDlgTest, ADerivedScheduleIsShownAsItIsWithoutTheCombinedView)
     EXPECT_NE(dlg->View(), ScheduleView::Combined);
     dlg->SetView(ScheduleView::Monthly);
     EXPECT_EQ(dlg->Model()->rowCount(), 394);
-    EXPECT_EQ(dlg->TotalsHeadingText(), Q(kTotalsHeadingDerived));
-    EXPECT_FALSE(dlg->TotalsTexts().join('\n').contains(Q(kWindowTotal)));
-    EXPECT_TRUE(dlg->NotesTexts().contains(Q(kNotePrepaidEnd)));
-    EXPECT_EQ(dlg->CheckLines().front().first, Q(kCheckPassed) + Q(kAllChecksPassed));
+    EXPECT_EQ(dlg->TotalsHeadingText(), FromUtf8(kTotalsHeadingDerived));
+    EXPECT_FALSE(dlg->TotalsTexts().join('\n').contains(FromUtf8(kWindowTotal)));
+    EXPECT_TRUE(dlg->NotesTexts().contains(FromUtf8(kNotePrepaidEnd)));
+    EXPECT_EQ(dlg->CheckLines().front().first, FromUtf8(kCheckPassed) + FromUtf8(kAllChecksPassed));
 
     // Other calendar labels keep the prepaid rows.
     dlg->findChild<QDateEdit*>()->setDate(QDate(2030, 1, 1));
@@ -192,9 +188,9 @@ TEST_F(ScheduleDlgTest, ADerivedScheduleIsShownAsItIsWithoutTheCombinedView)
 
     // A loan again: the comparison with the calculator window and the combined view return.
     dlg->ShowLoan(kWorked);
-    EXPECT_EQ(dlg->windowTitle(), Q(kScheduleTitle));
+    EXPECT_EQ(dlg->windowTitle(), FromUtf8(kScheduleTitle));
     EXPECT_TRUE(ViewButton(2)->isEnabled());
-    EXPECT_EQ(dlg->TotalsHeadingText(), Q(kTotalsHeading));
+    EXPECT_EQ(dlg->TotalsHeadingText(), FromUtf8(kTotalsHeading));
     EXPECT_EQ(dlg->SourceSlot(), 0);
 }
 
@@ -257,7 +253,7 @@ TEST_F(ScheduleDlgTest, TheHeadingBreaksOnlyBetweenItsParts)
 TEST_F(ScheduleDlgTest, NoScheduleShowsItsMessageInRedAndOffersNothingToSave)
 {
     dlg->ShowLoan({Loan(CorporationBasic, 1e12, 0, 99.0, 99.0, 99), 0, std::string(kSourceCalculator)});
-    EXPECT_EQ(dlg->NoticeText(), Q(kMsgScheduleBeyondExact));
+    EXPECT_EQ(dlg->NoticeText(), FromUtf8(kMsgScheduleBeyondExact));
     EXPECT_EQ(dlg->Model()->rowCount(), 0);
     EXPECT_FALSE(dlg->Chart()->isVisible());
     EXPECT_FALSE(Button(kSaveCsv)->isEnabled());
@@ -273,7 +269,7 @@ TEST_F(ScheduleDlgTest, NoScheduleShowsItsMessageInRedAndOffersNothingToSave)
 TEST_F(ScheduleDlgTest, EarlyEndAndFailedCheckAreShownPlainly)
 {
     dlg->ShowLoan({Loan(CorporationBasic, 10, 0, 50.0, 50.0, 25), 0, std::string(kSourceCalculator)});
-    EXPECT_TRUE(dlg->NotesTexts().contains(Q(kNoteEndedEarly)));
+    EXPECT_TRUE(dlg->NotesTexts().contains(FromUtf8(kNoteEndedEarly)));
     EXPECT_TRUE(dlg->NotesTexts().contains(QStringLiteral("毎月分は第299回で完済します（返済期間は300回）。")));
 
     // A check that fails (a fault the program must never have) is red and heads the list.
@@ -281,7 +277,7 @@ TEST_F(ScheduleDlgTest, EarlyEndAndFailedCheckAreShownPlainly)
     broken.checks.items[1].passed = false;
     dlg->ShowReport(broken);
     const auto checks = dlg->CheckLines();
-    EXPECT_EQ(checks[0].first, Q(kCheckFailed) + Q(kMsgCheckFailed));
+    EXPECT_EQ(checks[0].first, FromUtf8(kCheckFailed) + FromUtf8(kMsgCheckFailed));
     EXPECT_TRUE(checks[0].second);
     EXPECT_TRUE(checks[2].second);
     EXPECT_FALSE(checks[1].second);
@@ -300,13 +296,13 @@ TEST_F(ScheduleDlgTest, SaysSoWhenItsSlotGoesAndForgetsThatOnANewLoan)
     dlg->ShowLoan(kSlotLoan);
     EXPECT_EQ(dlg->SourceSlot(), 5);
     dlg->SourceCleared();
-    EXPECT_EQ(dlg->NoticeText(), Q(FillIn(kSlotCleared, {"元金1"})));
+    EXPECT_EQ(dlg->NoticeText(), FromUtf8(FillIn(kSlotCleared, {"元金1"})));
     EXPECT_EQ(dlg->Model()->rowCount(), 490); // the figures stay
     // Still said after a view change.
     dlg->SetView(ScheduleView::Yearly);
-    EXPECT_EQ(dlg->NoticeText(), Q(FillIn(kSlotCleared, {"元金1"})));
+    EXPECT_EQ(dlg->NoticeText(), FromUtf8(FillIn(kSlotCleared, {"元金1"})));
     dlg->SourceClosed();
-    EXPECT_EQ(dlg->NoticeText(), Q(FillIn(kSummaryClosed, {"元金1"})));
+    EXPECT_EQ(dlg->NoticeText(), FromUtf8(FillIn(kSummaryClosed, {"元金1"})));
     dlg->ShowLoan(kSlotLoan);
     EXPECT_TRUE(dlg->NoticeText().isEmpty());
 }
@@ -335,8 +331,8 @@ TEST_F(ScheduleDlgTest, CsvGoesWholeToTheFileOrNotAtAllWithAMessage)
     const QString nowhere = dir.filePath(QStringLiteral("no-such-folder/a.csv"));
     EXPECT_FALSE(dlg->ExportCsv(nowhere));
     ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].caption, Q(kSaveFailedCaption));
-    EXPECT_TRUE(boxes.Boxes()[0].text.startsWith(Q(kSaveFailed)));
+    EXPECT_EQ(boxes.Boxes()[0].caption, FromUtf8(kSaveFailedCaption));
+    EXPECT_TRUE(boxes.Boxes()[0].text.startsWith(FromUtf8(kSaveFailed)));
     EXPECT_TRUE(boxes.Boxes()[0].text.contains(QStringLiteral("no-such-folder")));
     EXPECT_FALSE(QFile::exists(nowhere));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary left over
@@ -349,9 +345,9 @@ TEST_F(ScheduleDlgTest, TheSavedLineGoesWithTheLoanItWasSavedFrom)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.csv"));
     ASSERT_TRUE(dlg->ExportCsv(path));
-    EXPECT_TRUE(dlg->StatusText().startsWith(Q(kSaved)));
+    EXPECT_TRUE(dlg->StatusText().startsWith(FromUtf8(kSaved)));
     dlg->SetView(ScheduleView::Yearly); // the same loan: still said
-    EXPECT_TRUE(dlg->StatusText().startsWith(Q(kSaved)));
+    EXPECT_TRUE(dlg->StatusText().startsWith(FromUtf8(kSaved)));
     dlg->ShowLoan(kSlotLoan);
     EXPECT_TRUE(dlg->StatusText().isEmpty());
 
@@ -374,7 +370,7 @@ TEST(ScheduleWindowOwner, AskingForALoanLeavesTheCombinedView)
     CScheduleDlg* window = owner.Window();
     ASSERT_NE(window, nullptr);
     window->SetView(ScheduleView::Combined);
-    ASSERT_TRUE(window->HeadingText().startsWith(Q(kSourceCombined)));
+    ASSERT_TRUE(window->HeadingText().startsWith(FromUtf8(kSourceCombined)));
     owner.Show(kSlotLoan);
     EXPECT_EQ(window->View(), ScheduleView::Monthly);
     EXPECT_TRUE(window->HeadingText().startsWith(QStringLiteral("元金1　元金均等型"))) << window->HeadingText().toStdString();
@@ -430,7 +426,7 @@ TEST_F(ScheduleDlgTest, EveryControlReachableByKeyHasANameAndFiguresKeepTheirTex
     // Totals: the figure is the text, the caption its description.
     bool found = false;
     for (QLabel* l : dlg->findChildren<QLabel*>())
-        if (l->accessibleDescription() == Q(kScheduleTotal)) {
+        if (l->accessibleDescription() == FromUtf8(kScheduleTotal)) {
             EXPECT_EQ(l->text(), QStringLiteral("45,313,439円"));
             EXPECT_TRUE(l->accessibleName().isEmpty());
             found = true;
@@ -454,7 +450,7 @@ TEST_F(ScheduleDlgTest, DarkPaletteGetsALightRedAndTheChartItsBase)
     QCoreApplication::processEvents();
     QLabel* notice = nullptr;
     for (QLabel* l : dlg->findChildren<QLabel*>())
-        if (l->text() == Q(kMsgScheduleBeyondExact))
+        if (l->text() == FromUtf8(kMsgScheduleBeyondExact))
             notice = l;
     ASSERT_NE(notice, nullptr);
     EXPECT_GT(notice->palette().color(QPalette::WindowText).lightness(), 128);
@@ -571,7 +567,7 @@ TEST(ScheduleWindowOwner, KeepsOneWindowThatFollowsItsSource)
     owner->SlotChanged(6, std::nullopt); // another slot
     EXPECT_TRUE(first->NoticeText().isEmpty());
     owner->SlotChanged(5, std::nullopt);
-    EXPECT_EQ(first->NoticeText(), Q(FillIn(kSlotCleared, {"元金1"})));
+    EXPECT_EQ(first->NoticeText(), FromUtf8(FillIn(kSlotCleared, {"元金1"})));
     ScheduleLoan refilled = kSlotLoan;
     refilled.input.periodYears = 30;
     owner->SlotChanged(5, refilled);
@@ -584,7 +580,7 @@ TEST(ScheduleWindowOwner, KeepsOneWindowThatFollowsItsSource)
     EXPECT_EQ(first->View(), ScheduleView::Combined);
     owner->SummaryClosed();
     EXPECT_EQ(first->View(), ScheduleView::Yearly);
-    EXPECT_EQ(first->NoticeText(), Q(FillIn(kSummaryClosed, {"元金1"})));
+    EXPECT_EQ(first->NoticeText(), FromUtf8(FillIn(kSummaryClosed, {"元金1"})));
 
     // Closed by the user: forgotten, and the next request opens a new one that knows
     // the summary window's loans.

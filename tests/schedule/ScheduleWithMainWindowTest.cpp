@@ -3,6 +3,7 @@
 // a slot's context menu, and the window following calculations, recalls and slots.
 #include "calc/AmountText.h"
 #include "calc/schedule/ScheduleTexts.h"
+#include "controls/Utf8Text.h"
 #include "res/SummaryDialogIds.h"
 #include "schedule/CScheduleDlg.h"
 #include "schedule/ScheduleTableModel.h"
@@ -18,11 +19,6 @@
 namespace hn::test {
 namespace {
 
-QString Q(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 class ScheduleFromMainWindowTest : public LoanDlgTest {
 protected:
     QAction* MenuItem() const { return dlg->MenuAction(ID_SHOW_SCHEDULE); }
@@ -37,14 +33,14 @@ protected:
         const std::unique_ptr<QMenu> menu = summary->SlotContextMenu(slot);
         ASSERT_TRUE(menu);
         ASSERT_EQ(menu->actions().size(), 1);
-        EXPECT_EQ(menu->actions()[0]->text(), Q(kScheduleTitle));
+        EXPECT_EQ(menu->actions()[0]->text(), FromUtf8(kScheduleTitle));
         menu->actions()[0]->trigger();
     }
 };
 
 TEST_F(ScheduleFromMainWindowTest, MenuShowsTheCalculatedLoanAndFollowsNewCalculations)
 {
-    EXPECT_EQ(MenuItem()->text(), Q(kScheduleTitle));
+    EXPECT_EQ(MenuItem()->text(), FromUtf8(kScheduleTitle));
     EXPECT_FALSE(MenuItem()->isEnabled()); // nothing calculated yet
     EXPECT_EQ(MenuItem()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
 
@@ -59,13 +55,13 @@ TEST_F(ScheduleFromMainWindowTest, MenuShowsTheCalculatedLoanAndFollowsNewCalcul
     EXPECT_FALSE(schedule->isModal());
     EXPECT_EQ(schedule->Model()->rowCount(), 490);
     // The window's own total, as the calculator window shows it.
-    EXPECT_EQ(schedule->TotalsTexts()[1], Q(kWindowTotal) + QStringLiteral(": ") + Text(IDC_TOTAL) + Q(kYen));
+    EXPECT_EQ(schedule->TotalsTexts()[1], FromUtf8(kWindowTotal) + QStringLiteral(": ") + Text(IDC_TOTAL) + FromUtf8(kYen));
 
     // A new calculation: the open window shows it.
     SelectMethod(IDC_METHOD_EQUAL_PRINCIPAL);
     Calculate();
     EXPECT_TRUE(schedule->HeadingText().contains(QStringLiteral("元金均等型")));
-    EXPECT_EQ(schedule->TotalsTexts()[0], Q(kScheduleTotal) + QStringLiteral(": 43,246,379円"));
+    EXPECT_EQ(schedule->TotalsTexts()[0], FromUtf8(kScheduleTotal) + QStringLiteral(": 43,246,379円"));
     // Asked again: the same window.
     MenuItem()->trigger();
     EXPECT_EQ(dlg->ScheduleDlg(), schedule.data());
@@ -103,7 +99,7 @@ TEST_F(ScheduleFromMainWindowTest, SlotScheduleFollowsItsSlotAndSaysWhenItGoes)
     // Slot 1 cleared: said so, figures kept; filled again: shown anew.
     schedule->SetView(ScheduleView::Monthly);
     summary->OnClearSlot(1);
-    EXPECT_EQ(schedule->NoticeText(), Q(FillIn(kSlotCleared, {"公庫1"})));
+    EXPECT_EQ(schedule->NoticeText(), FromUtf8(FillIn(kSlotCleared, {"公庫1"})));
     EXPECT_EQ(schedule->Model()->rowCount(), 490);
     summary->OnAddResult(); // the 20-year loan into 公庫1
     EXPECT_TRUE(schedule->NoticeText().isEmpty());
@@ -111,7 +107,7 @@ TEST_F(ScheduleFromMainWindowTest, SlotScheduleFollowsItsSlotAndSaysWhenItGoes)
 
     // The summary window closes, and its slots with it.
     dlg->MenuAction(ID_TOGGLE_SUMMARY)->trigger();
-    EXPECT_EQ(schedule->NoticeText(), Q(FillIn(kSummaryClosed, {"公庫1"})));
+    EXPECT_EQ(schedule->NoticeText(), FromUtf8(FillIn(kSummaryClosed, {"公庫1"})));
 }
 
 TEST_F(ScheduleFromMainWindowTest, AfterARecallTheMenuShowsTheRecalledLoan)
@@ -146,8 +142,8 @@ TEST_F(ScheduleFromMainWindowTest, ASlotKeepsTheLoanItsFiguresCameFrom)
     EXPECT_EQ(summary->Slots().SnapshotOf(1).loan, computed);
     EXPECT_EQ(summary->Slots().SnapshotOf(1).texts.periodEdit, "20");
 
-    const QString slotTotal = Q(kWindowTotal) + QStringLiteral(": ") +
-                              QString::fromStdString(FormatAmount(summary->Slots().SlotTotal()[0])) + Q(kYen);
+    const QString slotTotal = FromUtf8(kWindowTotal) + QStringLiteral(": ") +
+                              QString::fromStdString(FormatAmount(summary->Slots().SlotTotal()[0])) + FromUtf8(kYen);
     ScheduleOfSlot(summary, 1);
     QPointer<CScheduleDlg> schedule = dlg->ScheduleDlg();
     ASSERT_NE(schedule, nullptr);

@@ -2,8 +2,8 @@
 // Gallery shots of the entry fields and the about box: the numeric field with grouped
 // digits (also with the comma-decimal separators), the rate field, and the about box.
 #include "app/CAboutDlg.h"
-#include "controls/CRateEdit.h"
 #include "controls/CNumEdit.h"
+#include "controls/CRateEdit.h"
 #include "platform/DialogFont.h"
 #include "platform/DialogTemplate.h"
 #include "tools/gallery/Gallery.h"

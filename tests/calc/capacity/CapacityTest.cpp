@@ -2,8 +2,8 @@
 #include "calc/capacity/Capacity.h"
 
 #include "calc/CheckMessages.h"
-#include "calc/capacity/PlanningMessages.h"
 #include "calc/Repayment.h"
+#include "calc/capacity/PlanningMessages.h"
 #include "report/Units.h"
 
 #include <gtest/gtest.h>

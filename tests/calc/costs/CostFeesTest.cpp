@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fee tables at their bounds, the exact percentages and the ledger's totals.
 #include "calc/MulDivFloor.h"
-#include "calc/schedule/Schedule.h"
 #include "calc/costs/AdminFee.h"
 #include "calc/costs/CostLedger.h"
 #include "calc/costs/CostPercent.h"
@@ -10,6 +9,7 @@
 #include "calc/costs/GuaranteeFee.h"
 #include "calc/costs/RegistrationTax.h"
 #include "calc/costs/StampDuty.h"
+#include "calc/schedule/Schedule.h"
 #include "tests/support/WorkedLoan.h"
 
 #include <gtest/gtest.h>

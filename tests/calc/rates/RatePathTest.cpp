@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Rate paths as the user types them and as the presets build them, and the
 // calendar labels of their months.
+#include "calc/DecimalText.h"
+#include "calc/ExactRate.h"
+#include "calc/Repayment.h"
 #include "calc/rates/RateCalendar.h"
 #include "calc/rates/RatePath.h"
-#include "calc/DecimalText.h"
-#include "calc/Repayment.h"
 #include "calc/rates/ScenarioTexts.h"
-#include "calc/ExactRate.h"
 
 #include <gtest/gtest.h>
 
