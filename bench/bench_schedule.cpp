@@ -62,10 +62,9 @@ BENCHMARK_CAPTURE(BuildSchedule99, LevelPayment_BankOther, hn::BankOther);
 BENCHMARK_CAPTURE(BuildSchedule99, ReducedEarly_CorporationYutori, hn::CorporationYutori);
 BENCHMARK_CAPTURE(BuildSchedule99, EqualPrincipal, hn::EqualPrincipal);
 
-// Everything the command line and the window compute before they show it.
-void ChecksAndViews(const hn::LoanInput& in, const hn::LoanResult& window, const hn::ScheduleCalendar& calendar)
+// What the command line and the window compute on a schedule before they show it.
+void ChecksAndViewsOf(const hn::Schedule& s, const hn::LoanResult& window, const hn::ScheduleCalendar& calendar)
 {
-    hn::Schedule s = hn::BuildSchedule(in);
     hn::ScheduleCheckReport report = hn::CheckSchedule(s);
     hn::CheckAgainstResult(s, window, report);
     hn::WindowComparison comparison = hn::CompareWithWindow(s, window);
@@ -77,45 +76,41 @@ void ChecksAndViews(const hn::LoanInput& in, const hn::LoanResult& window, const
     benchmark::DoNotOptimize(yearly);
 }
 
-void ScheduleChecksAndViews99(benchmark::State& state)
+// Everything they compute, the schedule included.
+void ChecksAndViews(const hn::LoanInput& in, const hn::LoanResult& window, const hn::ScheduleCalendar& calendar)
+{
+    ChecksAndViewsOf(hn::BuildSchedule(in), window, calendar);
+}
+
+// With the schedule built at each call, or once beforehand (the checks and views
+// alone, as a window showing a schedule it was given computes them).
+void ChecksAndViewsLoop(benchmark::State& state, bool buildEachTime)
 {
     const hn::LoanInput in = LongLoan(hn::CorporationBasic);
     const hn::LoanResult window = hn::ComputeRepayment(in).result;
     const hn::ScheduleCalendar calendar{{2027, 4}, {6, 12}};
+    const hn::Schedule built = hn::BuildSchedule(in);
+    const auto once = [&] {
+        buildEachTime ? ChecksAndViews(in, window, calendar) : ChecksAndViewsOf(built, window, calendar);
+    };
     // As the programs run (docs/performance.md): without it, the freed views go
     // back to the kernel and are faulted in again at each call.
     hn::KeepFreedMemoryForReuse();
-    ChecksAndViews(in, window, calendar);
-    const FaultCounter faults(state);
-    for (auto _ : state)
-        ChecksAndViews(in, window, calendar);
-}
-BENCHMARK(ScheduleChecksAndViews99);
-
-// The same on a schedule built beforehand: the checks and views alone, as a window
-// showing a schedule it was given computes them.
-void ScheduleChecksAndViewsOfBuilt99(benchmark::State& state)
-{
-    const hn::LoanInput in = LongLoan(hn::CorporationBasic);
-    const hn::LoanResult window = hn::ComputeRepayment(in).result;
-    const hn::ScheduleCalendar calendar{{2027, 4}, {6, 12}};
-    const hn::Schedule s = hn::BuildSchedule(in);
-    hn::KeepFreedMemoryForReuse();
-    const auto once = [&] {
-        hn::ScheduleCheckReport report = hn::CheckSchedule(s);
-        hn::CheckAgainstResult(s, window, report);
-        hn::WindowComparison comparison = hn::CompareWithWindow(s, window);
-        auto monthly = hn::MonthlyView(s, calendar);
-        auto yearly = hn::YearlyView(s, calendar);
-        benchmark::DoNotOptimize(report);
-        benchmark::DoNotOptimize(comparison);
-        benchmark::DoNotOptimize(monthly);
-        benchmark::DoNotOptimize(yearly);
-    };
     once();
     const FaultCounter faults(state);
     for (auto _ : state)
         once();
+}
+
+void ScheduleChecksAndViews99(benchmark::State& state)
+{
+    ChecksAndViewsLoop(state, true);
+}
+BENCHMARK(ScheduleChecksAndViews99);
+
+void ScheduleChecksAndViewsOfBuilt99(benchmark::State& state)
+{
+    ChecksAndViewsLoop(state, false);
 }
 BENCHMARK(ScheduleChecksAndViewsOfBuilt99);
 

@@ -64,20 +64,12 @@ ScheduleTable ScheduleTable::Yearly(std::vector<YearlyRow> rows, ExtraColumns ex
 
 ScheduleTable ScheduleTable::Monthly(std::vector<MonthlyViewRow> rows, std::vector<ScheduleColumn> columns)
 {
-    ScheduleTable t;
-    t.m_monthlyView = true;
-    t.m_columns = std::move(columns);
-    t.m_monthly = std::move(rows);
-    return t;
+    return ScheduleTable(true, std::move(columns), std::move(rows), {});
 }
 
 ScheduleTable ScheduleTable::Yearly(std::vector<YearlyRow> rows, std::vector<ScheduleColumn> columns)
 {
-    ScheduleTable t;
-    t.m_monthlyView = false;
-    t.m_columns = std::move(columns);
-    t.m_yearly = std::move(rows);
-    return t;
+    return ScheduleTable(false, std::move(columns), {}, std::move(rows));
 }
 
 int ScheduleTable::rowCount() const noexcept

@@ -98,6 +98,13 @@ public:
     const std::vector<YearlyRow>& yearlyRows() const noexcept { return m_yearly; }
 
 private:
+    ScheduleTable(bool monthlyView, std::vector<ScheduleColumn> columns, std::vector<MonthlyViewRow> monthly,
+                  std::vector<YearlyRow> yearly)
+        : m_monthlyView(monthlyView), m_columns(std::move(columns)), m_monthly(std::move(monthly)),
+          m_yearly(std::move(yearly))
+    {
+    }
+
     bool m_monthlyView = true;
     std::vector<ScheduleColumn> m_columns;
     std::vector<MonthlyViewRow> m_monthly;

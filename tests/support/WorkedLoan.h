@@ -4,6 +4,7 @@
 // instalments, 2.0 % for the first ten years and 3.0 % after, 35 years, income 600 万円;
 // and what each repayment family gives for it, exact to the yen.
 #include "calc/Repayment.h"
+#include "calc/schedule/ScheduleCalendar.h"
 
 #include <array>
 #include <cstdint>
@@ -47,5 +48,11 @@ inline constexpr WorkedFigures kWorkedYutori{{63309, 83276, 93170}, {95194, 1252
 inline constexpr WorkedFigures kWorkedEqualPrincipal{
     {97142, 91427, 99999}, {145714, 137142, 149999}, 1450841, 728, 43246377};
 inline constexpr WorkedFigures kWorkedBank{{79503, 79503, 79503}, {119596, 119596, 119596}, 1193228, 596, 41762980};
+
+// A calendar: the first repayment month and the two bonus months.
+inline ScheduleCalendar Calendar(int year, int month, int bonusA = 6, int bonusB = 12)
+{
+    return {{year, month}, {bonusA, bonusB}};
+}
 
 } // namespace hn::test

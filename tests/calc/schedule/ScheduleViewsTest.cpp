@@ -12,12 +12,8 @@ namespace hn {
 namespace {
 
 using test::Loan;
+using test::Calendar;
 using test::WorkedLoan;
-
-ScheduleCalendar Calendar(int year, int month, int bonusA = 6, int bonusB = 12)
-{
-    return {{year, month}, {bonusA, bonusB}};
-}
 
 TEST(ScheduleCalendar, BonusOneFallsInTheFirstBonusMonthOnOrAfterTheFirstRepayment)
 {
