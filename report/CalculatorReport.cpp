@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/CalculatorReport.h"
 
+#include "report/Captions.h"
+
 namespace hn {
 
 namespace {
@@ -8,7 +10,6 @@ namespace {
 // Captions of the result rows and fields as the calculator window labels them.
 constexpr std::string_view kRowMonthly = "通　常";
 constexpr std::string_view kRowBonus = "ﾎﾞｰﾅｽ";
-constexpr std::string_view kAnnual = "年間返済額";
 constexpr std::string_view kRequiredIncome = "必要年収";
 constexpr std::string_view kTotal = "借入総返済額";
 constexpr std::string_view kMethod = "返済方法";
@@ -52,7 +53,7 @@ CalculatorReport MakeCalculatorReport(const CalcSuccess& success, std::string_vi
     for (int b = 0; b < 3; ++b)
         f.push_back(Field("bonus", Caption(kRowBonus, captions.band[b]), Quantity::Yen(r.bonus[b]),
                           ShowsBonus(in, r, b), b));
-    std::string annual = Caption(kAnnual, "(");
+    std::string annual = Caption(kCaptionAnnual, "(");
     annual.append(captions.annual).append(")");
     f.push_back(Field("annualYen", std::move(annual), Quantity::Yen(r.annualYen), true));
     f.push_back(Field("requiredIncomeMan", std::string(kRequiredIncome), Quantity::Man(r.requiredIncomeMan), true));

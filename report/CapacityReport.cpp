@@ -2,6 +2,7 @@
 #include "report/CapacityReport.h"
 
 #include "calc/capacity/PlanningTexts.h"
+#include "report/Captions.h"
 
 namespace hn {
 
@@ -61,11 +62,11 @@ std::vector<Figure> BriefCapacityFigures(const CapacityReport& report)
 std::vector<Figure> LoanBriefFigures(const CalcSuccess& loan)
 {
     std::vector<Figure> f;
-    f.push_back(Brief("monthly", "毎月返済額", Q::Yen(loan.result.monthly[0])));
+    f.push_back(Brief("monthly", kCaptionMonthly, Q::Yen(loan.result.monthly[0])));
     if (!loan.texts.bonus[0].empty())
-        f.push_back(Brief("bonus", "ﾎﾞｰﾅｽ返済額", Q::Yen(loan.result.bonus[0])));
-    f.push_back(Brief("annualYen", "年間返済額", Q::Yen(loan.result.annualYen)));
-    f.push_back(Brief("totalYen", "総返済額", Q::Yen(loan.result.totalYen)));
+        f.push_back(Brief("bonus", kCaptionBonus, Q::Yen(loan.result.bonus[0])));
+    f.push_back(Brief("annualYen", kCaptionAnnual, Q::Yen(loan.result.annualYen)));
+    f.push_back(Brief("totalYen", kCaptionTotal, Q::Yen(loan.result.totalYen)));
     return f;
 }
 

@@ -2,6 +2,7 @@
 #include "report/ReadingReport.h"
 
 #include "calc/capacity/PlanningTexts.h"
+#include "report/Captions.h"
 
 namespace hn {
 
@@ -9,7 +10,7 @@ std::vector<Figure> ReadingFigures(const LenderReading& reading, const BurdenRea
 {
     using Q = Quantity;
     std::vector<Figure> f;
-    f.push_back({"annualYen", "年間返済額", Q::Yen(one.annualYen)});
+    f.push_back({"annualYen", kCaptionAnnual, Q::Yen(one.annualYen)});
     f.push_back({"limitPercent", std::string(kCapLimit), Q::Percent(reading.limitPercent)});
     f.push_back({"allowanceYen", std::string(kCapAllowance), Q::Yen(reading.allowanceYen)});
     if (one.ratioPercent)

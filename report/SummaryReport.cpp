@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/SummaryReport.h"
 
+#include "report/Captions.h"
+
 #include <cmath>
 
 namespace hn {
@@ -44,7 +46,7 @@ SummaryReport MakeSummaryReport(const SlotSums& sums, std::int32_t incomeYen)
     report.loan = Shown(sumsShow, "loanMan", "合計借入額", Quantity::Man(sums.loanMan));
 
     const std::int64_t annual = AnnualRepayment(sums.monthly, sums.bonus);
-    report.annual = Shown(annual != 0, "annualYen", "年間返済額", Quantity::Yen(annual));
+    report.annual = Shown(annual != 0, "annualYen", kCaptionAnnual, Quantity::Yen(annual));
     const auto annualYen = static_cast<double>(annual);
     const double required = IncomeManAtTwentyPercentBurden(annualYen);
     // |annual| < 2^40, so the required income is far inside the 64-bit range.
