@@ -24,6 +24,7 @@ USES = {
     "calc/capacity": {"calc"},
     "calc/costs": {"calc", "calc/schedule"},
     "calc/taxcredit": {"calc", "calc/schedule"},
+    "calc/plan": {"calc", "calc/schedule", "calc/capacity"},
     "report": {"calc", "calc/schedule", "calc/rates", "calc/capacity"},
     "platform": set(),
     "controls": {"platform", "calc"},
