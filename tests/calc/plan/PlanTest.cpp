@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/capacity/PlanningMessages.h"
+#include "calc/plan/PairCapacity.h"
 #include "calc/plan/Plan.h"
 #include "calc/plan/PlanMessages.h"
 #include "calc/plan/PlanTables.h"
-#include "calc/capacity/PlanningMessages.h"
 #include "tests/support/WorkedLoan.h"
 
 #include <gtest/gtest.h>
@@ -199,6 +200,29 @@ TEST(Plan, ShareHundredthsTakesTwoDecimalsExactly)
     EXPECT_EQ(ShareHundredths(100.01), std::nullopt);
     EXPECT_EQ(ShareHundredths(0.005), std::nullopt);
     EXPECT_EQ(ShareHundredths(std::nan("")), std::nullopt);
+}
+
+TEST(PairCapacity, EachOnTheirOwnIncomeOrTheIncomesCombined)
+{
+    CapacityRequest base;
+    base.limit = FindBurdenLimitRule("35");
+    base.screeningRatePercent = 2.0;
+    base.periodYears = 35;
+    base.method = BankOther;
+    const PairCapacityOutcome out = ComputePairCapacity(base, {700, 400});
+    ASSERT_TRUE(out.own[0].ok && out.own[1].ok && out.combined.ok);
+    EXPECT_EQ(out.own[0].result.capacityMan, 6163);
+    EXPECT_EQ(out.own[1].result.capacityMan, 3521);
+    EXPECT_EQ(out.pairTotalMan, 9684);
+    EXPECT_EQ(out.combined.result.capacityMan, 9685);
+
+    // Each borrower's own debts come off their own allowance only.
+    const PairCapacityOutcome debts = ComputePairCapacity(base, {700, 400}, {0, 140});
+    ASSERT_FALSE(debts.own[1].ok);
+    EXPECT_EQ(debts.own[1].message, kMsgOtherDebtsOverLimit);
+    EXPECT_EQ(debts.own[0].result.capacityMan, 6163);
+    EXPECT_EQ(debts.pairTotalMan, 0);
+    EXPECT_LT(debts.combined.result.capacityMan, 9685);
 }
 
 } // namespace
