@@ -76,8 +76,10 @@ public:
 
     // Level payment under the review rule; false when a figure leaves the
     // exact range.
-    bool RunLevel(ReviewRule review, UnpaidSettlement settlement)
+    bool RunLevel(ReviewRule review, UnpaidSettlement settlement, int reviewFromMonth)
     {
+        // The first instalment falling on or after the month reviews count from.
+        const int anchor = (reviewFromMonth + shape_.monthsApart - 1) / shape_.monthsApart;
         double balance = shape_.amount;
         double unpaid = 0.0;
         // The instalment is set when the loan starts, at the rate of month 1;
@@ -92,12 +94,18 @@ public:
             rate = rates_.YearlyRateOf(k);
             const double i = rate * shape_.periodFactor;
             const double left = shape_.count - k + 1;
-            if (review == ReviewRule::EveryChange) {
+            if (anchor > 1 && k == anchor) {
+                // The end of a fixed period: a fresh instalment, never capped.
+                payment = AnnuityPayment(balance, i, left);
+                rateWhenSet = rate;
+                capped = false;
+                owedAtLastReview = balance + unpaid;
+            } else if (review == ReviewRule::EveryChange) {
                 if (rate != rateWhenSet) {
                     payment = AnnuityPayment(balance, i, left);
                     rateWhenSet = rate;
                 }
-            } else if (k > 1 && (k - 1) % shape_.reviewEvery == 0) {
+            } else if (k > anchor && (k - anchor) % shape_.reviewEvery == 0) {
                 const double owed = balance + unpaid;
                 if (owed > owedAtLastReview && facts_.negativeAmortisationAt == 0) {
                     facts_.negativeAmortisationAt = k;
@@ -192,7 +200,8 @@ ScenarioSchedule BuildScenarioSchedule(const ScenarioInput& in)
     // path's (checked on its own below).
     LoanInput loan = in.loan;
     loan.rate1 = loan.rate2 = kMaxRate;
-    if (!IsComputable(loan) || !IsWholeYen(loan.normalYen) || !IsWholeYen(loan.bonusYen)) {
+    if (!IsComputable(loan) || !IsWholeYen(loan.normalYen) || !IsWholeYen(loan.bonusYen) || in.reviewFromMonth < 1
+        || in.reviewFromMonth > kMaxPathMonth) {
         s.status = ScenarioStatus::InvalidLoan;
         return s;
     }
@@ -226,7 +235,7 @@ ScenarioSchedule BuildScenarioSchedule(const ScenarioInput& in)
         if (shape->amount == 0.0)
             continue;
         exact = exact && (family == RepaymentFamily::EqualPrincipal ? run.RunEqualPrincipal()
-                                                                    : run.RunLevel(in.review, in.unpaid));
+                                                                    : run.RunLevel(in.review, in.unpaid, in.reviewFromMonth));
     }
     if (!exact || !(static_cast<double>(TotalsOf(s.schedule).payment) <= kExactLimit)) {
         s.schedule.monthly.rows.clear();

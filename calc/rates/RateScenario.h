@@ -56,6 +56,13 @@ struct ScenarioInput {
     RatePath path;
     ReviewRule review = ReviewRule::FiveYear125;
     UnpaidSettlement unpaid = UnpaidSettlement::CarryToEnd;
+    // The month the reviews are counted from (a loan whose rate was fixed
+    // until then): at its first instalment on or after this month each level
+    // part's instalment becomes the annuity of the balance at the rate then in
+    // force over the instalments left, without the 125 % cap, and the
+    // five-year reviews fall 60 months (10 bonus instalments) apart from
+    // there. Month 1: the loan's own start, where nothing is recomputed.
+    int reviewFromMonth = 1;
 };
 
 // What the rules did to one part, beyond its rows.
@@ -71,7 +78,8 @@ struct ScenarioPartFacts {
 
 enum class ScenarioStatus {
     Ok,
-    InvalidLoan,      // outside the engine's domain (rates aside), or not whole yen (see WholeYenInput)
+    InvalidLoan,      // outside the engine's domain (rates aside), not whole yen (see WholeYenInput),
+                      // or reviewFromMonth outside 1 ... kMaxPathMonth
     ReducedFamily,    // a method with reduced early instalments
     InvalidPath,      // see CheckRatePath
     BeyondExactRange, // some figure beyond kMaxExactYen

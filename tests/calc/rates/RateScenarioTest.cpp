@@ -121,6 +121,34 @@ TEST(RateScenarioRules, FiveYearReviewsAreCappedUntilTheAnnuityFitsAgain)
     EXPECT_DOUBLE_EQ(rows[11].yearlyRate, 0.02375);
 }
 
+// Reviews counted from a later month (a fixed period ending there): at it the
+// instalment is the annuity of the balance over the months left, never capped;
+// the rate does not change again, so no review touches it after.
+TEST(RateScenarioRules, ReviewsCountedFromALaterMonthStartUncapped)
+{
+    ScenarioInput in;
+    in.loan = kBankLoan;
+    in.path = RiseOnceRatePath(2.375, 3, 13);
+    in.reviewFromMonth = 25;
+    const ScenarioSchedule s = BuildScenarioSchedule(in);
+    ASSERT_TRUE(s.ok());
+    const auto& rows = s.schedule.monthly.rows;
+    ASSERT_EQ(rows.size(), 360u);
+    EXPECT_EQ(rows[23].payment, 38865);
+    EXPECT_GT(rows[23].unpaidInterest, 0); // months 13-24 charge 5.375 % on the old instalment
+    const std::int64_t fresh = rows[24].payment;
+    EXPECT_EQ(fresh, static_cast<std::int64_t>(AnnuityPayment(static_cast<double>(rows[23].balance),
+                                                              MonthlyRate(0.05375), 336)));
+    EXPECT_GT(fresh, 48581); // beyond the 125 % cap
+    for (int m = 26; m <= 359; ++m)
+        ASSERT_EQ(rows[m - 1].payment, fresh) << "month " << m;
+
+    in.reviewFromMonth = 0;
+    EXPECT_EQ(BuildScenarioSchedule(in).status, ScenarioStatus::InvalidLoan);
+    in.reviewFromMonth = kMaxPathMonth + 1;
+    EXPECT_EQ(BuildScenarioSchedule(in).status, ScenarioStatus::InvalidLoan);
+}
+
 TEST(RateScenarioRules, PayingUnpaidInterestFirstDelaysThePrincipal)
 {
     const ScenarioSchedule a =
