@@ -25,6 +25,7 @@ USES = {
     "calc/costs": {"calc", "calc/schedule"},
     "calc/taxcredit": {"calc", "calc/schedule"},
     "calc/plan": {"calc", "calc/schedule", "calc/capacity"},
+    "calc/products": {"calc", "calc/schedule", "calc/rates"},
     "report": {"calc", "calc/schedule", "calc/rates", "calc/capacity"},
     "platform": set(),
     "controls": {"platform", "calc"},
