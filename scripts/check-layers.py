@@ -26,7 +26,7 @@ USES = {
     "calc/taxcredit": {"calc", "calc/schedule"},
     "calc/plan": {"calc", "calc/schedule", "calc/capacity"},
     "calc/products": {"calc", "calc/schedule", "calc/rates"},
-    "report": {"calc", "calc/schedule", "calc/rates", "calc/capacity"},
+    "report": {"calc", "calc/schedule", "calc/rates", "calc/capacity", "calc/plan", "calc/products"},
     "platform": set(),
     "controls": {"platform", "calc"},
     "res": {"platform"},
