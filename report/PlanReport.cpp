@@ -30,7 +30,7 @@ constexpr std::string_view kCaptionIncome = "年収";
 constexpr std::string_view kCaptionRatio = "返済負担率";
 constexpr std::string_view kCaptionLimit = "返済負担率の上限";
 constexpr std::string_view kCaptionAllowance = "上限までの年間返済額";
-constexpr std::string_view kCaptionPayoffAge = "完済時年齢";
+constexpr std::string_view kCaptionPayoffAge = "完済時年齢 (歳)";
 constexpr std::string_view kCaptionPeakMonthly = "毎月の返済額の最大";
 constexpr std::string_view kCaptionPeakMonth = "その最初の月";
 constexpr std::string_view kCaptionEnd = "完済";
@@ -199,7 +199,7 @@ PlanReport MakePlanReport(const PlanReportInput& in)
 
     for (const BorrowerFigures& b : p.borrowers) {
         std::vector<Figure> f = BurdenFiguresOf(b.burden, rule != nullptr);
-        f.push_back({"payoffAge", kCaptionPayoffAge, Q::Words(AgeText(b.payoffAge))});
+        f.push_back({"payoffAge", kCaptionPayoffAge, Q::Count(b.payoffAge)});
         r.borrowers.push_back(std::move(f));
     }
     if (p.borrowers.size() > 1)
