@@ -56,6 +56,22 @@ bool ReadNumber(std::string_view text, double& value)
     return true;
 }
 
+// Whether every argument is --plan, its value or --json.
+bool OnlyPlanOptions(const std::vector<std::string>& args)
+{
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string_view a = args[k];
+        if (a == "--json" || a.starts_with("--plan="))
+            continue;
+        if (a == "--plan") {
+            ++k;
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 CliParse ParseCliOptions(const std::vector<std::string>& args)
@@ -134,7 +150,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
             o.rate2Given = true;
         } else if (name == "--income")
             number = &o.incomeMan;
-        else if (name != "--method" && name != "--years" && !scenarioOption && !planningOption) {
+        else if (name != "--method" && name != "--years" && name != "--plan" && !scenarioOption && !planningOption) {
             result.error = "unknown option '" + std::string(arg) + "'";
             return result;
         }
@@ -160,6 +176,9 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
             }
             if (typed)
                 *typed = std::string(value);
+        } else if (name == "--plan") {
+            o.planFile = std::string(value);
+            o.planGiven = true;
         } else if (name == "--method") {
             const auto m = ReadMethod(value);
             if (!m) {
@@ -178,6 +197,9 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
         return result;
     }
     result.error = CheckScenarioOptions(o.scenario, o.rate1Given, o.rate2Given);
+    // A plan's file holds its loans: nothing of one loan's options goes with it.
+    if (result.error.empty() && o.planGiven && !OnlyPlanOptions(args))
+        result.error = "option '--plan' reads the loans from its file: give it alone or with '--json'";
     if (result.error.empty())
         result.error = CheckPlanningOptions(o);
     if (result.error.empty() && o.csv && !o.scenario.schedule)
@@ -244,6 +266,9 @@ const char* CliHelpText()
         "  --prepay K:額:型[:ﾎﾞｰﾅｽ分]  繰上げ返済 (くり返し指定可): 第K回の返済の後に額 (万円)。\n"
         "                型は reduce (返済額軽減型)、shorten (期間短縮型)、shorten-whole\n"
         "                (期間短縮型・回数単位)。ﾎﾞｰﾅｽ分 (万円) は額のうちﾎﾞｰﾅｽ返済分へ\n"
+        "  --plan ファイル  住宅購入の計画 (JSON、docs/examples/ に例) をまとめて計算:\n"
+        "                借入必要額、借入ごと・借りる人ごと・計画全体の数字と注意。\n"
+        "                --json とだけ組み合わせます\n"
         "  --batch       標準入力の各行の JSON (キーはオプション名、例 {\"loan\":3000,\"rate1\":2})\n"
         "                をそれぞれ計算し、1行に1つの JSON で出力 (JSON Lines)\n"
         "  --help, -h    この説明を表示\n"
@@ -305,6 +330,10 @@ const char* CliHelpText()
         "                smaller instalments), shorten (same instalments, earlier end)\n"
         "                or shorten-whole (whole instalments drop out); BONUS 万円 of\n"
         "                the amount go to the bonus part. Repeatable\n"
+        "  --plan FILE   a home purchase planned as one whole, read from a JSON plan\n"
+        "                file (examples in docs/examples/): the amount to borrow, each\n"
+        "                loan's, each borrower's and the whole plan's figures and\n"
+        "                warnings; goes with --json only\n"
         "  --batch       read one request a line from standard input as a JSON object\n"
         "                whose keys are the options' names ({\"loan\":3000,\"rate1\":2});\n"
         "                write one JSON result a line, in order (JSON Lines)\n"

@@ -31,6 +31,8 @@ struct CliOptions {
     bool bonusGiven = false;
     bool version = false;
     bool batch = false; // --batch: requests as JSON Lines on standard input
+    bool planGiven = false;
+    std::string planFile; // --plan: a home purchase planned as one whole, read from this file
 };
 
 struct CliParse {

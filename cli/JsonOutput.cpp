@@ -6,6 +6,7 @@
 #include "calc/schedule/PrepaymentSummary.h"
 #include "cli/ScenarioCli.h"
 #include "report/CalculatorReport.h"
+#include "report/PlanReport.h"
 #include "report/ScenarioReport.h"
 #include "report/Units.h"
 
@@ -345,6 +346,69 @@ void JsonDocument::AddScenario(const ScenarioInput& in, const ScenarioSchedule& 
                         {"endYear", sum.endYear},
                         {"endsEarly", sum.endsEarly},
                         {"warnings", std::move(warnings)}};
+}
+
+namespace {
+
+// A figure's value as JSON: amounts and counts as integers, ratios as numbers, a
+// month as "2027-04", words as text.
+Json FigureValue(const Quantity& q)
+{
+    switch (q.unit) {
+    case Unit::Percent:
+    case Unit::SummaryPercent:
+        return Number(q.number);
+    case Unit::Rate:
+        return Rate(q.number);
+    case Unit::Month:
+        return q.month.year == 0 ? Json(nullptr) : Json(IsoText(q.month));
+    case Unit::Text:
+        return q.text;
+    default:
+        return q.whole;
+    }
+}
+
+Json FigureObject(const std::vector<Figure>& figures)
+{
+    Json j = Json::object();
+    for (const Figure& f : figures)
+        j[f.key] = FigureValue(f.value);
+    return j;
+}
+
+Json FigureObjects(const std::vector<std::vector<Figure>>& groups)
+{
+    Json j = Json::array();
+    for (const auto& g : groups)
+        j.push_back(FigureObject(g));
+    return j;
+}
+
+} // namespace
+
+void JsonDocument::AddPlan(const PlanReport& report)
+{
+    Json years = Json::array();
+    for (const YearlyRow& y : report.years) {
+        years.push_back({{"year", y.year},
+                         {"from", IsoText(y.from)},
+                         {"to", IsoText(y.to)},
+                         {"paymentYen", y.payment},
+                         {"interestYen", y.interest},
+                         {"principalYen", y.principal},
+                         {"balanceYen", y.balance},
+                         {"unpaidInterestYen", y.unpaidInterest}});
+    }
+    Json plan = {{"purchase", FigureObject(report.purchase)},
+                 {"tranches", FigureObjects(report.tranches)},
+                 {"borrowers", FigureObjects(report.borrowers)},
+                 {"whole", FigureObject(report.whole)},
+                 {"years", std::move(years)},
+                 {"warnings", report.warnings}};
+    if (!report.household.empty())
+        plan["household"] = FigureObject(report.household);
+    m->j["plan"] = std::move(plan);
 }
 
 void JsonDocument::AddCapacity(const CapacityResult& r, const BurdenLimitRule& rule, std::string_view periodText)

@@ -20,6 +20,7 @@
 namespace hn {
 
 struct CalculatorReport;
+struct PlanReport;
 
 // Bumped only when a stable key is renamed, removed or changes its meaning.
 inline constexpr int kJsonFormat = 1;
@@ -49,6 +50,10 @@ public:
     void AddScenario(const ScenarioInput& in, const ScenarioSchedule& s);
     // `capacity`, and the loan found as `loan` and at the top level.
     void AddCapacity(const CapacityResult& r, const BurdenLimitRule& rule, std::string_view periodText);
+
+    // `plan` (--plan): each group of the report's figures as an object of its keys,
+    // the plan's years and its warnings.
+    void AddPlan(const PlanReport& report);
 
     // `error` (--batch): the request on line `line` failed with this exit status,
     // the message first, as it would be on standard error, and the lines after it.

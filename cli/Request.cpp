@@ -12,6 +12,8 @@
 #include "cli/ScenarioCli.h"
 #include "cli/ScheduleOutput.h"
 #include "report/CalculatorReport.h"
+#include "report/PlanFile.h"
+#include "report/PlanReport.h"
 #include "report/ScheduleCsv.h"
 
 #include <ctime>
@@ -34,6 +36,8 @@ std::string JoinOptions(const std::vector<std::string>& names)
 // The JSON's "mode": which question the options ask.
 std::string_view ModeName(const CliOptions& o)
 {
+    if (o.planGiven)
+        return "plan";
     if (o.planning.capacity)
         return "capacity";
     if (o.scenario.requested)
@@ -184,10 +188,28 @@ Answer RunCapacity(const CliOptions& o)
     return {0, json.Text(), {}};
 }
 
+// --plan: a home purchase as one whole, read from its file.
+Answer RunPlan(const CliOptions& o)
+{
+    const PlanFileRead read = ReadPlanFile(o.planFile);
+    if (!read.ok)
+        return {kExitCheckFailed, {}, read.message + "\n"};
+    const PlanReport report = MakePlanReport(read.plan);
+    if (!report.ok)
+        return {kExitCheckFailed, {}, report.message + "\n"};
+    if (!o.json)
+        return {0, PlanReportLines(report), {}};
+    JsonDocument json(ModeName(o));
+    json.AddPlan(report);
+    return {0, json.Text(), {}};
+}
+
 } // namespace
 
 Answer AnswerRequest(const CliOptions& o, bool noArguments)
 {
+    if (o.planGiven)
+        return RunPlan(o);
     if (o.planning.capacity)
         return RunCapacity(o);
 

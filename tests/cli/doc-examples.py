@@ -5,12 +5,15 @@ validates), and where a transcript shows the output, the output is that.
 
 Examples are the lines of ```sh code blocks in Markdown, and the `$ ` lines of
 transcripts (```console blocks in Markdown, .EX blocks of the manual page),
-each followed by the output it shows.
+each followed by the output it shows. They run in a scratch folder holding the plan
+files of docs/examples/ as examples/.
 usage: doc-examples.py <hensai-calc> [--schema FILE] <document>..."""
 import json
 import os
+import pathlib
 import re
 import shlex
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -87,6 +90,9 @@ def main():
     env = dict(os.environ, LC_ALL="C.UTF-8", PATH=os.path.dirname(program) + ":" + os.environ["PATH"])
     failures, last_rc, run = [], 0, 0
     with tempfile.TemporaryDirectory() as cwd:
+        # The plan files the documents name as examples/…, as they are installed beside them.
+        shutil.copytree(pathlib.Path(__file__).resolve().parents[2] / "docs" / "examples",
+                        os.path.join(cwd, "examples"))
         for k, (command, shown, where) in enumerate(examples):
             def fail(why):
                 failures.append(f"{where}: {command}\n    {why}")
