@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace hn {
 namespace {
@@ -172,22 +173,25 @@ PlanReport MakePlanReport(const PlanReportInput& in)
             r.message = TrancheRefusal(i, built.status);
             return r;
         }
+        // The schedule moves into the plan and back after it: rows are not copied.
         PlanLoan loan;
-        loan.loan.schedule = built.schedule;
+        loan.loan.schedule = std::move(built.schedule);
         loan.loan.calendar = ScheduleCalendar{t.tranche.firstMonth, t.bonusMonths};
         loan.sharePercent = t.sharePercent;
         plan.loans.push_back(std::move(loan));
         r.schedules.push_back(std::move(built));
     }
 
-    const PlanOutcome out = ComputePlan(plan);
+    PlanOutcome out = ComputePlan(plan);
     if (!out.ok) {
         r.schedules.clear();
         r.message = out.message;
         return r;
     }
+    for (std::size_t i = 0; i < plan.loans.size(); ++i)
+        r.schedules[i].schedule = std::move(plan.loans[i].loan.schedule);
     r.ok = true;
-    r.result = out.result;
+    r.result = std::move(out.result);
     const PlanResult& p = r.result;
 
     r.purchase.push_back({"borrowYen", kCaptionBorrow, Q::Yen(p.purchase.borrowYen)});
@@ -231,15 +235,18 @@ std::string PlanReportLines(const PlanReport& report)
     if (!report.ok)
         return report.message + "\n";
     std::string out = FigureLines(report.purchase);
+    const auto section = [&out](const std::string& heading, const std::vector<Figure>& figures) {
+        out.append("[").append(heading).append("]\n").append(FigureLines(figures));
+    };
     for (std::size_t i = 0; i < report.tranches.size(); ++i)
-        out += "[" + LoanName(i) + "]\n" + FigureLines(report.tranches[i]);
+        section(LoanName(i), report.tranches[i]);
     for (std::size_t k = 0; k < report.borrowers.size(); ++k)
-        out += "[" + BorrowerName(k) + "]\n" + FigureLines(report.borrowers[k]);
+        section(BorrowerName(k), report.borrowers[k]);
     if (!report.household.empty())
-        out += "[世帯]\n" + FigureLines(report.household);
-    out += "[計画全体]\n" + FigureLines(report.whole);
+        section("世帯", report.household);
+    section("計画全体", report.whole);
     for (const std::string& w : report.warnings)
-        out += std::string(kSumWarning) + ": " + w + "\n";
+        out.append(kSumWarning).append(": ").append(w).append("\n");
     return out;
 }
 
