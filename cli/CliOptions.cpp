@@ -56,14 +56,14 @@ bool ReadNumber(std::string_view text, double& value)
     return true;
 }
 
-// Whether every argument is --plan, its value or --json.
+// Whether every argument is --plan and its value, --json, --csv or --schedule yearly.
 bool OnlyPlanOptions(const std::vector<std::string>& args)
 {
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string_view a = args[k];
-        if (a == "--json" || a.starts_with("--plan="))
+        if (a == "--json" || a == "--csv" || a.starts_with("--plan=") || a == "--schedule=yearly")
             continue;
-        if (a == "--plan") {
+        if (a == "--plan" || (a == "--schedule" && k + 1 < args.size() && args[k + 1] == "yearly")) {
             ++k;
             continue;
         }
@@ -199,7 +199,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& args)
     result.error = CheckScenarioOptions(o.scenario, o.rate1Given, o.rate2Given);
     // A plan's file holds its loans: nothing of one loan's options goes with it.
     if (result.error.empty() && o.planGiven && !OnlyPlanOptions(args))
-        result.error = "option '--plan' reads the loans from its file: give it alone or with '--json'";
+        result.error = "option '--plan' reads the loans from its file: give it alone or with '--json', '--schedule yearly' or '--csv'";
     if (result.error.empty())
         result.error = CheckPlanningOptions(o);
     if (result.error.empty() && o.csv && !o.scenario.schedule)
@@ -268,7 +268,8 @@ const char* CliHelpText()
         "                (期間短縮型・回数単位)。ﾎﾞｰﾅｽ分 (万円) は額のうちﾎﾞｰﾅｽ返済分へ\n"
         "  --plan ファイル  住宅購入の計画 (JSON、docs/examples/ に例) をまとめて計算:\n"
         "                借入必要額、借入ごと・借りる人ごと・計画全体の数字と注意。\n"
-        "                --json とだけ組み合わせます\n"
+        "                --json、--schedule yearly (年ごとの合算、--csv で CSV) と\n"
+        "                組み合わせます\n"
         "  --batch       標準入力の各行の JSON (キーはオプション名、例 {\"loan\":3000,\"rate1\":2})\n"
         "                をそれぞれ計算し、1行に1つの JSON で出力 (JSON Lines)\n"
         "  --help, -h    この説明を表示\n"
@@ -333,7 +334,8 @@ const char* CliHelpText()
         "  --plan FILE   a home purchase planned as one whole, read from a JSON plan\n"
         "                file (examples in docs/examples/): the amount to borrow, each\n"
         "                loan's, each borrower's and the whole plan's figures and\n"
-        "                warnings; goes with --json only\n"
+        "                warnings; goes with --json, and with --schedule yearly (the\n"
+        "                loans together a year a line; as CSV with --csv)\n"
         "  --batch       read one request a line from standard input as a JSON object\n"
         "                whose keys are the options' names ({\"loan\":3000,\"rate1\":2});\n"
         "                write one JSON result a line, in order (JSON Lines)\n"

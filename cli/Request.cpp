@@ -16,6 +16,7 @@
 #include "report/PlanReport.h"
 #include "report/ScheduleCsv.h"
 
+#include <algorithm>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -197,6 +198,18 @@ Answer RunPlan(const CliOptions& o)
     const PlanReport report = MakePlanReport(read.plan);
     if (!report.ok)
         return {kExitCheckFailed, {}, report.message + "\n"};
+    if (o.scenario.schedule) {
+        // The loans together a plan year a line (a plan has no single monthly row).
+        if (o.csv)
+            return {0, YearlyCsv(report.years), {}};
+        using C = ScheduleColumn;
+        std::vector<C> columns{C::Year, C::Period, C::Payment, C::Interest, C::Principal};
+        if (std::any_of(report.years.begin(), report.years.end(), [](const YearlyRow& y) { return y.unpaidInterest > 0; }))
+            columns.push_back(C::Unpaid);
+        columns.push_back(C::Balance);
+        if (!o.json)
+            return {0, PlanReportLines(report) + "\n" + FormatTableText(ScheduleTable::Yearly(report.years, columns)), {}};
+    }
     if (!o.json)
         return {0, PlanReportLines(report), {}};
     JsonDocument json(ModeName(o));

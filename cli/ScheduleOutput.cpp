@@ -81,7 +81,11 @@ ScheduleTable ScheduleOutputTable(const Schedule& schedule, const ScheduleOutput
 std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckReport& checks,
                                const ScheduleOutputOptions& options)
 {
-    const ScheduleTable table = ScheduleOutputTable(schedule, options);
+    return FormatTableText(ScheduleOutputTable(schedule, options)) + FormatCheckLines(checks);
+}
+
+std::string FormatTableText(const ScheduleTable& table)
+{
     // Each column as wide as its widest cell, figures and headings flush right.
     std::vector<int> width(static_cast<std::size_t>(table.columnCount()), 0);
     for (int c = 0; c < table.columnCount(); ++c) {
@@ -104,7 +108,7 @@ std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckRepo
     line([&](int c) { return table.heading(c); });
     for (int r = 0; r < table.rowCount(); ++r)
         line([&](int c) { return table.text(r, c, FigureStyle::Listing); });
-    return out + FormatCheckLines(checks);
+    return out;
 }
 
 std::string FormatCheckLines(const ScheduleCheckReport& checks)

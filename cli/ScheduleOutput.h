@@ -27,6 +27,10 @@ ScheduleTable ScheduleOutputTable(const Schedule& schedule, const ScheduleOutput
 std::string FormatScheduleText(const Schedule& schedule, const ScheduleCheckReport& checks,
                                const ScheduleOutputOptions& options);
 
+// Any table's rows as the command line lists them: a heading line, then a line a
+// row, each column as wide as its widest cell, figures flush right.
+std::string FormatTableText(const ScheduleTable& table);
+
 // One line per self-check: "検算 元金の合計 = 借入額 (毎月分): OK" or "NG" with
 // the first failing instalment or the two sides compared.
 std::string FormatCheckLines(const ScheduleCheckReport& checks);

@@ -49,13 +49,25 @@ for file in files:
             or got == want
         if not ok:
             failures.append(f"{file.name}: {key} is {got!r}, expected {want!r}")
+    # The years as CSV add up to the plan's total, and the text lists them after the figures.
+    csv = subprocess.run([program, "--plan", str(file), "--schedule", "yearly", "--csv"], capture_output=True,
+                         text=True)
+    rows = [line.split(",") for line in csv.stdout.lstrip("\ufeff").splitlines()[1:]]
+    if csv.returncode != 0 or sum(int(r[3]) for r in rows) != out["plan"]["whole"]["totalRepaidYen"] \
+            or len(rows) != len(out["plan"]["years"]):
+        failures.append(f"{file.name}: --schedule yearly --csv: exit {csv.returncode}, {len(rows)} rows")
+    listed = subprocess.run([program, "--plan", str(file), "--schedule", "yearly"], capture_output=True, text=True)
+    if listed.returncode != 0 or len(listed.stdout.split("\n年目")) != 2:
+        failures.append(f"{file.name}: --schedule yearly: exit {listed.returncode}")
     text = subprocess.run([program, "--plan", str(file)], capture_output=True, text=True)
     if text.returncode != 0 or "借入必要額: " not in text.stdout:
         failures.append(f"{file.name}: text mode: exit {text.returncode}: {text.stdout[:200]} {text.stderr}")
 # What goes wrong is said on standard error with exit status 2.
 for args, message in [(["--plan", "no-such-plan.json"], "計画ファイルを開けません: no-such-plan.json"),
                       (["--plan", str(files[0]) if files else "x", "--loan", "3000"],
-                       "option '--plan' reads the loans from its file: give it alone or with '--json'")]:
+                       "option '--plan' reads the loans from its file: give it alone or with '--json', '--schedule yearly' or '--csv'"),
+                      (["--plan", str(files[0]) if files else "x", "--schedule", "monthly"],
+                       "option '--plan' reads the loans from its file")]:
     run = subprocess.run([program] + args, capture_output=True, text=True)
     if run.returncode != 2 or message not in run.stderr or run.stdout:
         failures.append(f"{' '.join(args)}: exit {run.returncode}, {run.stderr.strip()!r}")
