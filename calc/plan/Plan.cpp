@@ -122,11 +122,11 @@ PlanOutcome ComputePlan(const PlanInput& in)
     PlanOutcome out{true, {}, {}};
     PlanResult& r = out.result;
     r.purchase = purchase.result;
-    std::vector<PlanSchedule> schedules;
+    std::vector<const PlanSchedule*> schedules;
     schedules.reserve(in.loans.size());
     for (const PlanLoan& l : in.loans) {
         r.loansYen += l.loan.schedule.monthly.loanYen + l.loan.schedule.bonus.loanYen;
-        schedules.push_back(l.loan);
+        schedules.push_back(&l.loan);
     }
     r.shortfallYen = r.purchase.borrowYen - r.loansYen;
     r.schedule = SummarisePlanSchedules(schedules);

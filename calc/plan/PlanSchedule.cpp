@@ -5,50 +5,76 @@
 #include <cstddef>
 
 namespace hn {
-namespace {
-
-// What one loan owes after the instalments read so far.
-struct LoanState {
-    std::int64_t monthlyBalance = 0;
-    std::int64_t bonusBalance = 0;
-    std::int64_t monthlyUnpaid = 0;
-    std::int64_t bonusUnpaid = 0;
-};
-
-void AddOwed(YearlyRow& row, const LoanState& s) noexcept
-{
-    row.balance += s.monthlyBalance + s.bonusBalance;
-    row.unpaidInterest += s.monthlyUnpaid + s.bonusUnpaid;
-}
-
-} // namespace
 
 int PlanYearOf(YearMonth first, YearMonth when) noexcept
 {
     return static_cast<int>((MonthIndex(when) - MonthIndex(first)) / 12) + 1;
 }
 
-PlanScheduleSummary SummarisePlanSchedules(std::span<const PlanSchedule> loans)
+namespace {
+
+// The calendar month, counted by MonthIndex, of a part's instalment `number`.
+long long MonthIndexOf(const ScheduleCalendar& calendar, SchedulePartKind part, int number) noexcept
+{
+    if (part == SchedulePartKind::Monthly)
+        return MonthIndex(calendar.firstMonth) + (number - 1);
+    return MonthIndex(MonthOfBonus(calendar, number));
+}
+
+// One part of one loan into the plan's years and months, read straight from its
+// rows: the parts are independent, so a year's balance is each part's after its
+// last instalment in or before that year. The monthly part's payments go into
+// `monthly` too, a month per element from the plan's first.
+void AddPart(const SchedulePart& part, const ScheduleCalendar& calendar, long long start,
+             std::vector<YearlyRow>& years, std::vector<std::int64_t>* monthly, ScheduleTotals& totals)
+{
+    std::int64_t balance = part.loanYen;
+    std::int64_t unpaid = 0;
+    std::size_t year = 0; // the plan year whose end is not yet recorded
+    for (const ScheduleRow& r : part.rows) {
+        const long long offset = MonthIndexOf(calendar, part.kind, r.number) - start;
+        const std::size_t rowYear = static_cast<std::size_t>(offset / 12);
+        for (; year < rowYear; ++year) {
+            years[year].balance += balance;
+            years[year].unpaidInterest += unpaid;
+        }
+        YearlyRow& row = years[rowYear];
+        row.payment += r.payment;
+        row.interest += r.interest;
+        row.principal += r.principal;
+        totals.payment += r.payment;
+        totals.interest += r.interest;
+        totals.principal += r.principal;
+        balance = r.balance;
+        unpaid = r.unpaidInterest;
+        if (monthly != nullptr)
+            (*monthly)[static_cast<std::size_t>(offset)] += r.payment;
+    }
+    for (; year < years.size(); ++year) {
+        years[year].balance += balance;
+        years[year].unpaidInterest += unpaid;
+    }
+}
+
+template <typename Loans, typename Get>
+PlanScheduleSummary Summarise(const Loans& loans, Get get)
 {
     PlanScheduleSummary out;
     if (loans.empty())
         return out;
-    out.firstMonth = loans.front().calendar.firstMonth;
-    for (const PlanSchedule& loan : loans)
-        out.firstMonth = std::min(out.firstMonth, loan.calendar.firstMonth);
+    out.firstMonth = get(loans.front()).calendar.firstMonth;
+    for (const auto& loan : loans)
+        out.firstMonth = std::min(out.firstMonth, get(loan).calendar.firstMonth);
     const long long start = MonthIndex(out.firstMonth);
 
-    std::vector<std::vector<MonthlyViewRow>> views;
-    views.reserve(loans.size());
     long long lastIndex = start;
-    for (const PlanSchedule& loan : loans) {
-        views.push_back(MonthlyView(loan.schedule, loan.calendar));
-        if (!views.back().empty())
-            lastIndex = std::max(lastIndex, MonthIndex(views.back().back().when));
-        const ScheduleTotals t = TotalsOf(loan.schedule);
-        out.totals.payment += t.payment;
-        out.totals.interest += t.interest;
-        out.totals.principal += t.principal;
+    for (const auto& loan : loans) {
+        const PlanSchedule& l = get(loan);
+        const Schedule& s = l.schedule;
+        if (!s.monthly.rows.empty())
+            lastIndex = std::max(lastIndex, MonthIndexOf(l.calendar, SchedulePartKind::Monthly, s.monthly.rows.back().number));
+        if (!s.bonus.rows.empty())
+            lastIndex = std::max(lastIndex, MonthIndexOf(l.calendar, SchedulePartKind::Bonus, s.bonus.rows.back().number));
     }
     out.lastMonth = YearMonthAt(lastIndex);
 
@@ -62,35 +88,28 @@ PlanScheduleSummary SummarisePlanSchedules(std::span<const PlanSchedule> loans)
     }
 
     std::vector<std::int64_t> monthly(static_cast<std::size_t>(lastIndex - start + 1), 0);
-    for (std::size_t i = 0; i < loans.size(); ++i) {
-        const Schedule& s = loans[i].schedule;
-        LoanState state{s.monthly.loanYen, s.bonus.loanYen, 0, 0};
-        std::size_t year = 0; // the plan year whose end is not yet recorded
-        for (const MonthlyViewRow& r : views[i]) {
-            const std::size_t rowYear = static_cast<std::size_t>(PlanYearOf(out.firstMonth, r.when) - 1);
-            for (; year < rowYear; ++year)
-                AddOwed(out.years[year], state);
-            YearlyRow& row = out.years[rowYear];
-            row.payment += r.row.payment;
-            row.interest += r.row.interest;
-            row.principal += r.row.principal;
-            if (r.part == SchedulePartKind::Monthly) {
-                state.monthlyBalance = r.row.balance;
-                state.monthlyUnpaid = r.row.unpaidInterest;
-                monthly[static_cast<std::size_t>(MonthIndex(r.when) - start)] += r.row.payment;
-            } else {
-                state.bonusBalance = r.row.balance;
-                state.bonusUnpaid = r.row.unpaidInterest;
-            }
-        }
-        for (; year < yearCount; ++year)
-            AddOwed(out.years[year], state);
+    for (const auto& loan : loans) {
+        const PlanSchedule& l = get(loan);
+        AddPart(l.schedule.monthly, l.calendar, start, out.years, &monthly, out.totals);
+        AddPart(l.schedule.bonus, l.calendar, start, out.years, nullptr, out.totals);
     }
 
     const auto peak = std::max_element(monthly.begin(), monthly.end());
     out.peakMonthlyYen = *peak;
     out.peakMonth = YearMonthAt(start + (peak - monthly.begin()));
     return out;
+}
+
+} // namespace
+
+PlanScheduleSummary SummarisePlanSchedules(std::span<const PlanSchedule> loans)
+{
+    return Summarise(loans, [](const PlanSchedule& l) -> const PlanSchedule& { return l; });
+}
+
+PlanScheduleSummary SummarisePlanSchedules(std::span<const PlanSchedule* const> loans)
+{
+    return Summarise(loans, [](const PlanSchedule* l) -> const PlanSchedule& { return *l; });
 }
 
 } // namespace hn

@@ -38,5 +38,7 @@ int PlanYearOf(YearMonth first, YearMonth when) noexcept;
 // plan checks both); none gives an empty summary. A year's balance is every
 // loan's at its end, a loan not yet started counting what it borrows.
 PlanScheduleSummary SummarisePlanSchedules(std::span<const PlanSchedule> loans);
+// The same for loans held elsewhere, without copying their schedules.
+PlanScheduleSummary SummarisePlanSchedules(std::span<const PlanSchedule* const> loans);
 
 } // namespace hn
