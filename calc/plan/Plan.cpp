@@ -135,8 +135,7 @@ PlanOutcome ComputePlan(const PlanInput& in)
     std::array<int, 2> payoffYears{0, 0};
     for (std::size_t i = 0; i < in.loans.size(); ++i) {
         const PlanSchedule& loan = in.loans[i].loan;
-        const std::vector<YearlyRow> years = YearlyView(loan.schedule, loan.calendar);
-        const std::int64_t first = years.empty() ? 0 : years.front().payment;
+        const std::int64_t first = FirstYearPayment(loan.schedule);
         const std::int64_t firstPart = ShareOf(first, shares[i][0]);
         annual[0] += firstPart;
         annual[1] += first - firstPart;

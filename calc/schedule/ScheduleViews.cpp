@@ -119,24 +119,6 @@ void AddPart(const SchedulePart& part, std::vector<YearlyRow>& view) noexcept
     }
 }
 
-// What the rows of loan year 1 paid (the yearly view's first row).
-// Rows come in instalment order, so the year's rows are the first ones.
-std::int64_t FirstYearPayment(const Schedule& schedule) noexcept
-{
-    std::int64_t paid = 0;
-    for (const ScheduleRow& r : schedule.monthly.rows) {
-        if (r.number > 12)
-            break;
-        paid += r.payment;
-    }
-    for (const ScheduleRow& r : schedule.bonus.rows) {
-        if (r.number > kBonusPerYear)
-            break;
-        paid += r.payment;
-    }
-    return paid;
-}
-
 // A monthly view row's parts, which the vector makes the row from in its place
 // (the conversion's result initialises the element itself).
 struct RowMaker {
@@ -156,6 +138,23 @@ void Label(YearlyRow& row, const ScheduleCalendar& calendar)
 }
 
 } // namespace
+
+// Rows come in instalment order, so the year's rows are the first ones.
+std::int64_t FirstYearPayment(const Schedule& schedule) noexcept
+{
+    std::int64_t paid = 0;
+    for (const ScheduleRow& r : schedule.monthly.rows) {
+        if (r.number > 12)
+            break;
+        paid += r.payment;
+    }
+    for (const ScheduleRow& r : schedule.bonus.rows) {
+        if (r.number > kBonusPerYear)
+            break;
+        paid += r.payment;
+    }
+    return paid;
+}
 
 std::vector<MonthlyViewRow> MonthlyView(const Schedule& schedule, const ScheduleCalendar& calendar)
 {

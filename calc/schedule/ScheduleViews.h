@@ -45,6 +45,8 @@ struct YearlyRow {
 
 // One row per loan year up to the last year with an instalment.
 std::vector<YearlyRow> YearlyView(const Schedule& schedule, const ScheduleCalendar& calendar);
+// What the rows of loan year 1 paid: the yearly view's first row, without the view.
+std::int64_t FirstYearPayment(const Schedule& schedule) noexcept;
 
 // The yearly view of several loans together, year by year in loan years (a
 // loan past its term counts 0), up to the longest. Calendar labels from
