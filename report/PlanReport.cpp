@@ -32,7 +32,6 @@ constexpr std::string_view kCaptionRatio = "返済負担率";
 constexpr std::string_view kCaptionLimit = "返済負担率の上限";
 constexpr std::string_view kCaptionAllowance = "上限までの年間返済額";
 constexpr std::string_view kCaptionPayoffAge = "完済時年齢 (歳)";
-constexpr std::string_view kCaptionPeakMonthly = "毎月の返済額の最大";
 constexpr std::string_view kCaptionPeakMonth = "その最初の月";
 constexpr std::string_view kCaptionEnd = "完済";
 constexpr std::string_view kMsgLimitUnknown = "返済負担率の上限を正しく選んでください";
@@ -220,7 +219,7 @@ PlanReport MakePlanReport(const PlanReportInput& in)
     r.whole.push_back({"firstMonthlyYen", kCaptionFirstMonthly, Q::Yen(firstMonthly)});
     r.whole.push_back({"totalRepaidYen", kSumTotalRepaid, Q::Yen(s.totals.payment)});
     r.whole.push_back({"totalInterestYen", kSumTotalInterest, Q::Yen(s.totals.interest)});
-    r.whole.push_back({"peakMonthlyYen", kCaptionPeakMonthly, Q::Yen(s.peakMonthlyYen)});
+    r.whole.push_back({"peakMonthlyYen", kSumPeakMonthly, Q::Yen(s.peakMonthlyYen)});
     r.whole.push_back({"peakMonth", kCaptionPeakMonth, Q::Month(s.peakMonth)});
     r.whole.push_back({"endMonth", kCaptionEnd, Q::Month(s.lastMonth)});
     r.whole.back().note = Text(Q::LoanYear(PlanYearOf(s.firstMonth, s.lastMonth)));

@@ -24,13 +24,16 @@ long long MonthIndexOf(const ScheduleCalendar& calendar, SchedulePartKind part, 
 // One part of one loan into the plan's years and months, read straight from its
 // rows: the parts are independent, so a year's balance is each part's after its
 // last instalment in or before that year. The monthly part's payments go into
-// `monthly` too, a month per element from the plan's first.
+// `monthly` too, a month per element from the plan's first, but for the last one
+// where there are others: it settles what rounding left, and the largest month is
+// read as a rate scenario's peak is, among the regular instalments.
 void AddPart(const SchedulePart& part, const ScheduleCalendar& calendar, long long start,
              std::vector<YearlyRow>& years, std::vector<std::int64_t>* monthly, ScheduleTotals& totals)
 {
     std::int64_t balance = part.loanYen;
     std::int64_t unpaid = 0;
     std::size_t year = 0; // the plan year whose end is not yet recorded
+    const ScheduleRow* settling = part.rows.size() > 1 ? &part.rows.back() : nullptr;
     for (const ScheduleRow& r : part.rows) {
         const long long offset = MonthIndexOf(calendar, part.kind, r.number) - start;
         const std::size_t rowYear = static_cast<std::size_t>(offset / 12);
@@ -47,7 +50,7 @@ void AddPart(const SchedulePart& part, const ScheduleCalendar& calendar, long lo
         totals.principal += r.principal;
         balance = r.balance;
         unpaid = r.unpaidInterest;
-        if (monthly != nullptr)
+        if (monthly != nullptr && &r != settling)
             (*monthly)[static_cast<std::size_t>(offset)] += r.payment;
     }
     for (; year < years.size(); ++year) {

@@ -27,8 +27,10 @@ struct PlanScheduleSummary {
     YearMonth lastMonth;                 // the latest instalment of any loan
     std::vector<YearlyRow> years;        // one row per plan year, up to the last instalment
     ScheduleTotals totals;               // every instalment of every loan
-    std::int64_t peakMonthlyYen = 0;     // the largest sum of monthly instalments in one month
-    YearMonth peakMonth;                 // its first month
+    // The largest sum of monthly instalments in one month, each loan's settling
+    // last instalment left out (as a rate scenario's peak), and its first month.
+    std::int64_t peakMonthlyYen = 0;
+    YearMonth peakMonth;
 };
 
 // Plan year of a month: 1 for the twelve months from `first`.

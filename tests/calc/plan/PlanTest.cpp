@@ -156,12 +156,15 @@ TEST(Plan, PairLoanGivesEachBorrowerTheirOwnLoansAndTheHouseholdBoth)
     EXPECT_EQ(r.schedule.lastMonth, (YearMonth{2062, 3}));
     EXPECT_EQ(r.schedule.totals.payment,
               TotalsOf(in.loans[0].loan.schedule).payment + TotalsOf(in.loans[1].loan.schedule).payment);
-    // Both loans' last instalments settle what rounding left: the largest month is their last.
-    EXPECT_GT(r.schedule.peakMonthlyYen,
-              in.loans[0].loan.schedule.monthly.rows[0].payment + in.loans[1].loan.schedule.monthly.rows[0].payment);
-    EXPECT_EQ(r.schedule.peakMonthlyYen, in.loans[0].loan.schedule.monthly.rows.back().payment
-                                             + in.loans[1].loan.schedule.monthly.rows.back().payment);
-    EXPECT_EQ(r.schedule.peakMonth, r.schedule.lastMonth);
+    // Both loans' last instalments settle what rounding left, above their regular
+    // ones: the largest month leaves them out and is the regular instalments'.
+    const std::int64_t regular =
+        in.loans[0].loan.schedule.monthly.rows[0].payment + in.loans[1].loan.schedule.monthly.rows[0].payment;
+    ASSERT_GT(in.loans[0].loan.schedule.monthly.rows.back().payment
+                  + in.loans[1].loan.schedule.monthly.rows.back().payment,
+              regular);
+    EXPECT_EQ(r.schedule.peakMonthlyYen, regular);
+    EXPECT_EQ(r.schedule.peakMonth, r.schedule.firstMonth);
 }
 
 TEST(Plan, SharedLoanSplitsTheYearByShareAndBindsBothToItsEnd)
