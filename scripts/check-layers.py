@@ -34,7 +34,9 @@ USES = {
     "schedule": {"calc", "calc/schedule", "calc/rates", "report", "controls", "platform"},
     "planning": {"calc", "calc/schedule", "calc/rates", "calc/capacity", "report", "controls", "platform",
                  "summary", "schedule"},
-    "app": {"calc", "controls", "platform", "res", "summary", "schedule", "planning"},
+    "plan": {"calc", "calc/rates", "calc/schedule", "calc/products", "calc/plan", "report", "controls",
+             "platform"},
+    "app": {"calc", "controls", "platform", "res", "summary", "schedule", "planning", "plan"},
     "cli": {"calc", "calc/schedule", "calc/rates", "calc/capacity", "report"},
 }
 NO_QT = {"calc", "report", "cli"}
