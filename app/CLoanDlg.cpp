@@ -316,7 +316,7 @@ void CLoanDlg::ConnectCommands()
     } commands[] = {
         {ID_ALWAYS_ON_TOP, &CLoanDlg::OnAlwaysOnTop}, {ID_APP_EXIT, &CLoanDlg::reject},
         {ID_FIX_PERIOD, &CLoanDlg::OnFixPeriod},       {ID_TOGGLE_SUMMARY, &CLoanDlg::OnToggleSummary},
-        {ID_PLANNING, &CLoanDlg::OnPlanning},
+        {ID_PLANNING, &CLoanDlg::OnPlanning},          {ID_PLAN, &CLoanDlg::OnPlan},
         {ID_HOME_PAGE, &CLoanDlg::OnHomePage},         {ID_SEND_MAIL, &CLoanDlg::OnSendMail},
         {ID_APP_ABOUT, &CLoanDlg::OnAppAbout},         {ID_SHOW_SCHEDULE, &CLoanDlg::OnShowSchedule},
     };

@@ -4,6 +4,7 @@
 // the result table and the picture buttons. Its life is the program's life.
 #include "calc/LoanWindowState.h"
 #include "calc/Repayment.h"
+#include "plan/PlanForm.h"
 #include "planning/PlanningState.h"
 #include "platform/DialogBuilder.h"
 #include "summary/SummaryHost.h"
@@ -32,6 +33,7 @@ class CNumEdit;
 class CRateEdit;
 class CSummaryDlg;
 class CPlanningDlg;
+class CPlanDlg;
 class CScheduleDlg;
 class ScheduleWindowOwner;
 struct ScheduleLoan;
@@ -87,6 +89,8 @@ public slots:
     void OnToggleSummary();
     // 表示 › 借入可能額・繰上げ返済: opens the planning window, or raises it.
     void OnPlanning();
+    // 表示 › プラン: opens the plan window, or raises it (LoanDlgPlan.cpp).
+    void OnPlan();
     void OnAlwaysOnTop();
     void OnFixPeriod();
     void OnHomePage();
@@ -144,6 +148,9 @@ private:
     QPointer<CPlanningDlg> m_pPlanningDlg;
     // What was typed in the planning window when it last closed, for its next opening.
     std::optional<PlanningState> m_planningKept;
+    QPointer<CPlanDlg> m_pPlanDlg;
+    // What was typed in the plan window when it last closed.
+    std::optional<PlanForm> m_planKept;
     std::unique_ptr<ScheduleWindowOwner> m_schedule;
     std::optional<LoanInput> m_shownLoan; // the loan the schedule menu command shows
 

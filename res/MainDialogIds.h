@@ -78,6 +78,7 @@ enum MainDialogId : int {
     ID_FIX_PERIOD = 32777,
     ID_PLANNING = 32779,
     ID_SHOW_SCHEDULE = 32780, // 表示 › 返済予定表: the repayment schedule window
+    ID_PLAN = 32781,          // 表示 › プラン: the plan window
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
 };

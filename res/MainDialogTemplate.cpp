@@ -86,6 +86,7 @@ constexpr MenuItemRow kMenuRows[] = {
     {"表示(&V)", ID_TOGGLE_SUMMARY, "集計結果表示", true, false},
     {"表示(&V)", ID_SHOW_SCHEDULE, "返済予定表", false, false},
     {"表示(&V)", ID_PLANNING, "借入可能額・繰上げ返済", false, false},
+    {"表示(&V)", ID_PLAN, "プラン", false, false},
     {"ﾍﾙﾌﾟ(&H)", ID_HOME_PAGE, "ﾎｰﾑﾍﾟｰｼﾞへ", false, false},
     {"ﾍﾙﾌﾟ(&H)", ID_SEND_MAIL, "ﾒｰﾙを送る", false, false},
     {"ﾍﾙﾌﾟ(&H)", ID_APP_ABOUT, "ﾊﾞｰｼﾞｮﾝ情報", false, false},
