@@ -4,7 +4,6 @@
 // the result table and the picture buttons. Its life is the program's life.
 #include "calc/LoanWindowState.h"
 #include "calc/Repayment.h"
-#include "plan/PlanForm.h"
 #include "planning/PlanningState.h"
 #include "platform/DialogBuilder.h"
 #include "summary/SummaryHost.h"
@@ -34,6 +33,7 @@ class CRateEdit;
 class CSummaryDlg;
 class CPlanningDlg;
 class CPlanDlg;
+struct PlanForm;
 class CScheduleDlg;
 class ScheduleWindowOwner;
 struct ScheduleLoan;
@@ -149,8 +149,9 @@ private:
     // What was typed in the planning window when it last closed, for its next opening.
     std::optional<PlanningState> m_planningKept;
     QPointer<CPlanDlg> m_pPlanDlg;
-    // What was typed in the plan window when it last closed.
-    std::optional<PlanForm> m_planKept;
+    // What was typed in the plan window when it last closed (shared: its header stays
+    // out of this one, whose includers have a function of the plan's struct's name).
+    std::shared_ptr<const PlanForm> m_planKept;
     std::unique_ptr<ScheduleWindowOwner> m_schedule;
     std::optional<LoanInput> m_shownLoan; // the loan the schedule menu command shows
 

@@ -9,11 +9,11 @@ namespace hn {
 void CLoanDlg::OnPlan()
 {
     if (!m_pPlanDlg) {
-        m_pPlanDlg = new CPlanDlg(this, m_planKept ? &*m_planKept : nullptr);
+        m_pPlanDlg = new CPlanDlg(this, m_planKept.get());
         m_pPlanDlg->setAttribute(Qt::WA_DeleteOnClose);
         // Closing (閉じる, Esc, the close box) keeps what was typed for the next opening.
         connect(m_pPlanDlg, &QDialog::finished, this,
-                [this, dlg = m_pPlanDlg.data()] { m_planKept = dlg->Form(); });
+                [this, dlg = m_pPlanDlg.data()] { m_planKept = dlg->Kept(); });
     }
     m_pPlanDlg->show();
     m_pPlanDlg->raise();

@@ -6,6 +6,7 @@
 #include "controls/FigureGrid.h"
 #include "controls/Utf8Text.h"
 #include "plan/PlanFields.h"
+#include "plan/PlanForm.h"
 #include "platform/WindowFit.h"
 #include "report/PlanReport.h"
 
@@ -90,15 +91,15 @@ CPlanDlg::CPlanDlg(QWidget* owner, const PlanForm* kept) : QDialog(owner)
     m_loanColumn = new QVBoxLayout;
     column->addLayout(m_loanColumn);
     auto* loanButtons = new QHBoxLayout;
-    auto* add = new QPushButton(QStringLiteral("借入を追加(&A)"), inputs);
+    m_add = new QPushButton(QStringLiteral("借入を追加(&A)"), inputs);
     m_remove = new QPushButton(QStringLiteral("最後の借入を削除(&D)"), inputs);
-    for (QPushButton* b : {add, m_remove}) {
+    for (QPushButton* b : {m_add, m_remove}) {
         b->setAutoDefault(false);
         loanButtons->addWidget(b);
     }
     loanButtons->addStretch(1);
     column->addLayout(loanButtons);
-    connect(add, &QPushButton::clicked, this, [this] { AddLoan(); });
+    connect(m_add, &QPushButton::clicked, this, [this] { AddLoan(); });
     connect(m_remove, &QPushButton::clicked, this, &CPlanDlg::RemoveLoan);
 
     m_compute = new QPushButton(QStringLiteral("計算(&C)"), inputs);
@@ -176,7 +177,26 @@ void CPlanDlg::ArrangementChanged()
     for (PlanLoanBox* box : m_loans)
         box->ShowOwnership(inShares, two);
     m_remove->setEnabled(m_loans.size() > 1);
+    m_add->setEnabled(m_loans.size() < kMaxLoans);
+    OrderTabs();
     ClearFigures();
+}
+
+void CPlanDlg::OrderTabs()
+{
+    std::vector<QWidget*> chain{m_price, m_down, m_costs, m_financed, m_arrangement,
+                                m_income[0], m_age[0], m_income[1], m_age[1]};
+    for (const PlanLoanBox* box : m_loans)
+        for (QWidget* field : box->Fields())
+            chain.push_back(field);
+    chain.insert(chain.end(), {m_add, m_remove, m_compute});
+    for (std::size_t k = 1; k < chain.size(); ++k)
+        setTabOrder(chain[k - 1], chain[k]);
+}
+
+std::shared_ptr<const PlanForm> CPlanDlg::Kept() const
+{
+    return std::make_shared<const PlanForm>(Form());
 }
 
 PlanForm CPlanDlg::Form() const

@@ -3,10 +3,9 @@
 // The plan window ("プラン"): a home purchase, its borrowers and its loans typed on the
 // left, the plan report's figures on the right. Modeless; the calculator window opens
 // it from its menu and keeps what was typed (Form) for the next opening.
-#include "plan/PlanForm.h"
-
 #include <QDialog>
 
+#include <memory>
 #include <vector>
 
 class QCheckBox;
@@ -21,6 +20,10 @@ namespace hn {
 class CNumEdit;
 class FigureGrid;
 class PlanLoanBox;
+struct Figure;
+// Only declared: the callers that keep it include headers with a function of the
+// name of calc/plan's PlanLoan struct.
+struct PlanForm;
 
 enum class PlanFeedback { Tell, Quiet };
 
@@ -30,6 +33,8 @@ public:
     explicit CPlanDlg(QWidget* owner, const PlanForm* kept = nullptr);
 
     PlanForm Form() const;
+    // What was typed, to be given back to a new window on the next opening.
+    std::shared_ptr<const PlanForm> Kept() const;
     void SetForm(const PlanForm& form);
     // Computes the report and shows it; false (after the message when told) when refused.
     bool Compute(PlanFeedback feedback = PlanFeedback::Tell);
@@ -48,6 +53,8 @@ public:
 
 private:
     void ArrangementChanged();
+    // Top to bottom: the purchase, the borrowers, each loan, its buttons, 計算.
+    void OrderTabs();
     void ClearFigures();
     void AddGrid(const QString& title, const std::vector<Figure>& figures);
 
@@ -61,6 +68,7 @@ private:
     QWidget* m_second = nullptr;
     QVBoxLayout* m_loanColumn = nullptr;
     std::vector<PlanLoanBox*> m_loans;
+    QPushButton* m_add = nullptr;
     QPushButton* m_remove = nullptr;
     QPushButton* m_compute = nullptr;
     QVBoxLayout* m_figures = nullptr;

@@ -143,6 +143,12 @@ void PlanLoanBox::SetLoan(const PlanFormLoan& loan)
     ShowProductFields();
 }
 
+std::vector<QWidget*> PlanLoanBox::Fields() const
+{
+    return {m_amount, m_bonus, m_years, m_firstYear, m_firstMonth, m_product,
+            m_rate, m_fixedYears, m_rateAfter, m_owner, m_share};
+}
+
 PlanFormLoan PlanLoanBox::Loan() const
 {
     PlanFormLoan loan;

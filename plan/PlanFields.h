@@ -7,6 +7,7 @@
 #include <QGroupBox>
 
 #include <string_view>
+#include <vector>
 
 class QComboBox;
 class QSpinBox;
@@ -38,6 +39,8 @@ public:
     QComboBox* Product() const { return m_product; }
     CRateEdit* Rate() const { return m_rate; }
     CRateEdit* RateAfter() const { return m_rateAfter; }
+    // The fields in the order the keyboard visits them.
+    std::vector<QWidget*> Fields() const;
 
 signals:
     void Changed();

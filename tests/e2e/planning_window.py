@@ -87,11 +87,11 @@ def main_field(name, text):
 
 
 def open_planning():
-    """表示 › 借入可能額・繰上げ返済, the menu's last item, with the keyboard."""
+    """表示 › 借入可能額・繰上げ返済, the item before the menu's last, with the keyboard."""
     activate(main)
     d.key(main, "alt+v")
     time.sleep(0.3)
-    d.key(main, "Up", "Return")
+    d.key(main, "Up", "Up", "Return")
 
 
 # The calculator's loan: 公庫基本型, 2,000 万円 at 3 % (the same rate throughout), 35 years,

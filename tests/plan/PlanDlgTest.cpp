@@ -9,6 +9,7 @@
 #include "tests/support/MessageBoxCatcher.h"
 
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +55,17 @@ TEST_F(PlanDlgTest, TheMixedLoanTypedAndEnteredShowsThePublishedFigures)
     dlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
     TypeMixedPlan(dlg);
+    // Tab goes down the page: from the borrower to the first loan (the second borrower's
+    // hidden fields skipped), from one loan to the next.
+    auto* age = dlg.findChild<QAbstractSpinBox*>(QStringLiteral("借入者1の年齢 (歳)"));
+    ASSERT_NE(age, nullptr);
+    age->setFocus();
+    QTest::keyClick(age, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dlg.Loans()[0]->Amount());
+    QApplication::processEvents(); // the added loan's box is shown
+    dlg.Loans()[0]->Rate()->setFocus();
+    QTest::keyClick(dlg.Loans()[0]->Rate(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dlg.Loans()[1]->Amount());
     // Enter in the last field computes, as in the planning window.
     QTest::keyClick(dlg.Loans()[1]->Rate(), Qt::Key_Return);
     EXPECT_TRUE(boxes.Boxes().empty()) << boxes.OnlyText().toStdString();
