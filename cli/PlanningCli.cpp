@@ -68,7 +68,7 @@ OptionRead ReadPlanningOption(std::string_view name, std::string_view value, Pla
                               std::string& error)
 {
     if (name == "--prepay") {
-        const auto p = ParsePrepaySpec(value, error);
+        const auto p = ParsePrepayOption(value, error);
         if (!p)
             return OptionRead::Bad;
         o.prepayments.push_back(*p);
@@ -96,7 +96,7 @@ OptionRead ReadPlanningOption(std::string_view name, std::string_view value, Pla
     return OptionRead::Read;
 }
 
-std::optional<Prepayment> ParsePrepaySpec(std::string_view text, std::string& error)
+std::optional<Prepayment> ParsePrepayOption(std::string_view text, std::string& error)
 {
     std::vector<std::string_view> fields;
     std::size_t start = 0;

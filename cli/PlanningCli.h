@@ -35,7 +35,7 @@ OptionRead ReadPlanningOption(std::string_view name, std::string_view value, Pla
 
 // K:AMOUNT:MODE[:BONUS]: after monthly instalment K, AMOUNT 万円, MODE one of
 // reduce, shorten, shorten-whole; BONUS 万円 of the amount go to the bonus part.
-std::optional<Prepayment> ParsePrepaySpec(std::string_view text, std::string& error);
+std::optional<Prepayment> ParsePrepayOption(std::string_view text, std::string& error);
 
 // Borrowing capacity as labelled lines.
 std::string FormatCapacityLines(const CapacityResult& r, const BurdenLimitRule& rule);

@@ -5,35 +5,35 @@
 
 namespace hn {
 
-AdminFeeOutcome ComputeAdminFee(std::int64_t loanYen, const AdminFeeSpec& spec)
+AdminFeeOutcome ComputeAdminFee(std::int64_t loanYen, const AdminFeeTerms& terms)
 {
     AdminFeeOutcome out;
     if (loanYen < 0) {
         out.message = kMsgLoanAmountInvalid;
         return out;
     }
-    if (spec.kind == AdminFeeSpec::Kind::Fixed) {
-        if (spec.fixedYen < 0) {
+    if (terms.kind == AdminFeeTerms::Kind::Fixed) {
+        if (terms.fixedYen < 0) {
             out.message = kMsgCostAmountInvalid;
             return out;
         }
         out.ok = true;
-        out.feeYen = spec.fixedYen;
+        out.feeYen = terms.fixedYen;
         return out;
     }
-    if (spec.minimumYen < 0) {
+    if (terms.minimumYen < 0) {
         out.message = kMsgAdminMinimumInvalid;
         return out;
     }
-    const auto fee = PercentOfYen(loanYen, spec.rate);
+    const auto fee = PercentOfYen(loanYen, terms.rate);
     if (!fee) { // a negative rate, or a fee beyond int64
         out.message = kMsgCostPercentInvalid;
         return out;
     }
     out.ok = true;
     out.rateFeeYen = *fee;
-    out.minimumApplied = spec.minimumYen > *fee;
-    out.feeYen = out.minimumApplied ? spec.minimumYen : *fee;
+    out.minimumApplied = terms.minimumYen > *fee;
+    out.feeYen = out.minimumApplied ? terms.minimumYen : *fee;
     return out;
 }
 

@@ -11,7 +11,7 @@
 
 namespace hn {
 
-struct AdminFeeSpec {
+struct AdminFeeTerms {
     enum class Kind { Fixed, Rate };
     Kind kind = Kind::Fixed;
     std::int64_t fixedYen = 0;   // Fixed
@@ -30,6 +30,6 @@ struct AdminFeeOutcome {
 };
 
 // The fee on a loan of `loanYen` (>= 0). Refused: a negative amount, rate or minimum.
-AdminFeeOutcome ComputeAdminFee(std::int64_t loanYen, const AdminFeeSpec& spec);
+AdminFeeOutcome ComputeAdminFee(std::int64_t loanYen, const AdminFeeTerms& terms);
 
 } // namespace hn

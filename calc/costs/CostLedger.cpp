@@ -11,15 +11,15 @@ CostItem TypedCost(CostKind kind, std::int64_t yen, CostPayment payment)
     return CostItem{kind, yen, payment, CostBasis{}};
 }
 
-CostItem AdminFeeCost(std::int64_t loanYen, const AdminFeeSpec& spec, const AdminFeeOutcome& fee,
+CostItem AdminFeeCost(std::int64_t loanYen, const AdminFeeTerms& terms, const AdminFeeOutcome& fee,
                       CostPayment payment)
 {
     CostItem item{CostKind::AdminFee, fee.feeYen, payment, CostBasis{}};
-    if (spec.kind == AdminFeeSpec::Kind::Rate) {
+    if (terms.kind == AdminFeeTerms::Kind::Rate) {
         item.basis.kind = CostBasisKind::Percent;
         item.basis.baseYen = loanYen;
-        item.basis.rate = spec.rate;
-        item.basis.minimumYen = spec.minimumYen;
+        item.basis.rate = terms.rate;
+        item.basis.minimumYen = terms.minimumYen;
         item.basis.minimumApplied = fee.minimumApplied;
     }
     return item;

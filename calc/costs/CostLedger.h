@@ -73,7 +73,7 @@ struct CostLedger {
 
 // The items, computed; each answers how it was computed in its basis.
 CostItem TypedCost(CostKind kind, std::int64_t yen, CostPayment payment);
-CostItem AdminFeeCost(std::int64_t loanYen, const AdminFeeSpec& spec, const AdminFeeOutcome& fee,
+CostItem AdminFeeCost(std::int64_t loanYen, const AdminFeeTerms& terms, const AdminFeeOutcome& fee,
                       CostPayment payment);
 CostItem GuaranteeTableCost(std::int64_t loanYen, const GuaranteeFeeOutcome& fee, CostPayment payment);
 CostItem StampDutyCost(std::int64_t loanYen, ContractForm form);

@@ -150,10 +150,10 @@ TEST(GuaranteeFee, ProRataPerYenFlooredAndOnlyForLevelPayments)
 
 TEST(AdminFee, FixedOrARateWithTheLendersMinimum)
 {
-    AdminFeeSpec fixed{AdminFeeSpec::Kind::Fixed, 33'000, {}, 0};
+    AdminFeeTerms fixed{AdminFeeTerms::Kind::Fixed, 33'000, {}, 0};
     EXPECT_EQ(ComputeAdminFee(30'000'000, fixed).feeYen, 33'000);
 
-    AdminFeeSpec rate{AdminFeeSpec::Kind::Rate, 0, *ParseCostPercent("2.2"), 110'000};
+    AdminFeeTerms rate{AdminFeeTerms::Kind::Rate, 0, *ParseCostPercent("2.2"), 110'000};
     AdminFeeOutcome big = ComputeAdminFee(30'000'000, rate);
     ASSERT_TRUE(big.ok);
     EXPECT_EQ(big.feeYen, 660'000);
@@ -163,9 +163,9 @@ TEST(AdminFee, FixedOrARateWithTheLendersMinimum)
     EXPECT_EQ(small.feeYen, 110'000);
     EXPECT_TRUE(small.minimumApplied);
 
-    EXPECT_FALSE(ComputeAdminFee(30'000'000, {AdminFeeSpec::Kind::Fixed, -1, {}, 0}).ok);
-    EXPECT_FALSE(ComputeAdminFee(30'000'000, {AdminFeeSpec::Kind::Rate, 0, CostPercent::FromHundredths(-1), 0}).ok);
-    EXPECT_FALSE(ComputeAdminFee(30'000'000, {AdminFeeSpec::Kind::Rate, 0, {}, -1}).ok);
+    EXPECT_FALSE(ComputeAdminFee(30'000'000, {AdminFeeTerms::Kind::Fixed, -1, {}, 0}).ok);
+    EXPECT_FALSE(ComputeAdminFee(30'000'000, {AdminFeeTerms::Kind::Rate, 0, CostPercent::FromHundredths(-1), 0}).ok);
+    EXPECT_FALSE(ComputeAdminFee(30'000'000, {AdminFeeTerms::Kind::Rate, 0, {}, -1}).ok);
 }
 
 // A loan of 3,000 万円 grown by a financed fee, with a deducted and cash fees: each
@@ -173,9 +173,9 @@ TEST(AdminFee, FixedOrARateWithTheLendersMinimum)
 TEST(CostLedger, CountsEachFeeOnceWhereverItIsPaid)
 {
     const std::int64_t loan = 30'000'000 + 660'000; // the admin fee added to the loan
-    const AdminFeeSpec spec{AdminFeeSpec::Kind::Rate, 0, *ParseCostPercent("2.2"), 0};
+    const AdminFeeTerms terms{AdminFeeTerms::Kind::Rate, 0, *ParseCostPercent("2.2"), 0};
     CostLedger ledger;
-    ledger.items.push_back(AdminFeeCost(30'000'000, spec, ComputeAdminFee(30'000'000, spec), CostPayment::Financed));
+    ledger.items.push_back(AdminFeeCost(30'000'000, terms, ComputeAdminFee(30'000'000, terms), CostPayment::Financed));
     ledger.items.push_back(
         GuaranteeTableCost(loan, TableGuaranteeFee(loan, 35, RepaymentFamily::LevelPayment), CostPayment::Deducted));
     ledger.items.push_back(StampDutyCost(loan, ContractForm::Paper));
