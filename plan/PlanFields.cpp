@@ -5,6 +5,7 @@
 #include "calc/schedule/ScheduleCalendar.h"
 #include "controls/CNumEdit.h"
 #include "controls/CRateEdit.h"
+#include "controls/FormRows.h"
 #include "controls/Utf8Text.h"
 
 #include <QComboBox>
@@ -15,26 +16,6 @@
 namespace hn {
 
 namespace {
-
-constexpr int kRateLength = 8;
-
-// Short figures: wide enough for them beside their captions, not across the window.
-void SizeForDigits(QLineEdit* edit, int digits)
-{
-    const int width = edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))) +
-                      edit->fontMetrics().averageCharWidth() * 2 + 8;
-    edit->setMinimumWidth(width);
-    edit->setMaximumWidth(width);
-}
-
-void AddRow(QFormLayout* form, QWidget* field, std::string_view caption)
-{
-    field->setAccessibleName(FromUtf8(caption));
-    field->setObjectName(FromUtf8(caption));
-    auto* label = new QLabel(FromUtf8(caption), form->parentWidget());
-    label->setBuddy(field);
-    form->addRow(label, field);
-}
 
 QString RateText(const CRateEdit* edit)
 {
@@ -48,17 +29,17 @@ CNumEdit* AddAmountField(QFormLayout* form, std::string_view caption)
     auto* edit = new CNumEdit(form->parentWidget());
     edit->SetDecimals(0);
     SizeForDigits(edit, 10);
-    AddRow(form, edit, caption);
+    AddCaptionedRow(form, edit, caption);
     return edit;
 }
 
 CRateEdit* AddPercentField(QFormLayout* form, std::string_view caption)
 {
     auto* edit = new CRateEdit(form->parentWidget());
-    edit->setMaxLength(kRateLength);
+    edit->setMaxLength(kRateDigits);
     edit->setAlignment(Qt::AlignRight);
-    SizeForDigits(edit, kRateLength);
-    AddRow(form, edit, caption);
+    SizeForDigits(edit, kRateDigits);
+    AddCaptionedRow(form, edit, caption);
     return edit;
 }
 
@@ -68,7 +49,7 @@ QComboBox* AddChoice(QFormLayout* form, std::string_view caption, std::initializ
     for (const char* item : items)
         combo->addItem(QString::fromUtf8(item));
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    AddRow(form, combo, caption);
+    AddCaptionedRow(form, combo, caption);
     return combo;
 }
 
@@ -82,16 +63,16 @@ PlanLoanBox::PlanLoanBox(int number, QWidget* parent) : QGroupBox(parent)
     m_years = AddAmountField(m_form, "返済期間 (年)");
     m_firstYear = new QSpinBox(this);
     m_firstYear->setRange(kMinCalendarYear, 2200);
-    AddRow(m_form, m_firstYear, "初回返済の年");
+    AddCaptionedRow(m_form, m_firstYear, "初回返済の年");
     m_firstMonth = new QSpinBox(this);
     m_firstMonth->setRange(1, 12);
-    AddRow(m_form, m_firstMonth, "初回返済の月");
+    AddCaptionedRow(m_form, m_firstMonth, "初回返済の月");
     m_product = AddChoice(m_form, "商品", {"全期間固定", "変動", "固定期間選択型"});
     m_rate = AddPercentField(m_form, "金利 (%)");
     m_fixedYears = new QComboBox(this);
     for (int years : kFixedPeriodYears)
         m_fixedYears->addItem(QString::number(years), years);
-    AddRow(m_form, m_fixedYears, "固定期間 (年)");
+    AddCaptionedRow(m_form, m_fixedYears, "固定期間 (年)");
     m_rateAfter = AddPercentField(m_form, "固定期間後の金利 (%)");
     m_owner = AddChoice(m_form, "返済する人", {"借入者1", "借入者2"});
     m_share = AddPercentField(m_form, "借入者1の持分 (%)");

@@ -3,6 +3,7 @@
 
 #include "controls/CNumEdit.h"
 #include "controls/CRateEdit.h"
+#include "controls/FormRows.h"
 #include "controls/Utf8Text.h"
 #include "report/Units.h"
 
@@ -13,32 +14,6 @@
 #include <QVBoxLayout>
 
 namespace hn {
-
-namespace {
-
-// "99.999" and a few more digits: every rate a field can state.
-constexpr int kRateLength = 8;
-
-// Entry fields hold short figures: wide enough for those, beside their captions,
-// instead of stretching across the window.
-void SizeForDigits(QLineEdit* edit, int digits)
-{
-    const int width = edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))) +
-                      edit->fontMetrics().averageCharWidth() * 2 + 8;
-    edit->setMaximumWidth(width);
-    edit->setMinimumWidth(width);
-}
-
-void AddField(QFormLayout* form, QLineEdit* edit, std::string_view caption)
-{
-    edit->setAccessibleName(FromUtf8(caption));
-    edit->setObjectName(FromUtf8(caption));
-    auto* label = new QLabel(FromUtf8(caption), form->parentWidget());
-    label->setBuddy(edit);
-    form->addRow(label, edit);
-}
-
-} // namespace
 
 QFormLayout* FieldForm(QWidget* fields)
 {
@@ -60,17 +35,17 @@ CNumEdit* AddNumberField(QFormLayout* form, std::string_view caption)
     auto* edit = new CNumEdit(form->parentWidget());
     edit->SetDecimals(0);
     SizeForDigits(edit, 12);
-    AddField(form, edit, caption);
+    AddCaptionedRow(form, edit, caption);
     return edit;
 }
 
 CRateEdit* AddRateField(QFormLayout* form, std::string_view caption)
 {
     auto* edit = new CRateEdit(form->parentWidget());
-    edit->setMaxLength(kRateLength);
+    edit->setMaxLength(kRateDigits);
     edit->setAlignment(Qt::AlignRight);
-    SizeForDigits(edit, kRateLength);
-    AddField(form, edit, caption);
+    SizeForDigits(edit, kRateDigits);
+    AddCaptionedRow(form, edit, caption);
     return edit;
 }
 
